@@ -1,0 +1,1 @@
+// PLACEHOLDER: the run-time library's number routines land here.
