@@ -11,7 +11,6 @@ namespace fw {
 
 namespace {
 
-constexpr int kLargeFixed = 18;  // integer digits above this fall back to FloatToStr
 
 // What one section asks for, found by a first pass over it.
 struct SectionLayout {
@@ -256,6 +255,7 @@ std::string FormatFloat(std::string_view fmt, double x) {
   const std::vector<std::string_view> sections = SplitSections(fmt);
   const SectionLayout first = Analyze(sections[0]);
   const double magnitude = std::fabs(x);
+  // Beyond 18 integer digits a picture without an exponent has no exact digits to show.
   if (!first.scientific && magnitude >= 1e18) return FloatToStr(x);
 
   // The section is chosen by the value as the first section rounds it.
