@@ -33,7 +33,9 @@ std::string ExponentText(int exponent, bool plusSign, int minDigits) {
   return out + digits;
 }
 
-std::string SignOf(const TFloatDecimal& d) { return d.Negative && !d.Digits.empty() ? "-" : ""; }
+std::string SignOf(const TFloatDecimal& d) {
+  return d.Negative && !d.Digits.empty() ? "-" : "";
+}
 
 // Integer part of d (zero when below 1), with a separator every three digits when
 // thousands is not 0.
@@ -116,6 +118,8 @@ std::string FloatToStrF(double x, TFloatFormat format, int precision, int digits
   }
 }
 
-std::string FloatToStr(double x) { return FloatToStrF(x, ffGeneral, 15, 0); }
+std::string FloatToStr(double x) {
+  return FloatToStrF(x, ffGeneral, 15, 0);
+}
 
 }  // namespace fw

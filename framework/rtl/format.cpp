@@ -23,7 +23,7 @@ struct Spec {
 
 // Walks one format string, handing out arguments in order (or by index).
 class Formatter {
-public:
+ public:
   Formatter(std::string_view fmt, std::span<const FormatArg> args) : fmt_(fmt), args_(args) {}
 
   std::string Run() {
@@ -45,7 +45,7 @@ public:
     return out;
   }
 
-private:
+ private:
   [[noreturn]] void Invalid() const {
     throw EConvertError("Format '" + std::string(fmt_) + "' invalid or incompatible with argument");
   }
@@ -154,9 +154,11 @@ private:
       case 'g':
         return FloatToStrF(x, ffGeneral, spec.precision < 0 ? 15 : spec.precision, 3);
       case 'f':
-        return FloatToStrF(x, ffFixed, kMaxSignificantDigits, spec.precision < 0 ? 2 : spec.precision);
+        return FloatToStrF(x, ffFixed, kMaxSignificantDigits,
+                           spec.precision < 0 ? 2 : spec.precision);
       default:
-        return FloatToStrF(x, ffNumber, kMaxSignificantDigits, spec.precision < 0 ? 2 : spec.precision);
+        return FloatToStrF(x, ffNumber, kMaxSignificantDigits,
+                           spec.precision < 0 ? 2 : spec.precision);
     }
   }
 

@@ -11,7 +11,6 @@ namespace fw {
 
 namespace {
 
-
 // What one section asks for, found by a first pass over it.
 struct SectionLayout {
   int intPlaceholders = 0;  // "0"/"#" before the decimal point
@@ -22,7 +21,9 @@ struct SectionLayout {
   bool scientific = false;
 };
 
-bool IsQuote(char c) { return c == '\'' || c == '"'; }
+bool IsQuote(char c) {
+  return c == '\'' || c == '"';
+}
 
 // Index just past the quoted text starting at i (an unterminated quote runs to the end).
 std::size_t SkipQuoted(std::string_view s, std::size_t i) {
@@ -141,7 +142,7 @@ SectionDigits MakeDigits(double magnitude, const SectionLayout& layout) {
 
 // Second pass: writes the section with the digits in place of its placeholders.
 class SectionWriter {
-public:
+ public:
   SectionWriter(std::string_view section, const SectionLayout& layout, const SectionDigits& digits)
       : section_(section), layout_(layout), digits_(digits) {}
 
@@ -165,7 +166,7 @@ public:
     return out_;
   }
 
-private:
+ private:
   void WriteChar(char c) {
     if ((c == '0' || c == '#') && !exponentDone_) {
       if (pointSeen_) {

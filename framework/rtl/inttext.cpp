@@ -34,9 +34,13 @@ std::string HexDigits(uint64_t value, int digits) {
 
 }  // namespace
 
-std::string IntToStr(int64_t n) { return std::to_string(n); }
+std::string IntToStr(int64_t n) {
+  return std::to_string(n);
+}
 
-std::string IntToHex(int n, int digits) { return HexDigits(static_cast<uint32_t>(n), digits); }
+std::string IntToHex(int n, int digits) {
+  return HexDigits(static_cast<uint32_t>(n), digits);
+}
 
 std::string IntToHex(int64_t n, int digits) {
   return HexDigits(static_cast<uint64_t>(n), digits);

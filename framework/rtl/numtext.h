@@ -70,7 +70,7 @@ void Val(std::string_view text, int64_t& n, int& code);
 // One argument of Format: an integer (remembering whether it came as a 32-bit int, which
 // decides the width of %u and %x for negatives), a double or a string.
 class FormatArg {
-public:
+ public:
   enum class Kind { Int32, Int64, Double, String };
   FormatArg(int v) : kind_(Kind::Int32), int_(v) {}
   FormatArg(unsigned v) : kind_(Kind::Int64), int_(v) {}
@@ -91,7 +91,7 @@ public:
   double AsDouble() const { return double_; }
   const std::string& AsString() const { return string_; }
 
-private:
+ private:
   Kind kind_;
   int64_t int_ = 0;
   double double_ = 0;

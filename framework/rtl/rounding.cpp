@@ -40,7 +40,9 @@ int64_t Trunc(double x) {
   return CheckedToInt64(std::trunc(x));
 }
 
-double Int(double x) { return std::trunc(x); }
+double Int(double x) {
+  return std::trunc(x);
+}
 
 double Frac(double x) {
   if (!std::isfinite(x)) return std::numeric_limits<double>::quiet_NaN();

@@ -25,7 +25,9 @@ std::string SpecialValueStr(double x) {
   return x < 0 ? "-Inf" : "+Inf";
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Scans the Val grammar; returns 0 and the cleaned number text, or the 1-based error position.
 int ScanReal(std::string_view text, std::string& number) {
@@ -105,9 +107,9 @@ void ValInteger(std::string_view text, Int& value, int& code) {
     base = 16, i += 2;
   }
   // Decimal must stay within the signed range; hexadecimal may use every bit.
-  const Unsigned limit = base == 16 ? std::numeric_limits<Unsigned>::max()
-                                    : static_cast<Unsigned>(std::numeric_limits<Int>::max()) +
-                                          (negative ? 1 : 0);
+  const Unsigned limit =
+      base == 16 ? std::numeric_limits<Unsigned>::max()
+                 : static_cast<Unsigned>(std::numeric_limits<Int>::max()) + (negative ? 1 : 0);
   Unsigned magnitude = 0;
   const std::size_t start = i;
   for (; i < n; ++i) {
@@ -179,10 +181,16 @@ std::string Str(double x, int W) {
   return PadLeft(std::move(text), W);
 }
 
-std::string Str(double x) { return Str(x, 23); }
+std::string Str(double x) {
+  return Str(x, 23);
+}
 
-std::string Str(int64_t n, int W) { return PadLeft(std::to_string(n), W); }
-std::string Str(int n, int W) { return PadLeft(std::to_string(n), W); }
+std::string Str(int64_t n, int W) {
+  return PadLeft(std::to_string(n), W);
+}
+std::string Str(int n, int W) {
+  return PadLeft(std::to_string(n), W);
+}
 
 void Val(std::string_view text, double& x, int& code) {
   x = 0;
@@ -197,7 +205,11 @@ void Val(std::string_view text, double& x, int& code) {
   x = value;
 }
 
-void Val(std::string_view text, int& n, int& code) { ValInteger(text, n, code); }
-void Val(std::string_view text, int64_t& n, int& code) { ValInteger(text, n, code); }
+void Val(std::string_view text, int& n, int& code) {
+  ValInteger(text, n, code);
+}
+void Val(std::string_view text, int64_t& n, int& code) {
+  ValInteger(text, n, code);
+}
 
 }  // namespace fw

@@ -6,7 +6,9 @@ namespace fw {
 
 namespace {
 
-bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char b) {
+  return (b & 0xC0) == 0x80;
+}
 
 // Byte length of the character starting at pos (at least 1 when pos is inside s).
 std::size_t CharLength(std::string_view s, std::size_t pos) {

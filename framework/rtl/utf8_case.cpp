@@ -35,7 +35,9 @@ std::string MapText(std::string_view s, Map map) {
   return out;
 }
 
-bool IsTrimmable(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+bool IsTrimmable(char c) {
+  return static_cast<unsigned char>(c) <= 0x20;
+}
 
 }  // namespace
 
@@ -43,7 +45,7 @@ char32_t UpCaseChar(char32_t c) {
   if (c >= 'a' && c <= 'z') return c - 32;
   if (c < 0xE0) return c;
   if (c <= 0xFE) return c == 0xF7 ? c : c - 32;  // à..þ except ÷
-  if (c == 0xFF) return 0x0178;                   // ÿ -> Ÿ
+  if (c == 0xFF) return 0x0178;                  // ÿ -> Ÿ
   if (c >= 0x0100 && c <= 0x017F) {
     if (c == 0x0131) return 'I';
     if (HasNoCounterpartExtA(c)) return c;
@@ -81,8 +83,12 @@ char32_t LowCaseChar(char32_t c) {
   return c;
 }
 
-std::string UpperCase(std::string_view s) { return MapText(s, UpCaseChar); }
-std::string LowerCase(std::string_view s) { return MapText(s, LowCaseChar); }
+std::string UpperCase(std::string_view s) {
+  return MapText(s, UpCaseChar);
+}
+std::string LowerCase(std::string_view s) {
+  return MapText(s, LowCaseChar);
+}
 
 std::string TrimLeft(std::string_view s) {
   std::size_t begin = 0;
@@ -96,7 +102,9 @@ std::string TrimRight(std::string_view s) {
   return std::string(s.substr(0, end));
 }
 
-std::string Trim(std::string_view s) { return TrimLeft(TrimRight(s)); }
+std::string Trim(std::string_view s) {
+  return TrimLeft(TrimRight(s));
+}
 
 char32_t Cp1252ToCodePoint(unsigned char b) {
   static constexpr std::array<char32_t, 32> kHigh = {
@@ -107,6 +115,8 @@ char32_t Cp1252ToCodePoint(unsigned char b) {
   return b;
 }
 
-std::string Cp1252ToUtf8(unsigned char b) { return EncodeUtf8(Cp1252ToCodePoint(b)); }
+std::string Cp1252ToUtf8(unsigned char b) {
+  return EncodeUtf8(Cp1252ToCodePoint(b));
+}
 
 }  // namespace fw

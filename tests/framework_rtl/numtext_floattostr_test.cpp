@@ -11,11 +11,11 @@
 namespace {
 
 class SettingsGuard {
-public:
+ public:
   SettingsGuard() : saved_(fw::FormatSettings) {}
   ~SettingsGuard() { fw::FormatSettings = saved_; }
 
-private:
+ private:
   fw::TFormatSettings saved_;
 };
 
@@ -152,7 +152,8 @@ TEST(FormatFloat, PlaceholdersLiteralsAndGrouping) {
       {"0", 1e18, "1E18"},
       {"0", 999999999999999872.0, "999999999999999872"},
   };
-  for (const auto& c : cases) EXPECT_EQ(fw::FormatFloat(c.fmt, c.x), c.expected) << c.fmt << " " << c.x;
+  for (const auto& c : cases)
+    EXPECT_EQ(fw::FormatFloat(c.fmt, c.x), c.expected) << c.fmt << " " << c.x;
 }
 
 TEST(FormatFloat, UsesTheSeparatorSettings) {

@@ -12,11 +12,11 @@ using fw::Format;
 
 // Restores the global settings a test changes.
 class SettingsGuard {
-public:
+ public:
   SettingsGuard() : saved_(fw::FormatSettings) {}
   ~SettingsGuard() { fw::FormatSettings = saved_; }
 
-private:
+ private:
   fw::TFormatSettings saved_;
 };
 

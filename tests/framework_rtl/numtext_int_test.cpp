@@ -10,11 +10,11 @@
 namespace {
 
 class SettingsGuard {
-public:
+ public:
   SettingsGuard() : saved_(fw::FormatSettings) {}
   ~SettingsGuard() { fw::FormatSettings = saved_; }
 
-private:
+ private:
   fw::TFormatSettings saved_;
 };
 

@@ -12,11 +12,20 @@
 namespace {
 
 TEST(Round, HalvesGoToTheEvenNeighbour) {
-  const std::pair<double, int64_t> cases[] = {
-      {0.5, 0},   {1.5, 2},   {2.5, 2},   {3.5, 4},     {-0.5, 0},  {-1.5, -2},
-      {-2.5, -2}, {2.4999999999999996, 2}, {2.5000000000000004, 3},  {-3.5, -4},
-      {0.49999999999999994, 0}, {4503599627370495.5, 4503599627370496},
-      {1e15 + 0.5, 1000000000000000}, {-7.0, -7}};
+  const std::pair<double, int64_t> cases[] = {{0.5, 0},
+                                              {1.5, 2},
+                                              {2.5, 2},
+                                              {3.5, 4},
+                                              {-0.5, 0},
+                                              {-1.5, -2},
+                                              {-2.5, -2},
+                                              {2.4999999999999996, 2},
+                                              {2.5000000000000004, 3},
+                                              {-3.5, -4},
+                                              {0.49999999999999994, 0},
+                                              {4503599627370495.5, 4503599627370496},
+                                              {1e15 + 0.5, 1000000000000000},
+                                              {-7.0, -7}};
   for (const auto& [x, expected] : cases) EXPECT_EQ(fw::Round(x), expected) << x;
 }
 
@@ -55,10 +64,9 @@ TEST(MulDiv, RoundsHalvesAwayFromZero) {
     int a, b, c, expected;
   };
   const Case cases[] = {
-      {1, 1, 2, 1},      {-1, 1, 2, -1},    {1, -1, 2, -1},   {-1, -1, 2, 1},
-      {1, 1, -2, -1},    {3, 1, 2, 2},      {5, 1, 4, 1},     {7, 1, 4, 2},
-      {-7, 1, 4, -2},    {3, 121, 16, 23},  {8, 96, 72, 11},  {10, 96, 72, 13},
-      {0, 5, 3, 0},      {1, 1, 3, 0},      {2, 1, 3, 1},
+      {1, 1, 2, 1},    {-1, 1, 2, -1},   {1, -1, 2, -1}, {-1, -1, 2, 1}, {1, 1, -2, -1},
+      {3, 1, 2, 2},    {5, 1, 4, 1},     {7, 1, 4, 2},   {-7, 1, 4, -2}, {3, 121, 16, 23},
+      {8, 96, 72, 11}, {10, 96, 72, 13}, {0, 5, 3, 0},   {1, 1, 3, 0},   {2, 1, 3, 1},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(fw::MulDiv(c.a, c.b, c.c), c.expected) << c.a << "*" << c.b << "/" << c.c;
@@ -67,10 +75,10 @@ TEST(MulDiv, RoundsHalvesAwayFromZero) {
 
 TEST(MulDiv, UsesAWideIntermediateAndSignalsTroubleWithMinusOne) {
   const int big = std::numeric_limits<int>::max();
-  EXPECT_EQ(fw::MulDiv(big, big, big), big);           // product needs 62 bits
+  EXPECT_EQ(fw::MulDiv(big, big, big), big);  // product needs 62 bits
   EXPECT_EQ(fw::MulDiv(100000, 100000, 1000), 10000000);
   EXPECT_EQ(fw::MulDiv(5, 7, 0), -1);
-  EXPECT_EQ(fw::MulDiv(big, 2, 1), -1);                // result beyond 32 bits
+  EXPECT_EQ(fw::MulDiv(big, 2, 1), -1);  // result beyond 32 bits
   EXPECT_EQ(fw::MulDiv(std::numeric_limits<int>::min(), 1, 1), std::numeric_limits<int>::min());
   EXPECT_EQ(fw::MulDiv(std::numeric_limits<int>::min(), -1, 1), -1);
 }

@@ -25,13 +25,15 @@ TEST(Utf8Length, EveryInvalidByteCountsAsOneCharacter) {
     std::size_t length;
   };
   const Case cases[] = {
-      {"\x80", 1},                  // lone continuation byte
-      {"\xC3", 1},                  // truncated two-byte sequence
-      {"\xE2\x82", 2},              // truncated three-byte sequence: two stray bytes
-      {"\xC0\xAF", 2},              // overlong "/"
-      {"\xED\xA0\x80", 3},          // surrogate U+D800
-      {"\xF4\x90\x80\x80", 4},      // beyond U+10FFFF
-      {"\xFF" "a\xC3\xA9", 3},      // invalid byte, then valid text
+      {"\x80", 1},              // lone continuation byte
+      {"\xC3", 1},              // truncated two-byte sequence
+      {"\xE2\x82", 2},          // truncated three-byte sequence: two stray bytes
+      {"\xC0\xAF", 2},          // overlong "/"
+      {"\xED\xA0\x80", 3},      // surrogate U+D800
+      {"\xF4\x90\x80\x80", 4},  // beyond U+10FFFF
+      {"\xFF"
+       "a\xC3\xA9",
+       3},  // invalid byte, then valid text
   };
   for (const Case& c : cases) EXPECT_EQ(Length(c.text), c.length) << c.text;
 }
@@ -69,7 +71,10 @@ TEST(Utf8Copy, SlicesByCharacterWithPlatformIndexRules) {
   EXPECT_EQ(fw::Copy(kMixed, 6, 1), "");
   EXPECT_EQ(fw::Copy(kMixed, 2, 0), "");
   EXPECT_EQ(fw::Copy(kMixed, 2, -1), "");
-  EXPECT_EQ(fw::Copy("a\xFF" "b", 2, 1), "\xFF");  // invalid bytes are kept as they are
+  EXPECT_EQ(fw::Copy("a\xFF"
+                     "b",
+                     2, 1),
+            "\xFF");  // invalid bytes are kept as they are
 }
 
 TEST(Utf8CutToLength, NeverSplitsACodePoint) {
@@ -117,11 +122,8 @@ TEST(Utf8Insert, InsertsBeforeCharacterAndClampsIndex) {
     std::string expected;
   };
   const Case cases[] = {
-      {1, "-\xC3\xA9\xE2\x82\xAC"},
-      {2, "\xC3\xA9-\xE2\x82\xAC"},
-      {3, "\xC3\xA9\xE2\x82\xAC-"},
-      {99, "\xC3\xA9\xE2\x82\xAC-"},
-      {-4, "-\xC3\xA9\xE2\x82\xAC"},
+      {1, "-\xC3\xA9\xE2\x82\xAC"},  {2, "\xC3\xA9-\xE2\x82\xAC"},  {3, "\xC3\xA9\xE2\x82\xAC-"},
+      {99, "\xC3\xA9\xE2\x82\xAC-"}, {-4, "-\xC3\xA9\xE2\x82\xAC"},
   };
   for (const Case& c : cases) {
     std::string s = "\xC3\xA9\xE2\x82\xAC";
@@ -132,7 +134,8 @@ TEST(Utf8Insert, InsertsBeforeCharacterAndClampsIndex) {
 
 TEST(Utf8Case, MapsLatinLettersBothWays) {
   EXPECT_EQ(fw::UpperCase("abc xyz 09"), "ABC XYZ 09");
-  EXPECT_EQ(fw::UpperCase("\xC3\xA4\xC3\xB6\xC3\xBC\xC3\xA9\xC3\xBE"), "\xC3\x84\xC3\x96\xC3\x9C\xC3\x89\xC3\x9E");
+  EXPECT_EQ(fw::UpperCase("\xC3\xA4\xC3\xB6\xC3\xBC\xC3\xA9\xC3\xBE"),
+            "\xC3\x84\xC3\x96\xC3\x9C\xC3\x89\xC3\x9E");
   EXPECT_EQ(fw::LowerCase("\xC3\x84\xC3\x96\xC3\x9C"), "\xC3\xA4\xC3\xB6\xC3\xBC");
   EXPECT_EQ(fw::UpperCase("\xC3\xBF"), "\xC5\xB8");  // ÿ -> Ÿ
   EXPECT_EQ(fw::LowerCase("\xC5\xB8"), "\xC3\xBF");
@@ -159,8 +162,12 @@ TEST(Utf8Case, LatinExtendedAPairsIncludingOddCapitalRuns) {
 }
 
 TEST(Utf8Case, KeepsInvalidBytesAndLength) {
-  const std::string text = "a\xFF\xC3" "b";
-  EXPECT_EQ(fw::UpperCase(text), "A\xFF\xC3" "B");
+  const std::string text =
+      "a\xFF\xC3"
+      "b";
+  EXPECT_EQ(fw::UpperCase(text),
+            "A\xFF\xC3"
+            "B");
   EXPECT_EQ(Length(fw::LowerCase(text)), Length(text));
 }
 
