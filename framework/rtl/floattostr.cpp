@@ -7,8 +7,6 @@
 
 namespace fw {
 
-TFormatSettings FormatSettings;
-
 namespace {
 
 constexpr int kNoDecimalLimit = 100000;
