@@ -1,1 +1,0 @@
-// PLACEHOLDER: the run-time library's number routines land here.
