@@ -78,6 +78,17 @@ std::unique_ptr<FontResolver> FontResolver::Empty() {
   return std::unique_ptr<FontResolver>(new FontResolver(std::move(config)));
 }
 
+std::unique_ptr<FontResolver> FontResolver::FromFiles(const std::vector<std::string>& paths) {
+  auto config = std::make_unique<Config>();
+  config->config = FcConfigCreate();
+  if (config->config != nullptr) {
+    for (const std::string& path : paths) {
+      FcConfigAppFontAddFile(config->config, reinterpret_cast<const FcChar8*>(path.c_str()));
+    }
+  }
+  return std::unique_ptr<FontResolver>(new FontResolver(std::move(config)));
+}
+
 std::optional<FontFile> FontResolver::Resolve(const std::string& family, bool bold,
                                               bool italic) const {
   if (config_->config == nullptr) return std::nullopt;

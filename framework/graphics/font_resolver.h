@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace fw {
 
@@ -23,6 +24,8 @@ class FontResolver {
  public:
   static std::unique_ptr<FontResolver> System();
   static std::unique_ptr<FontResolver> Empty();
+  // A resolver that knows only the given font files (files it cannot read are left out).
+  static std::unique_ptr<FontResolver> FromFiles(const std::vector<std::string>& paths);
   ~FontResolver();
   FontResolver(const FontResolver&) = delete;
   FontResolver& operator=(const FontResolver&) = delete;

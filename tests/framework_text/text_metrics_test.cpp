@@ -226,3 +226,71 @@ TEST(BuiltinFontMetrics, EveryCharacterAdvancesOneCell) {
 
 }  // namespace
 }  // namespace fw
+
+namespace fw {
+namespace {
+
+// A resolver that knows only the regular face of the installed sans-serif family, so bold and
+// italic must be synthesized.
+std::unique_ptr<FontResolver> RegularFaceOnly() {
+  std::optional<FontFile> regular = FontResolver::System()->Resolve("Arial", false, false);
+  return FontResolver::FromFiles({regular ? regular->path : std::string()});
+}
+
+int InkOf(const FontSpec& font, const std::string& text, TRect* bounds = nullptr) {
+  std::vector<TPixel> pixels(400 * 80, 0xFFFFFF);
+  PixelTarget target{pixels.data(), 400, 80, 400};
+  DrawText(target, target.Bounds(), 10, 10, text, font, 0x000000, std::nullopt);
+  int ink = 0;
+  TRect r{400, 80, 0, 0};
+  for (int y = 0; y < 80; ++y) {
+    for (int x = 0; x < 400; ++x) {
+      if (pixels[size_t(y) * 400 + size_t(x)] != 0x000000) continue;
+      ++ink;
+      r = TRect{std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1),
+                std::max(r.Bottom, y + 1)};
+    }
+  }
+  if (bounds != nullptr) *bounds = r;
+  return ink;
+}
+
+TEST(FontSynthesis, BoldIsSynthesizedWhenTheFaceHasNone) {
+  ScopedFontResolver only(RegularFaceOnly());
+  std::optional<FontFile> file = ActiveFontResolver().Resolve("Arial", true, false);
+  ASSERT_TRUE(file.has_value());
+  ASSERT_FALSE(file->bold);
+  FontSpec regular = Font("Arial", -20);
+  regular.antialiased = false;
+  FontSpec bold = regular;
+  bold.bold = true;
+  EXPECT_GT(InkOf(bold, "Heavy lines"), InkOf(regular, "Heavy lines") * 6 / 5);
+  EXPECT_GE(MeasureText(bold, "Heavy lines").width, MeasureText(regular, "Heavy lines").width);
+}
+
+TEST(FontSynthesis, ItalicIsSynthesizedBySlantingTheUprightFace) {
+  ScopedFontResolver only(RegularFaceOnly());
+  FontSpec upright = Font("Arial", -30);
+  upright.antialiased = false;
+  FontSpec italic = upright;
+  italic.italic = true;
+  // An "l" slanted to the right: its top row lies right of its bottom row.
+  auto rowSpan = [](const FontSpec& f, bool top) {
+    std::vector<TPixel> pixels(60 * 60, 0xFFFFFF);
+    PixelTarget target{pixels.data(), 60, 60, 60};
+    DrawText(target, target.Bounds(), 10, 5, "l", f, 0x000000, std::nullopt);
+    for (int i = 0; i < 60; ++i) {
+      int y = top ? i : 59 - i;
+      for (int x = 0; x < 60; ++x) {
+        if (pixels[size_t(y) * 60 + size_t(x)] == 0) return x;
+      }
+    }
+    return -1;
+  };
+  EXPECT_EQ(rowSpan(upright, true), rowSpan(upright, false));
+  EXPECT_GT(rowSpan(italic, true), rowSpan(italic, false) + 3);
+  EXPECT_EQ(MeasureText(italic, "Slanted").width, MeasureText(upright, "Slanted").width);
+}
+
+}  // namespace
+}  // namespace fw
