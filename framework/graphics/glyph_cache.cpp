@@ -1,6 +1,5 @@
-// Font instances and the glyph cache: a FontSpec resolved to a face and sized, with its
-// metrics; glyphs rendered by FreeType (or taken from the built-in font) once per font, code
-// point and angle, and kept in a cache that is emptied when it grows past its bounds.
+// The glyph cache: glyphs rendered by FreeType (or taken from the built-in font) once per
+// font instance, code point and angle, kept until the cache grows past its bounds and is emptied.
 #include "framework/graphics/glyph_cache.h"
 
 #include <ft2build.h>
@@ -9,48 +8,16 @@
 #include FT_SYNTHESIS_H
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
-#include <memory>
 #include <numbers>
-#include <string>
 #include <unordered_map>
 
 #include "framework/graphics/builtin_font.h"
 #include "framework/graphics/font_face.h"
-#include "framework/graphics/font_resolver.h"
 
 namespace fw {
 
 namespace {
-
-constexpr int kDefaultHeight = -11;
-constexpr int kMaxEmPixels = 1024;  // larger requests are drawn at this em size
-constexpr size_t kMaxInstances = 256;
-
-bool IsBuiltinName(const std::string& name) {
-  std::string_view builtin = kBuiltinFontName;
-  if (name.size() != builtin.size()) return false;
-  for (size_t i = 0; i < name.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(name[i])) != builtin[i]) return false;
-  }
-  return true;
-}
-
-struct InstanceKey {
-  std::string name;
-  int height;
-  bool bold, italic, antialiased;
-  bool operator==(const InstanceKey&) const = default;
-};
-
-struct InstanceKeyHash {
-  size_t operator()(const InstanceKey& k) const {
-    size_t h = std::hash<std::string>()(k.name);
-    h = h * 31 + std::hash<int>()(k.height);
-    return h * 8 + (k.bold ? 4 : 0) + (k.italic ? 2 : 0) + (k.antialiased ? 1 : 0);
-  }
-};
 
 struct GlyphKey {
   int instance;
@@ -66,98 +33,14 @@ struct GlyphKeyHash {
   }
 };
 
-struct Caches {
-  int generation = -1;
-  int nextId = 1;
-  std::unordered_map<InstanceKey, std::unique_ptr<FontInstance>, InstanceKeyHash> instances;
+struct GlyphCache {
   std::unordered_map<GlyphKey, Glyph, GlyphKeyHash> glyphs;
-  size_t glyphBytes = 0;
+  size_t bytes = 0;
 };
 
-Caches& State() {
-  static Caches caches;
-  return caches;
-}
-
-void FillBuiltinInstance(FontInstance& inst, int height) {
-  int s = BuiltinScale(height);
-  inst.builtinScale = s;
-  inst.metrics.ascent = kBuiltinAscent * s;
-  inst.metrics.descent = kBuiltinDescent * s;
-  inst.metrics.height = kBuiltinCellHeight * s;
-  inst.metrics.internalLeading = (kBuiltinCellHeight - kBuiltinEmHeight) * s;
-  inst.metrics.averageCharWidth = kBuiltinCellWidth * s;
-  inst.metrics.maxCharWidth = kBuiltinCellWidth * s;
-  inst.underlineTop = kBuiltinUnderlineRow * s;
-  inst.underlineThickness = s;
-  inst.strikeOutTop = kBuiltinStrikeOutRow * s;
-  inst.strikeOutThickness = s;
-}
-
-// A line's top row and thickness from its design position, kept inside the cell.
-void PlaceLine(int top, int thickness, int cellHeight, int& outTop, int& outThickness) {
-  outThickness = std::clamp(thickness, 1, std::max(1, cellHeight));
-  outTop = std::clamp(top, 0, std::max(0, cellHeight - outThickness));
-}
-
-// Sizes the face for the height and fills the metrics; false when FreeType refuses the size.
-bool FillFaceInstance(FontInstance& inst, FontFace& face, int height) {
-  double cellUnits = face.ascender + face.descender;
-  double em;  // pixels
-  if (height < 0) {
-    em = std::min<double>(-double(height), kMaxEmPixels);
-  } else {
-    em = std::min<double>(double(height) * face.unitsPerEm / cellUnits, kMaxEmPixels);
-  }
-  inst.emSize26 = std::max(1L, std::lround(em * 64));
-  if (!face.SetSize(inst.emSize26)) return false;
-  double scale = (inst.emSize26 / 64.0) / face.unitsPerEm;  // pixels per font unit
-  FontMetrics& m = inst.metrics;
-  if (height > 0 && double(height) * face.unitsPerEm / cellUnits <= kMaxEmPixels) {
-    // A cell height is met exactly: the ascent rounded, the descent the rest.
-    m.ascent = std::clamp(int(std::lround(face.ascender * scale)), 0, height);
-    m.descent = height - m.ascent;
-  } else {
-    m.ascent = int(std::ceil(face.ascender * scale - 1e-6));
-    m.descent = int(std::ceil(face.descender * scale - 1e-6));
-  }
-  m.height = m.ascent + m.descent;
-  m.internalLeading = std::max(0, m.height - int(std::lround(inst.emSize26 / 64.0)));
-  m.averageCharWidth = int(std::lround(face.averageWidth * scale));
-  m.maxCharWidth = int(std::lround(face.maxAdvance * scale));
-  inst.face = &face;
-
-  int ulThickness = int(std::lround(face.underlineThickness * scale));
-  int ulCentre = m.ascent + int(std::lround(-face.underlinePosition * scale));
-  PlaceLine(ulCentre - std::max(1, ulThickness) / 2, ulThickness, m.height, inst.underlineTop,
-            inst.underlineThickness);
-  PlaceLine(m.ascent - int(std::lround(face.strikeOutPosition * scale)),
-            int(std::lround(face.strikeOutSize * scale)), m.height, inst.strikeOutTop,
-            inst.strikeOutThickness);
-  return true;
-}
-
-std::unique_ptr<FontInstance> CreateInstance(const InstanceKey& key, int id) {
-  auto inst = std::make_unique<FontInstance>();
-  inst->id = id;
-  inst->mono = !key.antialiased;
-  if (!IsBuiltinName(key.name)) {
-    std::optional<FontFile> file = ActiveFontResolver().Resolve(key.name, key.bold, key.italic);
-    FontFace* face = file ? OpenFace(file->path, file->index) : nullptr;
-    if (face != nullptr && FillFaceInstance(*inst, *face, key.height)) {
-      inst->synthBold = key.bold && !file->bold;
-      inst->synthItalic = key.italic && !file->italic;
-      if (inst->metrics.averageCharWidth <= 0) {
-        inst->metrics.averageCharWidth = AdvanceOf(*inst, U'x');
-      }
-      return inst;
-    }
-  }
-  // The built-in font: asked for by name, or no usable font file was found.
-  inst->face = nullptr;
-  inst->mono = true;
-  FillBuiltinInstance(*inst, key.height);
-  return inst;
+GlyphCache& Cache() {
+  static GlyphCache cache;
+  return cache;
 }
 
 void CopyBitmap(const FT_Bitmap& bitmap, Glyph& glyph) {
@@ -268,32 +151,15 @@ Glyph TurnBitmap(const Glyph& upright, int angle) {
   }
   return turned;
 }
-
 }  // namespace
 
-const FontInstance& FontFor(const FontSpec& font) {
-  Caches& caches = State();
-  if (caches.generation != FontResolverGeneration()) {
-    ResetFontCaches();
-    caches.generation = FontResolverGeneration();
-  }
-  InstanceKey key{font.name, font.height == 0 ? kDefaultHeight : font.height, font.bold,
-                  font.italic, font.antialiased};
-  auto it = caches.instances.find(key);
-  if (it != caches.instances.end()) return *it->second;
-  if (caches.instances.size() >= kMaxInstances) ResetFontCaches();
-  auto inserted = caches.instances.emplace(key, CreateInstance(key, caches.nextId++));
-  return *inserted.first->second;
-}
-
 const Glyph& GlyphFor(const FontInstance& font, char32_t code, int angle) {
-  Caches& caches = State();
+  GlyphCache& cache = Cache();
   GlyphKey key{font.id, code, angle};
-  auto it = caches.glyphs.find(key);
-  if (it != caches.glyphs.end()) return it->second;
-  if (caches.glyphs.size() >= kMaxCachedGlyphs || caches.glyphBytes >= kMaxCachedGlyphBytes) {
-    caches.glyphs.clear();
-    caches.glyphBytes = 0;
+  auto it = cache.glyphs.find(key);
+  if (it != cache.glyphs.end()) return it->second;
+  if (cache.glyphs.size() >= kMaxCachedGlyphs || cache.bytes >= kMaxCachedGlyphBytes) {
+    ClearGlyphCache();
   }
   Glyph glyph;
   if (font.face != nullptr) {
@@ -302,24 +168,21 @@ const Glyph& GlyphFor(const FontInstance& font, char32_t code, int angle) {
     glyph = RenderBuiltinGlyph(font, code);
     if (angle != 0) glyph = TurnBitmap(glyph, angle);
   }
-  caches.glyphBytes += glyph.coverage.size() + sizeof(Glyph);
-  return caches.glyphs.emplace(key, std::move(glyph)).first->second;
+  cache.bytes += glyph.coverage.size() + sizeof(Glyph);
+  return cache.glyphs.emplace(key, std::move(glyph)).first->second;
 }
-
 int AdvanceOf(const FontInstance& font, char32_t code) {
   if (font.face == nullptr) return kBuiltinCellWidth * font.builtinScale;
   return GlyphFor(font, code, 0).advance;
 }
 
-void ResetFontCaches() {
-  Caches& caches = State();
-  caches.glyphs.clear();
-  caches.glyphBytes = 0;
-  caches.instances.clear();
+void ClearGlyphCache() {
+  Cache().glyphs.clear();
+  Cache().bytes = 0;
 }
 
 size_t CachedGlyphCount() {
-  return State().glyphs.size();
+  return Cache().glyphs.size();
 }
 
 }  // namespace fw
