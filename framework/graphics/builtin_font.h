@@ -20,7 +20,8 @@ namespace fw {
 //    columns 0..4, rows 3..9.
 // Example: "H" at (0, 0) inks columns 0 and 4 of rows 3..9 and columns 1..3 of row 6.
 // Metrics: ascent 10, descent 3, height 13, internal leading 2 (em height 11), average and
-// maximum character width 6. Text is never anti-aliased.
+// maximum character width 6. Text is never anti-aliased. Bold inks, besides each pixel of the
+// glyph, the pixel right of it (so column 5 too; the advance stays 6); italic is not drawn.
 inline constexpr int kBuiltinCellWidth = 6;
 inline constexpr int kBuiltinCellHeight = 13;
 inline constexpr int kBuiltinAscent = 10;

@@ -134,6 +134,8 @@ std::unique_ptr<FontInstance> CreateInstance(const InstanceKey& key, int id) {
   // The built-in font: asked for by name, or no usable font file was found.
   inst->face = nullptr;
   inst->mono = true;
+  inst->synthBold = key.bold;
+  inst->synthItalic = false;
   FillBuiltinInstance(*inst, key.height);
   return inst;
 }

@@ -101,12 +101,16 @@ Glyph RenderBuiltinGlyph(const FontInstance& font, char32_t code) {
   glyph.advance = kBuiltinCellWidth * s;
   glyph.left = 0;
   glyph.top = kBuiltinAscent * s;
-  glyph.width = 5 * s;
+  // Bold doubles every inked column into the column right of it (the gap column included).
+  const int bold = font.synthBold ? 1 : 0;
+  glyph.width = (5 + bold) * s;
   glyph.height = kBuiltinCellHeight * s;
   glyph.coverage.assign(size_t(glyph.width) * size_t(glyph.height), 0);
   for (int y = 0; y < glyph.height; ++y) {
+    const unsigned row = rows[size_t(y / s)] << 1;  // bit 5 - c: column c of the wider cell
+    const unsigned inked = bold ? (row | (row >> 1)) : row;
     for (int x = 0; x < glyph.width; ++x) {
-      if (rows[size_t(y / s)] & (0x10 >> (x / s))) {
+      if (inked & (0x20u >> (x / s))) {
         glyph.coverage[size_t(y) * size_t(glyph.width) + size_t(x)] = 255;
       }
     }

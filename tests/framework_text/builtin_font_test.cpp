@@ -45,6 +45,17 @@ TEST(BuiltinFontGlyphs, CapitalHMatchesTheDocumentedExample) {
   EXPECT_EQ(Picture("H", Builtin()), expected);
 }
 
+TEST(BuiltinFontGlyphs, BoldInksTheRightNeighbourOfEveryPixel) {
+  FontSpec bold = Builtin();
+  bold.bold = true;
+  const std::vector<std::string> expected = {
+      "......", "......", "......", "XX..XX", "XX..XX", "XX..XX", "XXXXXX",
+      "XX..XX", "XX..XX", "XX..XX", "......", "......", "......",
+  };
+  EXPECT_EQ(Picture("H", bold), expected);
+  EXPECT_EQ(MeasureText(bold, "HHH").width, 3 * kBuiltinCellWidth);
+}
+
 TEST(BuiltinFontGlyphs, KnownPixelsOfSeveralCharacters) {
   // (text, column, row) inked; the cell geometry places baselines and x-heights.
   const struct {
