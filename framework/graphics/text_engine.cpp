@@ -21,17 +21,30 @@ long long TextWidth(const FontInstance& font, std::string_view utf8) {
   return width;
 }
 
+// What to draw: the text, its font and style, and its colours.
+struct TextRun {
+  std::string_view utf8;
+  const FontInstance& font;
+  bool underline = false;
+  bool strikeOut = false;
+  TPixel color = 0;
+  std::optional<TPixel> background;
+};
+
 // Text turned by a multiple of 90 degrees: everything is drawn in cell coordinates.
-void DrawQuarterTurned(const TextSurface& surface, int x, int y, int quarter, std::string_view utf8,
-                       const FontInstance& font, bool underline, bool strikeOut, TPixel color,
-                       std::optional<TPixel> background) {
+void DrawQuarterTurned(const TextSurface& surface, int x, int y, int quarter, const TextRun& run) {
   const CellMap map = QuarterTurnMap(x, y, quarter);
   const CellRect clip = CellClip(map, surface.clip);
   if (clip.Empty()) return;
+  const FontInstance& font = run.font;
   const FontMetrics& m = font.metrics;
-  const long long width = (background || underline || strikeOut) ? TextWidth(font, utf8) : 0;
-  if (background)
-    FillCell(surface, map, Intersect(clip, CellRect{0, 0, width, m.height}), *background);
+  const std::string_view utf8 = run.utf8;
+  const TPixel color = run.color;
+  const bool needsWidth = run.background || run.underline || run.strikeOut;
+  const long long width = needsWidth ? TextWidth(font, utf8) : 0;
+  if (run.background) {
+    FillCell(surface, map, Intersect(clip, CellRect{0, 0, width, m.height}), *run.background);
+  }
 
   long long pen = 0;
   for (size_t pos = 0; pos < utf8.size();) {
@@ -42,11 +55,11 @@ void DrawQuarterTurned(const TextSurface& surface, int x, int y, int quarter, st
                       glyph.coverage.data(), glyph.width, glyph.height, color);
     pen += glyph.advance;
   }
-  if (underline) {
+  if (run.underline) {
     CellRect line{0, font.underlineTop, width, font.underlineTop + font.underlineThickness};
     FillCell(surface, map, Intersect(clip, line), color);
   }
-  if (strikeOut) {
+  if (run.strikeOut) {
     CellRect line{0, font.strikeOutTop, width, font.strikeOutTop + font.strikeOutThickness};
     FillCell(surface, map, Intersect(clip, line), color);
   }
@@ -74,11 +87,13 @@ class FreeAngleText {
     FillConvexQuad(surface_, quad, c);
   }
 
-  void Draw(std::string_view utf8, const FontInstance& font, bool underline, bool strikeOut,
-            TPixel color, std::optional<TPixel> background) const {
+  void Draw(const TextRun& run) const {
+    const FontInstance& font = run.font;
     const FontMetrics& m = font.metrics;
+    const std::string_view utf8 = run.utf8;
+    const TPixel color = run.color;
     const double width = double(TextWidth(font, utf8));
-    if (background) FillCellRect(0, 0, width, m.height, *background);
+    if (run.background) FillCellRect(0, 0, width, m.height, *run.background);
     long long pen = 0;
     for (size_t pos = 0; pos < utf8.size();) {
       const char32_t code = NextCodePoint(utf8, pos);
@@ -90,10 +105,10 @@ class FreeAngleText {
                     glyph.height, color);
       pen += advance;
     }
-    if (underline) {
+    if (run.underline) {
       FillCellRect(0, font.underlineTop, width, font.underlineTop + font.underlineThickness, color);
     }
-    if (strikeOut) {
+    if (run.strikeOut) {
       FillCellRect(0, font.strikeOutTop, width, font.strikeOutTop + font.strikeOutThickness, color);
     }
   }
@@ -121,14 +136,12 @@ void DrawText(const PixelTarget& target, const TRect& clip, int x, int y, std::s
   if (utf8.empty() || target.pixels == nullptr) return;
   TextSurface surface{target, {}};
   if (!IntersectRect(surface.clip, clip, target.Bounds())) return;
-  const FontInstance& instance = FontFor(font);
+  const TextRun run{utf8, FontFor(font), font.underline, font.strikeOut, color, background};
   const int angle = ((font.escapement % 3600) + 3600) % 3600;
   if (angle % 900 == 0) {
-    DrawQuarterTurned(surface, x, y, angle / 900, utf8, instance, font.underline, font.strikeOut,
-                      color, background);
+    DrawQuarterTurned(surface, x, y, angle / 900, run);
   } else {
-    FreeAngleText(surface, x, y, angle)
-        .Draw(utf8, instance, font.underline, font.strikeOut, color, background);
+    FreeAngleText(surface, x, y, angle).Draw(run);
   }
 }
 
