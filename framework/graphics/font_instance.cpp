@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <unordered_map>
 
 #include "framework/graphics/builtin_font.h"
@@ -46,10 +48,13 @@ struct InstanceKeyHash {
   }
 };
 
+using RenderingKey = std::tuple<const FontFace*, long, int, bool, bool, bool>;
+
 struct Instances {
   int generation = -1;
-  int nextId = 1;
+  int nextId = 1;  // never reused, so glyphs of dropped instances can never be mistaken
   std::unordered_map<InstanceKey, std::unique_ptr<FontInstance>, InstanceKeyHash> byKey;
+  std::map<RenderingKey, int> ids;
 };
 
 Instances& State() {
@@ -115,9 +120,9 @@ bool FillFaceInstance(FontInstance& inst, FontFace& face, int height) {
   return true;
 }
 
-std::unique_ptr<FontInstance> CreateInstance(const InstanceKey& key, int id) {
+// A new instance without its id.
+std::unique_ptr<FontInstance> CreateInstance(const InstanceKey& key) {
   auto inst = std::make_unique<FontInstance>();
-  inst->id = id;
   inst->mono = !key.antialiased;
   if (!IsBuiltinName(key.name)) {
     std::optional<FontFile> file = ActiveFontResolver().Resolve(key.name, key.bold, key.italic);
@@ -125,9 +130,6 @@ std::unique_ptr<FontInstance> CreateInstance(const InstanceKey& key, int id) {
     if (face != nullptr && FillFaceInstance(*inst, *face, key.height)) {
       inst->synthBold = key.bold && !file->bold;
       inst->synthItalic = key.italic && !file->italic;
-      if (inst->metrics.averageCharWidth <= 0) {
-        inst->metrics.averageCharWidth = AdvanceOf(*inst, U'x');
-      }
       return inst;
     }
   }
@@ -139,6 +141,17 @@ std::unique_ptr<FontInstance> CreateInstance(const InstanceKey& key, int id) {
   FillBuiltinInstance(*inst, key.height);
   return inst;
 }
+
+// Instances that render alike (same face, size, synthesized styles and mode; "Arial" and
+// "MS Sans Serif" may well be one) share an id, so their glyphs are cached once.
+int RenderingId(Instances& state, const FontInstance& inst) {
+  RenderingKey key{inst.face,      inst.emSize26,    inst.builtinScale,
+                   inst.synthBold, inst.synthItalic, inst.mono};
+  auto [it, added] = state.ids.emplace(key, state.nextId);
+  if (added) ++state.nextId;
+  return it->second;
+}
+
 }  // namespace
 
 const FontInstance& FontFor(const FontSpec& font) {
@@ -152,13 +165,18 @@ const FontInstance& FontFor(const FontSpec& font) {
   auto it = caches.byKey.find(key);
   if (it != caches.byKey.end()) return *it->second;
   if (caches.byKey.size() >= kMaxInstances) ResetFontCaches();
-  auto inserted = caches.byKey.emplace(key, CreateInstance(key, caches.nextId++));
-  return *inserted.first->second;
+  std::unique_ptr<FontInstance> inst = CreateInstance(key);
+  inst->id = RenderingId(caches, *inst);
+  if (inst->face != nullptr && inst->metrics.averageCharWidth <= 0) {
+    inst->metrics.averageCharWidth = AdvanceOf(*inst, U'x');
+  }
+  return *caches.byKey.emplace(key, std::move(inst)).first->second;
 }
 
 void ResetFontCaches() {
   ClearGlyphCache();
   State().byKey.clear();
+  State().ids.clear();
 }
 
 }  // namespace fw

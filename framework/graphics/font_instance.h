@@ -10,7 +10,7 @@ struct FontFace;  // an open FreeType face (font_face.h)
 
 // A font resolved and sized: everything the layout needs besides the glyphs.
 struct FontInstance {
-  int id = 0;                // unique for the life of the process; part of glyph keys
+  int id = 0;  // part of glyph keys: equal for instances that render alike, never reused
   FontFace* face = nullptr;  // nullptr: the built-in font
   int builtinScale = 1;      // scale of the built-in font
   long emSize26 = 0;         // em size in 1/64 pixel (FreeType faces)
