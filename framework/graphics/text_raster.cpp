@@ -72,12 +72,13 @@ TPixel BlendPixel(TPixel dst, TPixel c, unsigned a) {
   if (a >= 255) return c & 0xFFFFFF;
   if (a == 0) return dst;
   const unsigned ia = 255 - a;
-  TPixel out = 0;
-  for (int shift = 0; shift <= 16; shift += 8) {
-    unsigned channel = (((c >> shift) & 0xFF) * a + ((dst >> shift) & 0xFF) * ia + 127) / 255;
-    out |= TPixel(channel) << shift;
-  }
-  return out;
+  // Red and blue share one multiply, green another; x / 255 rounded is
+  // (x + 128 + ((x + 128) >> 8)) >> 8 for every x up to 255 * 255.
+  uint32_t rb = (c & 0xFF00FFu) * a + (dst & 0xFF00FFu) * ia + 0x800080u;
+  rb = ((rb + ((rb >> 8) & 0xFF00FFu)) >> 8) & 0xFF00FFu;
+  uint32_t g = (c & 0x00FF00u) * a + (dst & 0x00FF00u) * ia + 0x008000u;
+  g = ((g + (g >> 8)) >> 8) & 0x00FF00u;
+  return rb | g;
 }
 
 void FillCell(const TextSurface& s, const CellMap& m, const CellRect& r, TPixel c) {
