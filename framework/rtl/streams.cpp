@@ -151,10 +151,13 @@ void TFileStream::SetSize(int64_t newSize) {
 
 namespace {
 
+// No memory stream grows beyond this (1 TiB): larger sizes come only from corrupt lengths.
+constexpr int64_t MaxMemorySize = (int64_t{1} << 40) - 1;
+
 // Grows or shrinks the block, turning an allocation failure into the framework's error.
 void Resize(std::vector<uint8_t>& data, int64_t size) {
   try {
-    if (static_cast<uint64_t>(size) > data.max_size()) throw std::length_error("size");
+    if (size > MaxMemorySize) throw std::length_error("size");
     data.resize(static_cast<size_t>(size));
   } catch (const std::bad_alloc&) {
     throw EOutOfMemory("Out of memory while expanding memory stream");

@@ -104,7 +104,8 @@ private:
   int handle_ = -1;
 };
 
-// A growable block of memory.
+// A growable block of memory, of at most 2^40 - 1 bytes; growing beyond that, or beyond
+// what can be allocated, raises EOutOfMemory.
 class TMemoryStream : public TStream {
 public:
   TMemoryStream() = default;
