@@ -56,7 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The rest of the input as a format picture, applied to the fuzzed value and to a
   // date inside the calendar.
   fw::FormatDateTime(text, value, settings);
-  if (std::isfinite(value))
-    fw::FormatDateTime(text, std::fmod(value, fw::MaxDateTime), settings);
+  if (std::isfinite(value)) fw::FormatDateTime(text, std::fmod(value, fw::MaxDateTime), settings);
   return 0;
 }

@@ -103,8 +103,8 @@ bool TryEncodeDate(int year, int month, int day, TDateTime& result) {
 }
 
 bool TryEncodeTime(int hour, int minute, int second, int msec, TDateTime& result) {
-  if (hour < 0 || hour >= HoursPerDay || minute < 0 || minute >= 60 || second < 0 ||
-      second >= 60 || msec < 0 || msec >= 1000)
+  if (hour < 0 || hour >= HoursPerDay || minute < 0 || minute >= 60 || second < 0 || second >= 60 ||
+      msec < 0 || msec >= 1000)
     return false;
   const int64_t ms = ((hour * 60LL + minute) * 60 + second) * 1000 + msec;
   result = static_cast<double>(ms) / MSecsPerDay;
@@ -125,8 +125,7 @@ TDateTime EncodeTime(int hour, int minute, int second, int msec) {
   return result;
 }
 
-TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second,
-                         int msec) {
+TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second, int msec) {
   return ComposeDateTime(EncodeDate(year, month, day), EncodeTime(hour, minute, second, msec));
 }
 
@@ -153,8 +152,8 @@ void DecodeTime(TDateTime value, int& hour, int& minute, int& second, int& msec)
   if (!SplitValue(value, days, ms)) {
     if (!std::isfinite(value)) return;
     // Far outside the calendar: the time of day is still the fraction.
-    ms = static_cast<int64_t>(std::nearbyint(std::fabs(value - std::trunc(value)) *
-                                              MSecsPerDay)) % MSecsPerDay;
+    ms = static_cast<int64_t>(std::nearbyint(std::fabs(value - std::trunc(value)) * MSecsPerDay)) %
+         MSecsPerDay;
   }
   msec = static_cast<int>(ms % 1000);
   second = static_cast<int>(ms / 1000 % 60);
@@ -198,9 +197,13 @@ void SetClockSource(std::function<TDateTime()> clock) {
   ClockSource() = clock ? std::move(clock) : std::function<TDateTime()>(SystemClock);
 }
 
-TDateTime Now() { return ClockSource()(); }
+TDateTime Now() {
+  return ClockSource()();
+}
 
-TDateTime Date() { return std::trunc(Now()); }
+TDateTime Date() {
+  return std::trunc(Now());
+}
 
 TDateTime Time() {
   const TDateTime now = Now();

@@ -17,7 +17,7 @@ using TDateTime = double;
 
 // Days from 0001-01-01 (day 1) to 1899-12-30 (day 0 of TDateTime), plus one.
 constexpr int DateDelta = 693594;
-constexpr double MinDateTime = -693593.0;  // 0001-01-01 00:00:00.000
+constexpr double MinDateTime = -693593.0;         // 0001-01-01 00:00:00.000
 constexpr double MaxDateTime = 2958465.99999999;  // 9999-12-31 23:59:59.999
 constexpr int HoursPerDay = 24;
 constexpr int MinsPerDay = 24 * 60;
@@ -37,9 +37,9 @@ struct TDateSettings {
   std::string TimePMString = "PM";
   std::array<std::string, 12> ShortMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-  std::array<std::string, 12> LongMonthNames = {
-      "January", "February", "March",     "April",   "May",      "June",
-      "July",    "August",   "September", "October", "November", "December"};
+  std::array<std::string, 12> LongMonthNames = {"January",   "February", "March",    "April",
+                                                "May",       "June",     "July",     "August",
+                                                "September", "October",  "November", "December"};
   std::array<std::string, 7> ShortDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
   std::array<std::string, 7> LongDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                              "Thursday", "Friday", "Saturday"};
@@ -62,8 +62,7 @@ int DaysInMonth(int year, int month);
 // outside 0001-01-01..9999-12-31 or a time outside 00:00:00.000..23:59:59.999.
 TDateTime EncodeDate(int year, int month, int day);
 TDateTime EncodeTime(int hour, int minute, int second, int msec);
-TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second,
-                         int msec);
+TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second, int msec);
 bool TryEncodeDate(int year, int month, int day, TDateTime& result);
 bool TryEncodeTime(int hour, int minute, int second, int msec, TDateTime& result);
 // Date part plus time part with the sign rule above (a negative date subtracts the time).
@@ -104,8 +103,7 @@ int CurrentYear();
 //   "text" 'text'                literal text; any other character is copied
 // An empty format means "c". Nested pictures (c, ddddd, t ...) expand two levels deep.
 std::string FormatDateTime(std::string_view format, TDateTime value);
-std::string FormatDateTime(std::string_view format, TDateTime value,
-                           const TDateSettings& settings);
+std::string FormatDateTime(std::string_view format, TDateTime value, const TDateSettings& settings);
 std::string DateToStr(TDateTime value);
 std::string TimeToStr(TDateTime value);
 std::string DateTimeToStr(TDateTime value);

@@ -16,7 +16,9 @@ struct Parts {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, msec = 0, weekday = 0;
 };
 
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char Lower(char c) {
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 bool StartsWithNoCase(std::string_view text, size_t pos, std::string_view word) {
   if (text.size() - pos < word.size()) return false;
@@ -44,9 +46,9 @@ bool TwelveHourFollows(std::string_view format, size_t pos) {
     const char c = format[i];
     if (c == '"' || c == '\'') {
       i = QuotedEnd(format, i);
-    } else if (Lower(c) == 'a' && (StartsWithNoCase(format, i, "am/pm") ||
-                                   StartsWithNoCase(format, i, "a/p") ||
-                                   StartsWithNoCase(format, i, "ampm"))) {
+    } else if (Lower(c) == 'a' &&
+               (StartsWithNoCase(format, i, "am/pm") || StartsWithNoCase(format, i, "a/p") ||
+                StartsWithNoCase(format, i, "ampm"))) {
       return true;
     }
   }
@@ -54,7 +56,7 @@ bool TwelveHourFollows(std::string_view format, size_t pos) {
 }
 
 class Formatter {
-public:
+ public:
   Formatter(const Parts& parts, const TDateSettings& settings)
       : parts_(parts), settings_(settings) {}
 
@@ -70,9 +72,12 @@ public:
         continue;
       }
       if (!std::isalpha(static_cast<unsigned char>(c))) {
-        if (c == '/') out_ += settings_.DateSeparator;
-        else if (c == ':') out_ += settings_.TimeSeparator;
-        else out_ += c;
+        if (c == '/')
+          out_ += settings_.DateSeparator;
+        else if (c == ':')
+          out_ += settings_.TimeSeparator;
+        else
+          out_ += c;
         ++i;
         continue;
       }
@@ -86,18 +91,22 @@ public:
 
   const std::string& Text() const { return out_; }
 
-private:
+ private:
   // Writes the token of `count` letters at pos; returns the position after what it used.
   size_t Letter(std::string_view format, size_t pos, size_t count, bool afterHour, int depth) {
     const int hour12 = parts_.hour % 12 == 0 ? 12 : parts_.hour % 12;
     switch (Lower(format[pos])) {
       case 'y':
-        if (count <= 2) AppendNumber(out_, parts_.year % 100, 2);
-        else AppendNumber(out_, parts_.year, 4);
+        if (count <= 2)
+          AppendNumber(out_, parts_.year % 100, 2);
+        else
+          AppendNumber(out_, parts_.year, 4);
         return pos + count;
       case 'm':
-        if (afterHour && count <= 2) Number(parts_.minute, count);
-        else Month(count);
+        if (afterHour && count <= 2)
+          Number(parts_.minute, count);
+        else
+          Month(count);
         return pos + count;
       case 'd':
         Day(count, depth);
@@ -136,20 +145,30 @@ private:
 
   void Month(size_t count) {
     const bool valid = parts_.month >= 1 && parts_.month <= 12;
-    if (count <= 2) Number(parts_.month, count);
-    else if (!valid) return;
-    else if (count == 3) out_ += settings_.ShortMonthNames[parts_.month - 1];
-    else out_ += settings_.LongMonthNames[parts_.month - 1];
+    if (count <= 2)
+      Number(parts_.month, count);
+    else if (!valid)
+      return;
+    else if (count == 3)
+      out_ += settings_.ShortMonthNames[parts_.month - 1];
+    else
+      out_ += settings_.LongMonthNames[parts_.month - 1];
   }
 
   void Day(size_t count, int depth) {
     const bool valid = parts_.weekday >= 1 && parts_.weekday <= 7;
-    if (count <= 2) Number(parts_.day, count);
-    else if (count == 5) Nested(settings_.ShortDateFormat, depth);
-    else if (count >= 6) Nested(settings_.LongDateFormat, depth);
-    else if (!valid) return;
-    else if (count == 3) out_ += settings_.ShortDayNames[parts_.weekday - 1];
-    else out_ += settings_.LongDayNames[parts_.weekday - 1];
+    if (count <= 2)
+      Number(parts_.day, count);
+    else if (count == 5)
+      Nested(settings_.ShortDateFormat, depth);
+    else if (count >= 6)
+      Nested(settings_.LongDateFormat, depth);
+    else if (!valid)
+      return;
+    else if (count == 3)
+      out_ += settings_.ShortDayNames[parts_.weekday - 1];
+    else
+      out_ += settings_.LongDayNames[parts_.weekday - 1];
   }
 
   // am/pm and a/p copy the letters of the picture itself, so their case shows through.
@@ -185,8 +204,8 @@ private:
 std::string FormatDateTime(std::string_view format, TDateTime value,
                            const TDateSettings& settings) {
   Parts parts;
-  DecodeDateTime(value, parts.year, parts.month, parts.day, parts.hour, parts.minute,
-                 parts.second, parts.msec);
+  DecodeDateTime(value, parts.year, parts.month, parts.day, parts.hour, parts.minute, parts.second,
+                 parts.msec);
   if (parts.year != 0) parts.weekday = DayOfWeek(value);
   Formatter formatter(parts, settings);
   formatter.Run(format.empty() ? std::string_view("c") : format, 0);
@@ -197,10 +216,16 @@ std::string FormatDateTime(std::string_view format, TDateTime value) {
   return FormatDateTime(format, value, DateSettings);
 }
 
-std::string DateToStr(TDateTime value) { return FormatDateTime("ddddd", value); }
+std::string DateToStr(TDateTime value) {
+  return FormatDateTime("ddddd", value);
+}
 
-std::string TimeToStr(TDateTime value) { return FormatDateTime("tt", value); }
+std::string TimeToStr(TDateTime value) {
+  return FormatDateTime("tt", value);
+}
 
-std::string DateTimeToStr(TDateTime value) { return FormatDateTime("c", value); }
+std::string DateTimeToStr(TDateTime value) {
+  return FormatDateTime("c", value);
+}
 
 }  // namespace fw

@@ -164,7 +164,9 @@ bool ScanWhole(std::string_view text, Scan scan) {
   return s.AtEnd();
 }
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string Quoted(std::string_view text) {
+  return "'" + std::string(text) + "'";
+}
 
 }  // namespace
 

@@ -47,9 +47,12 @@ bool Describe(const std::string& path, const std::string& name, TSearchRec& rec)
   if (link) rec.Attr |= faSymLink;
   if (!name.empty() && name[0] == '.') rec.Attr |= faHidden;
   if (resolved) {
-    if (S_ISDIR(target.st_mode)) rec.Attr |= faDirectory;
-    else if (S_ISREG(target.st_mode)) rec.Attr |= faArchive;
-    else rec.Attr |= faSysFile;
+    if (S_ISDIR(target.st_mode))
+      rec.Attr |= faDirectory;
+    else if (S_ISREG(target.st_mode))
+      rec.Attr |= faArchive;
+    else
+      rec.Attr |= faSysFile;
     if ((target.st_mode & S_IWUSR) == 0) rec.Attr |= faReadOnly;
   }
   rec.Size = resolved && S_ISREG(target.st_mode) ? static_cast<int64_t>(target.st_size) : 0;
@@ -125,8 +128,8 @@ int FindFirst(const std::string& path, int attr, TSearchRec& rec) {
   FindClose(rec);
   auto state = std::make_shared<TSearchState>();
   const std::string mask = ExtractFileName(path);
-  const int error = ListDirectory(ExtractFilePath(path), mask.empty() ? "*" : mask, attr,
-                                  state->entries);
+  const int error =
+      ListDirectory(ExtractFilePath(path), mask.empty() ? "*" : mask, attr, state->entries);
   if (state->entries.empty()) return error != 0 ? error : ENOENT;
   rec.FindHandle = std::move(state);
   return FindNext(rec);
@@ -143,6 +146,8 @@ int FindNext(TSearchRec& rec) {
   return 0;
 }
 
-void FindClose(TSearchRec& rec) { rec.FindHandle.reset(); }
+void FindClose(TSearchRec& rec) {
+  rec.FindHandle.reset();
+}
 
 }  // namespace fw

@@ -54,9 +54,9 @@ constexpr int faAnyFile = 0x7F;
 struct TSearchState;
 
 struct TSearchRec {
-  std::string Name;   // without the directory
-  int64_t Size = 0;   // bytes of a file (of the target for a link); 0 for a directory
-  int Attr = 0;       // fa* bits
+  std::string Name;    // without the directory
+  int64_t Size = 0;    // bytes of a file (of the target for a link); 0 for a directory
+  int Attr = 0;        // fa* bits
   TDateTime Time = 0;  // local modification time
   std::shared_ptr<TSearchState> FindHandle;  // the rest of a FindFirst listing
 };
@@ -72,8 +72,8 @@ bool MatchesMask(const std::string& name, const std::string& mask);
 // examined are skipped.
 int ListDirectory(const std::string& directory, const std::string& mask, int attr,
                   std::vector<TSearchRec>& entries);
-std::vector<TSearchRec> ListDirectory(const std::string& directory,
-                                      const std::string& mask = "*", int attr = faAnyFile);
+std::vector<TSearchRec> ListDirectory(const std::string& directory, const std::string& mask = "*",
+                                      int attr = faAnyFile);
 
 // The same listing one entry at a time: path is "directory/mask". 0 when an entry was
 // found, otherwise an error code (ENOENT when no entry is left). FindClose releases the

@@ -22,7 +22,9 @@ int Random(int range) {
   return static_cast<int>((static_cast<uint64_t>(Step()) * static_cast<uint32_t>(range)) >> 32);
 }
 
-double Random() { return Step() * (1.0 / 4294967296.0); }
+double Random() {
+  return Step() * (1.0 / 4294967296.0);
+}
 
 int RandomRange(int from, int to) {
   if (from > to) return RandomRange(to, from);
@@ -36,8 +38,8 @@ void Randomize() {
   static uint32_t calls = 0;
   const auto ticks = std::chrono::system_clock::now().time_since_epoch().count() ^
                      std::chrono::steady_clock::now().time_since_epoch().count();
-  RandSeed = static_cast<uint32_t>(ticks) ^ static_cast<uint32_t>(ticks >> 32) ^
-             (++calls * 0x9E3779B9u);
+  RandSeed =
+      static_cast<uint32_t>(ticks) ^ static_cast<uint32_t>(ticks >> 32) ^ (++calls * 0x9E3779B9u);
 }
 
 }  // namespace fw

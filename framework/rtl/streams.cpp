@@ -21,16 +21,22 @@ constexpr int64_t CopyChunk = 64 * 1024;
 // Largest single read or write handed to the system at once.
 constexpr int64_t MaxIo = 1 << 30;
 
-std::string Reason(int error) { return std::strerror(error); }
+std::string Reason(int error) {
+  return std::strerror(error);
+}
 
 int OpenFlags(uint16_t mode, bool& create) {
   create = (mode & fmCreate) == fmCreate;
   if (create) return O_RDWR | O_CREAT | O_TRUNC;
   switch (mode & 0x0003) {
-    case fmOpenRead: return O_RDONLY;
-    case fmOpenWrite: return O_WRONLY;
-    case fmOpenReadWrite: return O_RDWR;
-    default: return -1;
+    case fmOpenRead:
+      return O_RDONLY;
+    case fmOpenWrite:
+      return O_WRONLY;
+    case fmOpenReadWrite:
+      return O_RDWR;
+    default:
+      return -1;
   }
 }
 
@@ -75,8 +81,8 @@ int64_t TStream::CopyFrom(TStream& source, int64_t count) {
 TFileStream::TFileStream(const std::string& fileName, uint16_t mode) : fileName_(fileName) {
   bool create = false;
   const int flags = OpenFlags(mode, create);
-  const std::string what = (create ? "Cannot create file \"" : "Cannot open file \"") +
-                           fileName + "\". ";
+  const std::string what =
+      (create ? "Cannot create file \"" : "Cannot open file \"") + fileName + "\". ";
   auto fail = [&](const std::string& reason) -> void {
     if (create) throw EFCreateError(what + reason);
     throw EFOpenError(what + reason);
@@ -129,8 +135,7 @@ int64_t TFileStream::Write(const void* buffer, int64_t count) {
 }
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
-  const int whence = origin == soFromCurrent ? SEEK_CUR : origin == soFromEnd ? SEEK_END
-                                                                              : SEEK_SET;
+  const int whence = origin == soFromCurrent ? SEEK_CUR : origin == soFromEnd ? SEEK_END : SEEK_SET;
   const off_t result = ::lseek(handle_, offset, whence);
   if (result < 0) {
     if (errno == EINVAL) throw EStreamError("Seek before the beginning of \"" + fileName_ + "\"");

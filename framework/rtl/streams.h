@@ -14,31 +14,31 @@ namespace fw {
 // Stream failures. Every one is an EInOutError, so callers that only care about "the file
 // operation failed" catch that.
 class EStreamError : public EInOutError {
-public:
+ public:
   using EInOutError::EInOutError;
 };
 class EFileStreamError : public EStreamError {
-public:
+ public:
   using EStreamError::EStreamError;
 };
 // "Cannot open file \"<path>\". <reason>"
 class EFOpenError : public EFileStreamError {
-public:
+ public:
   using EFileStreamError::EFileStreamError;
 };
 // "Cannot create file \"<path>\". <reason>" (fmCreate)
 class EFCreateError : public EFileStreamError {
-public:
+ public:
   using EFileStreamError::EFileStreamError;
 };
 // ReadBuffer got fewer bytes than asked for.
 class EReadError : public EStreamError {
-public:
+ public:
   using EStreamError::EStreamError;
 };
 // WriteBuffer could not write every byte.
 class EWriteError : public EStreamError {
-public:
+ public:
   using EStreamError::EStreamError;
 };
 
@@ -57,7 +57,7 @@ constexpr uint16_t fmShareDenyRead = 0x0030;
 constexpr uint16_t fmShareDenyNone = 0x0040;
 
 class TStream {
-public:
+ public:
   virtual ~TStream() = default;
   TStream() = default;
   TStream(const TStream&) = delete;
@@ -88,7 +88,7 @@ public:
 
 // A file opened by path. The descriptor closes with the object.
 class TFileStream : public TStream {
-public:
+ public:
   TFileStream(const std::string& fileName, uint16_t mode);
   ~TFileStream() override;
 
@@ -99,7 +99,7 @@ public:
 
   const std::string& FileName() const { return fileName_; }
 
-private:
+ private:
   std::string fileName_;
   int handle_ = -1;
 };
@@ -107,7 +107,7 @@ private:
 // A growable block of memory, of at most 2^40 - 1 bytes; growing beyond that, or beyond
 // what can be allocated, raises EOutOfMemory.
 class TMemoryStream : public TStream {
-public:
+ public:
   TMemoryStream() = default;
 
   int64_t Read(void* buffer, int64_t count) override;
@@ -126,17 +126,17 @@ public:
   void SaveToStream(TStream& stream);
   void SaveToFile(const std::string& fileName);
 
-protected:
+ protected:
   const std::vector<uint8_t>& Bytes() const { return data_; }
 
-private:
+ private:
   std::vector<uint8_t> data_;
   int64_t position_ = 0;
 };
 
 // A memory stream over the bytes of a string.
 class TStringStream : public TMemoryStream {
-public:
+ public:
   explicit TStringStream(std::string_view data = {});
 
   std::string DataString() const;

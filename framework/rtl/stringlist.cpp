@@ -35,7 +35,9 @@ void TStringList::PutObject(int index, TObject* object) {
   Changed();
 }
 
-void TStringList::Insert(int index, const std::string& s) { InsertObject(index, s, nullptr); }
+void TStringList::Insert(int index, const std::string& s) {
+  InsertObject(index, s, nullptr);
+}
 
 void TStringList::InsertObject(int index, const std::string& s, TObject* object) {
   if (sorted_) SortedListError();
@@ -105,9 +107,10 @@ int TStringList::IndexOf(const std::string& s) const {
 }
 
 bool TStringList::Find(const std::string& s, int& index) const {
-  const auto first = std::lower_bound(
-      items_.begin(), items_.end(), s,
-      [this](const Item& item, const std::string& key) { return CompareStrings(item.text, key) < 0; });
+  const auto first = std::lower_bound(items_.begin(), items_.end(), s,
+                                      [this](const Item& item, const std::string& key) {
+                                        return CompareStrings(item.text, key) < 0;
+                                      });
   index = static_cast<int>(first - items_.begin());
   return first != items_.end() && CompareStrings(first->text, s) == 0;
 }
@@ -146,8 +149,10 @@ void TStringList::SetCaseSensitive(bool value) {
 }
 
 void TStringList::SetUpdateState(bool updating) {
-  if (updating) Changing();
-  else Changed();
+  if (updating)
+    Changing();
+  else
+    Changed();
 }
 
 void TStringList::Changing() {

@@ -36,7 +36,9 @@ TObject* TStrings::Objects(int index) const {
   return nullptr;
 }
 
-void TStrings::PutObject(int index, TObject* /*object*/) { CheckIndex(index); }
+void TStrings::PutObject(int index, TObject* /*object*/) {
+  CheckIndex(index);
+}
 
 void TStrings::InsertObject(int index, const std::string& s, TObject* object) {
   Insert(index, s);

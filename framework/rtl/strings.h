@@ -19,7 +19,7 @@ enum TDuplicates : uint8_t { dupIgnore, dupAccept, dupError };
 // The interface and every operation that can be built from it. Index errors raise
 // EListError "List index out of bounds (<i>)".
 class TStrings {
-public:
+ public:
   TStrings() = default;
   virtual ~TStrings() = default;
   TStrings(const TStrings&) = delete;
@@ -105,13 +105,13 @@ public:
   // <0, 0, >0. Without CaseSensitive, ASCII letters compare without case.
   virtual int CompareStrings(std::string_view a, std::string_view b) const;
 
-protected:
+ protected:
   // Called when the outermost update begins (true) and ends (false).
   virtual void SetUpdateState(bool /*updating*/) {}
   [[noreturn]] static void IndexError(int index);
   void CheckIndex(int index) const;
 
-private:
+ private:
   std::string FormatDelimited(char delimiter, char quote, bool strict) const;
   void ParseDelimited(std::string_view text, char delimiter, char quote, bool strict);
 
@@ -126,7 +126,7 @@ private:
 
 // The string list: strings with an object pointer each (not owned), optionally kept sorted.
 class TStringList : public TStrings {
-public:
+ public:
   TStringList() = default;
 
   int Count() const override { return static_cast<int>(items_.size()); }
@@ -163,12 +163,12 @@ public:
   std::function<void()> OnChange;
   std::function<void()> OnChanging;
 
-protected:
+ protected:
   void SetUpdateState(bool updating) override;
   void Changing();
   void Changed();
 
-private:
+ private:
   struct Item {
     std::string text;
     TObject* object = nullptr;

@@ -8,7 +8,9 @@ namespace fw {
 
 namespace {
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
 
 std::string Quote(const std::string& s, char quote) {
   std::string out(1, quote);
@@ -132,9 +134,13 @@ void TStrings::SetDelimitedText(std::string_view text) {
   ParseDelimited(text, delimiter_, quoteChar_, strictDelimiter_);
 }
 
-std::string TStrings::CommaText() const { return FormatDelimited(',', '"', false); }
+std::string TStrings::CommaText() const {
+  return FormatDelimited(',', '"', false);
+}
 
-void TStrings::SetCommaText(std::string_view text) { ParseDelimited(text, ',', '"', false); }
+void TStrings::SetCommaText(std::string_view text) {
+  ParseDelimited(text, ',', '"', false);
+}
 
 std::string TStrings::Names(int index) const {
   const std::string s = Strings(index);

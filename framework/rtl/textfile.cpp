@@ -49,7 +49,9 @@ void TextFile::Open(const char* how, TMode mode) {
   mode_ = mode;
 }
 
-void TextFile::Rewrite() { Open("wbe", TMode::Output); }
+void TextFile::Rewrite() {
+  Open("wbe", TMode::Output);
+}
 
 void TextFile::Reset() {
   Open("rbe", TMode::Input);
@@ -139,28 +141,50 @@ void TextFile::Close() {
   if (std::fclose(f) != 0) FailWrite(errno ? errno : EIO);
 }
 
-void AssignFile(TextFile& f, const std::string& fileName) { f.Assign(fileName); }
-void Rewrite(TextFile& f) { f.Rewrite(); }
-void Reset(TextFile& f) { f.Reset(); }
-void Append(TextFile& f) { f.Append(); }
-void Readln(TextFile& f, std::string& line) { f.ReadLine(line); }
+void AssignFile(TextFile& f, const std::string& fileName) {
+  f.Assign(fileName);
+}
+void Rewrite(TextFile& f) {
+  f.Rewrite();
+}
+void Reset(TextFile& f) {
+  f.Reset();
+}
+void Append(TextFile& f) {
+  f.Append();
+}
+void Readln(TextFile& f, std::string& line) {
+  f.ReadLine(line);
+}
 
 void Readln(TextFile& f) {
   std::string skipped;
   f.ReadLine(skipped);
 }
 
-void Write(TextFile& f, std::string_view text) { f.WriteText(text); }
+void Write(TextFile& f, std::string_view text) {
+  f.WriteText(text);
+}
 
 void Writeln(TextFile& f, std::string_view text) {
   f.WriteText(text);
   f.WriteText(f.LineBreak());
 }
 
-void Writeln(TextFile& f) { f.WriteText(f.LineBreak()); }
-bool Eof(TextFile& f) { return f.AtEof(); }
-bool Eoln(TextFile& f) { return f.AtEoln(); }
-void Flush(TextFile& f) { f.Flush(); }
-void CloseFile(TextFile& f) { f.Close(); }
+void Writeln(TextFile& f) {
+  f.WriteText(f.LineBreak());
+}
+bool Eof(TextFile& f) {
+  return f.AtEof();
+}
+bool Eoln(TextFile& f) {
+  return f.AtEoln();
+}
+void Flush(TextFile& f) {
+  f.Flush();
+}
+void CloseFile(TextFile& f) {
+  f.Close();
+}
 
 }  // namespace fw

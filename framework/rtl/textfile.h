@@ -16,7 +16,7 @@ namespace fw {
 // reference. The file closes with the object if still open (errors then are dropped; call
 // CloseFile to see them).
 class TextFile {
-public:
+ public:
   enum class TMode { Closed, Input, Output };
 
   TextFile() = default;
@@ -41,7 +41,7 @@ public:
   void Flush();
   void Close();
 
-private:
+ private:
   struct Closer {
     void operator()(std::FILE* f) const { std::fclose(f); }
   };

@@ -54,10 +54,9 @@ TEST(DateCalendar, EveryDayDecodesToTheDateThatEncodesIt) {
     ASSERT_EQ(EncodeDate(d.year, d.month, d.day), serial);
     // The next day of the previous date.
     const bool sameMonth = d.day == prevDay + 1 && d.month == prevMonth && d.year == prevYear;
-    const bool newMonth = d.day == 1 && prevDay == DaysInMonth(prevYear == 0 ? 1 : prevYear,
-                                                              prevMonth) &&
-                          (d.month == prevMonth + 1 ||
-                           (d.month == 1 && prevMonth == 12 && d.year == prevYear + 1));
+    const bool newMonth =
+        d.day == 1 && prevDay == DaysInMonth(prevYear == 0 ? 1 : prevYear, prevMonth) &&
+        (d.month == prevMonth + 1 || (d.month == 1 && prevMonth == 12 && d.year == prevYear + 1));
     ASSERT_TRUE(sameMonth || newMonth) << serial;
     prevYear = d.year, prevMonth = d.month, prevDay = d.day;
   }
@@ -131,7 +130,10 @@ TEST(DateCalendar, NegativeValuesCountTheTimeForwardFromMidnight) {
 }
 
 TEST(DateCalendar, ValuesOutsideTheCalendarDecodeToZero) {
-  const double outside[] = {MinDateTime - 2, MaxDateTime + 2, 1e300, -1e300,
+  const double outside[] = {MinDateTime - 2,
+                            MaxDateTime + 2,
+                            1e300,
+                            -1e300,
                             std::numeric_limits<double>::quiet_NaN(),
                             std::numeric_limits<double>::infinity()};
   for (double v : outside) {
@@ -148,11 +150,12 @@ TEST(DateCalendar, ValuesOutsideTheCalendarDecodeToZero) {
 TEST(DateCalendar, DayOfWeekOfKnownDates) {
   struct Case {
     int y, m, d, weekday;  // 1 = Sunday
-  } cases[] = {{1, 1, 1, 2},      {1752, 9, 14, 5}, {1899, 12, 30, 7}, {1900, 1, 1, 2},
-               {1970, 1, 1, 5},   {2000, 1, 1, 7},  {2000, 2, 29, 3},  {2004, 2, 9, 2},
-               {2026, 12, 6, 1},  {9999, 12, 31, 6}};
+  } cases[] = {{1, 1, 1, 2},     {1752, 9, 14, 5}, {1899, 12, 30, 7}, {1900, 1, 1, 2},
+               {1970, 1, 1, 5},  {2000, 1, 1, 7},  {2000, 2, 29, 3},  {2004, 2, 9, 2},
+               {2026, 12, 6, 1}, {9999, 12, 31, 6}};
   for (const auto& c : cases) {
-    EXPECT_EQ(DayOfWeek(EncodeDateTime(c.y, c.m, c.d, 18, 0, 0, 0)), c.weekday) << c.y << "-" << c.m;
+    EXPECT_EQ(DayOfWeek(EncodeDateTime(c.y, c.m, c.d, 18, 0, 0, 0)), c.weekday)
+        << c.y << "-" << c.m;
   }
   EXPECT_EQ(DayOfWeek(-1.25), 6);  // 1899-12-29, a Friday
 }
@@ -160,8 +163,8 @@ TEST(DateCalendar, DayOfWeekOfKnownDates) {
 TEST(DateCalendar, IncMonthCutsTheDayAndKeepsTheTime) {
   struct Case {
     int y, m, d, months, ey, em, ed;
-  } cases[] = {{2000, 1, 31, 1, 2000, 2, 29},  {2001, 1, 31, 1, 2001, 2, 28},
-               {2000, 3, 31, -1, 2000, 2, 29}, {2000, 12, 15, 1, 2001, 1, 15},
+  } cases[] = {{2000, 1, 31, 1, 2000, 2, 29},    {2001, 1, 31, 1, 2001, 2, 28},
+               {2000, 3, 31, -1, 2000, 2, 29},   {2000, 12, 15, 1, 2001, 1, 15},
                {2000, 1, 15, -13, 1998, 12, 15}, {1899, 12, 29, 0, 1899, 12, 29},
                {1, 1, 31, 1, 1, 2, 28}};
   for (const auto& c : cases) {

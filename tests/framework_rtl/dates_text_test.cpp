@@ -13,7 +13,7 @@ using namespace fw;
 
 // Fixes the clock (current year 2026) and restores default settings after each test.
 class DateText : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     DateSettings = TDateSettings{};
     SetClockSource([] { return EncodeDateTime(2026, 12, 7, 21, 0, 0, 0); });
@@ -32,24 +32,51 @@ TEST_F(DateText, EveryFormatTokenWithEnglishDefaults) {
     const char* format;
     const char* expected;
   } cases[] = {
-      {"d", "9"},          {"dd", "09"},       {"ddd", "Mon"},
-      {"dddd", "Monday"},  {"ddddd", "2/9/2004"},
+      {"d", "9"},
+      {"dd", "09"},
+      {"ddd", "Mon"},
+      {"dddd", "Monday"},
+      {"ddddd", "2/9/2004"},
       {"dddddd", "Monday, February 9, 2004"},
-      {"m", "2"},          {"mm", "02"},       {"mmm", "Feb"},
-      {"mmmm", "February"}, {"yy", "04"},      {"yyyy", "2004"},
-      {"y", "04"},         {"yyy", "2004"},    {"h", "14"},
-      {"hh", "14"},        {"n", "5"},         {"nn", "05"},
-      {"s", "3"},          {"ss", "03"},       {"z", "7"},
-      {"zzz", "007"},      {"t", "2:05 PM"},   {"tt", "2:05:03 PM"},
-      {"c", "2/9/2004 2:05:03 PM"},            {"", "2/9/2004 2:05:03 PM"},
-      {"h am/pm", "2 pm"}, {"h AM/PM", "2 PM"}, {"h Am/pM", "2 pM"},
-      {"h a/p", "2 p"},    {"h A/P", "2 P"},   {"h ampm", "2 PM"},
-      {"h:m", "14:5"},     {"hh:mm", "14:05"}, {"hh mm", "14 05"},
-      {"d/m/yy", "9/2/04"}, {"hh:nn:ss", "14:05:03"},
-      {"\"yyyy\"-yyyy", "yyyy-2004"},          {"'d' d", "d 9"},
-      {"YYYY-MM-DD", "2004-02-09"},            {"DDDD", "Monday"},
-      {"mmm-dd, yyyy", "Feb-09, 2004"},        {"q x!", "q x!"},
-      {"\"open", "open"},  {"ab", "ab"},
+      {"m", "2"},
+      {"mm", "02"},
+      {"mmm", "Feb"},
+      {"mmmm", "February"},
+      {"yy", "04"},
+      {"yyyy", "2004"},
+      {"y", "04"},
+      {"yyy", "2004"},
+      {"h", "14"},
+      {"hh", "14"},
+      {"n", "5"},
+      {"nn", "05"},
+      {"s", "3"},
+      {"ss", "03"},
+      {"z", "7"},
+      {"zzz", "007"},
+      {"t", "2:05 PM"},
+      {"tt", "2:05:03 PM"},
+      {"c", "2/9/2004 2:05:03 PM"},
+      {"", "2/9/2004 2:05:03 PM"},
+      {"h am/pm", "2 pm"},
+      {"h AM/PM", "2 PM"},
+      {"h Am/pM", "2 pM"},
+      {"h a/p", "2 p"},
+      {"h A/P", "2 P"},
+      {"h ampm", "2 PM"},
+      {"h:m", "14:5"},
+      {"hh:mm", "14:05"},
+      {"hh mm", "14 05"},
+      {"d/m/yy", "9/2/04"},
+      {"hh:nn:ss", "14:05:03"},
+      {"\"yyyy\"-yyyy", "yyyy-2004"},
+      {"'d' d", "d 9"},
+      {"YYYY-MM-DD", "2004-02-09"},
+      {"DDDD", "Monday"},
+      {"mmm-dd, yyyy", "Feb-09, 2004"},
+      {"q x!", "q x!"},
+      {"\"open", "open"},
+      {"ab", "ab"},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatDateTime(c.format, kSample), c.expected) << c.format;
 }
@@ -58,7 +85,8 @@ TEST_F(DateText, TwelveHourClockAroundMidnightAndNoon) {
   struct Case {
     int hour;
     const char* expected;
-  } cases[] = {{0, "12 AM"}, {1, "1 AM"}, {11, "11 AM"}, {12, "12 PM"}, {13, "1 PM"}, {23, "11 PM"}};
+  } cases[] = {{0, "12 AM"},  {1, "1 AM"},  {11, "11 AM"},
+               {12, "12 PM"}, {13, "1 PM"}, {23, "11 PM"}};
   for (const auto& c : cases)
     EXPECT_EQ(FormatDateTime("h ampm", EncodeTime(c.hour, 0, 0, 0)), c.expected) << c.hour;
   // Only an am/pm token after the hour switches the clock.
@@ -125,7 +153,7 @@ TEST_F(DateText, TwoDigitYearsUseTheCenturyWindow) {
     const char* text;
     int year;
   } cases[] = {{50, "1/1/76", 1976}, {50, "1/1/75", 2075}, {50, "1/1/99", 1999},
-               {50, "1/1/00", 2000}, {50, "1/1/5", 2005}, {0, "1/1/75", 2075},
+               {50, "1/1/00", 2000}, {50, "1/1/5", 2005},  {0, "1/1/75", 2075},
                {0, "1/1/99", 2099},  {10, "1/1/15", 2115}, {10, "1/1/17", 2017},
                {10, "1/1/16", 2016}, {10, "1/1/0075", 75}};
   for (const auto& c : cases) {
@@ -137,9 +165,20 @@ TEST_F(DateText, TwoDigitYearsUseTheCenturyWindow) {
 }
 
 TEST_F(DateText, InvalidDatesAreRefused) {
-  const char* bad[] = {"",       "abc",        "2/30/2004",  "13/1/2004", "1/2/3/4",
-                       "2/9/2004x", "2//2004", "/2/9",       "2-9-2004",  "2/9/10000",
-                       "1/1/00000", "0/1/2000",  "99999999999/1/1", "2/9/2004 14:00"};
+  const char* bad[] = {"",
+                       "abc",
+                       "2/30/2004",
+                       "13/1/2004",
+                       "1/2/3/4",
+                       "2/9/2004x",
+                       "2//2004",
+                       "/2/9",
+                       "2-9-2004",
+                       "2/9/10000",
+                       "1/1/00000",
+                       "0/1/2000",
+                       "99999999999/1/1",
+                       "2/9/2004 14:00"};
   for (const char* text : bad) {
     TDateTime result = 42;
     EXPECT_FALSE(TryStrToDate(text, result)) << text;
@@ -157,11 +196,16 @@ TEST_F(DateText, StrToTimeReadsHoursMinutesSecondsAndMarkers) {
   struct Case {
     const char* text;
     int h, n, s, ms;
-  } cases[] = {{"14:05", 14, 5, 0, 0},        {"14:05:03", 14, 5, 3, 0},
-               {"2:05 PM", 14, 5, 0, 0},      {"2:05pm", 14, 5, 0, 0},
-               {"12:00 AM", 0, 0, 0, 0},      {"12:00 PM", 12, 0, 0, 0},
-               {"3 PM", 15, 0, 0, 0},         {"3 a", 3, 0, 0, 0},
-               {"1:02:03.5", 1, 2, 3, 500},   {"1:02:03.007", 1, 2, 3, 7},
+  } cases[] = {{"14:05", 14, 5, 0, 0},
+               {"14:05:03", 14, 5, 3, 0},
+               {"2:05 PM", 14, 5, 0, 0},
+               {"2:05pm", 14, 5, 0, 0},
+               {"12:00 AM", 0, 0, 0, 0},
+               {"12:00 PM", 12, 0, 0, 0},
+               {"3 PM", 15, 0, 0, 0},
+               {"3 a", 3, 0, 0, 0},
+               {"1:02:03.5", 1, 2, 3, 500},
+               {"1:02:03.007", 1, 2, 3, 7},
                {" 23:59:59.9999 ", 23, 59, 59, 999}};
   for (const auto& c : cases) {
     int h, n, s, ms;
@@ -170,8 +214,8 @@ TEST_F(DateText, StrToTimeReadsHoursMinutesSecondsAndMarkers) {
               c.h * 3600000 + c.n * 60000 + c.s * 1000 + c.ms)
         << c.text;
   }
-  const char* bad[] = {"", "3", "25:00", "13:00 PM", "12:60", "1:2:3:4", "12:", "1:02:03.",
-                       "noon", "12:00 XM"};
+  const char* bad[] = {"",        "3",   "25:00",    "13:00 PM", "12:60",
+                       "1:2:3:4", "12:", "1:02:03.", "noon",     "12:00 XM"};
   for (const char* text : bad) {
     TDateTime result = 42;
     EXPECT_FALSE(TryStrToTime(text, result)) << text;

@@ -14,7 +14,7 @@
 namespace testing_rtl {
 
 class TempDir {
-public:
+ public:
   TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "panekit-rtl-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
@@ -39,7 +39,7 @@ public:
   // A path inside the directory.
   std::string operator/(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+ private:
   std::filesystem::path path_;
 };
 
@@ -54,6 +54,8 @@ inline std::string ReadBytes(const std::string& path) {
 }
 
 // Permission tests mean nothing for the superuser, who may write anywhere.
-inline bool PermissionsApply() { return geteuid() != 0; }
+inline bool PermissionsApply() {
+  return geteuid() != 0;
+}
 
 }  // namespace testing_rtl

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/rtl/files.h"
 #include "files_temp_dir.h"
+#include "framework/rtl/files.h"
 
 namespace {
 
@@ -68,11 +68,14 @@ TEST(FilePaths, MaskMatching) {
     const char* name;
     const char* mask;
     bool match;
-  } cases[] = {{"a.jpg", "*.jpg", true},   {"a.jpeg", "*.jpg", false}, {"a.JPG", "*.jpg", false},
-               {"noext", "*.*", true},     {"", "*", true},            {"abc", "a?c", true},
-               {"ac", "a?c", false},       {"a.b.c", "*.c", true},     {"abcabd", "*abd", true},
-               {"x", "", true},            {"xyz", "x*y*z*", true},    {"xy", "x*y*z", false}};
-  for (const auto& c : cases) EXPECT_EQ(MatchesMask(c.name, c.mask), c.match) << c.name << " " << c.mask;
+  } cases[] = {{"a.jpg", "*.jpg", true},  {"a.jpeg", "*.jpg", false},
+               {"a.JPG", "*.jpg", false}, {"noext", "*.*", true},
+               {"", "*", true},           {"abc", "a?c", true},
+               {"ac", "a?c", false},      {"a.b.c", "*.c", true},
+               {"abcabd", "*abd", true},  {"x", "", true},
+               {"xyz", "x*y*z*", true},   {"xy", "x*y*z", false}};
+  for (const auto& c : cases)
+    EXPECT_EQ(MatchesMask(c.name, c.mask), c.match) << c.name << " " << c.mask;
 }
 
 TEST(Files, ExistenceFollowsLinks) {
@@ -140,7 +143,7 @@ TEST(Files, CurrentDirectoryChangesAndComesBack) {
 
 // A directory with one entry of every kind.
 class DirectoryListing : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     WriteBytes(dir_ / "b.txt", "abc");
     WriteBytes(dir_ / "a.jpg", "1234567");
@@ -164,12 +167,15 @@ TEST_F(DirectoryListing, AttributeMasksChooseSpecialEntries) {
     const char* mask;
     Names names;
   } cases[] = {
-      {faAnyFile, "*",
+      {faAnyFile,
+       "*",
        {".cache", ".hidden", "a.jpg", "b.txt", "dangling", "link_dir", "link_file", "pipe",
         "ro.txt", "sub"}},
       {0, "*", {"a.jpg", "b.txt", "ro.txt"}},
       {faDirectory, "*.*", {"a.jpg", "b.txt", "ro.txt", "sub"}},
-      {faDirectory | faSymLink, "*", {"a.jpg", "b.txt", "dangling", "link_dir", "link_file", "ro.txt", "sub"}},
+      {faDirectory | faSymLink,
+       "*",
+       {"a.jpg", "b.txt", "dangling", "link_dir", "link_file", "ro.txt", "sub"}},
       {faDirectory | faHidden, "*", {".cache", ".hidden", "a.jpg", "b.txt", "ro.txt", "sub"}},
       {faSysFile, "*", {"a.jpg", "b.txt", "pipe", "ro.txt"}},
       {faAnyFile, "*.jpg", {"a.jpg"}},
@@ -187,11 +193,16 @@ TEST_F(DirectoryListing, EntriesCarryAttributesAndSizes) {
     int attr;
     int64_t size;
   } cases[] = {
-      {".cache", faDirectory | faHidden, 0},   {".hidden", faArchive | faHidden, 0},
-      {"a.jpg", faArchive, 7},                 {"b.txt", faArchive, 3},
-      {"dangling", faSymLink, 0},              {"link_dir", faSymLink | faDirectory, 0},
-      {"link_file", faSymLink | faArchive, 3}, {"pipe", faSysFile, 0},
-      {"ro.txt", faArchive | faReadOnly, 1},   {"sub", faDirectory, 0},
+      {".cache", faDirectory | faHidden, 0},
+      {".hidden", faArchive | faHidden, 0},
+      {"a.jpg", faArchive, 7},
+      {"b.txt", faArchive, 3},
+      {"dangling", faSymLink, 0},
+      {"link_dir", faSymLink | faDirectory, 0},
+      {"link_file", faSymLink | faArchive, 3},
+      {"pipe", faSysFile, 0},
+      {"ro.txt", faArchive | faReadOnly, 1},
+      {"sub", faDirectory, 0},
   };
   const auto entries = ListDirectory(dir_.Path());
   ASSERT_EQ(entries.size(), std::size(cases));

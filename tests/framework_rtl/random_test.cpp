@@ -59,7 +59,8 @@ TEST(Random, EveryValueOfASmallRangeComesUpFairly) {
   std::vector<int> counts(buckets);
   for (int i = 0; i < draws; ++i) ++counts[Random(buckets)];
   double chiSquare = 0;
-  for (int c : counts) chiSquare += (c - draws / buckets) * (c - draws / buckets) / double(draws / buckets);
+  for (int c : counts)
+    chiSquare += (c - draws / buckets) * (c - draws / buckets) / double(draws / buckets);
   // 9 degrees of freedom: 27.9 is the 0.1 % tail.
   EXPECT_LT(chiSquare, 27.9);
 }

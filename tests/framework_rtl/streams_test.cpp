@@ -8,8 +8,8 @@
 #include <functional>
 #include <memory>
 
-#include "framework/rtl/streams.h"
 #include "files_temp_dir.h"
+#include "framework/rtl/streams.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ struct StreamKind {
 };
 
 class AnyStream : public ::testing::TestWithParam<StreamKind> {
-protected:
+ protected:
   TempDir dir_;
   std::unique_ptr<TStream> stream_ = GetParam().make(dir_);
 };

@@ -92,8 +92,7 @@ TEST(StringList, ObjectsTravelWithTheirStrings) {
 TEST(StringList, SortedListInsertsInPlaceWithoutCase) {
   TStringList list;
   list.SetSorted(true);
-  for (const char* s : {"pear", "Apple", "fig", "banana", "Cherry", "apricot", "Fig2"})
-    list.Add(s);
+  for (const char* s : {"pear", "Apple", "fig", "banana", "Cherry", "apricot", "Fig2"}) list.Add(s);
   EXPECT_EQ(Items(list), (Lines{"Apple", "apricot", "banana", "Cherry", "fig", "Fig2", "pear"}));
   EXPECT_EQ(list.IndexOf("CHERRY"), 3);
   EXPECT_EQ(list.IndexOf("kiwi"), -1);

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "files_temp_dir.h"
 #include "framework/rtl/streams.h"
 #include "framework/rtl/strings.h"
-#include "files_temp_dir.h"
 
 namespace {
 
@@ -78,7 +78,10 @@ TEST(StringsText, CommaTextQuotesWhatWouldNotSurvive) {
       {{"say \"hi\""}, "\"say \"\"hi\"\"\""},
       {{"tab\there"}, "\"tab\there\""},
       {{"line\nbreak"}, "\"line\nbreak\""},
-      {{"\xc3\xbc" "ber"}, "\xc3\xbc" "ber"},
+      {{"\xc3\xbc"
+        "ber"},
+       "\xc3\xbc"
+       "ber"},
   };
   for (const auto& c : cases) {
     TStringList list;
@@ -167,10 +170,15 @@ TEST(StringsText, StrictDelimiterKeepsBlanks) {
 
 TEST(StringsText, FilesLoadWithAnyLineBreakAndSkipTheByteOrderMark) {
   TempDir dir;
-  WriteBytes(dir / "in.txt", "\xEF\xBB\xBF" "first\r\nsecond\rthird\n\xEF\xBB\xBF" "fourth");
+  WriteBytes(dir / "in.txt",
+             "\xEF\xBB\xBF"
+             "first\r\nsecond\rthird\n\xEF\xBB\xBF"
+             "fourth");
   TStringList list;
   list.LoadFromFile(dir / "in.txt");
-  EXPECT_EQ(Items(list), (Lines{"first", "second", "third", "\xEF\xBB\xBF" "fourth"}));
+  EXPECT_EQ(Items(list), (Lines{"first", "second", "third",
+                                "\xEF\xBB\xBF"
+                                "fourth"}));
   list.SaveToFile(dir / "out.txt");
   EXPECT_EQ(ReadBytes(dir / "out.txt"), list.Text());
   TStringList back;

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "files_temp_dir.h"
 #include "framework/base/exceptions.h"
 #include "framework/rtl/textfile.h"
-#include "files_temp_dir.h"
 
 namespace {
 
@@ -68,7 +68,9 @@ TEST(TextFile, ReadsEveryLineBreakKind) {
       {"a\r\n\r\nb\r\n", {"a", "", "b"}},
       {"a\n\rb", {"a", "", "b"}},
       {"a\r\r", {"a", ""}},
-      {"\xEF\xBB\xBF" "bom\r\n", {"bom"}},
+      {"\xEF\xBB\xBF"
+       "bom\r\n",
+       {"bom"}},
       {"\xEF\xBB", {"\xEF\xBB"}},
       {std::string("nul\0byte", 8), {std::string("nul\0byte", 8)}},
   };
@@ -117,7 +119,9 @@ TEST(TextFile, SharedWritersKeepTheirOrder) {
   AssignFile(f, dir / "shared.txt");
   Rewrite(f);
   auto header = [](TextFile& out) { Writeln(out, "<lists>"); };
-  auto list = [](TextFile& out, const std::string& id) { Writeln(out, "<list id=\"" + id + "\"/>"); };
+  auto list = [](TextFile& out, const std::string& id) {
+    Writeln(out, "<list id=\"" + id + "\"/>");
+  };
   header(f);
   list(f, "a");
   list(f, "b");
@@ -137,9 +141,8 @@ TEST(TextFile, OpeningFailuresNameTheFile) {
   EXPECT_FALSE(f.IsOpen());
   TextFile g;
   AssignFile(g, dir / "no/dir/out.txt");
-  ExpectInOutError([&] { Rewrite(g); },
-                   "Cannot create file (No such file or directory): \"" + (dir / "no/dir/out.txt") +
-                       "\"");
+  ExpectInOutError([&] { Rewrite(g); }, "Cannot create file (No such file or directory): \"" +
+                                            (dir / "no/dir/out.txt") + "\"");
   TextFile d;
   AssignFile(d, dir.Path());
   EXPECT_THROW(Reset(d), EInOutError);
