@@ -87,7 +87,7 @@ class TStrings {
 
   // ---- files and streams (UTF-8; a UTF-8 byte order mark is skipped when reading) ----
   // Loading reads from the stream's position to its end; saving writes Text at the
-  // position. A failed load leaves the list unchanged.
+  // position. A file or stream that cannot be opened or read leaves the list unchanged.
   void LoadFromStream(TStream& stream);
   void SaveToStream(TStream& stream) const;
   void LoadFromFile(const std::string& fileName);
