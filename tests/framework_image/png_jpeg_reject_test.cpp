@@ -48,6 +48,58 @@ TEST(PngDecoding, PaletteWithTransparencyGivesAlpha) {
   EXPECT_EQ(image.pixels, (std::vector<TPixel>{0xFFFF0000, 0x400000FF, 0x400000FF}));
 }
 
+// Writes rows of raw samples with libpng's full writer, for the bit depths and interlacing the
+// simplified writer cannot produce. libpng's default error handler suits valid test input.
+std::vector<uint8_t> WritePngRaw(int width, int height, int depth, int colorType, bool interlaced,
+                                 std::vector<std::vector<uint8_t>> rows) {
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  std::vector<uint8_t> out;
+  png_set_write_fn(
+      png, &out,
+      [](png_structp p, png_bytep data, size_t size) {
+        auto* buffer = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(p));
+        buffer->insert(buffer->end(), data, data + size);
+      },
+      nullptr);
+  png_set_IHDR(png, info, width, height, depth, colorType,
+               interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  std::vector<png_bytep> pointers;
+  for (auto& row : rows) pointers.push_back(row.data());
+  png_write_image(png, pointers.data());
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return out;
+}
+
+TEST(PngDecoding, LowAndHighBitDepthsAndInterlacingDecodeExactly) {
+  // 1-bit grey, 3 x 2: 1 0 1 / 0 1 1
+  const DecodedImage bits =
+      DecodePng(WritePngRaw(3, 2, 1, PNG_COLOR_TYPE_GRAY, false, {{0b10100000}, {0b01100000}}));
+  EXPECT_EQ(bits.pixels, (std::vector<TPixel>{0xFFFFFF, 0, 0xFFFFFF, 0, 0xFFFFFF, 0xFFFFFF}));
+
+  // 16-bit RGBA scales to 8 bits by rounding.
+  const DecodedImage deep =
+      DecodePng(WritePngRaw(1, 1, 16, PNG_COLOR_TYPE_RGB_ALPHA, false,
+                            {{0xFF, 0xFF, 0x80, 0x80, 0x00, 0x00, 0x40, 0x40}}));
+  EXPECT_TRUE(deep.hasAlpha);
+  EXPECT_EQ(deep.pixels, (std::vector<TPixel>{0x40FF8000}));
+
+  // An interlaced image decodes to the same pixels as a plain one.
+  std::vector<std::vector<uint8_t>> rows;
+  for (int y = 0; y < 9; ++y) {
+    rows.emplace_back();
+    for (int x = 0; x < 10 * 3; ++x) rows.back().push_back(static_cast<uint8_t>(x * 7 + y * 31));
+  }
+  const DecodedImage plain = DecodePng(WritePngRaw(10, 9, 8, PNG_COLOR_TYPE_RGB, false, rows));
+  const DecodedImage interlaced = DecodePng(WritePngRaw(10, 9, 8, PNG_COLOR_TYPE_RGB, true, rows));
+  // Last pixel: samples 27..29 of row 8 are (27 * 7 + 248) & 0xFF = 0xB5, then 0xBC, 0xC3.
+  EXPECT_EQ(plain.pixels.at(10 * 8 + 9), 0xB5BCC3u);
+  EXPECT_EQ(interlaced.pixels, plain.pixels);
+}
+
 // Every prefix of a valid file is refused, whether it cuts the header, the data or the end.
 TEST(DamagedFiles, EveryTruncationIsRefused) {
   const DecodedImage pattern = testing::PatternImage(9, 7, true);
