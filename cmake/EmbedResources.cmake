@@ -7,10 +7,14 @@ function(panekit_embed_resources target dir)
   list(FILTER resource_files EXCLUDE REGEX "/\\.[^/]*$")
   list(SORT resource_files)
   set(script ${PROJECT_SOURCE_DIR}/cmake/GenerateResources.cmake)
-  set(output ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.cpp)
+  get_filename_component(dir_name ${dir} NAME)
+  set(output ${CMAKE_CURRENT_BINARY_DIR}/${target}_${dir_name}_resources.cpp)
+  # The list's hash is part of the command, so removing a file also regenerates the source.
+  string(SHA1 list_hash "${resource_files}")
   add_custom_command(
     OUTPUT ${output}
-    COMMAND ${CMAKE_COMMAND} -DRESOURCE_DIR=${dir} -DOUTPUT=${output} -P ${script}
+    COMMAND ${CMAKE_COMMAND} -DRESOURCE_DIR=${dir} -DOUTPUT=${output}
+            -DLIST_HASH=${list_hash} -P ${script}
     DEPENDS ${resource_files} ${script}
     COMMENT "Embedding resources of ${dir} into ${target}"
     VERBATIM)
