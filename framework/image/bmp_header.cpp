@@ -25,6 +25,9 @@ void ParseCoreHeader(std::span<const uint8_t> bytes, Layout& layout) {
   layout.width = codec::ReadU16(bytes, base + 4, kBmp);
   layout.height = codec::ReadU16(bytes, base + 6, kBmp);
   layout.bitCount = codec::ReadU16(bytes, base + 10, kBmp);
+  if (layout.bitCount != 1 && layout.bitCount != 4 && layout.bitCount != 8 && layout.bitCount != 24)
+    codec::Fail("BMP core header with " + std::to_string(layout.bitCount) +
+                " bits per pixel is not supported");
   layout.paletteOffset = base + kCoreHeaderSize;
   layout.paletteEntrySize = 3;
 }

@@ -59,6 +59,11 @@ TEST(BmpRejection, HeaderFaultsAreRefused) {
       {"unknown compression", [](BmpBuilder& b) { b.compression = 77; }},
       {"bit fields at 24 bits", [](BmpBuilder& b) { b.compression = 3; }},
       {"odd header size", [](BmpBuilder& b) { b.headerSize = 44; }},
+      {"core header at 32 bits",
+       [](BmpBuilder& b) {
+         b.headerSize = 12;
+         b.bitCount = 32;
+       }},
       {"header larger than the file",
        [](BmpBuilder& b) {
          b.headerSize = 0x7FFFFFF0;
