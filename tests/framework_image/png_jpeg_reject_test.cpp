@@ -117,6 +117,22 @@ TEST(DamagedFiles, EveryTruncationIsRefused) {
   }
 }
 
+// Stray bytes before a marker and data after the end marker are common in files from the
+// wild; they do not harm the image, so they are accepted.
+TEST(JpegDecoding, StrayBytesBeforeTheEndMarkerAndTrailingDataAreAccepted) {
+  const DecodedImage source = testing::PatternImage(8, 8, false);
+  const std::vector<uint8_t> clean = testing::WriteJpeg(source, testing::JpegKind::Rgb);
+  const std::vector<TPixel> expected = DecodeJpeg(clean).pixels;
+
+  std::vector<uint8_t> stray = clean;
+  stray.insert(stray.end() - 2, {0x00, 0x11, 0x22});
+  EXPECT_EQ(DecodeJpeg(stray).pixels, expected);
+
+  std::vector<uint8_t> trailing = clean;
+  trailing.insert(trailing.end(), {'j', 'u', 'n', 'k'});
+  EXPECT_EQ(DecodeJpeg(trailing).pixels, expected);
+}
+
 TEST(DamagedFiles, CorruptedPngDataIsRefused) {
   std::vector<uint8_t> png = EncodePng(testing::PatternImage(8, 8, false));
   png[png.size() / 2] ^= 0x55;  // inside the image data: the CRC no longer matches
