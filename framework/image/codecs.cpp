@@ -1,12 +1,40 @@
-// PLACEHOLDER until the codecs land.
+// Image format detection by signature, and decoding dispatched on it.
 #include "framework/image/codecs.h"
-#include "framework/base/exceptions.h"
+
+#include <algorithm>
+
+#include "framework/image/codec_support.h"
+
 namespace fw {
-ImageFormat DetectImageFormat(std::span<const uint8_t>) { return ImageFormat::Unknown; }
-DecodedImage DecodeImage(std::span<const uint8_t>) { throw EInvalidGraphic("codecs not built yet"); }
-DecodedImage DecodeBmp(std::span<const uint8_t>) { throw EInvalidGraphic("codecs not built yet"); }
-DecodedImage DecodePng(std::span<const uint8_t>) { throw EInvalidGraphic("codecs not built yet"); }
-DecodedImage DecodeJpeg(std::span<const uint8_t>) { throw EInvalidGraphic("codecs not built yet"); }
-std::vector<uint8_t> EncodeBmp(const DecodedImage&) { throw EInvalidGraphic("codecs not built yet"); }
-std::vector<uint8_t> EncodePng(const DecodedImage&) { throw EInvalidGraphic("codecs not built yet"); }
+
+namespace {
+
+bool StartsWith(std::span<const uint8_t> bytes, std::initializer_list<uint8_t> signature) {
+  return bytes.size() >= signature.size() &&
+         std::equal(signature.begin(), signature.end(), bytes.begin());
+}
+
+}  // namespace
+
+ImageFormat DetectImageFormat(std::span<const uint8_t> bytes) {
+  if (StartsWith(bytes, {'B', 'M'})) return ImageFormat::Bmp;
+  if (StartsWith(bytes, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'})) return ImageFormat::Png;
+  if (StartsWith(bytes, {0xFF, 0xD8, 0xFF})) return ImageFormat::Jpeg;
+  return ImageFormat::Unknown;
+}
+
+DecodedImage DecodeImage(std::span<const uint8_t> bytes) {
+  switch (DetectImageFormat(bytes)) {
+    case ImageFormat::Bmp:
+      return DecodeBmp(bytes);
+    case ImageFormat::Png:
+      return DecodePng(bytes);
+    case ImageFormat::Jpeg:
+      return DecodeJpeg(bytes);
+    case ImageFormat::Unknown:
+      break;
+  }
+  codec::Fail("Unknown picture file format (not a BMP, PNG or JPEG image)");
+}
+
 }  // namespace fw

@@ -18,8 +18,8 @@ inline constexpr int kMaxImageSide = 1 << 15;
 struct DecodedImage {
   int width = 0;
   int height = 0;
-  int bitsPerPixel = 32;  // as stored in the file (1, 4, 8, 24, 32; 32 for PNG with alpha)
-  bool hasAlpha = false;  // pixels carry alpha in their top byte
+  int bitsPerPixel = 32;       // as stored in the file (1, 4, 8, 24, 32; 32 for PNG with alpha)
+  bool hasAlpha = false;       // pixels carry alpha in their top byte
   std::vector<TPixel> pixels;  // top-down rows, width * height pixels, 0xAARRGGBB
 };
 
