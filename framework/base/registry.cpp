@@ -74,6 +74,17 @@ ClassRecord& RegisterClassRecord(const std::string& name, const std::string& par
   return *raw;
 }
 
+void UnregisterClass(const std::string& name) {
+  EnsureBuiltins();
+  Registry& r = TheRegistry();
+  auto it = r.byName.find(name);
+  if (it == r.byName.end()) return;
+  ClassRecord* record = it->second.get();
+  r.byType.erase(record->type);
+  std::erase(r.inOrder, record);
+  r.byName.erase(it);
+}
+
 const ClassRecord* GetClass(const std::string& name) {
   EnsureBuiltins();
   auto& byName = TheRegistry().byName;

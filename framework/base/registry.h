@@ -76,6 +76,8 @@ struct ClassRecord {
 ClassRecord& RegisterClassRecord(const std::string& name, const std::string& parentName,
                                  std::type_index type,
                                  std::function<TComponent*(TComponent*)> factory);
+// Forgets a class (a plug-in going away); lookups of it fail afterwards.
+void UnregisterClass(const std::string& name);
 const ClassRecord* GetClass(const std::string& name);   // nullptr when unknown
 const ClassRecord& FindClass(const std::string& name);  // raises EClassNotFound
 const ClassRecord* ClassRecordOf(const TObject& object);  // by the object's C++ class
