@@ -23,7 +23,7 @@ TComponent::TComponent(TComponent* AOwner) {
 }
 
 TComponent::~TComponent() {
-  state_.Include(csDestroying);
+  Destroying();
   // Tell everyone who subscribed; each forgets its link to us in Notification.
   while (!freeNotifies_.empty()) {
     TComponent* subscriber = freeNotifies_.back();
@@ -124,6 +124,12 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
 
 void TComponent::DropFreeNotifyLink(TComponent* component) {
   std::erase(freeNotifies_, component);
+}
+
+void TComponent::Destroying() {
+  if (state_.Contains(csDestroying)) return;
+  state_.Include(csDestroying);
+  for (TComponent* c : components_) c->Destroying();
 }
 
 void TComponent::SetDesigning(bool value) {

@@ -73,6 +73,10 @@ public:
   void FreeNotification(TComponent* component);
   void RemoveFreeNotification(TComponent* component);
 
+  // Sets csDestroying on this component and everything it owns. The base destructor does it;
+  // a derived destructor whose work must already see the flag calls it first.
+  void Destroying();
+
   TComponentState ComponentState() const { return state_; }
   // Sets or clears csDesigning on this component and everything it owns.
   void SetDesigning(bool value);
