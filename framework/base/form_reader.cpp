@@ -202,6 +202,8 @@ private:
         while (IsDigit(at(pos_))) ++pos_;
       }
     }
+    // Letters or digits glued on belong to the word, which then fails to convert.
+    while (IsIdentStart(at(pos_)) || IsDigit(at(pos_))) ++pos_;
     if (pos_ == start) Fail("Number expected");
     return text_.substr(start, pos_ - start);
   }
@@ -215,10 +217,13 @@ private:
       ReadStringParts(out);
       size_t save = pos_;
       int saveLine = line_;
-      if (Peek() != '+') break;
-      ++pos_;
-      char next = Peek();
-      if (next != '\'' && next != '#') {
+      bool joined = Peek() == '+';
+      if (joined) {
+        ++pos_;
+        char next = Peek();
+        joined = next == '\'' || next == '#';
+      }
+      if (!joined) {  // leave what follows (and its line count) to the caller
         pos_ = save;
         line_ = saveLine;
         break;
@@ -381,8 +386,8 @@ private:
 
   void SetValue(TPersistent& object, const PropertyRecord& p, const std::string& path) {
     if (!p.set) Fail("Property " + path + " is read-only");
-    int line = line_;
     PropertyValue value = ParseValue(p, path);
+    int line = valueLine_;
     try {
       p.set(&object, value);
     } catch (const EReadError&) {
@@ -395,6 +400,8 @@ private:
   // --- values ---
 
   PropertyValue ParseValue(const PropertyRecord& p, const std::string& path) {
+    Peek();
+    valueLine_ = line_;
     switch (p.kind) {
       case TPropertyKind::Integer: return ParseInteger(p, path);
       case TPropertyKind::Double: return ParseDouble(path);
@@ -411,7 +418,7 @@ private:
   }
 
   [[noreturn]] void BadValue(const std::string& path, const std::string& text) {
-    Fail("Invalid value " + text + " for property " + path);
+    throw EReadError(valueLine_, "Invalid value " + text + " for property " + path);
   }
 
   // Decimal or $hex, with an optional sign; an integer within the property's range.
@@ -522,6 +529,7 @@ private:
   const FormReadOptions& options_;
   size_t pos_ = 0;
   int line_ = 1;
+  int valueLine_ = 1;  // where the value being parsed begins
   TComponent* root_ = nullptr;
   TLoadList loaded_;
 };

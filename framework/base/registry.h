@@ -47,9 +47,12 @@ struct PropertyRecord {
   std::string name;
   TPropertyKind kind = TPropertyKind::Integer;
   std::vector<std::string> valueNames;  // Enum: value names by ordinal; Set: element names
-  // Valid values: Integer from the C++ type or a declared range; Double a declared range.
+  // Integer: the values the C++ type holds; others are refused with EConvertError.
   double minValue = -std::numeric_limits<double>::infinity();
   double maxValue = std::numeric_limits<double>::infinity();
+  // Integer and Double: the values the setter keeps unchanged (it may clamp others).
+  double rangeLow = -std::numeric_limits<double>::infinity();
+  double rangeHigh = std::numeric_limits<double>::infinity();
   std::function<PropertyValue(TPersistent*)> get;
   std::function<void(TPersistent*, const PropertyValue&)> set;  // empty: read-only
   PropertyValue initial;                      // what a new instance reports
@@ -163,9 +166,7 @@ V FromValue(const PropertyRecord& record, const PropertyValue& value) {
   } else if constexpr (std::is_same_v<V, char32_t>) {
     return expect(static_cast<char32_t*>(nullptr));
   } else if constexpr (std::is_floating_point_v<V>) {
-    double d = expect(static_cast<double*>(nullptr));
-    if (d < record.minValue || d > record.maxValue) RangeError(record, std::to_string(d));
-    return static_cast<V>(d);
+    return static_cast<V>(expect(static_cast<double*>(nullptr)));
   } else if (record.kind == TPropertyKind::Color) {
     return static_cast<V>(expect(static_cast<TColor*>(nullptr)));
   } else {
@@ -181,7 +182,7 @@ V FromValue(const PropertyRecord& record, const PropertyValue& value) {
 // Builds a class record one property per call, each modifier applying to the property just
 // added:
 //   RegisterClass<TGauge>("TGauge", "TComponent")
-//       .Int("Max", &TGauge::Max, &TGauge::SetMax, 100).Range(1, 1000)
+//       .Int("Max", &TGauge::Max, &TGauge::SetMax, 100).Range(1, 1000)  // clamps others
 //       .Enum("Kind", &TGauge::Kind, &TGauge::SetKind, {"gkBar", "gkPie"}, gkBar)
 //       .Event("OnChange");
 // Getters and setters are member-function pointers (of the class or a base) or callables
@@ -279,10 +280,10 @@ public:
     Last().storedDefault = registry_detail::ToValue(Last().kind, value);
     return *this;
   }
-  // The values the setter keeps without clamping (Integer and Double).
+  // The values the setter keeps without clamping (Integer and Double); others it may change.
   ClassBuilder& Range(double low, double high) {
-    Last().minValue = low;
-    Last().maxValue = high;
+    Last().rangeLow = low;
+    Last().rangeHigh = high;
     return *this;
   }
   // A valid value different from the initial one, for the generic registry test.

@@ -1,6 +1,7 @@
 // The generic registry check: instances agree with their class records.
 #include "framework/base/registry_check.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -18,15 +19,16 @@ std::optional<PropertyValue> OtherValue(const PropertyRecord& p) {
   switch (p.kind) {
     case TPropertyKind::Integer: {
       int64_t i = std::get<int64_t>(v);
-      if (double(i) + 1 <= p.maxValue) return PropertyValue(i + 1);
-      if (double(i) - 1 >= p.minValue) return PropertyValue(i - 1);
+      double high = std::min(p.maxValue, p.rangeHigh), low = std::max(p.minValue, p.rangeLow);
+      if (double(i) + 1 <= high) return PropertyValue(i + 1);
+      if (double(i) - 1 >= low) return PropertyValue(i - 1);
       return std::nullopt;
     }
     case TPropertyKind::Double: {
       double d = std::get<double>(v);
       if (!std::isfinite(d)) return PropertyValue(0.0);
-      if (d + 1 <= p.maxValue) return PropertyValue(d + 1);
-      if (d - 1 >= p.minValue) return PropertyValue(d - 1);
+      if (d + 1 <= p.rangeHigh) return PropertyValue(d + 1);
+      if (d - 1 >= p.rangeLow) return PropertyValue(d - 1);
       return std::nullopt;
     }
     case TPropertyKind::Boolean: return PropertyValue(!std::get<bool>(v));
