@@ -95,12 +95,11 @@ TEST(ClassRegistry, SettersRefuseValuesOutsideTheType) {
     PropertyValue value;
   };
   const Case cases[] = {
-      {"Small", int64_t{256}},          // beyond uint8_t
-      {"Small", int64_t{-1}},
-      {"Max", int64_t{3000000000}},     // beyond int
-      {"Kind", int64_t{3}},             // no such enumeration value
-      {"Options", uint64_t{0b1000}},    // no such set element
-      {"Caption", int64_t{1}},          // wrong alternative
+      {"Small", int64_t{256}},                                      // beyond uint8_t
+      {"Small", int64_t{-1}},        {"Max", int64_t{3000000000}},  // beyond int
+      {"Kind", int64_t{3}},                                         // no such enumeration value
+      {"Options", uint64_t{0b1000}},                                // no such set element
+      {"Caption", int64_t{1}},                                      // wrong alternative
   };
   for (const Case& c : cases)
     EXPECT_THROW(FindProperty(rec, c.property)->set(&gauge, c.value), EConvertError) << c.property;
@@ -130,14 +129,14 @@ TEST(ClassRegistry, EveryRegisteredClassAgreesWithItsRecord) {
 
 // A class whose record lies about one initial value and whose other setter ignores values.
 class TLiar : public TComponent {
-public:
+ public:
   using TComponent::TComponent;
   int Width() const { return width_; }
   void SetWidth(int v) { width_ = v; }
   int Height() const { return 5; }
   void SetHeight(int) {}
 
-private:
+ private:
   int width_ = 5;
 };
 
@@ -147,9 +146,9 @@ TEST(ClassRegistry, GenericCheckFindsRecordsThatDisagree) {
       .Int("Height", &TLiar::Height, &TLiar::SetHeight, 5);
   auto failures = testing::CheckRegisteredClass("TLiar");
   UnregisterClass("TLiar");
-  EXPECT_EQ(failures, (std::vector<std::string>{
-                          "TLiar.Width: new instance reports 5, registered initial 4",
-                          "TLiar.Height: set 6, read back 5"}));
+  EXPECT_EQ(failures,
+            (std::vector<std::string>{"TLiar.Width: new instance reports 5, registered initial 4",
+                                      "TLiar.Height: set 6, read back 5"}));
   EXPECT_EQ(GetClass("TLiar"), nullptr);
 }
 
