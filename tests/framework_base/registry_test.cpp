@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/base/form_text.h"
 #include "framework/base/registry.h"
 #include "framework/base/registry_check.h"
 #include "tests/framework_base/test_components.h"
@@ -150,6 +151,36 @@ TEST(ClassRegistry, GenericCheckFindsRecordsThatDisagree) {
             (std::vector<std::string>{"TLiar.Width: new instance reports 5, registered initial 4",
                                       "TLiar.Height: set 6, read back 5"}));
   EXPECT_EQ(GetClass("TLiar"), nullptr);
+}
+
+// Properties reached through callables, with a stored default other than the initial value
+// and a test sample, as components with computed properties register them.
+class TLines : public TComponent {
+ public:
+  using TComponent::TComponent;
+  std::vector<std::string> lines{"x"};
+  int width = 3;
+};
+
+TEST(ClassRegistry, CallablesDefaultsAndSamples) {
+  RegisterClass<TLines>("TLines", "TComponent")
+      .Str(
+          "Text", [](TLines* l) { return l->lines.empty() ? std::string() : l->lines[0]; },
+          [](TLines* l, const std::string& v) { l->lines = {v}; }, "x")
+      .Int(
+          "Width", [](const TLines* l) { return l->width; },
+          [](TLines* l, int v) { l->width = v % 10; }, 3)
+      .Default(5)
+      .Sample(7);
+  auto failures = testing::CheckRegisteredClass("TLines");
+  EXPECT_TRUE(failures.empty()) << (failures.empty() ? "" : failures[0]);
+  TLines lines(nullptr);
+  const std::string written = WriteForm(lines);
+  lines.width = 5;
+  const std::string writtenAtDefault = WriteForm(lines);
+  UnregisterClass("TLines");
+  EXPECT_EQ(written, "object TLines\n  Width = 3\nend\n");
+  EXPECT_EQ(writtenAtDefault, "object TLines\nend\n");
 }
 
 }  // namespace
