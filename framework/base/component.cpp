@@ -84,6 +84,7 @@ void TComponent::InsertComponent(TComponent* component) {
   if (component->owner_ != nullptr) component->owner_->RemoveComponent(component);
   components_.push_back(component);
   component->owner_ = this;
+  if (state_.Contains(csDesigning)) component->SetDesigning(true);  // joins a designed form
   Notification(component, opInsert);
 }
 

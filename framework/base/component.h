@@ -60,7 +60,7 @@ class TComponent : public TPersistent {
   TComponent* FindComponent(const std::string& name) const;
 
   // Takes `component` from its current owner (if any) and makes this its owner; every owned
-  // component and this one are told opInsert.
+  // component and this one are told opInsert. A designed owner makes it designed too.
   void InsertComponent(TComponent* component);
   // Gives up ownership of `component` (the caller now owns it); everyone is told opRemove.
   void RemoveComponent(TComponent* component);

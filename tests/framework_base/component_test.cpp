@@ -222,8 +222,11 @@ TEST(ComponentState, DesigningReachesOwnedComponents) {
   auto* child = new TComponent(&owner);
   owner.SetDesigning(true);
   EXPECT_TRUE(child->ComponentState().Contains(csDesigning));
+  auto* late = new TComponent(&owner);  // created on a designed form
+  EXPECT_TRUE(late->ComponentState().Contains(csDesigning));
   owner.SetDesigning(false);
   EXPECT_FALSE(child->ComponentState().Contains(csDesigning));
+  EXPECT_FALSE(late->ComponentState().Contains(csDesigning));
 }
 
 TEST(ComponentState, UpdatingAndTag) {
