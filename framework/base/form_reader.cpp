@@ -9,8 +9,8 @@
 
 namespace fw {
 
-EReadError::EReadError(int line, const std::string& message)
-    : Exception("Line " + std::to_string(line) + ": " + message), line_(line) {}
+EFormReadError::EFormReadError(int line, const std::string& message)
+    : EReadError("Line " + std::to_string(line) + ": " + message), line_(line) {}
 
 namespace {
 
@@ -147,16 +147,16 @@ class TFormReader {
       if (std::find(live.begin(), live.end(), c) == live.end()) continue;
       try {
         c->Loaded();
-      } catch (const EReadError&) {
+      } catch (const EFormReadError&) {
         throw;
       } catch (const Exception& e) {
-        throw EReadError(line, "Error in Loaded of " + c->Name() + ": " + e.Message());
+        throw EFormReadError(line, "Error in Loaded of " + c->Name() + ": " + e.Message());
       }
     }
     loaded_.Clear();
   }
 
-  [[noreturn]] void Fail(const std::string& message) const { throw EReadError(line_, message); }
+  [[noreturn]] void Fail(const std::string& message) const { throw EFormReadError(line_, message); }
 
   // --- lexical level ---
 
@@ -400,10 +400,10 @@ class TFormReader {
     int line = valueLine_;
     try {
       p.set(&object, value);
-    } catch (const EReadError&) {
+    } catch (const EFormReadError&) {
       throw;
     } catch (const Exception& e) {
-      throw EReadError(line, "Error reading " + path + ": " + e.Message());
+      throw EFormReadError(line, "Error reading " + path + ": " + e.Message());
     }
   }
 
@@ -438,7 +438,7 @@ class TFormReader {
   }
 
   [[noreturn]] void BadValue(const std::string& path, const std::string& text) {
-    throw EReadError(valueLine_, "Invalid value " + text + " for property " + path);
+    throw EFormReadError(valueLine_, "Invalid value " + text + " for property " + path);
   }
 
   // Decimal or $hex, with an optional sign; an integer within the property's range.

@@ -9,6 +9,7 @@
 #include "framework/base/component.h"
 #include "framework/base/exceptions.h"
 #include "framework/base/registry.h"
+#include "framework/rtl/streams.h"
 
 // A form reads:
 //   object Form1: TMyForm
@@ -38,9 +39,10 @@
 namespace fw {
 
 // A form that cannot be read; Line() is the 1-based line where reading stopped.
-class EReadError : public Exception {
+// (A kind of stream read error, so a caller catching EReadError sees it too.)
+class EFormReadError : public EReadError {
  public:
-  EReadError(int line, const std::string& message);
+  EFormReadError(int line, const std::string& message);
   int Line() const { return line_; }
 
  private:
@@ -48,9 +50,9 @@ class EReadError : public Exception {
 };
 
 // A component that cannot be written (unregistered class, value out of its range).
-class EWriteError : public Exception {
+class EFormWriteError : public EWriteError {
  public:
-  using Exception::Exception;
+  using EWriteError::EWriteError;
 };
 
 struct FormReadOptions {
@@ -63,7 +65,7 @@ struct FormReadOptions {
 // Creates the root object of the form and everything in it. The caller owns the result.
 // While reading, every created component has csLoading and csReading set; after the whole
 // text is read csReading is cleared and Loaded() is called on each, in creation order.
-// Raises EReadError (with the line) for malformed text, unknown classes or properties, bad
+// Raises EFormReadError (with the line) for malformed text, unknown classes or properties, bad
 // values and errors raised by setters; nothing created is left behind then.
 std::unique_ptr<TComponent> ReadForm(const std::string& text, const FormReadOptions& options = {});
 
@@ -74,7 +76,7 @@ void ReadFormInto(TComponent& root, const std::string& text, const FormReadOptio
 
 // The form text of `root` and the components it owns: each stored property whose value
 // differs from its stored default (always-stored ones always). Sets csWriting on each
-// component while writing it. Raises EWriteError for an unregistered class.
+// component while writing it. Raises EFormWriteError for an unregistered class.
 std::string WriteForm(TComponent& root);
 
 // The text of one property value as the writer puts it after "Name = ".

@@ -62,7 +62,7 @@ std::string DoubleText(double d) {
 
 std::string ValueName(const PropertyRecord& property, int64_t ordinal) {
   if (ordinal < 0 || ordinal >= static_cast<int64_t>(property.valueNames.size()))
-    throw EWriteError("Property " + property.name + " has no value name for " +
+    throw EFormWriteError("Property " + property.name + " has no value name for " +
                       std::to_string(ordinal));
   return property.valueNames[static_cast<size_t>(ordinal)];
 }
@@ -98,7 +98,7 @@ std::string PropertyValueText(const PropertyRecord& property, const PropertyValu
     case TPropertyKind::Char: {
       char32_t c = std::get<char32_t>(value);
       if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-        throw EWriteError("Property " + property.name + " holds no valid character");
+        throw EFormWriteError("Property " + property.name + " holds no valid character");
       return QuoteString(Utf8Of(c));
     }
     case TPropertyKind::Strings: {
@@ -110,7 +110,7 @@ std::string PropertyValueText(const PropertyRecord& property, const PropertyValu
     case TPropertyKind::Object:
       break;
   }
-  throw EWriteError("Property " + property.name + " has no text form");
+  throw EFormWriteError("Property " + property.name + " has no text form");
 }
 
 // Writes one component and, nested inside it, the components of the form whose parent it is.
@@ -135,7 +135,7 @@ class TFormWriter {
     WritingGuard guard(component);
     const ClassRecord* record = ClassRecordOf(component);
     if (record == nullptr)
-      throw EWriteError("Class " + component.ClassName() + " is not registered");
+      throw EFormWriteError("Class " + component.ClassName() + " is not registered");
     std::string indent(size_t(depth) * 2, ' ');
     out_ += indent + "object " + (component.Name().empty() ? "" : component.Name() + ": ") +
             record->name + "\n";

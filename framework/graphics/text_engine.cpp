@@ -9,7 +9,7 @@
 
 #include "framework/graphics/glyph_cache.h"
 #include "framework/graphics/text_raster.h"
-#include "framework/graphics/utf8_decode.h"
+#include "framework/rtl/utf8.h"
 
 namespace fw {
 

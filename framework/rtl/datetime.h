@@ -43,9 +43,7 @@ struct TDateSettings {
   std::array<std::string, 7> ShortDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
   std::array<std::string, 7> LongDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                              "Thursday", "Friday", "Saturday"};
-  // A two-digit year is placed in the hundred years starting this many years before the
-  // current year (0: in the current century).
-  int TwoDigitYearCenturyWindow = 50;
+  // Two-digit years follow fw::FormatSettings.TwoDigitYearCenturyWindow (numtext.h).
 };
 
 // The process-wide settings; tests may change them.

@@ -4,6 +4,7 @@
 
 #include "framework/base/exceptions.h"
 #include "framework/rtl/datetime.h"
+#include "framework/rtl/numtext.h"
 
 namespace fw {
 
@@ -100,7 +101,7 @@ bool ScanDate(Scanner& s, const TDateSettings& settings, TDateTime& result) {
   } else {
     year = n[0], month = n[1], day = n[2], yearDigits = digits[0];
   }
-  year = ExpandYear(year, yearDigits, settings.TwoDigitYearCenturyWindow);
+  year = ExpandYear(year, yearDigits, FormatSettings.TwoDigitYearCenturyWindow);
   return TryEncodeDate(year, month, day, result);
 }
 

@@ -66,6 +66,15 @@ void AppendUtf8(std::string& out, char32_t c);
 // stores its byte length in length (0 past the end).
 char32_t DecodeUtf8(std::string_view s, std::size_t pos, std::size_t& length);
 
+// Iteration form of DecodeUtf8: the character at byte position pos (pos < s.size()), with pos
+// moved past it (one byte for an invalid byte).
+inline char32_t NextCodePoint(std::string_view s, std::size_t& pos) {
+  std::size_t length = 0;
+  const char32_t c = DecodeUtf8(s, pos, length);
+  pos += length == 0 ? 1 : length;
+  return c;
+}
+
 // Byte offset of the 1-based character index in s (s.size() when the index is past the end;
 // 0 for an index below 1).
 std::size_t ByteOffsetOfChar(std::string_view s, long long index);

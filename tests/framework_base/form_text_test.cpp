@@ -49,7 +49,7 @@ TEST(FormWriter, UnregisteredClassCannotBeWritten) {
     using TComponent::TComponent;
   };
   new TUnlisted(&root);
-  EXPECT_THROW(WriteForm(root), EWriteError);
+  EXPECT_THROW(WriteForm(root), EFormWriteError);
   EXPECT_FALSE(root.ComponentState().Contains(csWriting));
 }
 
@@ -222,7 +222,7 @@ TEST(FormReader, ReadsIntoAnExistingRoot) {
   EXPECT_EQ(root.Name(), "Root");
   EXPECT_EQ(root.ComponentCount(), 3);
   TTestGauge plain(nullptr);
-  EXPECT_THROW(ReadFormInto(plain, "object X: TTestDial end"), EReadError);  // not a dial
+  EXPECT_THROW(ReadFormInto(plain, "object X: TTestDial end"), EFormReadError);  // not a dial
   TTestDial dial(nullptr);
   EXPECT_NO_THROW(ReadFormInto(dial, "object X: TTestGauge end"));  // a dial is a gauge
 }
@@ -283,7 +283,7 @@ TEST(FormReader, RefusedInputNamesTheLine) {
     try {
       ReadForm(c.text);
       ADD_FAILURE() << "accepted: " << c.text;
-    } catch (const EReadError& e) {
+    } catch (const EFormReadError& e) {
       EXPECT_EQ(e.Line(), c.line) << c.text;
       if (c.message) {
         EXPECT_EQ(e.Message(), c.message) << c.text;
@@ -295,20 +295,20 @@ TEST(FormReader, RefusedInputNamesTheLine) {
 TEST(FormReader, DeepNestingIsRefusedNotRecursed) {
   std::string text;
   for (int i = 0; i < 100; ++i) text += "object TTestGauge\n";
-  EXPECT_THROW(ReadForm(text), EReadError);
+  EXPECT_THROW(ReadForm(text), EFormReadError);
 }
 
 TEST(FormReader, FailedReadLeavesNothingBehind) {
   int before = TestLog::Get().liveGauges;
   const char* broken =
       "object F: TTestGauge\n  object A: TTestGauge\n    object B: TTestGauge\n      Max = x\n";
-  EXPECT_THROW(ReadForm(broken), EReadError);
+  EXPECT_THROW(ReadForm(broken), EFormReadError);
   EXPECT_EQ(TestLog::Get().liveGauges, before);
 
   TTestGauge root(nullptr);
   new TTestGauge(&root);  // owned before the read: stays
   before = TestLog::Get().liveGauges;
-  EXPECT_THROW(ReadFormInto(root, broken), EReadError);
+  EXPECT_THROW(ReadFormInto(root, broken), EFormReadError);
   EXPECT_EQ(TestLog::Get().liveGauges, before);
   EXPECT_EQ(root.ComponentCount(), 1);
   EXPECT_FALSE(root.ComponentState().Contains(csLoading));

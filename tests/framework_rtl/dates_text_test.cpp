@@ -6,6 +6,7 @@
 
 #include "framework/base/exceptions.h"
 #include "framework/rtl/datetime.h"
+#include "framework/rtl/numtext.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ class DateText : public ::testing::Test {
   }
   void TearDown() override {
     DateSettings = TDateSettings{};
+    FormatSettings = TFormatSettings{};
     SetClockSource(nullptr);
   }
 };
@@ -157,7 +159,7 @@ TEST_F(DateText, TwoDigitYearsUseTheCenturyWindow) {
                {0, "1/1/99", 2099},  {10, "1/1/15", 2115}, {10, "1/1/17", 2017},
                {10, "1/1/16", 2016}, {10, "1/1/0075", 75}};
   for (const auto& c : cases) {
-    DateSettings.TwoDigitYearCenturyWindow = c.window;
+    FormatSettings.TwoDigitYearCenturyWindow = c.window;
     int y, m, d;
     DecodeDate(StrToDate(c.text), y, m, d);
     EXPECT_EQ(y, c.year) << c.text << " window " << c.window;

@@ -197,3 +197,38 @@ TEST(Utf8Cp1252, MapsHighBytesToTheirCharacters) {
 }
 
 }  // namespace
+
+// Iterating with NextCodePoint: valid sequences decode whole, every byte of a malformed
+// sequence becomes one U+FFFD (the same count Length gives), so any byte string can be drawn.
+namespace {
+std::vector<char32_t> CodePoints(std::string_view s) {
+  std::vector<char32_t> codes;
+  for (size_t pos = 0; pos < s.size();) codes.push_back(fw::NextCodePoint(s, pos));
+  return codes;
+}
+}  // namespace
+
+TEST(Utf8Iteration, ValidAndMalformedSequences) {
+  const char32_t R = fw::kReplacementChar;
+  const struct {
+    std::string bytes;
+    std::vector<char32_t> codes;
+  } cases[] = {
+      {"Az", {U'A', U'z'}},
+      {"\xC3\xA4\xC2\xB0", {0xE4, 0xB0}},
+      {"\xF0\x9F\x98\x80", {0x1F600}},
+      {"\xF4\x8F\xBF\xBF", {0x10FFFF}},
+      {std::string("\0", 1), {0}},
+      {"\x80", {R}},                       // stray continuation byte
+      {"\xC0\xAF", {R, R}},                // overlong form
+      {"\xED\xA0\x80", {R, R, R}},         // surrogate
+      {"\xF4\x90\x80\x80", {R, R, R, R}},  // beyond U+10FFFF
+      {"\xE2\x82" "A", {R, R, U'A'}},      // cut short before a character
+      {"a\xC3", {U'a', R}},                // cut short at the end
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.bytes));
+    EXPECT_EQ(CodePoints(c.bytes), c.codes);
+    EXPECT_EQ(static_cast<size_t>(fw::Length(c.bytes)), c.codes.size());
+  }
+}
