@@ -19,7 +19,6 @@ const fw::TDateSettings& Settings(uint8_t which) {
         fw::TDateSettings s;
         s.ShortDateFormat = "dd.mm.yyyy";
         s.DateSeparator = ".";
-        s.TwoDigitYearCenturyWindow = 0;
         return s;
       }(),
       [] {
