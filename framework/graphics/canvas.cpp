@@ -18,10 +18,10 @@ TCanvas::TCanvas(TBitmap* target)
 TCanvas::~TCanvas() = default;
 
 TRect TCanvas::ClipRect() const {
-  TRect device = hasClip_ ? clip_ : (target_ ? TRect{0, 0, target_->Width(), target_->Height()}
-                                             : TRect{});
-  OffsetRect(device, -origin_.X, -origin_.Y);
-  return device;
+  const TRect device =
+      hasClip_ ? clip_ : (target_ ? TRect{0, 0, target_->Width(), target_->Height()} : TRect{});
+  return Rect(device.Left - origin_.X, device.Top - origin_.Y, device.Right - origin_.X,
+              device.Bottom - origin_.Y);
 }
 
 void TCanvas::SetClipRect(const TRect& r) {
@@ -46,10 +46,22 @@ void TCanvas::SetFont(const TFont* font) {
   if (font) font_->Assign(*font);
 }
 
+namespace {
+
+int DeviceCoordinate(int v, int origin) {
+  return int(std::clamp<int64_t>(int64_t(v) + origin, -TCanvas::kMaxCoordinate,
+                                 TCanvas::kMaxCoordinate));
+}
+
+}  // namespace
+
+TPoint TCanvas::ToDevice(int x, int y) const {
+  return Point(DeviceCoordinate(x, origin_.X), DeviceCoordinate(y, origin_.Y));
+}
+
 TRect TCanvas::ToDevice(const TRect& r) const {
-  TRect d = r;
-  OffsetRect(d, origin_.X, origin_.Y);
-  return d;
+  const TPoint a = ToDevice(r.Left, r.Top), b = ToDevice(r.Right, r.Bottom);
+  return Rect(a.X, a.Y, b.X, b.Y);
 }
 
 ClippedTarget TCanvas::DeviceTarget() const {

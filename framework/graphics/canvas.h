@@ -2,6 +2,7 @@
 // through an origin offset and a clip rectangle, by the platform's pixel rules.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -61,7 +62,10 @@ public:
 
   // Logical (x, y) is device pixel (x + Origin.X, y + Origin.Y).
   TPoint Origin() const { return origin_; }
-  void SetOrigin(int x, int y) { origin_ = Point(x, y); }
+  void SetOrigin(int x, int y) {
+    origin_ = Point(std::clamp(x, -kMaxCoordinate, kMaxCoordinate),
+                    std::clamp(y, -kMaxCoordinate, kMaxCoordinate));
+  }
   // The clip rectangle in logical coordinates (the whole bitmap when none is set). It is held
   // in device coordinates: moving the origin afterwards does not move it.
   TRect ClipRect() const;
@@ -141,7 +145,10 @@ public:
 
   // The device pixels and clip drawing uses (empty without a bitmap).
   ClippedTarget DeviceTarget() const;
-  TPoint ToDevice(int x, int y) const { return Point(x + origin_.X, y + origin_.Y); }
+  // Device coordinates are held within +-kMaxCoordinate, so no figure's arithmetic overflows;
+  // figures reaching farther are cut there.
+  static constexpr int kMaxCoordinate = 1 << 29;
+  TPoint ToDevice(int x, int y) const;
   TRect ToDevice(const TRect& r) const;
   // Reports a touched device rectangle (clipped) to OnDrawn.
   void NotifyDrawn(const TRect& device) const;
