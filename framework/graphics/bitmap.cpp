@@ -22,7 +22,9 @@ void CheckSize(int width, int height) {
 
 TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>(this)) {}
 
-TBitmap::TBitmap(int width, int height) : TBitmap() { SetSize(width, height); }
+TBitmap::TBitmap(int width, int height) : TBitmap() {
+  SetSize(width, height);
+}
 
 TBitmap::~TBitmap() = default;
 

@@ -49,8 +49,8 @@ void TCanvas::SetFont(const TFont* font) {
 namespace {
 
 int DeviceCoordinate(int v, int origin) {
-  return int(std::clamp<int64_t>(int64_t(v) + origin, -TCanvas::kMaxCoordinate,
-                                 TCanvas::kMaxCoordinate));
+  return int(
+      std::clamp<int64_t>(int64_t(v) + origin, -TCanvas::kMaxCoordinate, TCanvas::kMaxCoordinate));
 }
 
 }  // namespace
@@ -85,7 +85,9 @@ Ink TCanvas::BrushInk(bool withPenMode) const {
   return ink;
 }
 
-bool TCanvas::PenVisible() const { return pen_->Style() != psClear; }
+bool TCanvas::PenVisible() const {
+  return pen_->Style() != psClear;
+}
 
 LinePen TCanvas::MakeLinePen() const {
   static constexpr uint8_t kDash[] = {18, 6};
@@ -98,11 +100,20 @@ LinePen TCanvas::MakeLinePen() const {
   pen.width = std::max(1, pen_->Width());
   if (pen.width == 1) {
     switch (pen_->Style()) {
-      case psDash: pen.dashes = kDash; break;
-      case psDot: pen.dashes = kDot; break;
-      case psDashDot: pen.dashes = kDashDot; break;
-      case psDashDotDot: pen.dashes = kDashDotDot; break;
-      default: break;
+      case psDash:
+        pen.dashes = kDash;
+        break;
+      case psDot:
+        pen.dashes = kDot;
+        break;
+      case psDashDot:
+        pen.dashes = kDashDot;
+        break;
+      case psDashDotDot:
+        pen.dashes = kDashDotDot;
+        break;
+      default:
+        break;
     }
   }
   // A solid brush makes the background opaque: the gaps of styled lines take its colour.

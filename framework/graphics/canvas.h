@@ -50,7 +50,7 @@ inline constexpr TCopyMode cmWhiteness = 0x00FF0062;
 inline constexpr TColor kInvalidPixel = 0xFFFFFFFF;
 
 class TCanvas {
-public:
+ public:
   explicit TCanvas(TBitmap* target = nullptr);
   ~TCanvas();
   TCanvas(const TCanvas&) = delete;
@@ -156,7 +156,7 @@ public:
   // The source may be this canvas's own bitmap.
   void BlitDevice(const TRect& dest, const TBitmap* bitmap, const TRect& source, TCopyMode rop);
 
-private:
+ private:
   Ink BrushInk(bool withPenMode) const;
   LinePen MakeLinePen() const;
   bool PenVisible() const;

@@ -58,9 +58,13 @@ void TCanvas::TextRect(const TRect& r, int x, int y, std::string_view text) {
   NotifyDrawn(clip);
 }
 
-int TCanvas::TextWidth(std::string_view text) const { return TextExtent(text).cx; }
+int TCanvas::TextWidth(std::string_view text) const {
+  return TextExtent(text).cx;
+}
 
-int TCanvas::TextHeight(std::string_view text) const { return TextExtent(text).cy; }
+int TCanvas::TextHeight(std::string_view text) const {
+  return TextExtent(text).cy;
+}
 
 TSize TCanvas::TextExtent(std::string_view text) const {
   const fw::TextExtent e = MeasureText(font_->Spec(), text);

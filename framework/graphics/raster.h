@@ -163,8 +163,8 @@ struct BlitSource {
 TRect StretchBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src, TRect srcRect,
                   uint32_t rop, const BlitPattern& pattern, StretchMode mode);
 // Like StretchBlit with cmSrcCopy, but source pixels equal to `transparent` are skipped.
-TRect TransparentBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src,
-                      TRect srcRect, TPixel transparent);
+TRect TransparentBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src, TRect srcRect,
+                      TPixel transparent);
 // Source rows that map to each destination row (nearest), for rows 0..count-1 of a destination
 // run of `count` pixels over `srcCount` source pixels (both positive), mirrored when asked.
 std::vector<int> NearestMap(int count, int srcCount, bool mirror);

@@ -75,8 +75,7 @@ std::vector<int> NearestColumns(const TRect& c, const Normalised& d, const Norma
   std::vector<int> cols(size_t(c.Width()));
   const bool mirror = d.flipX != s.flipX;
   for (int x = c.Left; x < c.Right; ++x) {
-    const int64_t i =
-        s.r.Left + NearestIndex(x - d.r.Left, d.r.Width(), s.r.Width(), mirror);
+    const int64_t i = s.r.Left + NearestIndex(x - d.r.Left, d.r.Width(), s.r.Width(), mirror);
     cols[size_t(x - c.Left)] = (i >= 0 && i < src.width) ? int(i) : -1;
   }
   return cols;
@@ -108,13 +107,12 @@ TPixel AverageAt(const BlitSource& src, const std::vector<Weight>& rows,
   return (channel(r) << 16) | (channel(g) << 8) | channel(b);
 }
 
-void BlitAverage(const ClippedTarget& dst, const TRect& c, const Normalised& d,
-                 const Normalised& s, const BlitSource& src, uint8_t table,
-                 const BlitPattern& pattern) {
+void BlitAverage(const ClippedTarget& dst, const TRect& c, const Normalised& d, const Normalised& s,
+                 const BlitSource& src, uint8_t table, const BlitPattern& pattern) {
   std::vector<std::vector<Weight>> cols;
   for (int x = c.Left; x < c.Right; ++x) {
-    cols.push_back(AreaWeights(x - d.r.Left, d.r.Width(), s.r.Width(), d.flipX != s.flipX,
-                               s.r.Left, src.width));
+    cols.push_back(AreaWeights(x - d.r.Left, d.r.Width(), s.r.Width(), d.flipX != s.flipX, s.r.Left,
+                               src.width));
   }
   const Wide total = Wide(s.r.Width()) * s.r.Height();
   for (int y = c.Top; y < c.Bottom; ++y) {
@@ -152,11 +150,11 @@ TRect StretchBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src
     return c;
   }
   const std::vector<int> cols = NearestColumns(c, d, s, src);
-  const bool plainCopy = table == 0xCC && !scaled && d.flipX == s.flipX && cols.front() >= 0 &&
-                         cols.back() >= 0;
+  const bool plainCopy =
+      table == 0xCC && !scaled && d.flipX == s.flipX && cols.front() >= 0 && cols.back() >= 0;
   for (int y = c.Top; y < c.Bottom; ++y) {
-    const int64_t sy = s.r.Top + NearestIndex(y - d.r.Top, d.r.Height(), s.r.Height(),
-                                              d.flipY != s.flipY);
+    const int64_t sy =
+        s.r.Top + NearestIndex(y - d.r.Top, d.r.Height(), s.r.Height(), d.flipY != s.flipY);
     if (sy < 0 || sy >= src.height) continue;
     if (plainCopy) {
       const TPixel* in = src.pixels + sy * src.stride + cols.front();
@@ -170,16 +168,16 @@ TRect StretchBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src
   return c;
 }
 
-TRect TransparentBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src,
-                      TRect srcRect, TPixel transparent) {
+TRect TransparentBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src, TRect srcRect,
+                      TPixel transparent) {
   const Normalised d = Normalise(dstRect), s = Normalise(srcRect);
   TRect c;
   if (IsRectEmpty(s.r) || !IntersectRect(c, d.r, dst.clip)) return TRect{};
   const std::vector<int> cols = NearestColumns(c, d, s, src);
   transparent &= kRgbMask;
   for (int y = c.Top; y < c.Bottom; ++y) {
-    const int64_t sy = s.r.Top + NearestIndex(y - d.r.Top, d.r.Height(), s.r.Height(),
-                                              d.flipY != s.flipY);
+    const int64_t sy =
+        s.r.Top + NearestIndex(y - d.r.Top, d.r.Height(), s.r.Height(), d.flipY != s.flipY);
     if (sy < 0 || sy >= src.height) continue;
     const TPixel* in = src.pixels + sy * src.stride;
     TPixel* out = dst.pixels.Row(y);

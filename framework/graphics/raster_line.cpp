@@ -14,7 +14,7 @@ namespace {
 // coordinate nearest the ideal line (a tie keeps the smaller offset). Step i has minor offset
 // m(i) = floor((2 i dMinor + dMajor - 1) / (2 dMajor)), so a walk can start at any step.
 class LineWalk {
-public:
+ public:
   LineWalk(TPoint a, TPoint b)
       : a_(a),
         xMajor_(std::abs(int64_t(b.X) - a.X) >= std::abs(int64_t(b.Y) - a.Y)),
@@ -34,8 +34,10 @@ public:
   void StepsInside(const TRect& clip, int64_t& first, int64_t& last) const {
     // Each coordinate moves one way only, so "inside on this axis" holds for one run of steps.
     first = 0, last = dMajor_;
-    Narrow(clip.Left, clip.Right, sx_, [&](int64_t i) { return X(i); }, first, last);
-    Narrow(clip.Top, clip.Bottom, sy_, [&](int64_t i) { return Y(i); }, first, last);
+    Narrow(
+        clip.Left, clip.Right, sx_, [&](int64_t i) { return X(i); }, first, last);
+    Narrow(
+        clip.Top, clip.Bottom, sy_, [&](int64_t i) { return Y(i); }, first, last);
     if (first > last) first = last;
   }
 
@@ -55,7 +57,7 @@ public:
     }
   }
 
-private:
+ private:
   // Shrinks [first, last) to the steps whose coordinate lies in [lo, hi).
   template <typename Coord>
   void Narrow(int lo, int hi, int direction, Coord coord, int64_t& first, int64_t& last) const {

@@ -91,6 +91,8 @@ TEST(BitmapOnChange, FiresForSizeAndSettingsChanges) {
 TEST(BitmapFiles, MissingFilesUnknownExtensionsAndResourcesRaise) {
   TBitmap bmp(2, 2);
   EXPECT_THROW(bmp.LoadFromFile("/nonexistent/dir/picture.bmp"), EInOutError);
+  EXPECT_THROW(bmp.LoadFromFile("/tmp"), EInOutError);
+  EXPECT_THROW(bmp.SaveToFile("/nonexistent/dir/picture.bmp"), Exception);
   EXPECT_THROW(bmp.SaveToFile("picture.gif"), EInvalidGraphic);
   EXPECT_THROW(bmp.SaveToFile("noextension"), EInvalidGraphic);
   try {

@@ -14,21 +14,36 @@ using test::At;
 
 TColor Expected(TCopyMode mode, TColor p, TColor s, TColor d) {
   switch (mode) {
-    case cmSrcCopy: return s;
-    case cmSrcAnd: return s & d;
-    case cmSrcPaint: return s | d;
-    case cmNotSrcCopy: return ~s;
-    case cmSrcInvert: return s ^ d;
-    case cmSrcErase: return s & ~d;
-    case cmNotSrcErase: return ~(s | d);
-    case cmMergeCopy: return p & s;
-    case cmMergePaint: return ~s | d;
-    case cmPatCopy: return p;
-    case cmPatInvert: return p ^ d;
-    case cmPatPaint: return p | ~s | d;
-    case cmDstInvert: return ~d;
-    case cmBlackness: return 0;
-    case cmWhiteness: return 0xFFFFFF;
+    case cmSrcCopy:
+      return s;
+    case cmSrcAnd:
+      return s & d;
+    case cmSrcPaint:
+      return s | d;
+    case cmNotSrcCopy:
+      return ~s;
+    case cmSrcInvert:
+      return s ^ d;
+    case cmSrcErase:
+      return s & ~d;
+    case cmNotSrcErase:
+      return ~(s | d);
+    case cmMergeCopy:
+      return p & s;
+    case cmMergePaint:
+      return ~s | d;
+    case cmPatCopy:
+      return p;
+    case cmPatInvert:
+      return p ^ d;
+    case cmPatPaint:
+      return p | ~s | d;
+    case cmDstInvert:
+      return ~d;
+    case cmBlackness:
+      return 0;
+    case cmWhiteness:
+      return 0xFFFFFF;
   }
   return 0;
 }
@@ -144,6 +159,16 @@ TEST(StretchBlt, SizesOfDifferentSignMirror) {
   for (int y = 0; y < 3; ++y) column.Canvas()->SetPixels(0, y, RGB(y, 0, 0));
   StretchBlt(flipped.Canvas(), 0, 3, 1, -3, column.Canvas(), 0, 0, 1, 3, SRCCOPY);
   for (int y = 0; y < 3; ++y) EXPECT_EQ(GetRValue(At(flipped, 0, y)), 2 - y);
+}
+
+TEST(StretchBlt, PatternOnlyOperationsNeedNoSource) {
+  TBitmap dst(3, 2);
+  dst.Canvas()->Brush()->SetColor(clTeal);
+  EXPECT_TRUE(BitBlt(dst.Canvas(), 0, 0, 2, 2, nullptr, 0, 0, PATCOPY));
+  EXPECT_EQ(test::CountOf(dst, clTeal), 4);
+  EXPECT_FALSE(BitBlt(dst.Canvas(), 0, 0, 2, 2, nullptr, 0, 0, SRCCOPY));
+  TCanvas noBitmap;
+  EXPECT_FALSE(BitBlt(&noBitmap, 0, 0, 2, 2, dst.Canvas(), 0, 0, SRCCOPY));
 }
 
 TEST(CopyRect, OverlappingCopyWithinOneCanvasReadsTheOriginalPixels) {

@@ -50,8 +50,8 @@ INSTANTIATE_TEST_SUITE_P(AllOctants, LineOctants,
                                            OctantCase{-13, 5}, OctantCase{-13, -5},
                                            OctantCase{-5, -13}, OctantCase{5, -13},
                                            OctantCase{13, -5}, OctantCase{10, 0},
-                                           OctantCase{0, -10}, OctantCase{7, 7},
-                                           OctantCase{-7, 7}, OctantCase{12, 6}));
+                                           OctantCase{0, -10}, OctantCase{7, 7}, OctantCase{-7, 7},
+                                           OctantCase{12, 6}));
 
 TEST(LinePolyline, LeavesOutOnlyTheLastPointAndKeepsThePenPosition) {
   TBitmap bmp(20, 20);
@@ -93,8 +93,8 @@ TEST(LineWidths, WideLinesAreCentredOnTheLine) {
   struct Case {
     int width, firstRow, lastRow;
   };
-  for (const Case& k : {Case{1, 10, 10}, Case{2, 9, 10}, Case{3, 9, 11}, Case{4, 8, 11},
-                        Case{5, 8, 12}}) {
+  for (const Case& k :
+       {Case{1, 10, 10}, Case{2, 9, 10}, Case{3, 9, 11}, Case{4, 8, 11}, Case{5, 8, 12}}) {
     TBitmap bmp(40, 21);
     TCanvas* c = bmp.Canvas();
     c->Pen()->SetWidth(k.width);
@@ -122,22 +122,38 @@ TEST(LineWidths, DiagonalWideLineKeepsItsThicknessAcrossTheLine) {
 
 TColor Expected(TPenMode mode, TColor p, TColor d) {
   switch (mode) {
-    case pmBlack: return 0;
-    case pmWhite: return 0xFFFFFF;
-    case pmNop: return d;
-    case pmNot: return ~d;
-    case pmCopy: return p;
-    case pmNotCopy: return ~p;
-    case pmMergePenNot: return p | ~d;
-    case pmMaskPenNot: return p & ~d;
-    case pmMergeNotPen: return ~p | d;
-    case pmMaskNotPen: return ~p & d;
-    case pmMerge: return p | d;
-    case pmNotMerge: return ~(p | d);
-    case pmMask: return p & d;
-    case pmNotMask: return ~(p & d);
-    case pmXor: return p ^ d;
-    case pmNotXor: return ~(p ^ d);
+    case pmBlack:
+      return 0;
+    case pmWhite:
+      return 0xFFFFFF;
+    case pmNop:
+      return d;
+    case pmNot:
+      return ~d;
+    case pmCopy:
+      return p;
+    case pmNotCopy:
+      return ~p;
+    case pmMergePenNot:
+      return p | ~d;
+    case pmMaskPenNot:
+      return p & ~d;
+    case pmMergeNotPen:
+      return ~p | d;
+    case pmMaskNotPen:
+      return ~p & d;
+    case pmMerge:
+      return p | d;
+    case pmNotMerge:
+      return ~(p | d);
+    case pmMask:
+      return p & d;
+    case pmNotMask:
+      return ~(p & d);
+    case pmXor:
+      return p ^ d;
+    case pmNotXor:
+      return ~(p ^ d);
   }
   return 0;
 }
