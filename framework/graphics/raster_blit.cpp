@@ -132,12 +132,6 @@ TPixel ApplyRop3(uint8_t table, TPixel pattern, TPixel source, TPixel dest) {
   return MakeRop3(table, pattern).Apply(source, dest);
 }
 
-std::vector<int> NearestMap(int count, int srcCount, bool mirror) {
-  std::vector<int> out;
-  for (int i = 0; i < count; ++i) out.push_back(int(NearestIndex(i, count, srcCount, mirror)));
-  return out;
-}
-
 TRect StretchBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src, TRect srcRect,
                   uint32_t rop, const BlitPattern& pattern, StretchMode mode) {
   const Normalised d = Normalise(dstRect), s = Normalise(srcRect);
