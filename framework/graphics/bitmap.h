@@ -89,7 +89,7 @@ class TBitmap {
   void SaveToFile(const std::string& path) const;
   std::vector<uint8_t> SaveToBytes(ImageFormat format) const;
 
-  // Called after the size, pixels (other than through the canvas) or settings change.
+  // Called after the size, the pixels (also through Canvas) or the settings change.
   std::function<void()> OnChange;
 
  private:

@@ -71,9 +71,11 @@ ClippedTarget TCanvas::DeviceTarget() const {
 }
 
 void TCanvas::NotifyDrawn(const TRect& device) const {
-  if (!OnDrawn) return;
+  if (!OnDrawn && !OnChange) return;
   TRect touched;
-  if (IntersectRect(touched, device, DeviceTarget().clip)) OnDrawn(touched);
+  if (!IntersectRect(touched, device, DeviceTarget().clip)) return;
+  if (OnDrawn) OnDrawn(touched);
+  if (OnChange) OnChange();
 }
 
 // The brush as ink; closed figures combine it by the pen mode, fills copy it.

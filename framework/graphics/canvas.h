@@ -75,6 +75,9 @@ class TCanvas {
   // Called after each drawing operation with the device rectangle it may have changed
   // (already clipped); not called when nothing could change.
   std::function<void(const TRect&)> OnDrawn;
+  // Called after each drawing operation that may have changed pixels (a bitmap uses it to
+  // report changes made through its canvas).
+  std::function<void()> OnChange;
 
   TPen* Pen() { return pen_.get(); }
   TBrush* Brush() { return brush_.get(); }
@@ -150,7 +153,7 @@ class TCanvas {
   static constexpr int kMaxCoordinate = 1 << 29;
   TPoint ToDevice(int x, int y) const;
   TRect ToDevice(const TRect& r) const;
-  // Reports a touched device rectangle (clipped) to OnDrawn.
+  // Reports a touched device rectangle (clipped) to OnDrawn and OnChange.
   void NotifyDrawn(const TRect& device) const;
   // Copies source (bitmap pixels) to dest (device pixels) by rop; reversed rectangles mirror.
   // The source may be this canvas's own bitmap.

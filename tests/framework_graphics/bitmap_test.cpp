@@ -78,7 +78,7 @@ TEST(BitmapTransparency, AutoColourIsTheBottomLeftPixelUntilAColourIsSet) {
   EXPECT_EQ(bmp.TransparentColor(), clOlive);
 }
 
-TEST(BitmapOnChange, FiresForSizeAndSettingsChanges) {
+TEST(BitmapOnChange, FiresForSizeSettingsAndCanvasChanges) {
   TBitmap bmp;
   int changes = 0;
   bmp.OnChange = [&] { ++changes; };
@@ -86,6 +86,9 @@ TEST(BitmapOnChange, FiresForSizeAndSettingsChanges) {
   bmp.SetSize(2, 2);
   bmp.SetTransparent(true);
   EXPECT_EQ(changes, 2);
+  bmp.Canvas()->FillRect(Rect(0, 0, 1, 1));
+  bmp.Canvas()->FillRect(Rect(5, 5, 9, 9));  // outside: nothing changes
+  EXPECT_EQ(changes, 3);
 }
 
 TEST(BitmapFiles, MissingFilesUnknownExtensionsAndResourcesRaise) {
