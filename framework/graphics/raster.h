@@ -156,8 +156,8 @@ struct BlitSource {
 };
 // Copies src (x, y, w, h; negative sizes run backwards) into dst (x, y, w, h) by the raster
 // operation, stretching as `mode` says. The signs of the sizes differing mirrors the image.
-// Destination pixels whose source lies outside the source bitmap are left alone. Returns the
-// device rectangle touched.
+// Destination pixels whose source lies outside the source bitmap are left alone (an average
+// counts only the part inside). Returns the device rectangle touched.
 TRect StretchBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src, TRect srcRect,
                   uint32_t rop, const BlitPattern& pattern, StretchMode mode);
 // Like StretchBlit with cmSrcCopy, but source pixels equal to `transparent` are skipped.

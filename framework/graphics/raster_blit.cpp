@@ -51,17 +51,25 @@ struct Weight {
   int index;
   int64_t weight;
 };
+// Only source pixels inside the bitmap (0 .. srcLimit-1) count, so the work is bounded by the
+// bitmap however large the source rectangle is.
 std::vector<Weight> AreaWeights(int64_t j, int64_t count, int64_t srcCount, bool mirror,
                                 int srcOrigin, int srcLimit) {
   if (mirror) j = count - 1 - j;
   const int64_t lo = j * srcCount, hi = (j + 1) * srcCount;
   std::vector<Weight> out;
-  for (int64_t i = lo / count; i * count < hi; ++i) {
+  for (int64_t i = std::max(lo / count, -int64_t(srcOrigin));
+       i * count < hi && srcOrigin + i < srcLimit; ++i) {
     const int64_t w = std::min(hi, (i + 1) * count) - std::max(lo, i * count);
-    const int src = int(std::clamp<int64_t>(srcOrigin + i, 0, srcLimit - 1));
-    if (w > 0) out.push_back(Weight{src, w});
+    if (w > 0) out.push_back(Weight{int(srcOrigin + i), w});
   }
   return out;
+}
+
+Wide TotalWeight(const std::vector<Weight>& weights) {
+  Wide sum = 0;
+  for (const Weight& w : weights) sum += w.weight;
+  return sum;
 }
 
 TPixel PatternAt(const BlitPattern& p, int x, int y) {
@@ -114,13 +122,16 @@ void BlitAverage(const ClippedTarget& dst, const TRect& c, const Normalised& d, 
     cols.push_back(AreaWeights(x - d.r.Left, d.r.Width(), s.r.Width(), d.flipX != s.flipX, s.r.Left,
                                src.width));
   }
-  const Wide total = Wide(s.r.Width()) * s.r.Height();
   for (int y = c.Top; y < c.Bottom; ++y) {
     const auto rows = AreaWeights(y - d.r.Top, d.r.Height(), s.r.Height(), d.flipY != s.flipY,
                                   s.r.Top, src.height);
+    const Wide rowWeight = TotalWeight(rows);
     TPixel* out = dst.pixels.Row(y);
     for (int x = c.Left; x < c.Right; ++x) {
-      const TPixel p = AverageAt(src, rows, cols[size_t(x - c.Left)], total);
+      const auto& colWeights = cols[size_t(x - c.Left)];
+      const Wide total = rowWeight * TotalWeight(colWeights);
+      if (total == 0) continue;  // the source lies outside the bitmap here
+      const TPixel p = AverageAt(src, rows, colWeights, total);
       out[x] = MakeRop3(table, PatternAt(pattern, x, y)).Apply(p, out[x]);
     }
   }

@@ -190,3 +190,23 @@ TEST(BrushCopy, ReplacesTheKeyColourByTheBrush) {
 
 }  // namespace
 }  // namespace fw
+
+namespace fw {
+namespace {
+
+TEST(StretchBlt, SourceBeyondTheBitmapLeavesThoseDestinationPixelsAlone) {
+  TBitmap src(2, 2), dst(4, 4);
+  src.Canvas()->Brush()->SetColor(clRed);
+  src.Canvas()->FillRect(Rect(0, 0, 2, 2));
+  StretchBlt(dst.Canvas(), 0, 0, 4, 4, src.Canvas(), 0, 0, 4, 4, SRCCOPY);
+  EXPECT_EQ(test::CountOf(dst, clRed), 4);
+  EXPECT_EQ(At(dst, 3, 3), clWhite);
+  // Averaging a vast source rectangle into one pixel only weighs the bitmap's pixels.
+  SetStretchBltMode(dst.Canvas(), HALFTONE);
+  StretchBlt(dst.Canvas(), 3, 3, 1, 1, src.Canvas(), -100000000, -100000000, 200000000, 200000000,
+             SRCCOPY);
+  EXPECT_EQ(At(dst, 3, 3), clRed);
+}
+
+}  // namespace
+}  // namespace fw
