@@ -29,6 +29,13 @@ void TCanvas::SetClipRect(const TRect& r) {
   hasClip_ = true;
 }
 
+bool TCanvas::IntersectClipRect(const TRect& r) {
+  const TRect current = ToDevice(ClipRect());
+  IntersectRect(clip_, current, ToDevice(r));
+  hasClip_ = true;
+  return !IsRectEmpty(clip_);
+}
+
 void TCanvas::ResetClip() {
   hasClip_ = false;
   clip_ = TRect{};

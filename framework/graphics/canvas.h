@@ -70,6 +70,8 @@ class TCanvas {
   // in device coordinates: moving the origin afterwards does not move it.
   TRect ClipRect() const;
   void SetClipRect(const TRect& r);
+  // Narrows the clip to its common part with r (logical); false when nothing is left.
+  bool IntersectClipRect(const TRect& r);
   void ResetClip();
 
   // Called after each drawing operation with the device rectangle it may have changed
