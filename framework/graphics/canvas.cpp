@@ -94,6 +94,10 @@ Ink TCanvas::BrushInk(bool withPenMode) const {
   return ink;
 }
 
+int TCanvas::PenWidth() const {
+  return std::clamp(pen_->Width(), 1, kMaxPenWidth);
+}
+
 bool TCanvas::PenVisible() const {
   return pen_->Style() != psClear;
 }
@@ -106,7 +110,7 @@ LinePen TCanvas::MakeLinePen() const {
   LinePen pen;
   pen.ink.color = ColorToPixel(pen_->Color());
   pen.ink.rop2 = PenModeToRop2(pen_->Mode());
-  pen.width = std::max(1, pen_->Width());
+  pen.width = PenWidth();
   if (pen.width == 1) {
     switch (pen_->Style()) {
       case psDash:

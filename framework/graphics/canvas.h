@@ -165,6 +165,8 @@ class TCanvas {
   Ink BrushInk(bool withPenMode) const;
   LinePen MakeLinePen() const;
   bool PenVisible() const;
+  int PenWidth() const;  // the pen's width as drawn: 1 .. kMaxPenWidth
+  static constexpr int kMaxPenWidth = 1 << 16;
   void StrokePath(std::span<const TPoint> devicePoints, bool closed);
   void PaintFigure(const Segments& inside, const Segments& outline, const TRect& box);
   BlitPattern Pattern() const;

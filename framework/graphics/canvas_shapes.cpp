@@ -1,6 +1,8 @@
 // TCanvas closed figures: rectangles, rounded rectangles, ellipses, arcs, pies, chords and
 // polygons. Each is split into an inside (brush) and an outline (pen) before painting.
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 #include "framework/graphics/canvas.h"
@@ -98,13 +100,15 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
   const TRect box = ToDevice(Ordered(x1, y1, x2, y2));
   const TRect window = DeviceTarget().clip;
-  const int cw = std::abs(x3), ch = std::abs(y3);
+  const int64_t cw = std::abs(int64_t(x3)), ch = std::abs(int64_t(y3));
   auto make = [&](const TRect& b) {
     // Corners grow and shrink with the box, so thick outlines keep an even width.
-    return RoundRectRegion(b, cw + b.Width() - box.Width(), ch + b.Height() - box.Height(), window);
+    auto corner = [](int64_t size) { return int(std::clamp<int64_t>(size, 0, INT32_MAX)); };
+    return RoundRectRegion(b, corner(cw + b.Width() - box.Width()),
+                           corner(ch + b.Height() - box.Height()), window);
   };
-  const FigureParts parts = SplitFigure(box, std::max(1, pen_->Width()), PenVisible(),
-                                        pen_->Style() == psInsideFrame, make);
+  const FigureParts parts =
+      SplitFigure(box, PenWidth(), PenVisible(), pen_->Style() == psInsideFrame, make);
   PaintFigure(parts.inside, parts.outline, parts.outer);
 }
 
@@ -112,7 +116,7 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   const TRect box = ToDevice(Ordered(x1, y1, x2, y2));
   const TRect window = DeviceTarget().clip;
   const FigureParts parts =
-      SplitFigure(box, std::max(1, pen_->Width()), PenVisible(), pen_->Style() == psInsideFrame,
+      SplitFigure(box, PenWidth(), PenVisible(), pen_->Style() == psInsideFrame,
                   [&](const TRect& b) { return EllipseRegion(b, window); });
   PaintFigure(parts.inside, parts.outline, parts.outer);
 }
@@ -122,9 +126,8 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
   const TRect box = ToDevice(Ordered(x1, y1, x2, y2));
   const TPoint start = ToDevice(x3, y3), end = ToDevice(x4, y4);
   const TRect window = DeviceTarget().clip;
-  const FigureParts parts =
-      SplitFigure(box, std::max(1, pen_->Width()), true, pen_->Style() == psInsideFrame,
-                  [&](const TRect& b) { return EllipseRegion(b, window); });
+  const FigureParts parts = SplitFigure(box, PenWidth(), true, pen_->Style() == psInsideFrame,
+                                        [&](const TRect& b) { return EllipseRegion(b, window); });
   PaintSegments(DeviceTarget(), ClipToSector(parts.outline, box, start, end), MakeLinePen().ink);
   NotifyDrawn(parts.outer);
 }
@@ -134,7 +137,7 @@ void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
   const TPoint start = ToDevice(x3, y3), end = ToDevice(x4, y4);
   const TRect window = DeviceTarget().clip;
   const FigureParts parts =
-      SplitFigure(box, std::max(1, pen_->Width()), PenVisible(), pen_->Style() == psInsideFrame,
+      SplitFigure(box, PenWidth(), PenVisible(), pen_->Style() == psInsideFrame,
                   [&](const TRect& b) { return EllipseRegion(b, window); });
   PaintFigure(ClipToSector(parts.inside, parts.outer, start, end),
               ClipToSector(parts.outline, box, start, end), parts.outer);
@@ -149,7 +152,7 @@ void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int 
   const TPoint start = ToDevice(x3, y3), end = ToDevice(x4, y4);
   const TRect window = DeviceTarget().clip;
   const FigureParts parts =
-      SplitFigure(box, std::max(1, pen_->Width()), PenVisible(), pen_->Style() == psInsideFrame,
+      SplitFigure(box, PenWidth(), PenVisible(), pen_->Style() == psInsideFrame,
                   [&](const TRect& b) { return EllipseRegion(b, window); });
   PaintFigure(ClipToChord(parts.inside, parts.outer, start, end),
               ClipToSector(parts.outline, box, start, end), parts.outer);

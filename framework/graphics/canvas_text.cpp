@@ -1,6 +1,7 @@
 // TCanvas text through the text engine: TextOut, TextRect and the measures.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 #include "framework/graphics/canvas.h"
@@ -46,7 +47,7 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
     InflateRect(touched, extent.height / 2 + 1, 1);
     NotifyDrawn(touched);
   }
-  MoveTo(x + extent.width, y);
+  MoveTo(int(std::clamp<int64_t>(int64_t(x) + extent.width, INT32_MIN, INT32_MAX)), y);
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, std::string_view text) {

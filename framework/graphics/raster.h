@@ -105,8 +105,8 @@ struct SpanRegion {
   std::vector<Segment> rows;
 };
 // The ellipse in the box (columns Left..Right-1, rows Top..Bottom-1), symmetric, touching all
-// four sides; each row found by an exact integer test on doubled coordinates. Only the rows of
-// `window` (and one more above and below, for outlines) are made, so huge figures cost
+// four sides; each row found by an exact integer test on doubled coordinates. Only the part
+// within `window` (and one pixel around it, for outlines) is made, so huge figures cost
 // nothing outside it.
 SpanRegion EllipseRegion(const TRect& box, const TRect& window);
 // A rectangle whose corners are quarters of a cornerW x cornerH ellipse.
