@@ -98,6 +98,11 @@ int TCanvas::PenWidth() const {
   return std::clamp(pen_->Width(), 1, kMaxPenWidth);
 }
 
+bool TCanvas::OnePassStroke() const {
+  return PenVisible() && PenWidth() == 1 && pen_->Mode() != pmCopy &&
+         (pen_->Style() == psSolid || pen_->Style() == psInsideFrame);
+}
+
 bool TCanvas::PenVisible() const {
   return pen_->Style() != psClear;
 }

@@ -166,8 +166,12 @@ class TCanvas {
   LinePen MakeLinePen() const;
   bool PenVisible() const;
   int PenWidth() const;  // the pen's width as drawn: 1 .. kMaxPenWidth
+  // Whether figures keep their fill off the pixels of their straight outline lines, so a pen
+  // mode such as pmXor changes each pixel once: solid 1-pixel pens in modes other than pmCopy.
+  bool OnePassStroke() const;
   static constexpr int kMaxPenWidth = 1 << 16;
   void StrokePath(std::span<const TPoint> devicePoints, bool closed);
+  void StrokeLines(std::span<const TPoint> devicePoints, bool closed, const Segments& pixels);
   void PaintFigure(const Segments& inside, const Segments& outline, const TRect& box);
   BlitPattern Pattern() const;
   fw::StretchMode StretchKind() const;

@@ -220,10 +220,22 @@ TRect DrawThick(const ClippedTarget& t, TPoint a, TPoint b, int width, const Ink
 
 }  // namespace
 
-Segments LinePixels(TPoint a, TPoint b) {
+Segments LinePixels(TPoint a, TPoint b, const TRect& clip) {
   Segments out;
   const LineWalk walk(a, b);
-  walk.Walk(0, walk.Steps(), [&](int x, int y) { out.push_back(Segment{y, x, x + 1}); });
+  int64_t first, last;
+  walk.StepsInside(clip, first, last);
+  walk.Walk(first, last, [&](int x, int y) { out.push_back(Segment{y, x, x + 1}); });
+  return out;
+}
+
+Segments PathPixels(std::span<const TPoint> points, bool closed, const TRect& clip) {
+  Segments out;
+  const size_t n = points.size(), lines = n < 2 ? 0 : closed ? n : n - 1;
+  for (size_t i = 0; i < lines; ++i) {
+    const Segments line = LinePixels(points[i], points[(i + 1) % n], clip);
+    out.insert(out.end(), line.begin(), line.end());
+  }
   return out;
 }
 
