@@ -38,7 +38,7 @@ inline constexpr std::array<std::string_view, MaxMScaleType + 1> MScaleTypeNames
 
 // Limits of the headings: names are cut to these many characters (code points).
 inline constexpr int MaxNameLength = 50;
-inline constexpr int MaxNominalID = 150;       // nominal ids with names: 0..MaxNominalID
+inline constexpr int MaxNominalID = 150;  // nominal ids with names: 0..MaxNominalID
 inline constexpr int MaxNominalNameLength = 10;
 
 // Kinds of the exchange-during-sort notification.

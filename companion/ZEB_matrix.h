@@ -40,7 +40,9 @@ class TIntMatrix : public fw::TObject {
   void Fill(int Value);
 
  private:
-  bool Inside(int col, int row) const { return col >= 1 && col <= cols_ && row >= 1 && row <= rows_; }
+  bool Inside(int col, int row) const {
+    return col >= 1 && col <= cols_ && row >= 1 && row <= rows_;
+  }
 
   // Row-major, so that appending rows (the common growth) keeps the existing block in place.
   std::vector<int> cells_;

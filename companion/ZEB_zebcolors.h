@@ -7,9 +7,10 @@
 namespace zeb {
 
 // Entry numbers of the three groups of PredefinedColors.
-inline constexpr int pc_FirstBasic = 1;    // 1..16: the VGA colours, clBlack .. clWhite
+inline constexpr int pc_FirstBasic = 1;      // 1..16: the VGA colours, clBlack .. clWhite
 inline constexpr int pc_FirstExtended = 17;  // 17..20: clMoneyGreen, clSkyBlue, clCream, clMedGray
-inline constexpr int pc_FirstSystem = 21;  // 21..47: system colours, clScrollBar .. clGradientActiveCaption
+inline constexpr int pc_FirstSystem =
+    21;  // 21..47: system colours, clScrollBar .. clGradientActiveCaption
 inline constexpr int pc_NumColors = 47;
 
 // The table, indexed 1..47 like the colour pickers that use it. Every entry has a colour

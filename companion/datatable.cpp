@@ -19,7 +19,9 @@ void TDataTable::Progress::Advance(int64_t cells) {
   if (active_) Report(int(std::min<int64_t>(100, done_ * 100 / total_)));
 }
 
-void TDataTable::Progress::Finish() { Report(100); }
+void TDataTable::Progress::Finish() {
+  Report(100);
+}
 
 void TDataTable::Progress::Report(int percent) {
   if (!active_ || percent <= last_) return;

@@ -8,7 +8,9 @@ namespace zeb {
 
 namespace {
 
-uint8_t AttribByte(int attrib) { return uint8_t(std::clamp(attrib, 0, 255)); }
+uint8_t AttribByte(int attrib) {
+  return uint8_t(std::clamp(attrib, 0, 255));
+}
 
 }  // namespace
 

@@ -134,8 +134,9 @@ void TDataTable::Resize(int Cols, int Rows) {
 void TDataTable::InsertRow(int Row) {
   if (Row < 1 || Row > rows_ + 1) return;
   const int oldRows = rows_;
-  Rebuild(cols_, rows_ + 1, [](int c) { return c; },
-          [Row](int r) { return r < Row ? r : (r == Row ? 0 : r - 1); });
+  Rebuild(
+      cols_, rows_ + 1, [](int c) { return c; },
+      [Row](int r) { return r < Row ? r : (r == Row ? 0 : r - 1); });
   NotifySizeChanged(cols_, oldRows);
   OnDataChanged(this);
 }
@@ -143,8 +144,9 @@ void TDataTable::InsertRow(int Row) {
 void TDataTable::InsertColumn(int Col) {
   if (Col < 1 || Col > cols_ + 1) return;
   const int oldCols = cols_;
-  Rebuild(cols_ + 1, rows_, [Col](int c) { return c < Col ? c : (c == Col ? 0 : c - 1); },
-          [](int r) { return r; });
+  Rebuild(
+      cols_ + 1, rows_, [Col](int c) { return c < Col ? c : (c == Col ? 0 : c - 1); },
+      [](int r) { return r; });
   NotifySizeChanged(oldCols, rows_);
   OnDataChanged(this);
 }
@@ -152,8 +154,8 @@ void TDataTable::InsertColumn(int Col) {
 void TDataTable::RemoveRow(int Row) {
   if (Row < 1 || Row > rows_) return;
   const int oldRows = rows_;
-  Rebuild(cols_, rows_ - 1, [](int c) { return c; },
-          [Row](int r) { return r < Row ? r : r + 1; });
+  Rebuild(
+      cols_, rows_ - 1, [](int c) { return c; }, [Row](int r) { return r < Row ? r : r + 1; });
   NotifySizeChanged(cols_, oldRows);
   OnDataChanged(this);
 }
@@ -161,8 +163,8 @@ void TDataTable::RemoveRow(int Row) {
 void TDataTable::RemoveColumn(int Col) {
   if (Col < 1 || Col > cols_) return;
   const int oldCols = cols_;
-  Rebuild(cols_ - 1, rows_, [Col](int c) { return c < Col ? c : c + 1; },
-          [](int r) { return r; });
+  Rebuild(
+      cols_ - 1, rows_, [Col](int c) { return c < Col ? c : c + 1; }, [](int r) { return r; });
   NotifySizeChanged(oldCols, rows_);
   OnDataChanged(this);
 }

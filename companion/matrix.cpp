@@ -15,13 +15,15 @@ namespace {
 constexpr int64_t kMaxCells = int64_t(1) << 32;
 
 [[noreturn]] void SizeError(int cols, int rows, const char* reason) {
-  throw EZEBMatrixError("Class TIntMatrix: " + std::string(reason) + ": " +
-                        std::to_string(cols) + " x " + std::to_string(rows));
+  throw EZEBMatrixError("Class TIntMatrix: " + std::string(reason) + ": " + std::to_string(cols) +
+                        " x " + std::to_string(rows));
 }
 
 }  // namespace
 
-TIntMatrix::TIntMatrix(int Cols, int Rows) { Resize(Cols, Rows); }
+TIntMatrix::TIntMatrix(int Cols, int Rows) {
+  Resize(Cols, Rows);
+}
 
 void TIntMatrix::Resize(int Cols, int Rows) {
   if (Cols < 0 || Rows < 0) SizeError(Cols, Rows, "invalid size");
@@ -64,6 +66,8 @@ void TIntMatrix::SetVal(int Col, int Row, int Value) {
   cells_[std::size_t(Row - 1) * cols_ + (Col - 1)] = Value;
 }
 
-void TIntMatrix::Fill(int Value) { std::fill(cells_.begin(), cells_.end(), Value); }
+void TIntMatrix::Fill(int Value) {
+  std::fill(cells_.begin(), cells_.end(), Value);
+}
 
 }  // namespace zeb

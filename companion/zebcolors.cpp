@@ -11,17 +11,17 @@ using namespace fw;
 
 constexpr std::array<TColor, pc_NumColors> kPredefined = {
     // The 16 VGA colours in their classic palette order.
-    clBlack, clMaroon, clGreen, clOlive, clNavy, clPurple, clTeal, clGray,
-    clSilver, clRed, clLime, clYellow, clBlue, clFuchsia, clAqua, clWhite,
+    clBlack, clMaroon, clGreen, clOlive, clNavy, clPurple, clTeal, clGray, clSilver, clRed, clLime,
+    clYellow, clBlue, clFuchsia, clAqua, clWhite,
     // Four further named colours: soft tints that suit backgrounds.
     clMoneyGreen, clSkyBlue, clCream, clMedGray,
     // The system colours in index order: the 25 classic ones, then the first two added
     // later (index 25 has no constant, so it is skipped).
-    clScrollBar, clBackground, clActiveCaption, clInactiveCaption, clMenu, clWindow,
-    clWindowFrame, clMenuText, clWindowText, clCaptionText, clActiveBorder, clInactiveBorder,
-    clAppWorkSpace, clHighlight, clHighlightText, clBtnFace, clBtnShadow, clGrayText,
-    clBtnText, clInactiveCaptionText, clBtnHighlight, cl3DDkShadow, cl3DLight, clInfoText,
-    clInfoBk, clHotLight, clGradientActiveCaption};
+    clScrollBar, clBackground, clActiveCaption, clInactiveCaption, clMenu, clWindow, clWindowFrame,
+    clMenuText, clWindowText, clCaptionText, clActiveBorder, clInactiveBorder, clAppWorkSpace,
+    clHighlight, clHighlightText, clBtnFace, clBtnShadow, clGrayText, clBtnText,
+    clInactiveCaptionText, clBtnHighlight, cl3DDkShadow, cl3DLight, clInfoText, clInfoBk,
+    clHotLight, clGradientActiveCaption};
 
 }  // namespace
 
