@@ -187,10 +187,17 @@ class TDataTable : public fw::TComponent {
   // Applies op to every state byte, reporting progress, then fires OnDataChanged.
   template <typename Op>
   void ForEachState(Op op);
-  // New storage of cols x rows, with cell (c, r) taken from (mapCol(c), mapRow(r)) of the
-  // old storage where both are > 0 (else 0.0 and state 0). Raises on a size it cannot hold.
-  template <typename MapCol, typename MapRow>
-  void Rebuild(int cols, int rows, MapCol mapCol, MapRow mapRow);
+  // Makes room for cols x rows cells and their headings, so that the changes that follow
+  // cannot fail; with headroom, for tables that grow step by step. Raises
+  // EZEBDataTableError (and changes nothing) on a size it cannot hold.
+  void Reserve(int cols, int rows, bool headroom);
+  // Changes every column from rows_ to rows_ + count rows (count may be negative) by inserting
+  // count fresh cells, or removing -count cells, at 0-based row `at` of each column. The
+  // storage must already have room (Reserve).
+  void ChangeRows(int at, int count);
+  // Changes the column count by inserting count fresh columns, or removing -count columns,
+  // before 0-based column `at`. The storage must already have room (Reserve).
+  void ChangeColumns(int at, int count);
   void NotifySizeChanged(int oldCols, int oldRows);
   void ExchangeColumns(int c1, int c2, int rowLow, int rowHigh, bool moveHeadings);
   void ExchangeRows(int r1, int r2, int colLow, int colHigh, bool moveHeadings);

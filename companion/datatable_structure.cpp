@@ -1,4 +1,6 @@
 // Unit ZEB_datatable: the size and order of columns and rows (resize, insert, remove, mirror).
+// Cells are stored column after column; rows are inserted or removed by moving each column's
+// cells inside the storage, so a change needs at most one allocation and one pass.
 #include <algorithm>
 #include <new>
 #include <string>
@@ -19,85 +21,98 @@ constexpr int64_t kMaxCells = int64_t(1) << 34;
                            std::to_string(cols) + " x " + std::to_string(rows));
 }
 
-void CheckSize(int cols, int rows) {
-  if (cols < 0 || rows < 0) SizeError(cols, rows, "invalid size");
-  if (int64_t(cols) * int64_t(rows) > kMaxCells) SizeError(cols, rows, "not enough memory");
+template <typename T>
+void ReserveCells(std::vector<T>& cells, std::size_t needed, bool headroom) {
+  if (cells.capacity() >= needed) return;
+  cells.reserve(headroom ? needed + needed / 8 : needed);
 }
 
-// A run of consecutive cells of one column copied from the old layout: destination row,
-// source row (both 0-based) and length.
-struct Run {
-  int to;
-  int from;
-  int count;
-};
-
-// The runs of a row map (map[r] = old row index 1-based, or 0 for a new row), so that each
-// column is copied with a few block copies instead of cell by cell.
-std::vector<Run> RunsOf(const std::vector<int>& map) {
-  std::vector<Run> runs;
-  for (int r = 0; r < int(map.size()); ++r) {
-    if (map[r] <= 0) continue;
-    if (!runs.empty() && runs.back().to + runs.back().count == r &&
-        runs.back().from + runs.back().count == map[r] - 1) {
-      ++runs.back().count;
-    } else {
-      runs.push_back({r, map[r] - 1, 1});
-    }
-  }
-  return runs;
+// Gives back memory after a large shrink (a no-op when the allocator refuses).
+template <typename T>
+void Trim(std::vector<T>& cells) {
+  if (cells.capacity() > 2 * cells.size() + 4096) cells.shrink_to_fit();
 }
 
-template <typename T, typename Map>
-std::vector<T> Remapped(const std::vector<T>& old, int size, Map map) {
-  std::vector<T> out(std::size_t(size), T{});
-  for (int i = 1; i <= size; ++i) {
-    const int from = map(i);
-    if (from > 0) out[i - 1] = old[from - 1];
+// Moves column `c` (0-based) from the layout of oldRows cells a column to that of
+// oldRows + count, opening (count > 0) or closing (count < 0) a gap at row `at`. Columns
+// must be moved from the last to the first when growing and from the first on when
+// shrinking, so that no cell is overwritten before it has moved.
+template <typename T>
+void MoveColumn(std::vector<T>& cells, std::size_t c, std::size_t oldRows, int at, int count) {
+  T* const data = cells.data();
+  T* const from = data + c * oldRows;
+  T* const to = data + c * (oldRows + count);
+  if (count > 0) {
+    std::copy_backward(from + at, from + oldRows, to + oldRows + count);
+    std::copy_backward(from, from + at, to + at);
+    std::fill(to + at, to + at + count, T{});
+  } else {
+    std::copy(from, from + at, to);
+    std::copy(from + at - count, from + oldRows, to + at);
   }
-  return out;
 }
 
 }  // namespace
 
-template <typename MapCol, typename MapRow>
-void TDataTable::Rebuild(int cols, int rows, MapCol mapCol, MapRow mapRow) {
-  CheckSize(cols, rows);
-  const int oldRows = rows_;
-  Progress progress(*this, int64_t(cols) * rows);
+void TDataTable::Reserve(int cols, int rows, bool headroom) {
+  if (cols < 0 || rows < 0) SizeError(cols, rows, "invalid size");
+  if (int64_t(cols) * int64_t(rows) > kMaxCells) SizeError(cols, rows, "not enough memory");
+  const std::size_t cells = std::size_t(cols) * std::size_t(rows);
   try {
-    std::vector<int> rowMap(std::size_t(rows), 0);
-    for (int r = 1; r <= rows; ++r) rowMap[r - 1] = mapRow(r);
-    const std::vector<Run> runs = RunsOf(rowMap);
-    std::vector<double> values(std::size_t(cols) * std::size_t(rows), 0.0);
-    std::vector<uint8_t> states(values.size(), uint8_t(0));
-    for (int c = 1; c <= cols; ++c) {
-      const int from = mapCol(c);
-      if (from > 0) {
-        const std::size_t src = std::size_t(from - 1) * std::size_t(oldRows);
-        const std::size_t dst = std::size_t(c - 1) * std::size_t(rows);
-        for (const Run& run : runs) {
-          std::copy_n(values_.begin() + std::ptrdiff_t(src + run.from), run.count,
-                      values.begin() + std::ptrdiff_t(dst + run.to));
-          std::copy_n(states_.begin() + std::ptrdiff_t(src + run.from), run.count,
-                      states.begin() + std::ptrdiff_t(dst + run.to));
-        }
-      }
-      progress.Advance(rows);
-    }
-    std::vector<ColumnHeading> colHeads = Remapped(colHeads_, cols, mapCol);
-    std::vector<RowHeading> rowHeads = Remapped(rowHeads_, rows, mapRow);
-    // Nothing below can fail: the table changes all at once.
-    values_.swap(values);
-    states_.swap(states);
-    colHeads_.swap(colHeads);
-    rowHeads_.swap(rowHeads);
+    ReserveCells(values_, cells, headroom);
+    ReserveCells(states_, cells, headroom);
+    colHeads_.reserve(std::size_t(cols));
+    rowHeads_.reserve(std::size_t(rows));
   } catch (const std::bad_alloc&) {
     SizeError(cols, rows, "not enough memory");
+  } catch (const std::length_error&) {
+    SizeError(cols, rows, "not enough memory");
   }
-  cols_ = cols;
-  rows_ = rows;
+}
+
+void TDataTable::ChangeRows(int at, int count) {
+  if (count == 0) return;
+  const std::size_t oldRows = std::size_t(rows_);
+  const std::size_t newSize = std::size_t(cols_) * (oldRows + count);
+  Progress progress(*this, int64_t(newSize));
+  if (count > 0) {
+    values_.resize(newSize);
+    states_.resize(newSize);
+    for (int c = cols_ - 1; c >= 0; --c) {
+      MoveColumn(values_, c, oldRows, at, count);
+      MoveColumn(states_, c, oldRows, at, count);
+      progress.Advance(rows_ + count);
+    }
+    rowHeads_.insert(rowHeads_.begin() + at, std::size_t(count), RowHeading{});
+  } else {
+    for (int c = 0; c < cols_; ++c) {
+      MoveColumn(values_, c, oldRows, at, count);
+      MoveColumn(states_, c, oldRows, at, count);
+      progress.Advance(rows_ + count);
+    }
+    values_.resize(newSize);
+    states_.resize(newSize);
+    rowHeads_.erase(rowHeads_.begin() + at, rowHeads_.begin() + at - count);
+  }
+  rows_ += count;
   progress.Finish();
+}
+
+void TDataTable::ChangeColumns(int at, int count) {
+  if (count == 0) return;
+  const std::size_t first = std::size_t(at) * std::size_t(rows_);
+  if (count > 0) {
+    const std::size_t cells = std::size_t(count) * std::size_t(rows_);
+    values_.insert(values_.begin() + first, cells, 0.0);
+    states_.insert(states_.begin() + first, cells, uint8_t(0));
+    colHeads_.insert(colHeads_.begin() + at, std::size_t(count), ColumnHeading{});
+  } else {
+    const std::size_t last = first + std::size_t(-count) * std::size_t(rows_);
+    values_.erase(values_.begin() + first, values_.begin() + last);
+    states_.erase(states_.begin() + first, states_.begin() + last);
+    colHeads_.erase(colHeads_.begin() + at, colHeads_.begin() + at - count);
+  }
+  cols_ += count;
 }
 
 void TDataTable::NotifySizeChanged(int oldCols, int oldRows) {
@@ -107,65 +122,49 @@ void TDataTable::NotifySizeChanged(int oldCols, int oldRows) {
 }
 
 void TDataTable::Resize(int Cols, int Rows) {
-  CheckSize(Cols, Rows);
   const int oldCols = cols_;
   const int oldRows = rows_;
+  // Room for the new size; the steps below never hold more cells than the larger of the old
+  // and the new size, so none of them can fail.
+  Reserve(Cols, Rows, false);
   if (Cols == oldCols && Rows == oldRows) return;
-  if (Rows == oldRows) {
-    // Columns are whole blocks of the storage: adding or dropping them at the end keeps the
-    // others in place (vector::resize leaves the vectors unchanged when it fails).
-    try {
-      colHeads_.resize(std::size_t(Cols));
-      values_.resize(std::size_t(Cols) * std::size_t(Rows), 0.0);
-      states_.resize(values_.size(), uint8_t(0));
-    } catch (const std::bad_alloc&) {
-      colHeads_.resize(std::size_t(oldCols));
-      values_.resize(std::size_t(oldCols) * std::size_t(oldRows));
-      SizeError(Cols, Rows, "not enough memory");
-    }
-    cols_ = Cols;
-  } else {
-    auto keep = [](int limit) { return [limit](int i) { return i <= limit ? i : 0; }; };
-    Rebuild(Cols, Rows, keep(oldCols), keep(oldRows));
-  }
+  // Drop columns first and add them last, so that the rows change on as few cells as
+  // possible.
+  if (Cols < oldCols) ChangeColumns(Cols, Cols - oldCols);
+  ChangeRows(std::min(Rows, oldRows), Rows - oldRows);
+  if (Cols > oldCols) ChangeColumns(oldCols, Cols - oldCols);
+  Trim(values_);
+  Trim(states_);
   NotifySizeChanged(oldCols, oldRows);
 }
 
 void TDataTable::InsertRow(int Row) {
   if (Row < 1 || Row > rows_ + 1) return;
-  const int oldRows = rows_;
-  Rebuild(
-      cols_, rows_ + 1, [](int c) { return c; },
-      [Row](int r) { return r < Row ? r : (r == Row ? 0 : r - 1); });
-  NotifySizeChanged(cols_, oldRows);
+  Reserve(cols_, rows_ + 1, true);
+  ChangeRows(Row - 1, 1);
+  NotifySizeChanged(cols_, rows_ - 1);
   OnDataChanged(this);
 }
 
 void TDataTable::InsertColumn(int Col) {
   if (Col < 1 || Col > cols_ + 1) return;
-  const int oldCols = cols_;
-  Rebuild(
-      cols_ + 1, rows_, [Col](int c) { return c < Col ? c : (c == Col ? 0 : c - 1); },
-      [](int r) { return r; });
-  NotifySizeChanged(oldCols, rows_);
+  Reserve(cols_ + 1, rows_, true);
+  ChangeColumns(Col - 1, 1);
+  NotifySizeChanged(cols_ - 1, rows_);
   OnDataChanged(this);
 }
 
 void TDataTable::RemoveRow(int Row) {
   if (Row < 1 || Row > rows_) return;
-  const int oldRows = rows_;
-  Rebuild(
-      cols_, rows_ - 1, [](int c) { return c; }, [Row](int r) { return r < Row ? r : r + 1; });
-  NotifySizeChanged(cols_, oldRows);
+  ChangeRows(Row - 1, -1);
+  NotifySizeChanged(cols_, rows_ + 1);
   OnDataChanged(this);
 }
 
 void TDataTable::RemoveColumn(int Col) {
   if (Col < 1 || Col > cols_) return;
-  const int oldCols = cols_;
-  Rebuild(
-      cols_ - 1, rows_, [Col](int c) { return c < Col ? c : c + 1; }, [](int r) { return r; });
-  NotifySizeChanged(oldCols, rows_);
+  ChangeColumns(Col - 1, -1);
+  NotifySizeChanged(cols_ + 1, rows_);
   OnDataChanged(this);
 }
 
