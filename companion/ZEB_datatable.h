@@ -143,13 +143,28 @@ class TDataTable : public fw::TComponent {
   // ColLow..ColHigh (stable; ascending or descending). With MoveHeadings the row names and
   // attributes move with the rows. Cells that are not numbers sort after all numbers.
   // Indices are limited to the table; nothing happens for an empty range or a SortCol outside
-  // the table.
+  // ColLow..ColHigh (the key must move with its rows).
   void SortRows(int SortCol, bool Ascending, int ColLow, int RowLow, int ColHigh, int RowHigh,
                 bool MoveHeadings);
   // Sort the columns ColLow..ColHigh by the values of row SortRow, likewise; with
   // MoveHeadings the column names, attributes, scale types and nominal names move too.
   void SortCols(int SortRow, bool Ascending, int ColLow, int RowLow, int ColHigh, int RowHigh,
                 bool MoveHeadings);
+  // Sort the rows RowLow..RowHigh (columns ColLow..ColHigh) by their attributes, or by
+  // their names (code point order, or without regard to letter case when IgnoreCase); the
+  // row headings always move with the rows. Columns likewise.
+  void SortRowAttributes(bool Ascending, int ColLow, int RowLow, int ColHigh, int RowHigh);
+  void SortColAttributes(bool Ascending, int ColLow, int RowLow, int ColHigh, int RowHigh);
+  void SortRowNames(bool Ascending, int ColLow, int RowLow, int ColHigh, int RowHigh) {
+    SortRowNames(Ascending, false, ColLow, RowLow, ColHigh, RowHigh);
+  }
+  void SortRowNames(bool Ascending, bool IgnoreCase, int ColLow, int RowLow, int ColHigh,
+                    int RowHigh);
+  void SortColNames(bool Ascending, int ColLow, int RowLow, int ColHigh, int RowHigh) {
+    SortColNames(Ascending, false, ColLow, RowLow, ColHigh, RowHigh);
+  }
+  void SortColNames(bool Ascending, bool IgnoreCase, int ColLow, int RowLow, int ColHigh,
+                    int RowHigh);
   // The first column (row) whose name equals Name (letter case ignored), or 0.
   int FindColIndex(std::string_view Name) const;
   int FindRowIndex(std::string_view Name) const;
@@ -201,6 +216,13 @@ class TDataTable : public fw::TComponent {
   void NotifySizeChanged(int oldCols, int oldRows);
   void ExchangeColumns(int c1, int c2, int rowLow, int rowHigh, bool moveHeadings);
   void ExchangeRows(int r1, int r2, int colLow, int colHigh, bool moveHeadings);
+  // Puts the rows (columns) of the range into `order` (order[i]: 0-based offset inside the
+  // range of the row that goes to position i) by exchanges, then fires OnDataChanged once
+  // when anything moved.
+  void ApplyRowOrder(const std::vector<int>& order, int colLow, int rowLow, int colHigh,
+                     int rowHigh, bool moveHeadings);
+  void ApplyColOrder(const std::vector<int>& order, int colLow, int rowLow, int colHigh,
+                     int rowHigh, bool moveHeadings);
 
   int cols_ = 0;
   int rows_ = 0;

@@ -1,5 +1,5 @@
-// Unit ZEB_datatable: sorting rows and columns by the values of one column or row, reported to
-// listeners exchange by exchange.
+// Unit ZEB_datatable: sorting rows and columns by the values of one column or row, by their
+// attributes or by their names, reported to listeners exchange by exchange.
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -7,18 +7,14 @@
 
 #include "companion/ZEB_datatable.h"
 #include "companion/datatable_progress.h"
+#include "framework/rtl/utf8.h"
 
 namespace zeb {
 
 namespace {
 
-struct Key {
-  bool number;
-  double value;
-};
-
-// The order of the permutation `order` (order[i] = index placed at position i) as a list of
-// exchanges of positions, applied left to right.
+// The exchanges of positions that turn the identity into `order` (order[i] = index placed
+// at position i), applied left to right: at most n - 1 of them.
 std::vector<std::pair<int, int>> ExchangesOf(const std::vector<int>& order) {
   const int n = int(order.size());
   std::vector<int> at(n);     // at[p]: original index now at position p
@@ -37,14 +33,27 @@ std::vector<std::pair<int, int>> ExchangesOf(const std::vector<int>& order) {
   return exchanges;
 }
 
-// Stable order of the keys: numbers ascending or descending, then every cell that is not a
-// number (or holds NaN) in its original order.
-std::vector<int> SortedOrder(const std::vector<Key>& keys, bool ascending) {
+// Stable order of n keys under `less`, reversed (still stable) when descending.
+template <typename Less>
+std::vector<int> StableOrder(int n, bool ascending, Less less) {
+  std::vector<int> order(std::size_t(std::max(n, 0)));
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](int a, int b) { return ascending ? less(a, b) : less(b, a); });
+  return order;
+}
+
+// Values first (numbers that are not NaN), in value order; then every other cell.
+struct ValueKey {
+  bool number;
+  double value;
+};
+std::vector<int> ValueOrder(const std::vector<ValueKey>& keys, bool ascending) {
   std::vector<int> order(keys.size());
   std::iota(order.begin(), order.end(), 0);
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-    const Key& ka = keys[a];
-    const Key& kb = keys[b];
+    const ValueKey& ka = keys[a];
+    const ValueKey& kb = keys[b];
     if (ka.number != kb.number) return ka.number;
     if (!ka.number) return false;
     return ascending ? ka.value < kb.value : ka.value > kb.value;
@@ -57,6 +66,10 @@ bool LimitRange(int& low, int& high, int count) {
   low = std::max(low, 1);
   high = std::min(high, count);
   return low <= high;
+}
+
+std::string NameKey(const std::string& name, bool ignoreCase) {
+  return ignoreCase ? fw::UpperCase(name) : name;
 }
 
 }  // namespace
@@ -82,45 +95,94 @@ void TDataTable::ExchangeColumns(int c1, int c2, int rowLow, int rowHigh, bool m
   OnSortExchange(this, xkColumns, c1, c2, rowLow, rowHigh);
 }
 
+void TDataTable::ApplyRowOrder(const std::vector<int>& order, int colLow, int rowLow, int colHigh,
+                               int /*rowHigh*/, bool moveHeadings) {
+  const auto exchanges = ExchangesOf(order);
+  const int width = colHigh - colLow + 1;
+  Progress progress(*this, int64_t(exchanges.size()) * width);
+  for (const auto& [i, j] : exchanges) {
+    ExchangeRows(rowLow + i, rowLow + j, colLow, colHigh, moveHeadings);
+    progress.Advance(width);
+  }
+  progress.Finish();
+  if (!exchanges.empty()) OnDataChanged(this);
+}
+
+void TDataTable::ApplyColOrder(const std::vector<int>& order, int colLow, int rowLow,
+                               int /*colHigh*/, int rowHigh, bool moveHeadings) {
+  const auto exchanges = ExchangesOf(order);
+  const int height = rowHigh - rowLow + 1;
+  Progress progress(*this, int64_t(exchanges.size()) * height);
+  for (const auto& [i, j] : exchanges) {
+    ExchangeColumns(colLow + i, colLow + j, rowLow, rowHigh, moveHeadings);
+    progress.Advance(height);
+  }
+  progress.Finish();
+  if (!exchanges.empty()) OnDataChanged(this);
+}
+
 void TDataTable::SortRows(int SortCol, bool Ascending, int ColLow, int RowLow, int ColHigh,
                           int RowHigh, bool MoveHeadings) {
   if (!LimitRange(ColLow, ColHigh, cols_) || !LimitRange(RowLow, RowHigh, rows_)) return;
-  // The key column must move with the rows, or the order would not hold afterwards.
   if (SortCol < ColLow || SortCol > ColHigh) return;
-  std::vector<Key> keys;
-  keys.reserve(std::size_t(RowHigh - RowLow + 1));
+  std::vector<ValueKey> keys;
   for (int r = RowLow; r <= RowHigh; ++r) {
     const double v = values_[At(SortCol, r)];
     keys.push_back({GetIsNumber(SortCol, r) && !std::isnan(v), v});
   }
-  const auto exchanges = ExchangesOf(SortedOrder(keys, Ascending));
-  Progress progress(*this, int64_t(exchanges.size()) * (ColHigh - ColLow + 1));
-  for (const auto& [i, j] : exchanges) {
-    ExchangeRows(RowLow + i, RowLow + j, ColLow, ColHigh, MoveHeadings);
-    progress.Advance(ColHigh - ColLow + 1);
-  }
-  progress.Finish();
-  if (!exchanges.empty()) OnDataChanged(this);
+  ApplyRowOrder(ValueOrder(keys, Ascending), ColLow, RowLow, ColHigh, RowHigh, MoveHeadings);
 }
 
 void TDataTable::SortCols(int SortRow, bool Ascending, int ColLow, int RowLow, int ColHigh,
                           int RowHigh, bool MoveHeadings) {
   if (!LimitRange(ColLow, ColHigh, cols_) || !LimitRange(RowLow, RowHigh, rows_)) return;
   if (SortRow < RowLow || SortRow > RowHigh) return;
-  std::vector<Key> keys;
-  keys.reserve(std::size_t(ColHigh - ColLow + 1));
+  std::vector<ValueKey> keys;
   for (int c = ColLow; c <= ColHigh; ++c) {
     const double v = values_[At(c, SortRow)];
     keys.push_back({GetIsNumber(c, SortRow) && !std::isnan(v), v});
   }
-  const auto exchanges = ExchangesOf(SortedOrder(keys, Ascending));
-  Progress progress(*this, int64_t(exchanges.size()) * (RowHigh - RowLow + 1));
-  for (const auto& [i, j] : exchanges) {
-    ExchangeColumns(ColLow + i, ColLow + j, RowLow, RowHigh, MoveHeadings);
-    progress.Advance(RowHigh - RowLow + 1);
-  }
-  progress.Finish();
-  if (!exchanges.empty()) OnDataChanged(this);
+  ApplyColOrder(ValueOrder(keys, Ascending), ColLow, RowLow, ColHigh, RowHigh, MoveHeadings);
+}
+
+void TDataTable::SortRowAttributes(bool Ascending, int ColLow, int RowLow, int ColHigh,
+                                   int RowHigh) {
+  if (!LimitRange(ColLow, ColHigh, cols_) || !LimitRange(RowLow, RowHigh, rows_)) return;
+  const auto order = StableOrder(RowHigh - RowLow + 1, Ascending, [&](int a, int b) {
+    return rowHeads_[RowLow - 1 + a].attrib < rowHeads_[RowLow - 1 + b].attrib;
+  });
+  ApplyRowOrder(order, ColLow, RowLow, ColHigh, RowHigh, true);
+}
+
+void TDataTable::SortColAttributes(bool Ascending, int ColLow, int RowLow, int ColHigh,
+                                   int RowHigh) {
+  if (!LimitRange(ColLow, ColHigh, cols_) || !LimitRange(RowLow, RowHigh, rows_)) return;
+  const auto order = StableOrder(ColHigh - ColLow + 1, Ascending, [&](int a, int b) {
+    return colHeads_[ColLow - 1 + a].attrib < colHeads_[ColLow - 1 + b].attrib;
+  });
+  ApplyColOrder(order, ColLow, RowLow, ColHigh, RowHigh, true);
+}
+
+void TDataTable::SortRowNames(bool Ascending, bool IgnoreCase, int ColLow, int RowLow, int ColHigh,
+                              int RowHigh) {
+  if (!LimitRange(ColLow, ColHigh, cols_) || !LimitRange(RowLow, RowHigh, rows_)) return;
+  std::vector<std::string> keys;
+  for (int r = RowLow; r <= RowHigh; ++r)
+    keys.push_back(NameKey(rowHeads_[r - 1].name, IgnoreCase));
+  const auto order =
+      StableOrder(int(keys.size()), Ascending, [&](int a, int b) { return keys[a] < keys[b]; });
+  ApplyRowOrder(order, ColLow, RowLow, ColHigh, RowHigh, true);
+}
+
+void TDataTable::SortColNames(bool Ascending, bool IgnoreCase, int ColLow, int RowLow, int ColHigh,
+                              int RowHigh) {
+  if (!LimitRange(ColLow, ColHigh, cols_) || !LimitRange(RowLow, RowHigh, rows_)) return;
+  std::vector<std::string> keys;
+  for (int c = ColLow; c <= ColHigh; ++c)
+    keys.push_back(NameKey(colHeads_[c - 1].name, IgnoreCase));
+  const auto order =
+      StableOrder(int(keys.size()), Ascending, [&](int a, int b) { return keys[a] < keys[b]; });
+  ApplyColOrder(order, ColLow, RowLow, ColHigh, RowHigh, true);
 }
 
 }  // namespace zeb

@@ -139,6 +139,48 @@ TEST(DataTableSort, SortedOrEmptyRangesFireNothing) {
   EXPECT_TRUE(rec.Log().empty());
 }
 
+TEST(DataTableSort, RowsByAttributesAndNamesTakeTheirHeadingsAlong) {
+  TDataTable table(nullptr);
+  MakeKeyed(table, {0, 0, 0, 0});
+  const int attribs[] = {30, 10, 30, 20};
+  const char* names[] = {"beta", "Alpha", "alpha", "Gamma"};
+  for (int r = 1; r <= 4; ++r) {
+    table.SetRowAttrib(r, attribs[r - 1]);
+    table.SetRowName(r, names[r - 1]);
+  }
+  const auto namesNow = [&] {
+    std::vector<std::string> out;
+    for (int r = 1; r <= 4; ++r) out.push_back(table.GetRowName(r));
+    return out;
+  };
+  table.SortRowAttributes(true, 1, 1, 3, 4);
+  EXPECT_EQ(RowOrder(table), (std::vector<int>{2, 4, 1, 3}));
+  EXPECT_EQ(table.GetRowAttrib(1), 10);
+  table.SortRowAttributes(false, 1, 1, 3, 4);
+  EXPECT_EQ(RowOrder(table), (std::vector<int>{1, 3, 4, 2}));  // equal keys keep their order
+  table.SortRowNames(true, 1, 1, 3, 4);  // code point order: upper case first
+  EXPECT_EQ(namesNow(), (std::vector<std::string>{"Alpha", "Gamma", "alpha", "beta"}));
+  table.SortRowNames(true, true, 1, 1, 3, 4);
+  EXPECT_EQ(namesNow(), (std::vector<std::string>{"Alpha", "alpha", "beta", "Gamma"}));
+  EXPECT_EQ(table.GetElem(2, 2), 3);  // the cells came along with "alpha"
+}
+
+TEST(DataTableSort, ColumnsByAttributesAndNames) {
+  TDataTable table(nullptr);
+  table.Resize(3, 1);
+  const char* names[] = {"c", "a", "b"};
+  for (int c = 1; c <= 3; ++c) {
+    table.SetColName(c, names[c - 1]);
+    table.SetColAttrib(c, 10 - c);
+    table.SetElem(c, 1, c);
+  }
+  table.SortColNames(true, 1, 1, 3, 1);
+  EXPECT_EQ(table.GetColName(1), "a");
+  EXPECT_EQ(table.GetElem(1, 1), 2);
+  table.SortColAttributes(true, 1, 1, 3, 1);
+  for (int c = 1; c <= 3; ++c) EXPECT_EQ(table.GetElem(c, 1), 4 - c);
+}
+
 TEST(DataTableLookup, FindsNamesWithoutRegardToCase) {
   TDataTable table(nullptr);
   table.Resize(3, 2);
