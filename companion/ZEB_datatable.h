@@ -209,10 +209,10 @@ class TDataTable : public fw::TComponent {
   // Changes every column from rows_ to rows_ + count rows (count may be negative) by inserting
   // count fresh cells, or removing -count cells, at 0-based row `at` of each column. The
   // storage must already have room (Reserve).
-  void ChangeRows(int at, int count);
+  void ChangeRows(int at, int count, Progress& progress);
   // Changes the column count by inserting count fresh columns, or removing -count columns,
   // before 0-based column `at`. The storage must already have room (Reserve).
-  void ChangeColumns(int at, int count);
+  void ChangeColumns(int at, int count, Progress& progress);
   void NotifySizeChanged(int oldCols, int oldRows);
   void ExchangeColumns(int c1, int c2, int rowLow, int rowHigh, bool moveHeadings);
   void ExchangeRows(int r1, int r2, int colLow, int colHigh, bool moveHeadings);

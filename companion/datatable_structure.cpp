@@ -2,6 +2,7 @@
 // Cells are stored column after column; rows are inserted or removed by moving each column's
 // cells inside the storage, so a change needs at most one allocation and one pass.
 #include <algorithm>
+#include <cstdlib>
 #include <new>
 #include <string>
 
@@ -70,11 +71,10 @@ void TDataTable::Reserve(int cols, int rows, bool headroom) {
   }
 }
 
-void TDataTable::ChangeRows(int at, int count) {
+void TDataTable::ChangeRows(int at, int count, Progress& progress) {
   if (count == 0) return;
   const std::size_t oldRows = std::size_t(rows_);
   const std::size_t newSize = std::size_t(cols_) * (oldRows + count);
-  Progress progress(*this, int64_t(newSize));
   if (count > 0) {
     values_.resize(newSize);
     states_.resize(newSize);
@@ -95,10 +95,9 @@ void TDataTable::ChangeRows(int at, int count) {
     rowHeads_.erase(rowHeads_.begin() + at, rowHeads_.begin() + at - count);
   }
   rows_ += count;
-  progress.Finish();
 }
 
-void TDataTable::ChangeColumns(int at, int count) {
+void TDataTable::ChangeColumns(int at, int count, Progress& progress) {
   if (count == 0) return;
   const std::size_t first = std::size_t(at) * std::size_t(rows_);
   if (count > 0) {
@@ -113,6 +112,7 @@ void TDataTable::ChangeColumns(int at, int count) {
     colHeads_.erase(colHeads_.begin() + at, colHeads_.begin() + at - count);
   }
   cols_ += count;
+  progress.Advance(int64_t(std::abs(count)) * rows_);
 }
 
 void TDataTable::NotifySizeChanged(int oldCols, int oldRows) {
@@ -130,9 +130,11 @@ void TDataTable::Resize(int Cols, int Rows) {
   if (Cols == oldCols && Rows == oldRows) return;
   // Drop columns first and add them last, so that the rows change on as few cells as
   // possible.
-  if (Cols < oldCols) ChangeColumns(Cols, Cols - oldCols);
-  ChangeRows(std::min(Rows, oldRows), Rows - oldRows);
-  if (Cols > oldCols) ChangeColumns(oldCols, Cols - oldCols);
+  Progress progress(*this, std::max(int64_t(Cols) * Rows, int64_t(oldCols) * oldRows));
+  if (Cols < oldCols) ChangeColumns(Cols, Cols - oldCols, progress);
+  ChangeRows(std::min(Rows, oldRows), Rows - oldRows, progress);
+  if (Cols > oldCols) ChangeColumns(oldCols, Cols - oldCols, progress);
+  progress.Finish();
   Trim(values_);
   Trim(states_);
   NotifySizeChanged(oldCols, oldRows);
@@ -141,7 +143,9 @@ void TDataTable::Resize(int Cols, int Rows) {
 void TDataTable::InsertRow(int Row) {
   if (Row < 1 || Row > rows_ + 1) return;
   Reserve(cols_, rows_ + 1, true);
-  ChangeRows(Row - 1, 1);
+  Progress progress(*this, int64_t(cols_) * rows_);
+  ChangeRows(Row - 1, 1, progress);
+  progress.Finish();
   NotifySizeChanged(cols_, rows_ - 1);
   OnDataChanged(this);
 }
@@ -149,21 +153,27 @@ void TDataTable::InsertRow(int Row) {
 void TDataTable::InsertColumn(int Col) {
   if (Col < 1 || Col > cols_ + 1) return;
   Reserve(cols_ + 1, rows_, true);
-  ChangeColumns(Col - 1, 1);
+  Progress progress(*this, int64_t(cols_) * rows_);
+  ChangeColumns(Col - 1, 1, progress);
+  progress.Finish();
   NotifySizeChanged(cols_ - 1, rows_);
   OnDataChanged(this);
 }
 
 void TDataTable::RemoveRow(int Row) {
   if (Row < 1 || Row > rows_) return;
-  ChangeRows(Row - 1, -1);
+  Progress progress(*this, int64_t(cols_) * rows_);
+  ChangeRows(Row - 1, -1, progress);
+  progress.Finish();
   NotifySizeChanged(cols_, rows_ + 1);
   OnDataChanged(this);
 }
 
 void TDataTable::RemoveColumn(int Col) {
   if (Col < 1 || Col > cols_) return;
-  ChangeColumns(Col - 1, -1);
+  Progress progress(*this, int64_t(cols_) * rows_);
+  ChangeColumns(Col - 1, -1, progress);
+  progress.Finish();
   NotifySizeChanged(cols_ + 1, rows_);
   OnDataChanged(this);
 }

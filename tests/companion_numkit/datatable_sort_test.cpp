@@ -158,7 +158,7 @@ TEST(DataTableSort, RowsByAttributesAndNamesTakeTheirHeadingsAlong) {
   EXPECT_EQ(table.GetRowAttrib(1), 10);
   table.SortRowAttributes(false, 1, 1, 3, 4);
   EXPECT_EQ(RowOrder(table), (std::vector<int>{1, 3, 4, 2}));  // equal keys keep their order
-  table.SortRowNames(true, 1, 1, 3, 4);  // code point order: upper case first
+  table.SortRowNames(true, 1, 1, 3, 4);                        // code point order: upper case first
   EXPECT_EQ(namesNow(), (std::vector<std::string>{"Alpha", "Gamma", "alpha", "beta"}));
   table.SortRowNames(true, true, 1, 1, 3, 4);
   EXPECT_EQ(namesNow(), (std::vector<std::string>{"Alpha", "alpha", "beta", "Gamma"}));

@@ -228,6 +228,17 @@ TEST(DataTableProgress, LongOperationsReportRisingPercentagesEndingAtHundred) {
   }
 }
 
+TEST(DataTableProgress, GrowingFromEmptyAndShrinkingToEmptyReport) {
+  TDataTable table(nullptr);
+  table.SetPercentDoneThreshold(1000);
+  TableRecorder rec(table);
+  table.Resize(100, 100);
+  EXPECT_EQ(rec.Percents(), (std::vector<int>{0, 100}));  // one block of new columns
+  rec.Reset();
+  table.Resize(0, 0);
+  EXPECT_EQ(rec.Percents().back(), 100);
+}
+
 TEST(DataTableProgress, SmallOperationsStayQuiet) {
   TDataTable table(nullptr);
   table.Resize(200, 50);  // 10000 cells, below the initial threshold

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include "companion/ZEB_math1.h"
 #include "framework/base/exceptions.h"
@@ -73,6 +74,28 @@ TEST(IsValidDecInt, AcceptsSignedDigitsThatFitAnInt) {
     if (c.valid) {
       int value = 0;
       EXPECT_TRUE(fw::TryStrToInt(c.text, value)) << c.text;
+    }
+  }
+}
+
+// Over random short texts of blanks, signs, digits and a few other characters, IsValidDecInt
+// agrees with the run-time library's integer reading restricted to decimal text.
+TEST(IsValidDecInt, AgreesWithIntegerReadingOnDecimalText) {
+  const std::string alphabet = " +-0123456789.e$x";
+  std::mt19937 rng(7);
+  for (int i = 0; i < 20000; ++i) {
+    std::string s;
+    const int length = std::uniform_int_distribution<int>(0, 12)(rng);
+    for (int k = 0; k < length; ++k) {
+      s += alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(rng)];
+    }
+    int value = 0;
+    const bool reads = fw::TryStrToInt(s, value);
+    const bool decimal = s.find_first_of(".e$x") == std::string::npos;
+    if (IsValidDecInt(s)) {
+      EXPECT_TRUE(reads) << "'" << s << "'";
+    } else if (decimal) {
+      EXPECT_FALSE(reads) << "'" << s << "'";
     }
   }
 }
