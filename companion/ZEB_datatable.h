@@ -60,7 +60,10 @@ using TSortExchangeEvent =
 // OnDataChanged (values, states, headings or the comment changed). Sorting fires
 // OnSortExchange for each exchange before its OnDataChanged. Operations over at least
 // PercentDoneThreshold() cells report their progress through OnPercentDone (0..100, each
-// percentage at most once, ending with 100).
+// percentage at most once, ending with 100). OnPercentDone and OnSortExchange arrive in the
+// middle of an operation: their handlers may read the table but must not change it. An
+// exception from an OnPercentDone handler stops the reports and is raised again once the
+// operation has finished its work on the cells.
 class TDataTable : public fw::TComponent {
  public:
   explicit TDataTable(fw::TComponent* AOwner);

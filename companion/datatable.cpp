@@ -21,12 +21,18 @@ void TDataTable::Progress::Advance(int64_t cells) {
 
 void TDataTable::Progress::Finish() {
   Report(100);
+  if (failure_) std::rethrow_exception(failure_);
 }
 
 void TDataTable::Progress::Report(int percent) {
   if (!active_ || percent <= last_) return;
   last_ = percent;
-  table_.OnPercentDone(&table_, percent);
+  try {
+    table_.OnPercentDone(&table_, percent);
+  } catch (...) {
+    failure_ = std::current_exception();
+    active_ = false;
+  }
 }
 
 TDataTable::TDataTable(fw::TComponent* AOwner) : fw::TComponent(AOwner) {}

@@ -239,6 +239,27 @@ TEST(DataTableProgress, GrowingFromEmptyAndShrinkingToEmptyReport) {
   EXPECT_EQ(rec.Percents().back(), 100);
 }
 
+TEST(DataTableProgress, AHandlerThatRaisesGetsItsErrorOnceTheTableIsWhole) {
+  for (int raiseAt : {0, 50, 100}) {
+    SCOPED_TRACE(raiseAt);
+    TDataTable table(nullptr);
+    FillPattern(table, 40, 30);
+    table.SetPercentDoneThreshold(100);
+    std::vector<int> seen;
+    table.OnPercentDone = [&](fw::TObject*, int percent) {
+      seen.push_back(percent);
+      if (percent >= raiseAt) throw EZEBError("stop");
+    };
+    EXPECT_THROW(table.InsertRow(2), EZEBError);
+    // Reporting stopped at the first failure.
+    ASSERT_FALSE(seen.empty());
+    EXPECT_GE(seen.back(), raiseAt);
+    for (std::size_t i = 0; i + 1 < seen.size(); ++i) EXPECT_LT(seen[i], raiseAt);
+    ASSERT_EQ(table.NrOfRows(), 31);
+    ExpectMoved(table, Same, [](int r) { return r < 2 ? r : (r == 2 ? 0 : r - 1); });
+  }
+}
+
 TEST(DataTableProgress, SmallOperationsStayQuiet) {
   TDataTable table(nullptr);
   table.Resize(200, 50);  // 10000 cells, below the initial threshold
