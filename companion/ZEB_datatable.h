@@ -134,6 +134,8 @@ class TDataTable : public fw::TComponent {
   // ---- marks and states ----
   // Every state byte ^= Mask.
   void InvertCellStates(uint8_t Mask);
+  // States of the cells that both tables hold := those of `source`; others stay.
+  void CopyCellStatesFrom(const TDataTable& source);
   // Exchange the csMarkA and csMarkB bits of every cell.
   void ExchangeMarkings();
   // Clear csMarkA and csMarkB of every cell.

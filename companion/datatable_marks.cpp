@@ -23,6 +23,20 @@ void TDataTable::InvertCellStates(uint8_t Mask) {
   ForEachState([Mask](uint8_t s) { return uint8_t(s ^ Mask); });
 }
 
+void TDataTable::CopyCellStatesFrom(const TDataTable& source) {
+  if (&source == this) return;
+  const int cols = std::min(cols_, source.cols_);
+  const int rows = std::min(rows_, source.rows_);
+  Progress progress(*this, int64_t(cols) * rows);
+  for (int c = 1; c <= cols; ++c) {
+    const uint8_t* from = source.states_.data() + source.At(c, 1);
+    std::copy(from, from + rows, states_.data() + At(c, 1));
+    progress.Advance(rows);
+  }
+  progress.Finish();
+  OnDataChanged(this);
+}
+
 void TDataTable::ExchangeMarkings() {
   ForEachState([](uint8_t s) {
     const uint8_t a = (s & csMarkA) ? csMarkB : 0;

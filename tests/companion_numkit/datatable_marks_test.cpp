@@ -79,6 +79,27 @@ TEST(DataTableMarks, FillMarkedCellsWritesCellsWithAnyMaskBit) {
   }
 }
 
+TEST(DataTableMarks, CopyCellStatesFromTakesTheCommonCellsOnly) {
+  TDataTable source(nullptr);
+  source.Resize(3, 2);
+  for (int c = 1; c <= 3; ++c) {
+    for (int r = 1; r <= 2; ++r) source.SetCellState(c, r, uint8_t(c * 10 + r));
+  }
+  TDataTable table(nullptr);
+  table.Resize(2, 4);
+  for (int c = 1; c <= 2; ++c) {
+    for (int r = 1; r <= 4; ++r) table.SetCellState(c, r, csMarkB);
+  }
+  TableRecorder rec(table);
+  table.CopyCellStatesFrom(source);
+  for (int c = 1; c <= 2; ++c) {
+    for (int r = 1; r <= 4; ++r) {
+      EXPECT_EQ(table.GetCellState(c, r), r <= 2 ? c * 10 + r : csMarkB) << c << "," << r;
+    }
+  }
+  EXPECT_EQ(rec.Events(), std::vector<std::string>{"data"});
+}
+
 TEST(DataTableMarks, OperationsOnAnEmptyTableDoNothingHarmful) {
   TDataTable table(nullptr);
   TableRecorder rec(table);
