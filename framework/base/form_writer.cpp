@@ -1,0 +1,188 @@
+// Writing components as form text: stored properties, nested objects and string lists.
+#include <charconv>
+#include <cmath>
+
+#include "framework/base/form_text.h"
+
+namespace fw {
+
+namespace {
+
+// Quoted string: printable runs in quotes ('' for a quote), control bytes as #nn.
+std::string QuoteString(const std::string& s) {
+  if (s.empty()) return "''";
+  std::string out;
+  bool open = false;
+  for (char ch : s) {
+    auto byte = static_cast<unsigned char>(ch);
+    if (byte < 32 || byte == 127) {
+      if (open) out += '\'';
+      open = false;
+      out += '#' + std::to_string(byte);
+      continue;
+    }
+    if (!open) out += '\'';
+    open = true;
+    out += ch;
+    if (ch == '\'') out += '\'';
+  }
+  if (open) out += '\'';
+  return out;
+}
+
+std::string Utf8Of(char32_t c) {
+  std::string s;
+  if (c < 0x80) {
+    s += char(c);
+  } else if (c < 0x800) {
+    s += char(0xC0 | (c >> 6));
+    s += char(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    s += char(0xE0 | (c >> 12));
+    s += char(0x80 | ((c >> 6) & 0x3F));
+    s += char(0x80 | (c & 0x3F));
+  } else {
+    s += char(0xF0 | (c >> 18));
+    s += char(0x80 | ((c >> 12) & 0x3F));
+    s += char(0x80 | ((c >> 6) & 0x3F));
+    s += char(0x80 | (c & 0x3F));
+  }
+  return s;
+}
+
+// The shortest text that reads back to the same double.
+std::string DoubleText(double d) {
+  if (std::isnan(d)) return "NaN";
+  if (std::isinf(d)) return d > 0 ? "Inf" : "-Inf";
+  char buffer[64];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, d);
+  return std::string(buffer, result.ptr);
+}
+
+std::string ValueName(const PropertyRecord& property, int64_t ordinal) {
+  if (ordinal < 0 || ordinal >= static_cast<int64_t>(property.valueNames.size()))
+    throw EWriteError("Property " + property.name + " has no value name for " +
+                      std::to_string(ordinal));
+  return property.valueNames[static_cast<size_t>(ordinal)];
+}
+
+std::string SetText(const PropertyRecord& property, uint64_t bits) {
+  std::string out = "[";
+  for (unsigned i = 0; i < 64 && bits != 0; ++i, bits >>= 1) {
+    if ((bits & 1) == 0) continue;
+    if (out.size() > 1) out += ", ";
+    out += ValueName(property, i);
+  }
+  return out + "]";
+}
+
+}  // namespace
+
+std::string PropertyValueText(const PropertyRecord& property, const PropertyValue& value) {
+  switch (property.kind) {
+    case TPropertyKind::Integer: return std::to_string(std::get<int64_t>(value));
+    case TPropertyKind::Double: return DoubleText(std::get<double>(value));
+    case TPropertyKind::Boolean: return std::get<bool>(value) ? "True" : "False";
+    case TPropertyKind::String: return QuoteString(std::get<std::string>(value));
+    case TPropertyKind::Color: return ColorToString(std::get<TColor>(value));
+    case TPropertyKind::Enum: return ValueName(property, std::get<int64_t>(value));
+    case TPropertyKind::Set: return SetText(property, std::get<uint64_t>(value));
+    case TPropertyKind::Char: {
+      char32_t c = std::get<char32_t>(value);
+      if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        throw EWriteError("Property " + property.name + " holds no valid character");
+      return QuoteString(Utf8Of(c));
+    }
+    case TPropertyKind::Strings: {
+      const auto& lines = std::get<std::vector<std::string>>(value);
+      std::string out = "(";
+      for (const std::string& line : lines) out += (out.size() > 1 ? " " : "") + QuoteString(line);
+      return out + ")";
+    }
+    case TPropertyKind::Object: break;
+  }
+  throw EWriteError("Property " + property.name + " has no text form");
+}
+
+// Writes one component and, nested inside it, the components of the form whose parent it is.
+class TFormWriter {
+public:
+  explicit TFormWriter(TComponent& root) : root_(root) {}
+
+  std::string Write() {
+    WriteComponent(root_, 0);
+    return std::move(out_);
+  }
+
+private:
+  // Sets csWriting for the lifetime of the guard.
+  struct WritingGuard {
+    explicit WritingGuard(TComponent& c) : c_(c) { c_.IncludeState(csWriting); }
+    ~WritingGuard() { c_.ExcludeState(csWriting); }
+    TComponent& c_;
+  };
+
+  void WriteComponent(TComponent& component, int depth) {
+    WritingGuard guard(component);
+    const ClassRecord* record = ClassRecordOf(component);
+    if (record == nullptr)
+      throw EWriteError("Class " + component.ClassName() + " is not registered");
+    std::string indent(size_t(depth) * 2, ' ');
+    out_ += indent + "object " + (component.Name().empty() ? "" : component.Name() + ": ") +
+            record->name + "\n";
+    WriteProperties(component, *record, indent + "  ", "", 0);
+    for (int i = 0; i < root_.ComponentCount(); ++i) {
+      TComponent* child = root_.Components(i);
+      if (FormParent(*child) == &component) WriteComponent(*child, depth + 1);
+    }
+    out_ += indent + "end\n";
+  }
+
+  // The object a component is written inside: its parent when that is part of the form.
+  TComponent* FormParent(TComponent& component) {
+    TComponent* parent = component.GetParentComponent();
+    if (parent == nullptr || parent == &component) return &root_;
+    if (parent != &root_ && parent->Owner() != &root_) return &root_;
+    return parent;
+  }
+
+  void WriteProperties(TPersistent& object, const ClassRecord& record, const std::string& indent,
+                       const std::string& prefix, int depth) {
+    for (const PropertyRecord* p : AllProperties(record)) {
+      if (!p->stored) continue;
+      PropertyValue value = p->get(&object);
+      if (p->kind == TPropertyKind::Object) {
+        auto* nested = std::get<TPersistent*>(value);
+        const ClassRecord* nestedRecord = nested ? ClassRecordOf(*nested) : nullptr;
+        if (nestedRecord == nullptr || depth > 16) continue;
+        WriteProperties(*nested, *nestedRecord, indent, prefix + p->name + ".", depth + 1);
+        continue;
+      }
+      if (p->storedDefault && value == *p->storedDefault) continue;
+      if (p->kind == TPropertyKind::Strings) {
+        WriteStrings(indent, prefix + p->name, std::get<std::vector<std::string>>(value));
+        continue;
+      }
+      out_ += indent + prefix + p->name + " = " + PropertyValueText(*p, value) + "\n";
+    }
+  }
+
+  void WriteStrings(const std::string& indent, const std::string& name,
+                    const std::vector<std::string>& lines) {
+    out_ += indent + name + ".Strings = (";
+    if (lines.empty()) {
+      out_ += ")\n";
+      return;
+    }
+    for (size_t i = 0; i < lines.size(); ++i)
+      out_ += "\n" + indent + "  " + QuoteString(lines[i]) + (i + 1 == lines.size() ? ")" : "");
+    out_ += "\n";
+  }
+
+  TComponent& root_;
+  std::string out_;
+};
+
+std::string WriteForm(TComponent& root) { return TFormWriter(root).Write(); }
+
+}  // namespace fw
