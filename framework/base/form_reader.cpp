@@ -293,7 +293,12 @@ private:
 
   TComponent* Create(const ClassRecord& record, TComponent* owner) {
     if (!record.factory) Fail("Class " + record.name + " cannot be created");
-    TComponent* c = record.factory(owner);
+    TComponent* c = nullptr;
+    try {
+      c = record.factory(owner);
+    } catch (const Exception& e) {
+      Fail("Error creating a " + record.name + ": " + e.Message());
+    }
     if (c == nullptr) Fail("Class " + record.name + " cannot be created");
     Start(*c);
     return c;

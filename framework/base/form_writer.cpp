@@ -1,6 +1,7 @@
 // Writing components as form text: stored properties, nested objects and string lists.
 #include <charconv>
 #include <cmath>
+#include <set>
 
 #include "framework/base/form_text.h"
 
@@ -131,9 +132,15 @@ private:
     out_ += indent + "object " + (component.Name().empty() ? "" : component.Name() + ": ") +
             record->name + "\n";
     WriteProperties(component, *record, indent + "  ", "", 0);
+    written_.insert(&component);
     for (int i = 0; i < root_.ComponentCount(); ++i) {
       TComponent* child = root_.Components(i);
-      if (FormParent(*child) == &component) WriteComponent(*child, depth + 1);
+      if (FormParent(*child) == &component && !written_.count(child)) WriteComponent(*child, depth + 1);
+    }
+    if (&component == &root_) {
+      // Components whose parents form a loop are reached from no one: write them at the top.
+      for (int i = 0; i < root_.ComponentCount(); ++i)
+        if (!written_.count(root_.Components(i))) WriteComponent(*root_.Components(i), depth + 1);
     }
     out_ += indent + "end\n";
   }
@@ -181,6 +188,7 @@ private:
 
   TComponent& root_;
   std::string out_;
+  std::set<const TComponent*> written_;
 };
 
 std::string WriteForm(TComponent& root) { return TFormWriter(root).Write(); }

@@ -34,6 +34,11 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
   const TPoint d = ToDevice(x, y);
   std::optional<TPixel> background;
   if (brush_->Style() == bsSolid) background = ColorToPixel(brush_->Color());
+  if (background && spec.escapement % 3600 == 0) {
+    // An upright cell is filled here; the engine fills only turned cells.
+    FillRectPixels(t, Bounds(d.X, d.Y, extent.width, extent.height), BrushInk(false));
+    background.reset();
+  }
   if (!IsRectEmpty(t.clip)) {
     DrawText(t.pixels, t.clip, d.X, d.Y, text, spec, ColorToPixel(font_->Color()), background);
     NotifyDrawn(TurnedCell(d.X, d.Y, extent.width, extent.height, spec.escapement));

@@ -51,6 +51,18 @@ TEST(FormWriter, UnregisteredClassCannotBeWritten) {
   EXPECT_FALSE(root.ComponentState().Contains(csWriting));
 }
 
+TEST(FormWriter, ComponentsWithLoopingParentsAreStillWritten) {
+  TTestGauge root(nullptr);
+  auto* a = new TTestGauge(&root);
+  auto* b = new TTestGauge(&root);
+  a->SetName("A");
+  b->SetName("B");
+  a->SetParentComponent(b);
+  b->SetParentComponent(a);
+  auto copy = ReadForm(WriteForm(root));
+  EXPECT_EQ(copy->ComponentCount(), 2);
+}
+
 // A root with two levels of nesting and a value of every kind away from its default.
 std::unique_ptr<TTestGauge> SampleForm() {
   auto root = std::make_unique<TTestGauge>(nullptr);
