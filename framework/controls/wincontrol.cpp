@@ -71,6 +71,8 @@ void TWinControl::InsertControl(TControl* control) {
     auto* w = static_cast<TWinControl*>(control);
     windows_.push_back(w);
     tabList_.push_back(w);
+    if (w->tabOrder_ >= 0) w->SetTabOrder(w->tabOrder_);
+    w->tabOrder_ = -1;
   } else {
     graphics_.push_back(control);
   }

@@ -33,7 +33,8 @@ public:
   virtual void SetFocus();
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool value) { tabStop_ = value; }
-  // Position among the parent's windowed children in tab order; -1 without parent.
+  // Position among the parent's windowed children in tab order. Without a parent the value
+  // set is kept (initially -1) and taken up when the control joins a parent.
   int TabOrder() const;
   void SetTabOrder(int value);
   // The windowed descendants in tab order, depth first.
@@ -102,6 +103,7 @@ private:
   std::vector<TWinControl*> windows_;
   std::vector<TWinControl*> tabList_;
   HWND handle_ = nullptr;
+  int tabOrder_ = -1;  // while without parent
   bool tabStop_ = false;
   bool doubleBuffered_ = false;
   bool aligning_ = false;

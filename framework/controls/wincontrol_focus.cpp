@@ -30,14 +30,17 @@ void TWinControl::SetFocus() {
 
 int TWinControl::TabOrder() const {
   const TWinControl* p = Parent();
-  if (!p) return -1;
+  if (!p) return tabOrder_;
   auto it = std::find(p->tabList_.begin(), p->tabList_.end(), this);
   return it == p->tabList_.end() ? -1 : static_cast<int>(it - p->tabList_.begin());
 }
 
 void TWinControl::SetTabOrder(int value) {
   TWinControl* p = Parent();
-  if (!p) return;
+  if (!p) {
+    tabOrder_ = value;
+    return;
+  }
   auto& list = p->tabList_;
   std::erase(list, this);
   const int at = std::clamp(value, 0, static_cast<int>(list.size()));

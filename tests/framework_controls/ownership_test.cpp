@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "framework/base/registry.h"
+#include "framework/base/registry_check.h"
 #include "framework/controls/form.h"
 #include "tests/framework_controls/probes.h"
 
@@ -171,6 +173,34 @@ TEST(FreeStandingControl, AParentWithoutAShownFormGivesNoSurfaceEither) {
   EXPECT_EQ(w->paints, 0);
   EXPECT_EQ(w->Canvas()->Target(), nullptr);
   EXPECT_EQ(w->windowsCreated, 0);
+}
+
+}  // namespace
+}  // namespace fw
+
+namespace fw {
+namespace {
+
+TEST(ControlClassRecords, EveryControlClassAgreesWithItsRecord) {
+  TestHost host;
+  for (const char* name : {"TControl", "TWinControl", "TGraphicControl", "TCustomControl",
+                           "TCustomForm", "TForm"}) {
+    ASSERT_NE(GetClass(name), nullptr) << name;
+    EXPECT_EQ(testing::CheckRegisteredClass(name), std::vector<std::string>{}) << name;
+  }
+}
+
+TEST(ControlClassRecords, TabOrderSetWithoutParentIsTakenUpOnJoining) {
+  TestHost host;
+  test::TProbeWin* a = test::AddWin(host.Form(), "A", Bounds(0, 0, 5, 5));
+  test::TProbeWin* b = test::AddWin(host.Form(), "B", Bounds(0, 0, 5, 5));
+  auto* c = new test::TProbeWin(host.Form(), "C");
+  c->SetTabOrder(0);
+  EXPECT_EQ(c->TabOrder(), 0);
+  c->SetParent(host.Form());
+  EXPECT_EQ(c->TabOrder(), 0);
+  EXPECT_EQ(a->TabOrder(), 1);
+  EXPECT_EQ(b->TabOrder(), 2);
 }
 
 }  // namespace
