@@ -25,7 +25,9 @@ TApplication::~TApplication() {
   if (Application == this) Application = nullptr;
 }
 
-void TApplication::Post(std::function<void()> call) { queue_.push_back(std::move(call)); }
+void TApplication::Post(std::function<void()> call) {
+  queue_.push_back(std::move(call));
+}
 
 bool TApplication::RunOneQueued() {
   if (queue_.empty()) return false;
@@ -130,7 +132,9 @@ void TApplication::HandleException(TObject* Sender) {
   }
 }
 
-void TApplication::ShowException(const std::exception& e) { std::cerr << e.what() << '\n'; }
+void TApplication::ShowException(const std::exception& e) {
+  std::cerr << e.what() << '\n';
+}
 
 void TApplication::FormGone(TCustomForm* form) {
   input_.Forget(form);

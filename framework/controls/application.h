@@ -17,7 +17,7 @@ class TCustomForm;
 using TExceptionEvent = Event<void(TObject* Sender, const std::exception& E)>;
 
 class TApplication : public TComponent {
-public:
+ public:
   explicit TApplication(TComponent* AOwner);
   ~TApplication() override;
 
@@ -56,7 +56,7 @@ public:
   // Forgets queued work, capture and hover (a new test host starts clean).
   void Reset();
 
-private:
+ private:
   bool RunOneQueued();
   // One piece of work (queued call, pending paints, a due tick); false when there was none.
   bool Step();

@@ -24,7 +24,9 @@ TBackend& CurrentBackend() {
   return b ? *b : DefaultBackend();
 }
 
-TBackend* InstalledBackend() { return Installed(); }
+TBackend* InstalledBackend() {
+  return Installed();
+}
 
 void SetBackend(TBackend* backend) {
   const int64_t before = CurrentBackend().Milliseconds();

@@ -31,7 +31,7 @@ struct TPromptAnswer {
 };
 
 class TBackend {
-public:
+ public:
   virtual ~TBackend() = default;
 
   // Milliseconds of a monotonic clock (timers, double-click time).

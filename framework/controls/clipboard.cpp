@@ -9,14 +9,18 @@ std::string TClipboard::AsText() const {
   return CurrentBackend().ClipboardText().value_or(std::string());
 }
 
-void TClipboard::SetAsText(const std::string& text) { CurrentBackend().SetClipboardText(text); }
+void TClipboard::SetAsText(const std::string& text) {
+  CurrentBackend().SetClipboardText(text);
+}
 
 bool TClipboard::HasFormat(unsigned format) const {
   if (format != CF_TEXT && format != CF_UNICODETEXT) return false;
   return CurrentBackend().ClipboardText().has_value();
 }
 
-void TClipboard::Clear() { CurrentBackend().SetClipboardText(std::nullopt); }
+void TClipboard::Clear() {
+  CurrentBackend().SetClipboardText(std::nullopt);
+}
 
 TClipboard* Clipboard() {
   static TClipboard clipboard;

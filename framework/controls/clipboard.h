@@ -11,7 +11,7 @@ inline constexpr unsigned CF_BITMAP = 2;
 inline constexpr unsigned CF_UNICODETEXT = 13;
 
 class TClipboard {
-public:
+ public:
   // The text on the clipboard; empty when it holds none.
   std::string AsText() const;
   void SetAsText(const std::string& text);
@@ -24,7 +24,7 @@ public:
     if (openCount_ > 0) --openCount_;
   }
 
-private:
+ private:
   int openCount_ = 0;
 };
 

@@ -12,7 +12,9 @@
 namespace fw {
 
 TControl::TControl(TComponent* AOwner)
-    : TComponent(AOwner), self_(std::make_shared<TControl*>(this)), font_(std::make_unique<TFont>()) {
+    : TComponent(AOwner),
+      self_(std::make_shared<TControl*>(this)),
+      font_(std::make_unique<TFont>()) {
   font_->OnChange = [this] { FontChanged(); };
 }
 
@@ -84,9 +86,13 @@ void TControl::SetParentComponent(TComponent* parent) {
   if (auto* w = dynamic_cast<TWinControl*>(parent)) SetParent(w);
 }
 
-TComponent* TControl::GetParentComponent() const { return parent_; }
+TComponent* TControl::GetParentComponent() const {
+  return parent_;
+}
 
-TCustomForm* TControl::ParentForm() const { return GetParentForm(this); }
+TCustomForm* TControl::ParentForm() const {
+  return GetParentForm(this);
+}
 
 TCustomForm* GetParentForm(const TControl* control) {
   if (!control) return nullptr;
@@ -97,7 +103,9 @@ TCustomForm* GetParentForm(const TControl* control) {
 
 // --- Visibility and state
 
-bool TControl::Showing() const { return visible_ && parent_ != nullptr && parent_->Showing(); }
+bool TControl::Showing() const {
+  return visible_ && parent_ != nullptr && parent_->Showing();
+}
 
 void TControl::SetVisible(bool value) {
   if (value == visible_) return;
@@ -242,9 +250,12 @@ void TControl::SendToBack() {
   Invalidate();
 }
 
-bool TControl::MouseCapture() const { return Application->Input().CaptureControl() == this; }
+bool TControl::MouseCapture() const {
+  return Application && Application->Input().CaptureControl() == this;
+}
 
 void TControl::SetMouseCapture(bool value) {
+  if (!Application) return;
   TInputDispatch& input = Application->Input();
   if (value) {
     input.SetCaptureControl(this);

@@ -60,18 +60,18 @@ using TControlState = Set<TControlStateItem>;
 // Tells whether a control still exists: input dispatch holds one across calls into handlers
 // that may delete the control.
 class TControlRef {
-public:
+ public:
   TControlRef() = default;
   explicit TControlRef(std::shared_ptr<TControl*> slot) : slot_(std::move(slot)) {}
   TControl* Get() const { return slot_ ? *slot_ : nullptr; }
   explicit operator bool() const { return Get() != nullptr; }
 
-private:
+ private:
   std::shared_ptr<TControl*> slot_;
 };
 
 class TControl : public TComponent {
-public:
+ public:
   explicit TControl(TComponent* AOwner);
   ~TControl() override;
 
@@ -205,7 +205,7 @@ public:
   // form's paint cycle and PaintTo.
   virtual void PaintTree(TBitmap* bitmap, TPoint origin, const TRect& clip);
 
-protected:
+ protected:
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseMove(TShiftState Shift, int X, int Y);
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -243,7 +243,7 @@ protected:
 
   bool isWinControl_ = false;
 
-private:
+ private:
   friend class TWinControl;
   friend class TCustomForm;
 

@@ -16,35 +16,68 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TControl::WndProc(TMessage& message) {
   switch (message.Msg) {
-    case WM_LBUTTONDOWN: HandleButtonDown(message, mbLeft, false); return;
-    case WM_RBUTTONDOWN: HandleButtonDown(message, mbRight, false); return;
-    case WM_MBUTTONDOWN: HandleButtonDown(message, mbMiddle, false); return;
-    case WM_LBUTTONDBLCLK: HandleButtonDown(message, mbLeft, true); return;
-    case WM_RBUTTONDBLCLK: HandleButtonDown(message, mbRight, true); return;
-    case WM_MBUTTONDBLCLK: HandleButtonDown(message, mbMiddle, true); return;
-    case WM_LBUTTONUP: HandleButtonUp(message, mbLeft); return;
-    case WM_RBUTTONUP: HandleButtonUp(message, mbRight); return;
-    case WM_MBUTTONUP: HandleButtonUp(message, mbMiddle); return;
-    case WM_MOUSEMOVE: HandleMouseMove(message); return;
-    case WM_MOUSEWHEEL: HandleMouseWheel(message); return;
-    case WM_SIZE: Resize(); return;
-    case CM_MOUSEENTER: OnMouseEnter(this); return;
-    case CM_MOUSELEAVE: OnMouseLeave(this); return;
+    case WM_LBUTTONDOWN:
+      HandleButtonDown(message, mbLeft, false);
+      return;
+    case WM_RBUTTONDOWN:
+      HandleButtonDown(message, mbRight, false);
+      return;
+    case WM_MBUTTONDOWN:
+      HandleButtonDown(message, mbMiddle, false);
+      return;
+    case WM_LBUTTONDBLCLK:
+      HandleButtonDown(message, mbLeft, true);
+      return;
+    case WM_RBUTTONDBLCLK:
+      HandleButtonDown(message, mbRight, true);
+      return;
+    case WM_MBUTTONDBLCLK:
+      HandleButtonDown(message, mbMiddle, true);
+      return;
+    case WM_LBUTTONUP:
+      HandleButtonUp(message, mbLeft);
+      return;
+    case WM_RBUTTONUP:
+      HandleButtonUp(message, mbRight);
+      return;
+    case WM_MBUTTONUP:
+      HandleButtonUp(message, mbMiddle);
+      return;
+    case WM_MOUSEMOVE:
+      HandleMouseMove(message);
+      return;
+    case WM_MOUSEWHEEL:
+      HandleMouseWheel(message);
+      return;
+    case WM_SIZE:
+      Resize();
+      return;
+    case CM_MOUSEENTER:
+      OnMouseEnter(this);
+      return;
+    case CM_MOUSELEAVE:
+      OnMouseLeave(this);
+      return;
     case CM_ENABLEDCHANGED:
     case CM_TEXTCHANGED:
     case CM_FONTCHANGED:
-    case CM_COLORCHANGED: Invalidate(); return;
+    case CM_COLORCHANGED:
+      Invalidate();
+      return;
     case CM_PARENTFONTCHANGED:
       if (parentFont_) TakeParentFont();
       return;
     case CM_PARENTCOLORCHANGED:
       if (parentColor_) TakeParentColor();
       return;
-    default: DefaultHandler(message);
+    default:
+      DefaultHandler(message);
   }
 }
 
-void TControl::DefaultHandler(TMessage& message) { message.Result = 0; }
+void TControl::DefaultHandler(TMessage& message) {
+  message.Result = 0;
+}
 
 TShiftState TControl::MessageShift(WPARAM keys) const {
   TShiftState shift = KeysToShiftState(keys);
@@ -104,15 +137,21 @@ void TControl::HandleMouseWheel(TMessage& message) {
   message.Result = DoMouseWheel(shift, delta, PointFromLParam(message.LParam)) ? 1 : 0;
 }
 
-void TControl::Click() { OnClick(this); }
+void TControl::Click() {
+  OnClick(this);
+}
 
-void TControl::DblClick() { OnDblClick(this); }
+void TControl::DblClick() {
+  OnDblClick(this);
+}
 
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   OnMouseDown(this, Button, Shift, X, Y);
 }
 
-void TControl::MouseMove(TShiftState Shift, int X, int Y) { OnMouseMove(this, Shift, X, Y); }
+void TControl::MouseMove(TShiftState Shift, int X, int Y) {
+  OnMouseMove(this, Shift, X, Y);
+}
 
 void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   OnMouseUp(this, Button, Shift, X, Y);
@@ -149,6 +188,8 @@ bool TControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
   return handled;
 }
 
-void TControl::Resize() { OnResize(this); }
+void TControl::Resize() {
+  OnResize(this);
+}
 
 }  // namespace fw

@@ -87,13 +87,13 @@ void TControl::Repaint() {
 
 // Restores the surface binding of a control's canvas when its paint ends, also by exception.
 class PaintScope {
-public:
+ public:
   explicit PaintScope(int& depth) : depth_(depth) { ++depth_; }
   ~PaintScope() { --depth_; }
   PaintScope(const PaintScope&) = delete;
   PaintScope& operator=(const PaintScope&) = delete;
 
-private:
+ private:
   int& depth_;
 };
 

@@ -22,8 +22,10 @@ void RegisterControl() {
   RegisterClass<TControl>("TControl", "TComponent")
       .Int("Left", &TControl::Left, &TControl::SetLeft, 0)
       .Int("Top", &TControl::Top, &TControl::SetTop, 0)
-      .Int("Width", &TControl::Width, &TControl::SetWidth, 0).Range(0, kIntMax)
-      .Int("Height", &TControl::Height, &TControl::SetHeight, 0).Range(0, kIntMax)
+      .Int("Width", &TControl::Width, &TControl::SetWidth, 0)
+      .Range(0, kIntMax)
+      .Int("Height", &TControl::Height, &TControl::SetHeight, 0)
+      .Range(0, kIntMax)
       .Enum("Align", &TControl::Align, &TControl::SetAlign, kAlignNames, alNone)
       .SetOf("Anchors", &TControl::Anchors, &TControl::SetAnchors, kAnchorNames,
              TAnchors{akLeft, akTop})
@@ -52,7 +54,8 @@ void RegisterControl() {
 
 void RegisterWindowed() {
   RegisterClass<TWinControl>("TWinControl", "TControl")
-      .Int("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder, -1).Range(-1, kIntMax)
+      .Int("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder, -1)
+      .Range(-1, kIntMax)
       .Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false)
       .Event("OnKeyDown")
       .Event("OnKeyPress")

@@ -7,7 +7,7 @@
 namespace fw {
 
 class TCustomControl : public TWinControl {
-public:
+ public:
   explicit TCustomControl(TComponent* AOwner);
 
   TCanvas* Canvas() { return ControlCanvas(); }

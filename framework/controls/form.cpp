@@ -31,9 +31,13 @@ void TCustomForm::SetParent(TWinControl* AParent) {
   if (AParent) throw EInvalidOperation("A form cannot be placed inside another control");
 }
 
-bool TCustomForm::Showing() const { return Visible() && surface_ != nullptr; }
+bool TCustomForm::Showing() const {
+  return Visible() && surface_ != nullptr;
+}
 
-bool TCustomForm::Active() const { return Screen && Screen->ActiveForm() == this; }
+bool TCustomForm::Active() const {
+  return Screen && Screen->ActiveForm() == this;
+}
 
 void TCustomForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   if (surface_ && (std::max(AWidth, 0) != Width() || std::max(AHeight, 0) != Height()))
@@ -49,20 +53,26 @@ void TCustomForm::Show() {
   if (Visible()) Activate();
 }
 
-void TCustomForm::Hide() { SetVisible(false); }
+void TCustomForm::Hide() {
+  SetVisible(false);
+}
 
 void TCustomForm::WndProc(TMessage& message) {
   switch (message.Msg) {
-    case CM_VISIBLECHANGED: ShowingChanged(message.WParam != 0); return;
+    case CM_VISIBLECHANGED:
+      ShowingChanged(message.WParam != 0);
+      return;
     case CM_DIALOGKEY:
-      message.Result = DialogKey(static_cast<uint16_t>(message.WParam),
-                                 Application->Input().ShiftState()) ? 1 : 0;
+      message.Result =
+          DialogKey(static_cast<uint16_t>(message.WParam), Application->Input().ShiftState()) ? 1
+                                                                                              : 0;
       return;
     case WM_NEXTDLGCTL:
       // WParam 0: the next control in tab order, otherwise the previous one.
       SelectNext(activeControl_, message.WParam == 0, true);
       return;
-    default: TCustomControl::WndProc(message);
+    default:
+      TCustomControl::WndProc(message);
   }
 }
 
@@ -136,9 +146,14 @@ void TCustomForm::Close() {
   TCloseAction action = caHide;
   OnClose(this, action);
   switch (action) {
-    case caNone: return;
-    case caFree: Hide(); Release(); return;
-    default: Hide();
+    case caNone:
+      return;
+    case caFree:
+      Hide();
+      Release();
+      return;
+    default:
+      Hide();
   }
   if (Application && Application->MainForm() == this) Application->Terminate();
 }
@@ -191,7 +206,9 @@ void TCustomForm::ControlGone(TControl* control, bool destroying) {
 bool TCustomForm::DialogKey(uint16_t key, TShiftState shift) {
   if (shift.Contains(ssAlt) || shift.Contains(ssCtrl)) return false;
   switch (key) {
-    case VK_TAB: SelectNext(activeControl_, !shift.Contains(ssShift), true); return true;
+    case VK_TAB:
+      SelectNext(activeControl_, !shift.Contains(ssShift), true);
+      return true;
     case VK_LEFT:
     case VK_UP:
     case VK_RIGHT:
@@ -200,10 +217,13 @@ bool TCustomForm::DialogKey(uint16_t key, TShiftState shift) {
       activeControl_->Parent()->SelectNext(activeControl_, key == VK_RIGHT || key == VK_DOWN,
                                            false);
       return true;
-    default: return false;
+    default:
+      return false;
   }
 }
 
-void TCustomForm::Paint() { OnPaint(this); }
+void TCustomForm::Paint() {
+  OnPaint(this);
+}
 
 }  // namespace fw

@@ -33,7 +33,7 @@ using TCloseEvent = Event<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = Event<void(TObject* Sender, bool& CanClose)>;
 
 class TCustomForm : public TCustomControl {
-public:
+ public:
   explicit TCustomForm(TComponent* AOwner);
   ~TCustomForm() override;
 
@@ -98,13 +98,13 @@ public:
   // focus and the dispatch forget it and its children.
   void ControlGone(TControl* control, bool destroying);
 
-protected:
+ protected:
   void Paint() override;
   virtual bool CloseQuery();
   // Tab and arrow keys the focused control does not want: moves the focus. True when used.
   virtual bool DialogKey(uint16_t key, TShiftState shift);
 
-private:
+ private:
   friend class TApplication;
 
   void ShowingChanged(bool visible);
@@ -124,7 +124,7 @@ private:
 };
 
 class TForm : public TCustomForm {
-public:
+ public:
   explicit TForm(TComponent* AOwner);
 };
 

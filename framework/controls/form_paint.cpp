@@ -29,7 +29,9 @@ void TCustomForm::PaintPending() {
   UnionRect(drawn_, drawn_, area);
 }
 
-void TCustomForm::MarkDrawn(const TRect& area) { UnionRect(drawn_, drawn_, area); }
+void TCustomForm::MarkDrawn(const TRect& area) {
+  UnionRect(drawn_, drawn_, area);
+}
 
 void TCustomForm::PresentPending() {
   if (IsRectEmpty(drawn_)) return;

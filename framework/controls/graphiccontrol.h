@@ -7,7 +7,7 @@
 namespace fw {
 
 class TGraphicControl : public TControl {
-public:
+ public:
   explicit TGraphicControl(TComponent* AOwner);
 
   // The control's canvas: the form's surface at the control's origin, clipped to the

@@ -16,25 +16,34 @@ namespace {
 
 UINT DownMessage(TMouseButton button, bool doubleClick) {
   switch (button) {
-    case mbRight: return doubleClick ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN;
-    case mbMiddle: return doubleClick ? WM_MBUTTONDBLCLK : WM_MBUTTONDOWN;
-    default: return doubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
+    case mbRight:
+      return doubleClick ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN;
+    case mbMiddle:
+      return doubleClick ? WM_MBUTTONDBLCLK : WM_MBUTTONDOWN;
+    default:
+      return doubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
   }
 }
 
 UINT UpMessage(TMouseButton button) {
   switch (button) {
-    case mbRight: return WM_RBUTTONUP;
-    case mbMiddle: return WM_MBUTTONUP;
-    default: return WM_LBUTTONUP;
+    case mbRight:
+      return WM_RBUTTONUP;
+    case mbMiddle:
+      return WM_MBUTTONUP;
+    default:
+      return WM_LBUTTONUP;
   }
 }
 
 TShiftStateItem ButtonShift(TMouseButton button) {
   switch (button) {
-    case mbRight: return ssRight;
-    case mbMiddle: return ssMiddle;
-    default: return ssLeft;
+    case mbRight:
+      return ssRight;
+    case mbMiddle:
+      return ssMiddle;
+    default:
+      return ssLeft;
   }
 }
 
@@ -195,12 +204,17 @@ bool TInputDispatch::HandleNavigationKey(TCustomForm* form, TWinControl* target,
                                          TShiftState) {
   LRESULT wanted = 0;
   switch (key) {
-    case VK_TAB: wanted = DLGC_WANTTAB; break;
+    case VK_TAB:
+      wanted = DLGC_WANTTAB;
+      break;
     case VK_LEFT:
     case VK_UP:
     case VK_RIGHT:
-    case VK_DOWN: wanted = DLGC_WANTARROWS; break;
-    default: return false;
+    case VK_DOWN:
+      wanted = DLGC_WANTARROWS;
+      break;
+    default:
+      return false;
   }
   const LRESULT code = target->Perform(WM_GETDLGCODE, 0, 0);
   if (code & (wanted | DLGC_WANTALLKEYS)) return false;
@@ -254,13 +268,26 @@ int16_t GetKeyState(int vk) {
   const TShiftState s = Application ? Application->Input().ShiftState() : TShiftState{};
   bool down = false;
   switch (vk) {
-    case VK_SHIFT: down = s.Contains(ssShift); break;
-    case VK_CONTROL: down = s.Contains(ssCtrl); break;
-    case VK_MENU: down = s.Contains(ssAlt); break;
-    case VK_LBUTTON: down = s.Contains(ssLeft); break;
-    case VK_RBUTTON: down = s.Contains(ssRight); break;
-    case VK_MBUTTON: down = s.Contains(ssMiddle); break;
-    default: break;
+    case VK_SHIFT:
+      down = s.Contains(ssShift);
+      break;
+    case VK_CONTROL:
+      down = s.Contains(ssCtrl);
+      break;
+    case VK_MENU:
+      down = s.Contains(ssAlt);
+      break;
+    case VK_LBUTTON:
+      down = s.Contains(ssLeft);
+      break;
+    case VK_RBUTTON:
+      down = s.Contains(ssRight);
+      break;
+    case VK_MBUTTON:
+      down = s.Contains(ssMiddle);
+      break;
+    default:
+      break;
   }
   return down ? static_cast<int16_t>(-32768) : int16_t{0};
 }

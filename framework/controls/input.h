@@ -16,7 +16,7 @@ inline constexpr int64_t kDoubleClickTime = 500;  // ms between the two presses
 inline constexpr int kDoubleClickDistance = 4;    // pixels, on each axis
 
 class TInputDispatch {
-public:
+ public:
   void MouseDown(TCustomForm* form, TMouseButton button, TShiftState shift, int x, int y);
   void MouseMove(TCustomForm* form, TShiftState shift, int x, int y);
   void MouseUp(TCustomForm* form, TMouseButton button, TShiftState shift, int x, int y);
@@ -40,7 +40,7 @@ public:
   // Modifier keys held down (Shift, Ctrl, Alt) and mouse buttons held.
   TShiftState ShiftState() const { return modifiers_ + buttons_; }
 
-private:
+ private:
   struct PressRecord {
     TControlRef control;
     TMouseButton button = mbLeft;
@@ -55,8 +55,7 @@ private:
   void SendMouse(TControl* target, UINT msg, TCustomForm* form, TPoint p);
   void ReleaseCaptureIfIdle();
   TWinControl* KeyTarget(TCustomForm* form) const;
-  bool HandleNavigationKey(TCustomForm* form, TWinControl* target, uint16_t key,
-                           TShiftState shift);
+  bool HandleNavigationKey(TCustomForm* form, TWinControl* target, uint16_t key, TShiftState shift);
   void SetModifiers(TShiftState shift);
 
   TControlRef capture_;

@@ -166,11 +166,15 @@ constexpr WPARAM MakeWParam(int low, int high) {
   return static_cast<WPARAM>(static_cast<uint32_t>(MakeLParam(low, high)));
 }
 // The signed 16-bit halves (coordinates may be negative while the mouse is captured).
-constexpr int LoSigned(intptr_t v) { return static_cast<int16_t>(static_cast<uint16_t>(v)); }
+constexpr int LoSigned(intptr_t v) {
+  return static_cast<int16_t>(static_cast<uint16_t>(v));
+}
 constexpr int HiSigned(intptr_t v) {
   return static_cast<int16_t>(static_cast<uint16_t>(static_cast<uintptr_t>(v) >> 16));
 }
-constexpr TPoint PointFromLParam(LPARAM l) { return TPoint{LoSigned(l), HiSigned(l)}; }
+constexpr TPoint PointFromLParam(LPARAM l) {
+  return TPoint{LoSigned(l), HiSigned(l)};
+}
 
 // The shift state a mouse message's key flags carry (ssAlt is not among them).
 constexpr TShiftState KeysToShiftState(WPARAM keys) {

@@ -53,7 +53,9 @@ TCustomForm* TScreen::Forms(int index) const {
   return forms_[index];
 }
 
-void TScreen::AddForm(TCustomForm* form) { forms_.push_back(form); }
+void TScreen::AddForm(TCustomForm* form) {
+  forms_.push_back(form);
+}
 
 void TScreen::RemoveForm(TCustomForm* form) {
   std::erase(forms_, form);

@@ -12,7 +12,7 @@ class TCustomForm;
 class TWinControl;
 
 class TScreen : public TComponent {
-public:
+ public:
   explicit TScreen(TComponent* AOwner);
   ~TScreen() override;
 
@@ -38,7 +38,7 @@ public:
   TCursor ShownCursor() const { return shown_; }
   void Reset();
 
-private:
+ private:
   std::vector<TCustomForm*> forms_;
   TCustomForm* activeForm_ = nullptr;
   TCursor cursor_ = crDefault;

@@ -39,7 +39,9 @@ WindowTable& Table() {
   return table;
 }
 
-uintptr_t Key(HWND wnd) { return reinterpret_cast<uintptr_t>(wnd); }
+uintptr_t Key(HWND wnd) {
+  return reinterpret_cast<uintptr_t>(wnd);
+}
 
 std::shared_ptr<WindowRecord> Find(HWND wnd) {
   auto& windows = Table().windows;
@@ -76,7 +78,9 @@ void DeallocateHWnd(HWND wnd) {
   t.windows.erase(Key(wnd));
 }
 
-bool IsWindow(HWND wnd) { return wnd != nullptr && Find(wnd) != nullptr; }
+bool IsWindow(HWND wnd) {
+  return wnd != nullptr && Find(wnd) != nullptr;
+}
 
 bool SetTimer(HWND wnd, UINT id, UINT ms) {
   if (!IsWindow(wnd) || !CurrentBackend().AcceptTimer()) return false;
@@ -102,7 +106,9 @@ bool KillTimer(HWND wnd, UINT id) {
   return true;
 }
 
-LRESULT DefWindowProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
+LRESULT DefWindowProc(HWND, UINT, WPARAM, LPARAM) {
+  return 0;
+}
 
 void DefWindowProc(HWND wnd, TMessage& message) {
   message.Result = DefWindowProc(wnd, message.Msg, message.WParam, message.LParam);
@@ -165,7 +171,9 @@ void ShiftTimers(int64_t delta) {
   for (auto& t : Table().timers) t.due += delta;
 }
 
-int RunningTimerCount() { return static_cast<int>(Table().timers.size()); }
+int RunningTimerCount() {
+  return static_cast<int>(Table().timers.size());
+}
 
 }  // namespace timer_detail
 

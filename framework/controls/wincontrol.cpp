@@ -25,7 +25,8 @@ TWinControl::~TWinControl() {
 void TWinControl::DestroyChildren() {
   // Children may be owned by someone else; deleting them removes them from that owner too.
   while (!windows_.empty() || !graphics_.empty()) {
-    TControl* child = !windows_.empty() ? static_cast<TControl*>(windows_.back()) : graphics_.back();
+    TControl* child =
+        !windows_.empty() ? static_cast<TControl*>(windows_.back()) : graphics_.back();
     delete child;
   }
 }
@@ -166,9 +167,14 @@ void TWinControl::WndProc(TMessage& message) {
       DoKeyPress(key);
       return;
     }
-    case CM_ENTER: DoEnter(); return;
-    case CM_EXIT: DoExit(); return;
-    default: break;
+    case CM_ENTER:
+      DoEnter();
+      return;
+    case CM_EXIT:
+      DoExit();
+      return;
+    default:
+      break;
   }
   TControl::WndProc(message);
 }
@@ -225,11 +231,16 @@ void TWinControl::AlignControls() {
     // Top and left stacks keep the order of position; bottom and right stacks the reverse.
     std::stable_sort(list.begin(), list.end(), [align](TControl* a, TControl* b) {
       switch (align) {
-        case alTop: return a->Top() < b->Top();
-        case alBottom: return a->Top() + a->Height() > b->Top() + b->Height();
-        case alLeft: return a->Left() < b->Left();
-        case alRight: return a->Left() + a->Width() > b->Left() + b->Width();
-        default: return false;
+        case alTop:
+          return a->Top() < b->Top();
+        case alBottom:
+          return a->Top() + a->Height() > b->Top() + b->Height();
+        case alLeft:
+          return a->Left() < b->Left();
+        case alRight:
+          return a->Left() + a->Width() > b->Left() + b->Width();
+        default:
+          return false;
       }
     });
     for (TControl* c : list) {
@@ -252,8 +263,11 @@ void TWinControl::AlignControls() {
           c->SetBounds(room.Right - w, room.Top, w, room.Height());
           room.Right -= w;
           break;
-        case alClient: c->SetBounds(room.Left, room.Top, room.Width(), room.Height()); break;
-        default: break;
+        case alClient:
+          c->SetBounds(room.Left, room.Top, room.Width(), room.Height());
+          break;
+        default:
+          break;
       }
     }
   };
@@ -285,8 +299,8 @@ void TWinControl::PaintTree(TBitmap* bitmap, TPoint origin, const TRect& clip) {
   TControl::PaintTree(bitmap, origin, clip);
   auto paintChild = [&](TControl* child) {
     if (!child->Visible()) return;
-    TRect area = Bounds(origin.X + child->Left(), origin.Y + child->Top(), child->Width(),
-                        child->Height());
+    TRect area =
+        Bounds(origin.X + child->Left(), origin.Y + child->Top(), child->Width(), child->Height());
     if (!IntersectRect(area, area, clip)) return;
     child->PaintTree(bitmap, Point(origin.X + child->Left(), origin.Y + child->Top()), area);
   };

@@ -10,7 +10,7 @@
 namespace fw {
 
 class TWinControl : public TControl {
-public:
+ public:
   explicit TWinControl(TComponent* AOwner);
   // Deletes the child controls still on it, then leaves its parent.
   ~TWinControl() override;
@@ -67,7 +67,7 @@ public:
   // shown tree); destroys them when the control leaves that tree.
   void UpdateHandles();
 
-protected:
+ protected:
   virtual void KeyDown(uint16_t& Key, TShiftState Shift);
   virtual void KeyUp(uint16_t& Key, TShiftState Shift);
   virtual void KeyPress(char32_t& Key);
@@ -90,7 +90,7 @@ protected:
   void DestroyChildren();
   void DestroyHandleTree();
 
-private:
+ private:
   friend class TControl;
 
   void InsertControl(TControl* control);

@@ -57,8 +57,8 @@ std::vector<TWinControl*> TWinControl::GetTabOrderList() const {
   return out;
 }
 
-TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward,
-                                          bool checkTabStop, bool checkParent) const {
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
+                                          bool checkParent) const {
   const auto list = GetTabOrderList();
   const int n = static_cast<int>(list.size());
   if (n == 0) return nullptr;
@@ -120,14 +120,24 @@ bool TWinControl::DoKeyPress(char32_t& key) {
   return key == 0;
 }
 
-void TWinControl::KeyDown(uint16_t& Key, TShiftState Shift) { OnKeyDown(this, Key, Shift); }
+void TWinControl::KeyDown(uint16_t& Key, TShiftState Shift) {
+  OnKeyDown(this, Key, Shift);
+}
 
-void TWinControl::KeyUp(uint16_t& Key, TShiftState Shift) { OnKeyUp(this, Key, Shift); }
+void TWinControl::KeyUp(uint16_t& Key, TShiftState Shift) {
+  OnKeyUp(this, Key, Shift);
+}
 
-void TWinControl::KeyPress(char32_t& Key) { OnKeyPress(this, Key); }
+void TWinControl::KeyPress(char32_t& Key) {
+  OnKeyPress(this, Key);
+}
 
-void TWinControl::DoEnter() { OnEnter(this); }
+void TWinControl::DoEnter() {
+  OnEnter(this);
+}
 
-void TWinControl::DoExit() { OnExit(this); }
+void TWinControl::DoExit() {
+  OnExit(this);
+}
 
 }  // namespace fw

@@ -14,7 +14,7 @@ using test::Journal;
 using test::TProbeWin;
 
 class Keyboard : public ::testing::Test {
-protected:
+ protected:
   TProbeWin* Field(TWinControl* parent, const std::string& name, int x) {
     TProbeWin* w = AddWin(parent, name, Bounds(x, 0, 20, 20), &journal);
     w->SetTabStop(true);
@@ -181,7 +181,7 @@ TEST_F(Keyboard, FocusLeavesControlsThatAreHiddenDisabledOrDeleted) {
   c->SetFocus();
   delete c;
   EXPECT_EQ(Focus(), "(none)");
-  host.KeyDown('A');  // goes to the form, nothing stale
+  host.KeyDown('A');                               // goes to the form, nothing stale
   EXPECT_THROW(a->SetFocus(), EInvalidOperation);  // hidden on a visible form
   EXPECT_THROW(b->SetFocus(), EInvalidOperation);  // disabled
 }
@@ -198,8 +198,8 @@ TEST_F(Keyboard, TypedTextArrivesAsCodePoints) {
   Field(host.Form(), "A", 0);
   host.Show();
   host.TypeText("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xFF");  // a é € 😀 and a stray byte
-  EXPECT_EQ(Only("char"), (Journal{"A char 97", "A char 233", "A char 8364", "A char 128512",
-                                   "A char 65533"}));
+  EXPECT_EQ(Only("char"),
+            (Journal{"A char 97", "A char 233", "A char 8364", "A char 128512", "A char 65533"}));
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ Journal Buttons(const Journal& j) {
 }
 
 class MouseDispatch : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override { host.Show(); }
   TestHost host{200, 100};
   Journal journal;
@@ -213,7 +213,7 @@ TEST_F(MouseDispatch, WheelGoesToTheFocusedControlAndUpItsParentsUntilHandled) {
   EXPECT_EQ(formWheels, 0);
   host.Wheel(10, 10, WHEEL_DELTA / 2);  // half a notch: no call yet
   EXPECT_EQ(panelUps, 1);
-  EXPECT_EQ(formWheels, 1);  // passed all the way up, unhandled
+  EXPECT_EQ(formWheels, 1);             // passed all the way up, unhandled
   host.Wheel(10, 10, WHEEL_DELTA / 2);  // completes the notch at the edit
   EXPECT_EQ(panelUps, 2);
 }
@@ -227,8 +227,8 @@ TEST_F(MouseDispatch, ScreenCursorOverridesTheControlCursorUnderThePointer) {
   Screen->SetCursor(crHourGlass);
   host.MouseMove(5, 5);
   Screen->SetCursor(crDefault);
-  EXPECT_EQ(host.CursorLog(), (std::vector<TCursor>{crHandPoint, crDefault, crHourGlass,
-                                                    crHandPoint}));
+  EXPECT_EQ(host.CursorLog(),
+            (std::vector<TCursor>{crHandPoint, crDefault, crHourGlass, crHandPoint}));
 }
 
 }  // namespace

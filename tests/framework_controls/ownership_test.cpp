@@ -183,8 +183,8 @@ namespace {
 
 TEST(ControlClassRecords, EveryControlClassAgreesWithItsRecord) {
   TestHost host;
-  for (const char* name : {"TControl", "TWinControl", "TGraphicControl", "TCustomControl",
-                           "TCustomForm", "TForm"}) {
+  for (const char* name :
+       {"TControl", "TWinControl", "TGraphicControl", "TCustomControl", "TCustomForm", "TForm"}) {
     ASSERT_NE(GetClass(name), nullptr) << name;
     EXPECT_EQ(testing::CheckRegisteredClass(name), std::vector<std::string>{}) << name;
   }

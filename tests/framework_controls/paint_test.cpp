@@ -18,7 +18,7 @@ using test::TProbeWin;
 constexpr TColor kFormColor = 0x00C0C0C0;
 
 class Painting : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     host.Form()->SetColor(kFormColor);
     host.Show();
@@ -153,7 +153,9 @@ TEST_F(Painting, APaintThatThrowsIsReportedAndOthersStillPaint) {
   faulty->SetParent(host.Form());
   TProbeGraphic* good = AddGraphic(host.Form(), "Good", Bounds(20, 0, 10, 10));
   std::vector<std::string> reports;
-  Application->OnException = [&](TObject*, const std::exception& e) { reports.push_back(e.what()); };
+  Application->OnException = [&](TObject*, const std::exception& e) {
+    reports.push_back(e.what());
+  };
   host.ProcessMessages();
   Application->OnException = nullptr;
   EXPECT_EQ(reports, (std::vector<std::string>{"broken paint"}));

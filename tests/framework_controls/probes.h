@@ -17,7 +17,7 @@ using Journal = std::vector<std::string>;
 // Adds the control's name and what happened to it to a journal.
 template <typename Base>
 class TProbeOf : public Base {
-public:
+ public:
   TProbeOf(TComponent* owner, const std::string& name, Journal* journal = nullptr)
       : Base(owner), journal_(journal) {
     this->SetName(name);
@@ -36,7 +36,7 @@ public:
 
   using Base::Canvas;
 
-protected:
+ protected:
   void Paint() override {
     ++paints;
     Note("paint");
@@ -57,7 +57,7 @@ protected:
     Base::MouseUp(b, s, x, y);
   }
 
-public:
+ public:
   void Click() override {
     Note("click");
     Base::Click();
@@ -80,18 +80,16 @@ public:
     Base::WndProc(m);
   }
 
-protected:
+ protected:
   void Note(const std::string& what) {
     if (journal_) journal_->push_back(this->Name() + " " + what);
   }
 
-private:
+ private:
   static std::string Button(TMouseButton b) {
     return b == mbLeft ? "" : b == mbRight ? " right" : " middle";
   }
-  static std::string At(int x, int y) {
-    return " " + std::to_string(x) + "," + std::to_string(y);
-  }
+  static std::string At(int x, int y) { return " " + std::to_string(x) + "," + std::to_string(y); }
 
   Journal* journal_;
 };
@@ -100,10 +98,10 @@ using TProbeGraphic = TProbeOf<TGraphicControl>;
 
 // A windowed probe that also records keys and the creation of its window.
 class TProbeWin : public TProbeOf<TCustomControl> {
-public:
+ public:
   using TProbeOf<TCustomControl>::TProbeOf;
 
-protected:
+ protected:
   void KeyDown(uint16_t& key, TShiftState shift) override {
     Note("keydown " + std::to_string(key));
     TProbeOf::KeyDown(key, shift);

@@ -15,7 +15,7 @@ namespace {
 
 // A hidden window that records its ticks as "<name>@<ms>".
 class TickWindow {
-public:
+ public:
   TickWindow(TestHost& host, std::string name, std::vector<std::string>& log)
       : host_(host), name_(std::move(name)), log_(log) {
     wnd_ = AllocateHWnd([this](TMessage& m) { Proc(m); });
@@ -27,7 +27,7 @@ public:
   HWND Handle() const { return wnd_; }
   std::function<void(UINT id)> onTick;
 
-private:
+ private:
   void Proc(TMessage& m) {
     if (m.Msg != WM_TIMER) {
       DefWindowProc(wnd_, m);
@@ -144,7 +144,9 @@ TEST(Timers, AnExceptionInATickGoesToTheApplicationAndTheTimerRuns) {
   Log log, reports;
   TickWindow a(host, "a", log);
   a.onTick = [](UINT) { throw Exception("tick failed"); };
-  Application->OnException = [&](TObject*, const std::exception& e) { reports.push_back(e.what()); };
+  Application->OnException = [&](TObject*, const std::exception& e) {
+    reports.push_back(e.what());
+  };
   SetTimer(a.Handle(), 1, 100);
   host.AdvanceTime(300);
   Application->OnException = nullptr;

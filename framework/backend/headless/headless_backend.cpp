@@ -5,7 +5,9 @@
 
 namespace fw {
 
-double THeadlessBackend::Now() { return kHeadlessStartDate + static_cast<double>(clock_) / 86400000.0; }
+double THeadlessBackend::Now() {
+  return kHeadlessStartDate + static_cast<double>(clock_) / 86400000.0;
+}
 
 void THeadlessBackend::Present(TCustomForm* form, const TRect& area) {
   // Bounded: a long-running program without a reader must not grow without end.
@@ -43,6 +45,8 @@ void THeadlessBackend::QueueAnswer(const std::string& kind, TPromptAnswer answer
   answers_[kind].push_back(std::move(answer));
 }
 
-std::unique_ptr<TBackend> CreateDefaultBackend() { return std::make_unique<THeadlessBackend>(); }
+std::unique_ptr<TBackend> CreateDefaultBackend() {
+  return std::make_unique<THeadlessBackend>();
+}
 
 }  // namespace fw

@@ -18,7 +18,7 @@ namespace fw {
 inline constexpr double kHeadlessStartDate = 45446.375;
 
 class THeadlessBackend : public TBackend {
-public:
+ public:
   int64_t Milliseconds() override { return clock_; }
   double Now() override;
   void FormShown(TCustomForm*) override {}
@@ -54,7 +54,7 @@ public:
   };
   std::vector<Presentation>& Presented() { return presented_; }
 
-private:
+ private:
   int64_t clock_ = 0;
   bool refuseTimers_ = false;
   std::optional<std::string> clipboard_;

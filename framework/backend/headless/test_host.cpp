@@ -15,9 +15,15 @@ std::vector<char32_t> CodePoints(std::string_view s) {
   size_t i = 0;
   while (i < s.size()) {
     const auto lead = static_cast<unsigned char>(s[i]);
-    int need = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2
-             : (lead & 0xF8) == 0xF0 ? 3 : -1;
-    char32_t cp = need == 0 ? lead : need == 1 ? (lead & 0x1F) : need == 2 ? (lead & 0x0F) : (lead & 0x07);
+    int need = lead < 0x80             ? 0
+               : (lead & 0xE0) == 0xC0 ? 1
+               : (lead & 0xF0) == 0xE0 ? 2
+               : (lead & 0xF8) == 0xF0 ? 3
+                                       : -1;
+    char32_t cp = need == 0   ? lead
+                  : need == 1 ? (lead & 0x1F)
+                  : need == 2 ? (lead & 0x0F)
+                              : (lead & 0x07);
     bool ok = need >= 0 && i + need < s.size();
     for (int k = 1; ok && k <= need; ++k) {
       const auto c = static_cast<unsigned char>(s[i + k]);
@@ -56,7 +62,9 @@ void TestHost::Show() {
   ProcessMessages();
 }
 
-void TestHost::ProcessMessages() { Application->ProcessMessages(); }
+void TestHost::ProcessMessages() {
+  Application->ProcessMessages();
+}
 
 std::unique_ptr<TBitmap> TestHost::Snapshot() {
   ProcessMessages();

@@ -18,7 +18,7 @@
 namespace fw {
 
 class TestHost {
-public:
+ public:
   // Installs a fresh headless backend (clock at 0), resets the application's input state and
   // creates a form of that size at (0, 0), not yet shown.
   explicit TestHost(int width = 320, int height = 240);
@@ -79,7 +79,9 @@ public:
 
   // --- Scripts: called with each form shown modally; it may click, type and set the modal
   // result. Without a script (or a result) ShowModal answers mrCancel.
-  void OnModal(std::function<void(TCustomForm&)> script) { backend_.ModalScript = std::move(script); }
+  void OnModal(std::function<void(TCustomForm&)> script) {
+    backend_.ModalScript = std::move(script);
+  }
   // The answer to the next prompt of that kind (popup menus, dialogs).
   void QueueAnswer(const std::string& kind, TPromptAnswer answer) {
     backend_.QueueAnswer(kind, std::move(answer));
@@ -87,7 +89,7 @@ public:
 
   THeadlessBackend& Backend() { return backend_; }
 
-private:
+ private:
   TCustomForm* InputForm() const;
 
   THeadlessBackend backend_;
