@@ -24,3 +24,4 @@
 #include "framework/controls/wincontrol.h"
 #include "framework/backend/headless/headless_backend.h"
 #include "framework/backend/headless/test_host.h"
+#include "framework/controls/constraints.h"

@@ -14,8 +14,10 @@ namespace fw {
 TControl::TControl(TComponent* AOwner)
     : TComponent(AOwner),
       self_(std::make_shared<TControl*>(this)),
-      font_(std::make_unique<TFont>()) {
+      font_(std::make_unique<TFont>()),
+      constraints_(std::make_unique<TSizeConstraints>()) {
   font_->OnChange = [this] { FontChanged(); };
+  constraints_->OnChange = [this] { SetBounds(left_, top_, width_, height_); };
 }
 
 TControl::~TControl() {
@@ -24,14 +26,15 @@ TControl::~TControl() {
   if (Application) Application->Input().Forget(this);
   if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
   font_->OnChange = nullptr;
+  constraints_->OnChange = nullptr;
   *self_ = nullptr;
 }
 
 // --- Bounds
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-  AWidth = std::max(AWidth, 0);
-  AHeight = std::max(AHeight, 0);
+  AWidth = std::max(constraints_->ClampWidth(AWidth), 0);
+  AHeight = std::max(constraints_->ClampHeight(AHeight), 0);
   if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
   const bool sizeChanged = AWidth != width_ || AHeight != height_;
   if (visible_) InvalidateParentArea(BoundsRect());

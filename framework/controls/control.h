@@ -9,6 +9,7 @@
 #include "framework/base/component.h"
 #include "framework/base/event.h"
 #include "framework/controls/backend.h"
+#include "framework/controls/constraints.h"
 #include "framework/controls/messages.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/pen_brush_font.h"
@@ -35,10 +36,17 @@ inline constexpr TCursor crSizeNWSE = -8;
 inline constexpr TCursor crSizeWE = -9;
 inline constexpr TCursor crUpArrow = -10;
 inline constexpr TCursor crHourGlass = -11;
-inline constexpr TCursor crNo = -12;
+inline constexpr TCursor crDrag = -12;
+inline constexpr TCursor crNoDrop = -13;
 inline constexpr TCursor crHSplit = -14;
 inline constexpr TCursor crVSplit = -15;
+inline constexpr TCursor crMultiDrag = -16;
+inline constexpr TCursor crSQLWait = -17;
+inline constexpr TCursor crNo = -18;
+inline constexpr TCursor crAppStart = -19;
+inline constexpr TCursor crHelp = -20;
 inline constexpr TCursor crHandPoint = -21;
+inline constexpr TCursor crSizeAll = -22;
 
 // What a control class does with input and painting.
 enum TControlStyleItem : uint8_t {
@@ -84,7 +92,8 @@ class TControl : public TComponent {
   void SetTop(int value) { SetBounds(left_, value, width_, height_); }
   void SetWidth(int value) { SetBounds(left_, top_, value, height_); }
   void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
-  // Negative sizes count as 0. A size change sends WM_SIZE (Resize, OnResize) and realigns.
+  // Negative sizes count as 0, sizes outside Constraints are brought within. A size change
+  // sends WM_SIZE (Resize, OnResize) and realigns.
   virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
   TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
   void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
@@ -156,6 +165,8 @@ class TControl : public TComponent {
     anchors_ = value;
     RecordAnchorBase();
   }
+
+  TSizeConstraints* Constraints() const { return constraints_.get(); }
 
   TControlStyle ControlStyle() const { return style_; }
   void SetControlStyle(TControlStyle value) { style_ = value; }
@@ -289,6 +300,7 @@ class TControl : public TComponent {
   int wheelAccumulator_ = 0;
   int paintDepth_ = 0;
   std::unique_ptr<TCanvas> canvas_;
+  std::unique_ptr<TSizeConstraints> constraints_;
 };
 
 // The form at the top of the control's parent chain, or nullptr.

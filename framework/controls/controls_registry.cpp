@@ -19,6 +19,15 @@ const std::vector<std::string> kBorderStyleNames{"bsNone",   "bsSingle",     "bs
 constexpr double kIntMax = std::numeric_limits<int>::max();
 
 void RegisterControl() {
+  RegisterClass<TSizeConstraints>("TSizeConstraints", "TPersistent")
+      .Int("MaxHeight", &TSizeConstraints::MaxHeight, &TSizeConstraints::SetMaxHeight, 0)
+      .Range(0, kIntMax)
+      .Int("MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth, 0)
+      .Range(0, kIntMax)
+      .Int("MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight, 0)
+      .Range(0, kIntMax)
+      .Int("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth, 0)
+      .Range(0, kIntMax);
   RegisterClass<TControl>("TControl", "TComponent")
       .Int("Left", &TControl::Left, &TControl::SetLeft, 0)
       .Int("Top", &TControl::Top, &TControl::SetTop, 0)
@@ -39,6 +48,7 @@ void RegisterControl() {
       .Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true)
       .Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, false)
       .Int("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault)
+      .Object("Constraints", &TControl::Constraints)
       .Event("OnClick")
       .Event("OnDblClick")
       .Event("OnMouseDown")

@@ -242,3 +242,32 @@ TEST_F(Painting, ResizingSendsResizeOnceAndTheFormSurfaceFollows) {
 
 }  // namespace
 }  // namespace fw
+
+namespace fw {
+namespace {
+
+TEST(SizeConstraints, BoundsStayWithinTheLimitsAndFollowTheirChanges) {
+  TestHost host;
+  auto* c = test::AddWin(host.Form(), "C", Bounds(0, 0, 50, 50));
+  c->Constraints()->SetMinWidth(20);
+  c->Constraints()->SetMaxWidth(100);
+  c->Constraints()->SetMaxHeight(40);  // applies at once
+  EXPECT_EQ(c->Height(), 40);
+  struct Case {
+    int w, h, expectedW, expectedH;
+  } cases[] = {{10, 10, 20, 10}, {150, 60, 100, 40}, {60, 30, 60, 30}, {-5, -5, 20, 0}};
+  for (const auto& k : cases) {
+    c->SetBounds(0, 0, k.w, k.h);
+    EXPECT_EQ(c->Width(), k.expectedW) << k.w;
+    EXPECT_EQ(c->Height(), k.expectedH) << k.h;
+  }
+  c->Constraints()->SetMaxWidth(10);  // below the minimum: raised to it
+  EXPECT_EQ(c->Constraints()->MaxWidth(), 20);
+  TSizeConstraints copy;
+  copy.Assign(c->Constraints());
+  EXPECT_EQ(copy.MinWidth(), 20);
+  EXPECT_EQ(copy.MaxHeight(), 40);
+}
+
+}  // namespace
+}  // namespace fw
