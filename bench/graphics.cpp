@@ -47,8 +47,8 @@ void RectangleThroughput(benchmark::State& state) {
     c->Rectangle(x, y, x + n, y + n);
     ++i;
   }
-  state.counters["px/s"] = benchmark::Counter(double(n) * n * double(state.iterations()),
-                                              benchmark::Counter::kIsRate);
+  state.counters["px/s"] =
+      benchmark::Counter(double(n) * n * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(RectangleThroughput)->Arg(16)->Arg(100)->Arg(500);
 
@@ -93,8 +93,8 @@ void EllipseThroughput(benchmark::State& state) {
   fw::TCanvas* c = bmp.Canvas();
   c->Brush()->SetColor(fw::clLime);
   for (auto _ : state) c->Ellipse(100, 100, 600, 500);
-  state.counters["px/s"] = benchmark::Counter(500.0 * 400 * double(state.iterations()),
-                                              benchmark::Counter::kIsRate);
+  state.counters["px/s"] =
+      benchmark::Counter(500.0 * 400 * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(EllipseThroughput);
 

@@ -6,16 +6,19 @@
 namespace fw {
 
 bool IsComponentIdent(const std::string& name) {
-  auto isAlpha = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+  auto isAlpha = [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+  };
   auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
   if (name.empty() || !isAlpha(name[0])) return false;
-  return std::all_of(name.begin() + 1, name.end(), [&](char c) { return isAlpha(c) || isDigit(c); });
+  return std::all_of(name.begin() + 1, name.end(),
+                     [&](char c) { return isAlpha(c) || isDigit(c); });
 }
 
 bool SameIdent(const std::string& a, const std::string& b) {
   auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 TComponent::TComponent(TComponent* AOwner) {
@@ -81,6 +84,7 @@ void TComponent::InsertComponent(TComponent* component) {
   if (component->owner_ != nullptr) component->owner_->RemoveComponent(component);
   components_.push_back(component);
   component->owner_ = this;
+  if (state_.Contains(csDesigning)) component->SetDesigning(true);  // joins a designed form
   Notification(component, opInsert);
 }
 
@@ -140,11 +144,15 @@ void TComponent::SetDesigning(bool value) {
   for (TComponent* c : components_) c->SetDesigning(value);
 }
 
-void TComponent::Loaded() { state_.Exclude(csLoading); }
+void TComponent::Loaded() {
+  state_.Exclude(csLoading);
+}
 
 void TComponent::SetParentComponent(TComponent*) {}
 
-TComponent* TComponent::GetParentComponent() const { return nullptr; }
+TComponent* TComponent::GetParentComponent() const {
+  return nullptr;
+}
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
   if (operation == opRemove && component != nullptr) RemoveFreeNotification(component);

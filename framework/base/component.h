@@ -14,7 +14,7 @@ namespace fw {
 
 // A component name that is not an identifier, or that a sibling already carries.
 class EComponentError : public Exception {
-public:
+ public:
   using Exception::Exception;
 };
 
@@ -31,7 +31,7 @@ using TComponentState = Set<TComponentStateItem>;
 enum TOperation : uint8_t { opInsert, opRemove };
 
 class TComponent : public TPersistent {
-public:
+ public:
   // Joins `AOwner`'s components when given; the owner then deletes it. With nullptr the
   // caller owns it.
   explicit TComponent(TComponent* AOwner);
@@ -60,7 +60,7 @@ public:
   TComponent* FindComponent(const std::string& name) const;
 
   // Takes `component` from its current owner (if any) and makes this its owner; every owned
-  // component and this one are told opInsert.
+  // component and this one are told opInsert. A designed owner makes it designed too.
   void InsertComponent(TComponent* component);
   // Gives up ownership of `component` (the caller now owns it); everyone is told opRemove.
   void RemoveComponent(TComponent* component);
@@ -93,14 +93,14 @@ public:
   virtual void SetParentComponent(TComponent* parent);
   virtual TComponent* GetParentComponent() const;
 
-protected:
   // Told when `component` joins (opInsert) or leaves (opRemove) this owner, or when a
   // component this one subscribed to through FreeNotification is deleted. The base version
   // forgets a removed component's free-notification link and passes the news on to every
   // owned component. Overrides clear their references to a removed component and call it.
+  // Public so that containers (parents of controls) can pass news on to their children.
   virtual void Notification(TComponent* component, TOperation operation);
 
-private:
+ private:
   friend class TFormReader;
   friend class TFormWriter;
 

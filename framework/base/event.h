@@ -22,7 +22,7 @@ class Event;
 // events whose assignment has a documented side effect.
 template <typename R, typename... Args>
 class Event<R(Args...)> {
-public:
+ public:
   using Handler = std::function<R(Args...)>;
 
   Event() = default;
@@ -68,7 +68,7 @@ public:
   // Runs after each assignment to this event (not after copying the event elsewhere).
   void SetAssignHook(std::function<void()> hook) { hook_ = std::move(hook); }
 
-private:
+ private:
   void RunHook() {
     if (hook_) hook_();
   }
@@ -88,8 +88,8 @@ using TMouseEvent =
 using TMouseMoveEvent = Event<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = Event<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
 using TKeyPressEvent = Event<void(TObject* Sender, char32_t& Key)>;
-using TMouseWheelEvent = Event<void(TObject* Sender, TShiftState Shift, int WheelDelta,
-                                    TPoint MousePos, bool& Handled)>;
+using TMouseWheelEvent =
+    Event<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 using TMouseWheelUpDownEvent =
     Event<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 

@@ -16,8 +16,12 @@ namespace {
 
 constexpr int kMaxDepth = 64;  // nesting of objects; deeper text is refused, not recursed
 
-bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsIdentStart(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 bool IsHexDigit(char c) {
   return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
@@ -62,7 +66,7 @@ std::optional<char32_t> SingleCodePoint(const std::string& s) {
 // Keeps the list of components a read created; a component deleted meanwhile (by a setter,
 // say) drops out through its free notification, so cleanup never frees one twice.
 class TLoadList : public TComponent {
-public:
+ public:
   TLoadList() : TComponent(nullptr) {}
   ~TLoadList() override { Clear(); }
 
@@ -78,18 +82,18 @@ public:
     for (TComponent* c : items) RemoveFreeNotification(c);
   }
 
-protected:
+ protected:
   void Notification(TComponent* component, TOperation operation) override {
     if (operation == opRemove) std::erase(items_, component);
     TComponent::Notification(component, operation);
   }
 
-private:
+ private:
   std::vector<TComponent*> items_;
 };
 
 class TFormReader {
-public:
+ public:
   TFormReader(const std::string& text, const FormReadOptions& options)
       : text_(text), options_(options) {}
 
@@ -127,7 +131,7 @@ public:
     }
   }
 
-private:
+ private:
   // Header, body, end of text, then the Loaded calls.
   void ReadRest(TComponent& root, const std::string& name) {
     SetComponentName(root, name);
@@ -372,7 +376,8 @@ private:
         SetValue(*object, *p, JoinPath(path, path.size()));
         return;
       }
-      if (p->kind != TPropertyKind::Object) Fail("Property " + JoinPath(path, i + 1) + " has no properties");
+      if (p->kind != TPropertyKind::Object)
+        Fail("Property " + JoinPath(path, i + 1) + " has no properties");
       object = std::get<TPersistent*>(p->get(object));
       if (object == nullptr) Fail("Property " + JoinPath(path, i + 1) + " is nil");
     }
@@ -408,16 +413,26 @@ private:
     Peek();
     valueLine_ = line_;
     switch (p.kind) {
-      case TPropertyKind::Integer: return ParseInteger(p, path);
-      case TPropertyKind::Double: return ParseDouble(path);
-      case TPropertyKind::Boolean: return ParseBoolean(path);
-      case TPropertyKind::String: return ReadString();
-      case TPropertyKind::Color: return ParseColor(path);
-      case TPropertyKind::Enum: return ParseEnum(p, path);
-      case TPropertyKind::Set: return ParseSet(p, path);
-      case TPropertyKind::Char: return ParseChar(path);
-      case TPropertyKind::Strings: return ParseStrings();
-      case TPropertyKind::Object: break;
+      case TPropertyKind::Integer:
+        return ParseInteger(p, path);
+      case TPropertyKind::Double:
+        return ParseDouble(path);
+      case TPropertyKind::Boolean:
+        return ParseBoolean(path);
+      case TPropertyKind::String:
+        return ReadString();
+      case TPropertyKind::Color:
+        return ParseColor(path);
+      case TPropertyKind::Enum:
+        return ParseEnum(p, path);
+      case TPropertyKind::Set:
+        return ParseSet(p, path);
+      case TPropertyKind::Char:
+        return ParseChar(path);
+      case TPropertyKind::Strings:
+        return ParseStrings();
+      case TPropertyKind::Object:
+        break;
     }
     Fail("Property " + path + " cannot be given a value");
   }
@@ -434,7 +449,8 @@ private:
     bool hex = i < word.size() && word[i] == '$';
     if (hex) ++i;
     uint64_t magnitude = 0;
-    auto result = std::from_chars(word.data() + i, word.data() + word.size(), magnitude, hex ? 16 : 10);
+    auto result =
+        std::from_chars(word.data() + i, word.data() + word.size(), magnitude, hex ? 16 : 10);
     if (result.ec != std::errc() || result.ptr != word.data() + word.size()) return std::nullopt;
     if (magnitude > uint64_t(std::numeric_limits<int64_t>::max()) + (negative ? 1u : 0u))
       return std::nullopt;
@@ -450,8 +466,8 @@ private:
 
   PropertyValue ParseDouble(const std::string& path) {
     char c = Peek();
-    if (IsIdentStart(c) || ((c == '-' || c == '+') && pos_ + 1 < text_.size() &&
-                            IsIdentStart(text_[pos_ + 1]))) {
+    if (IsIdentStart(c) ||
+        ((c == '-' || c == '+') && pos_ + 1 < text_.size() && IsIdentStart(text_[pos_ + 1]))) {
       bool negative = c == '-';
       if (c == '-' || c == '+') ++pos_;
       std::string word = ReadIdent();

@@ -39,17 +39,17 @@ namespace fw {
 
 // A form that cannot be read; Line() is the 1-based line where reading stopped.
 class EReadError : public Exception {
-public:
+ public:
   EReadError(int line, const std::string& message);
   int Line() const { return line_; }
 
-private:
+ private:
   int line_;
 };
 
 // A component that cannot be written (unregistered class, value out of its range).
 class EWriteError : public Exception {
-public:
+ public:
   using Exception::Exception;
 };
 

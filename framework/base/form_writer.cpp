@@ -81,13 +81,20 @@ std::string SetText(const PropertyRecord& property, uint64_t bits) {
 
 std::string PropertyValueText(const PropertyRecord& property, const PropertyValue& value) {
   switch (property.kind) {
-    case TPropertyKind::Integer: return std::to_string(std::get<int64_t>(value));
-    case TPropertyKind::Double: return DoubleText(std::get<double>(value));
-    case TPropertyKind::Boolean: return std::get<bool>(value) ? "True" : "False";
-    case TPropertyKind::String: return QuoteString(std::get<std::string>(value));
-    case TPropertyKind::Color: return ColorToString(std::get<TColor>(value));
-    case TPropertyKind::Enum: return ValueName(property, std::get<int64_t>(value));
-    case TPropertyKind::Set: return SetText(property, std::get<uint64_t>(value));
+    case TPropertyKind::Integer:
+      return std::to_string(std::get<int64_t>(value));
+    case TPropertyKind::Double:
+      return DoubleText(std::get<double>(value));
+    case TPropertyKind::Boolean:
+      return std::get<bool>(value) ? "True" : "False";
+    case TPropertyKind::String:
+      return QuoteString(std::get<std::string>(value));
+    case TPropertyKind::Color:
+      return ColorToString(std::get<TColor>(value));
+    case TPropertyKind::Enum:
+      return ValueName(property, std::get<int64_t>(value));
+    case TPropertyKind::Set:
+      return SetText(property, std::get<uint64_t>(value));
     case TPropertyKind::Char: {
       char32_t c = std::get<char32_t>(value);
       if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
@@ -100,14 +107,15 @@ std::string PropertyValueText(const PropertyRecord& property, const PropertyValu
       for (const std::string& line : lines) out += (out.size() > 1 ? " " : "") + QuoteString(line);
       return out + ")";
     }
-    case TPropertyKind::Object: break;
+    case TPropertyKind::Object:
+      break;
   }
   throw EWriteError("Property " + property.name + " has no text form");
 }
 
 // Writes one component and, nested inside it, the components of the form whose parent it is.
 class TFormWriter {
-public:
+ public:
   explicit TFormWriter(TComponent& root) : root_(root) {}
 
   std::string Write() {
@@ -115,7 +123,7 @@ public:
     return std::move(out_);
   }
 
-private:
+ private:
   // Sets csWriting for the lifetime of the guard.
   struct WritingGuard {
     explicit WritingGuard(TComponent& c) : c_(c) { c_.IncludeState(csWriting); }
@@ -135,7 +143,8 @@ private:
     written_.insert(&component);
     for (int i = 0; i < root_.ComponentCount(); ++i) {
       TComponent* child = root_.Components(i);
-      if (FormParent(*child) == &component && !written_.count(child)) WriteComponent(*child, depth + 1);
+      if (FormParent(*child) == &component && !written_.count(child))
+        WriteComponent(*child, depth + 1);
     }
     if (&component == &root_) {
       // Components whose parents form a loop are reached from no one: write them at the top.
@@ -191,6 +200,8 @@ private:
   std::set<const TComponent*> written_;
 };
 
-std::string WriteForm(TComponent& root) { return TFormWriter(root).Write(); }
+std::string WriteForm(TComponent& root) {
+  return TFormWriter(root).Write();
+}
 
 }  // namespace fw

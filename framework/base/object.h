@@ -7,7 +7,7 @@
 namespace fw {
 
 class TObject {
-public:
+ public:
   TObject() = default;
   TObject(const TObject&) = default;
   TObject& operator=(const TObject&) = default;
@@ -19,7 +19,7 @@ public:
 };
 
 class TPersistent : public TObject {
-public:
+ public:
   // Copies `source` into this object. The base version lets the source try (AssignTo) and
   // raises EConvertError "Cannot assign a <Source> to a <Dest>" when neither side knows how;
   // a null source raises "Cannot assign a nil to a <Dest>".
@@ -30,7 +30,7 @@ public:
   // the others.
   virtual void AssignTo(TPersistent* dest);
 
-protected:
+ protected:
   // Raises the "Cannot assign" error for copying `source` (may be null) into this object.
   [[noreturn]] void AssignError(const TPersistent* source) const;
 };

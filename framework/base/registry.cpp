@@ -13,8 +13,9 @@ struct CaseInsensitiveLess {
   bool operator()(const std::string& a, const std::string& b) const {
     auto lower = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : int(c); };
     return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [&](char x, char y) { return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y)); });
+        a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) {
+          return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y));
+        });
   }
 };
 
@@ -38,7 +39,8 @@ void EnsureBuiltins() {
   RegisterClass<TObject>("TObject", "");
   RegisterClass<TPersistent>("TPersistent", "TObject");
   RegisterClass<TComponent>("TComponent", "TPersistent")
-      .Str("Name", &TComponent::Name, &TComponent::SetName, "").NotStored()
+      .Str("Name", &TComponent::Name, &TComponent::SetName, "")
+      .NotStored()
       .Int("Tag", &TComponent::Tag, &TComponent::SetTag, 0);
 }
 
@@ -157,14 +159,16 @@ std::vector<std::string> AllEvents(const ClassRecord& record) {
   std::vector<std::string> all;
   for (const ClassRecord* c : Lineage(record))
     for (const std::string& e : c->events)
-      if (std::none_of(all.begin(), all.end(), [&](const std::string& x) { return SameIdent(x, e); }))
+      if (std::none_of(all.begin(), all.end(),
+                       [&](const std::string& x) { return SameIdent(x, e); }))
         all.push_back(e);
   return all;
 }
 
 bool HasEvent(const ClassRecord& record, const std::string& name) {
   auto all = AllEvents(record);
-  return std::any_of(all.begin(), all.end(), [&](const std::string& e) { return SameIdent(e, name); });
+  return std::any_of(all.begin(), all.end(),
+                     [&](const std::string& e) { return SameIdent(e, name); });
 }
 
 std::vector<const ClassRecord*> RegisteredClasses() {

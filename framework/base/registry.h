@@ -22,7 +22,7 @@ namespace fw {
 
 // A class name that no registered class carries.
 class EClassNotFound : public Exception {
-public:
+ public:
   using Exception::Exception;
 };
 
@@ -55,11 +55,11 @@ struct PropertyRecord {
   double rangeHigh = std::numeric_limits<double>::infinity();
   std::function<PropertyValue(TPersistent*)> get;
   std::function<void(TPersistent*, const PropertyValue&)> set;  // empty: read-only
-  PropertyValue initial;                      // what a new instance reports
+  PropertyValue initial;                                        // what a new instance reports
   std::optional<PropertyValue> storedDefault;  // the writer omits the value equal to it;
                                                // nothing: always written
   bool stored = true;                          // false: never written
-  std::optional<PropertyValue> sample;  // a valid value differing from initial, for tests
+  std::optional<PropertyValue> sample;         // a valid value differing from initial, for tests
 };
 
 struct ClassRecord {
@@ -81,8 +81,8 @@ ClassRecord& RegisterClassRecord(const std::string& name, const std::string& par
                                  std::function<TComponent*(TComponent*)> factory);
 // Forgets a class (a plug-in going away); lookups of it fail afterwards.
 void UnregisterClass(const std::string& name);
-const ClassRecord* GetClass(const std::string& name);   // nullptr when unknown
-const ClassRecord& FindClass(const std::string& name);  // raises EClassNotFound
+const ClassRecord* GetClass(const std::string& name);     // nullptr when unknown
+const ClassRecord& FindClass(const std::string& name);    // raises EClassNotFound
 const ClassRecord* ClassRecordOf(const TObject& object);  // by the object's C++ class
 const ClassRecord* ParentClass(const ClassRecord& record);
 // True when `record` is the class `ancestorName` or descends from it.
@@ -126,12 +126,18 @@ PropertyValue ToValue(TPropertyKind kind, const V& v) {
     return PropertyValue(static_cast<TPersistent*>(v));
   } else {
     switch (kind) {
-      case TPropertyKind::Double: return PropertyValue(static_cast<double>(v));
-      case TPropertyKind::Boolean: return PropertyValue(static_cast<bool>(v));
-      case TPropertyKind::Color: return PropertyValue(static_cast<TColor>(v));
-      case TPropertyKind::Char: return PropertyValue(static_cast<char32_t>(v));
-      case TPropertyKind::Set: return PropertyValue(static_cast<uint64_t>(v));
-      default: return PropertyValue(static_cast<int64_t>(v));
+      case TPropertyKind::Double:
+        return PropertyValue(static_cast<double>(v));
+      case TPropertyKind::Boolean:
+        return PropertyValue(static_cast<bool>(v));
+      case TPropertyKind::Color:
+        return PropertyValue(static_cast<TColor>(v));
+      case TPropertyKind::Char:
+        return PropertyValue(static_cast<char32_t>(v));
+      case TPropertyKind::Set:
+        return PropertyValue(static_cast<uint64_t>(v));
+      default:
+        return PropertyValue(static_cast<int64_t>(v));
     }
   }
 }
@@ -189,7 +195,7 @@ V FromValue(const PropertyRecord& record, const PropertyValue& value) {
 // taking T*; a getter's result type decides how values convert.
 template <typename T>
 class ClassBuilder {
-public:
+ public:
   explicit ClassBuilder(ClassRecord& record) : record_(&record) {}
 
   template <typename G, typename S, typename V>
@@ -293,7 +299,7 @@ public:
     return *this;
   }
 
-private:
+ private:
   template <typename G>
   using Result = std::remove_cvref_t<std::invoke_result_t<G, T*>>;
 
@@ -311,7 +317,8 @@ private:
     p.name = name;
     p.kind = kind;
     p.get = [getter, kind, name](TPersistent* o) {
-      return registry_detail::ToValue(kind, R(std::invoke(getter, registry_detail::Cast<T>(o, name))));
+      return registry_detail::ToValue(kind,
+                                      R(std::invoke(getter, registry_detail::Cast<T>(o, name))));
     };
     if constexpr (!std::is_same_v<S, std::nullptr_t>) {
       p.set = [setter, name, index = record_->properties.size(), rec = record_](

@@ -31,8 +31,10 @@ std::optional<PropertyValue> OtherValue(const PropertyRecord& p) {
       if (d - 1 >= p.rangeLow) return PropertyValue(d - 1);
       return std::nullopt;
     }
-    case TPropertyKind::Boolean: return PropertyValue(!std::get<bool>(v));
-    case TPropertyKind::String: return PropertyValue(std::get<std::string>(v) + "x");
+    case TPropertyKind::Boolean:
+      return PropertyValue(!std::get<bool>(v));
+    case TPropertyKind::String:
+      return PropertyValue(std::get<std::string>(v) + "x");
     case TPropertyKind::Color:
       return PropertyValue(std::get<TColor>(v) == clRed ? clBlue : clRed);
     case TPropertyKind::Enum:
@@ -41,13 +43,15 @@ std::optional<PropertyValue> OtherValue(const PropertyRecord& p) {
     case TPropertyKind::Set:
       if (p.valueNames.empty()) return std::nullopt;
       return PropertyValue(std::get<uint64_t>(v) ^ uint64_t{1});
-    case TPropertyKind::Char: return PropertyValue(std::get<char32_t>(v) == U'a' ? U'b' : U'a');
+    case TPropertyKind::Char:
+      return PropertyValue(std::get<char32_t>(v) == U'a' ? U'b' : U'a');
     case TPropertyKind::Strings: {
       auto lines = std::get<std::vector<std::string>>(v);
       lines.push_back("x");
       return PropertyValue(lines);
     }
-    case TPropertyKind::Object: break;
+    case TPropertyKind::Object:
+      break;
   }
   return std::nullopt;
 }

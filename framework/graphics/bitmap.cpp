@@ -20,9 +20,13 @@ void CheckSize(int width, int height) {
 
 }  // namespace
 
-TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>(this)) {}
+TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>(this)) {
+  canvas_->OnChange = [this] { Changed(); };
+}
 
-TBitmap::TBitmap(int width, int height) : TBitmap() { SetSize(width, height); }
+TBitmap::TBitmap(int width, int height) : TBitmap() {
+  SetSize(width, height);
+}
 
 TBitmap::~TBitmap() = default;
 

@@ -18,7 +18,7 @@ namespace fw {
 
 // A named resource that does not exist.
 class EResNotFound : public Exception {
-public:
+ public:
   using Exception::Exception;
 };
 
@@ -37,7 +37,7 @@ enum TPixelFormat : uint8_t {
 enum TTransparentMode : uint8_t { tmAuto, tmFixed };
 
 class TBitmap {
-public:
+ public:
   TBitmap();
   TBitmap(int width, int height);
   ~TBitmap();
@@ -89,10 +89,10 @@ public:
   void SaveToFile(const std::string& path) const;
   std::vector<uint8_t> SaveToBytes(ImageFormat format) const;
 
-  // Called after the size, pixels (other than through the canvas) or settings change.
+  // Called after the size, the pixels (also through Canvas) or the settings change.
   std::function<void()> OnChange;
 
-private:
+ private:
   void Changed();
   void AdoptImage(DecodedImage&& image);
 

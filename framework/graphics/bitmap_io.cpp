@@ -1,6 +1,7 @@
 // TBitmap loading and saving: files, byte buffers and embedded resources through the codecs.
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -12,6 +13,10 @@ namespace fw {
 namespace {
 
 std::vector<uint8_t> ReadFile(const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) {
+    throw EInOutError("Cannot open file \"" + path + "\": it is a folder");
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) throw EInOutError("Cannot open file \"" + path + "\"");
   std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -31,14 +36,22 @@ std::string LowerExtension(const std::string& path) {
 
 TPixelFormat FormatOfDepth(int bits) {
   switch (bits) {
-    case 1: return pf1bit;
-    case 4: return pf4bit;
-    case 8: return pf8bit;
-    case 15: return pf15bit;
-    case 16: return pf16bit;
-    case 24: return pf24bit;
-    case 32: return pf32bit;
-    default: return pfCustom;
+    case 1:
+      return pf1bit;
+    case 4:
+      return pf4bit;
+    case 8:
+      return pf8bit;
+    case 15:
+      return pf15bit;
+    case 16:
+      return pf16bit;
+    case 24:
+      return pf24bit;
+    case 32:
+      return pf32bit;
+    default:
+      return pfCustom;
   }
 }
 
@@ -62,9 +75,13 @@ void TBitmap::AdoptImage(DecodedImage&& image) {
   Changed();
 }
 
-void TBitmap::LoadFromBytes(std::span<const uint8_t> bytes) { AdoptImage(DecodeImage(bytes)); }
+void TBitmap::LoadFromBytes(std::span<const uint8_t> bytes) {
+  AdoptImage(DecodeImage(bytes));
+}
 
-void TBitmap::LoadFromFile(const std::string& path) { LoadFromBytes(ReadFile(path)); }
+void TBitmap::LoadFromFile(const std::string& path) {
+  LoadFromBytes(ReadFile(path));
+}
 
 void TBitmap::LoadFromResourceName(const std::string& name) {
   const std::span<const uint8_t> bytes = FindResource(name);
@@ -80,9 +97,12 @@ std::vector<uint8_t> TBitmap::SaveToBytes(ImageFormat format) const {
   image.hasAlpha = pixelFormat_ == pf32bit;
   image.pixels = pixels_;
   switch (format) {
-    case ImageFormat::Bmp: return EncodeBmp(image);
-    case ImageFormat::Png: return EncodePng(image);
-    default: throw EInvalidGraphic("Cannot save a bitmap in this format");
+    case ImageFormat::Bmp:
+      return EncodeBmp(image);
+    case ImageFormat::Png:
+      return EncodePng(image);
+    default:
+      throw EInvalidGraphic("Cannot save a bitmap in this format");
   }
 }
 

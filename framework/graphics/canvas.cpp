@@ -18,15 +18,22 @@ TCanvas::TCanvas(TBitmap* target)
 TCanvas::~TCanvas() = default;
 
 TRect TCanvas::ClipRect() const {
-  TRect device = hasClip_ ? clip_ : (target_ ? TRect{0, 0, target_->Width(), target_->Height()}
-                                             : TRect{});
-  OffsetRect(device, -origin_.X, -origin_.Y);
-  return device;
+  const TRect device =
+      hasClip_ ? clip_ : (target_ ? TRect{0, 0, target_->Width(), target_->Height()} : TRect{});
+  return Rect(device.Left - origin_.X, device.Top - origin_.Y, device.Right - origin_.X,
+              device.Bottom - origin_.Y);
 }
 
 void TCanvas::SetClipRect(const TRect& r) {
   clip_ = ToDevice(r);
   hasClip_ = true;
+}
+
+bool TCanvas::IntersectClipRect(const TRect& r) {
+  const TRect current = ToDevice(ClipRect());
+  IntersectRect(clip_, current, ToDevice(r));
+  hasClip_ = true;
+  return !IsRectEmpty(clip_);
 }
 
 void TCanvas::ResetClip() {
@@ -46,10 +53,22 @@ void TCanvas::SetFont(const TFont* font) {
   if (font) font_->Assign(*font);
 }
 
+namespace {
+
+int DeviceCoordinate(int v, int origin) {
+  return int(
+      std::clamp<int64_t>(int64_t(v) + origin, -TCanvas::kMaxCoordinate, TCanvas::kMaxCoordinate));
+}
+
+}  // namespace
+
+TPoint TCanvas::ToDevice(int x, int y) const {
+  return Point(DeviceCoordinate(x, origin_.X), DeviceCoordinate(y, origin_.Y));
+}
+
 TRect TCanvas::ToDevice(const TRect& r) const {
-  TRect d = r;
-  OffsetRect(d, origin_.X, origin_.Y);
-  return d;
+  const TPoint a = ToDevice(r.Left, r.Top), b = ToDevice(r.Right, r.Bottom);
+  return Rect(a.X, a.Y, b.X, b.Y);
 }
 
 ClippedTarget TCanvas::DeviceTarget() const {
@@ -59,9 +78,11 @@ ClippedTarget TCanvas::DeviceTarget() const {
 }
 
 void TCanvas::NotifyDrawn(const TRect& device) const {
-  if (!OnDrawn) return;
+  if (!OnDrawn && !OnChange) return;
   TRect touched;
-  if (IntersectRect(touched, device, DeviceTarget().clip)) OnDrawn(touched);
+  if (!IntersectRect(touched, device, DeviceTarget().clip)) return;
+  if (OnDrawn) OnDrawn(touched);
+  if (OnChange) OnChange();
 }
 
 // The brush as ink; closed figures combine it by the pen mode, fills copy it.
@@ -73,7 +94,9 @@ Ink TCanvas::BrushInk(bool withPenMode) const {
   return ink;
 }
 
-bool TCanvas::PenVisible() const { return pen_->Style() != psClear; }
+bool TCanvas::PenVisible() const {
+  return pen_->Style() != psClear;
+}
 
 LinePen TCanvas::MakeLinePen() const {
   static constexpr uint8_t kDash[] = {18, 6};
@@ -86,11 +109,20 @@ LinePen TCanvas::MakeLinePen() const {
   pen.width = std::max(1, pen_->Width());
   if (pen.width == 1) {
     switch (pen_->Style()) {
-      case psDash: pen.dashes = kDash; break;
-      case psDot: pen.dashes = kDot; break;
-      case psDashDot: pen.dashes = kDashDot; break;
-      case psDashDotDot: pen.dashes = kDashDotDot; break;
-      default: break;
+      case psDash:
+        pen.dashes = kDash;
+        break;
+      case psDot:
+        pen.dashes = kDot;
+        break;
+      case psDashDot:
+        pen.dashes = kDashDot;
+        break;
+      case psDashDotDot:
+        pen.dashes = kDashDotDot;
+        break;
+      default:
+        break;
     }
   }
   // A solid brush makes the background opaque: the gaps of styled lines take its colour.

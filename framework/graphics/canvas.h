@@ -2,6 +2,7 @@
 // through an origin offset and a clip rectangle, by the platform's pixel rules.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -49,7 +50,7 @@ inline constexpr TCopyMode cmWhiteness = 0x00FF0062;
 inline constexpr TColor kInvalidPixel = 0xFFFFFFFF;
 
 class TCanvas {
-public:
+ public:
   explicit TCanvas(TBitmap* target = nullptr);
   ~TCanvas();
   TCanvas(const TCanvas&) = delete;
@@ -61,16 +62,24 @@ public:
 
   // Logical (x, y) is device pixel (x + Origin.X, y + Origin.Y).
   TPoint Origin() const { return origin_; }
-  void SetOrigin(int x, int y) { origin_ = Point(x, y); }
+  void SetOrigin(int x, int y) {
+    origin_ = Point(std::clamp(x, -kMaxCoordinate, kMaxCoordinate),
+                    std::clamp(y, -kMaxCoordinate, kMaxCoordinate));
+  }
   // The clip rectangle in logical coordinates (the whole bitmap when none is set). It is held
   // in device coordinates: moving the origin afterwards does not move it.
   TRect ClipRect() const;
   void SetClipRect(const TRect& r);
+  // Narrows the clip to its common part with r (logical); false when nothing is left.
+  bool IntersectClipRect(const TRect& r);
   void ResetClip();
 
   // Called after each drawing operation with the device rectangle it may have changed
   // (already clipped); not called when nothing could change.
   std::function<void(const TRect&)> OnDrawn;
+  // Called after each drawing operation that may have changed pixels (a bitmap uses it to
+  // report changes made through its canvas).
+  std::function<void()> OnChange;
 
   TPen* Pen() { return pen_.get(); }
   TBrush* Brush() { return brush_.get(); }
@@ -141,15 +150,18 @@ public:
 
   // The device pixels and clip drawing uses (empty without a bitmap).
   ClippedTarget DeviceTarget() const;
-  TPoint ToDevice(int x, int y) const { return Point(x + origin_.X, y + origin_.Y); }
+  // Device coordinates are held within +-kMaxCoordinate, so no figure's arithmetic overflows;
+  // figures reaching farther are cut there.
+  static constexpr int kMaxCoordinate = 1 << 29;
+  TPoint ToDevice(int x, int y) const;
   TRect ToDevice(const TRect& r) const;
-  // Reports a touched device rectangle (clipped) to OnDrawn.
+  // Reports a touched device rectangle (clipped) to OnDrawn and OnChange.
   void NotifyDrawn(const TRect& device) const;
   // Copies source (bitmap pixels) to dest (device pixels) by rop; reversed rectangles mirror.
   // The source may be this canvas's own bitmap.
   void BlitDevice(const TRect& dest, const TBitmap* bitmap, const TRect& source, TCopyMode rop);
 
-private:
+ private:
   Ink BrushInk(bool withPenMode) const;
   LinePen MakeLinePen() const;
   bool PenVisible() const;

@@ -52,8 +52,7 @@ void TCanvas::StretchDraw(const TRect& r, const TBitmap* bitmap) {
     snapshot.assign(src.pixels, src.pixels + size_t(src.width) * size_t(src.height));
     src.pixels = snapshot.data();
   }
-  NotifyDrawn(
-      TransparentBlit(t, dest, src, source, ColorToPixel(bitmap->TransparentColor())));
+  NotifyDrawn(TransparentBlit(t, dest, src, source, ColorToPixel(bitmap->TransparentColor())));
 }
 
 void TCanvas::CopyRect(const TRect& dest, const TCanvas* canvas, const TRect& source) {
@@ -71,8 +70,8 @@ void TCanvas::BrushCopy(const TRect& dest, const TBitmap* bitmap, const TRect& s
   const TPixel key = ColorToPixel(color), fill = ColorToPixel(brush_->Color());
   for (int y = 0; y < recoloured.Height(); ++y) {
     TPixel* row = recoloured.ScanLine(y);
-    std::replace_if(row, row + recoloured.Width(),
-                    [&](TPixel p) { return (p & kRgbMask) == key; }, fill);
+    std::replace_if(
+        row, row + recoloured.Width(), [&](TPixel p) { return (p & kRgbMask) == key; }, fill);
   }
   BlitDevice(ToDevice(dest), &recoloured, source, cmSrcCopy);
 }

@@ -21,8 +21,8 @@ void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
   if (brush_->Style() == bsClear) return;
   const TPoint d = ToDevice(x, y);
   const FloodMode mode = style == fsSurface ? FloodMode::Surface : FloodMode::Border;
-  NotifyDrawn(FloodFillPixels(DeviceTarget(), d.X, d.Y, ColorToPixel(color), mode,
-                              BrushInk(false)));
+  NotifyDrawn(
+      FloodFillPixels(DeviceTarget(), d.X, d.Y, ColorToPixel(color), mode, BrushInk(false)));
 }
 
 }  // namespace fw

@@ -6,7 +6,9 @@
 
 namespace fw {
 
-void TCanvas::MoveTo(int x, int y) { penPos_ = Point(x, y); }
+void TCanvas::MoveTo(int x, int y) {
+  penPos_ = Point(x, y);
+}
 
 void TCanvas::LineTo(int x, int y) {
   const TPoint points[2] = {ToDevice(penPos_.X, penPos_.Y), ToDevice(x, y)};

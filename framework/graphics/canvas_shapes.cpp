@@ -101,8 +101,7 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
   const int cw = std::abs(x3), ch = std::abs(y3);
   auto make = [&](const TRect& b) {
     // Corners grow and shrink with the box, so thick outlines keep an even width.
-    return RoundRectRegion(b, cw + b.Width() - box.Width(), ch + b.Height() - box.Height(),
-                           window);
+    return RoundRectRegion(b, cw + b.Width() - box.Width(), ch + b.Height() - box.Height(), window);
   };
   const FigureParts parts = SplitFigure(box, std::max(1, pen_->Width()), PenVisible(),
                                         pen_->Style() == psInsideFrame, make);
@@ -164,8 +163,8 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
   TRect box;
   for (const TPoint& p : points) {
     device.push_back(ToDevice(p.X, p.Y));
-    UnionRect(box, box, Rect(device.back().X, device.back().Y, device.back().X + 1,
-                             device.back().Y + 1));
+    UnionRect(box, box,
+              Rect(device.back().X, device.back().Y, device.back().X + 1, device.back().Y + 1));
   }
   const ClippedTarget t = DeviceTarget();
   if (brush_->Style() != bsClear) {

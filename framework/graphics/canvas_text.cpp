@@ -41,7 +41,10 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
   }
   if (!IsRectEmpty(t.clip)) {
     DrawText(t.pixels, t.clip, d.X, d.Y, text, spec, ColorToPixel(font_->Color()), background);
-    NotifyDrawn(TurnedCell(d.X, d.Y, extent.width, extent.height, spec.escapement));
+    // Glyphs may overhang their cell (italics, bearings): report a margin around it.
+    TRect touched = TurnedCell(d.X, d.Y, extent.width, extent.height, spec.escapement);
+    InflateRect(touched, extent.height / 2 + 1, 1);
+    NotifyDrawn(touched);
   }
   MoveTo(x + extent.width, y);
 }
@@ -58,9 +61,13 @@ void TCanvas::TextRect(const TRect& r, int x, int y, std::string_view text) {
   NotifyDrawn(clip);
 }
 
-int TCanvas::TextWidth(std::string_view text) const { return TextExtent(text).cx; }
+int TCanvas::TextWidth(std::string_view text) const {
+  return TextExtent(text).cx;
+}
 
-int TCanvas::TextHeight(std::string_view text) const { return TextExtent(text).cy; }
+int TCanvas::TextHeight(std::string_view text) const {
+  return TextExtent(text).cy;
+}
 
 TSize TCanvas::TextExtent(std::string_view text) const {
   const fw::TextExtent e = MeasureText(font_->Spec(), text);

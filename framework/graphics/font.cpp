@@ -16,11 +16,13 @@ int TFont::MulDiv(int a, int b, int c) {
   const uint64_t divisor = c < 0 ? uint64_t(0) - uint64_t(int64_t(c)) : uint64_t(c);
   uint64_t q = magnitude / divisor;
   if (2 * (magnitude % divisor) >= divisor) ++q;  // halves away from zero
-  if (q > uint64_t(INT32_MAX)) return -1;           // does not fit, as the platform answers
+  if (q > uint64_t(INT32_MAX)) return -1;         // does not fit, as the platform answers
   return (product < 0) != (c < 0) ? -int(q) : int(q);
 }
 
-TFont::~TFont() { DropHandle(); }
+TFont::~TFont() {
+  DropHandle();
+}
 
 void TFont::DropHandle() const {
   if (handle_) DeleteObject(handle_);
@@ -38,9 +40,13 @@ void TFont::SetName(const std::string& value) {
   Changed();
 }
 
-int TFont::Size() const { return -MulDiv(height_, 72, PixelsPerInch); }
+int TFont::Size() const {
+  return -MulDiv(height_, 72, PixelsPerInch);
+}
 
-void TFont::SetSize(int value) { SetHeight(-MulDiv(value, PixelsPerInch, 72)); }
+void TFont::SetSize(int value) {
+  SetHeight(-MulDiv(value, PixelsPerInch, 72));
+}
 
 void TFont::SetHeight(int value) {
   if (value == height_) return;
@@ -119,7 +125,7 @@ FontSpec TFont::Spec() const {
   spec.underline = style_.Contains(fsUnderline);
   spec.strikeOut = style_.Contains(fsStrikeOut);
   spec.escapement = orientation_;
-  spec.antialiased = quality_ != fqNonAntialiased && quality_ != fqDraft;
+  spec.antialiased = quality_ != fqNonAntialiased;
   return spec;
 }
 

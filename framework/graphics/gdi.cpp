@@ -13,7 +13,7 @@ namespace {
 
 // The process-wide font handle table. Handles are numbers that only ever grow.
 class FontTable {
-public:
+ public:
   HFONT Add(const LOGFONT& font) {
     std::lock_guard lock(mutex_);
     const uintptr_t id = ++lastId_;
@@ -36,7 +36,7 @@ public:
     return int(fonts_.size());
   }
 
-private:
+ private:
   mutable std::mutex mutex_;
   uintptr_t lastId_ = 0;
   std::map<uintptr_t, LOGFONT> fonts_;
@@ -57,9 +57,13 @@ void CopyFaceName(const std::string& name, char (&out)[LF_FACESIZE]) {
 
 }  // namespace
 
-HFONT CreateFontIndirect(const LOGFONT& font) { return Fonts().Add(font); }
+HFONT CreateFontIndirect(const LOGFONT& font) {
+  return Fonts().Add(font);
+}
 
-bool GetObject(HFONT font, LOGFONT& out) { return Fonts().Get(font, out); }
+bool GetObject(HFONT font, LOGFONT& out) {
+  return Fonts().Get(font, out);
+}
 
 int GetObject(HFONT font, int size, void* out) {
   LOGFONT lf;
@@ -69,9 +73,13 @@ int GetObject(HFONT font, int size, void* out) {
   return n;
 }
 
-bool DeleteObject(HGDIOBJ object) { return object && Fonts().Remove(object); }
+bool DeleteObject(HGDIOBJ object) {
+  return object && Fonts().Remove(object);
+}
 
-int FontHandleCount() { return Fonts().Count(); }
+int FontHandleCount() {
+  return Fonts().Count();
+}
 
 LOGFONT FontToLogFont(const TFont& font) {
   LOGFONT lf;
@@ -98,10 +106,16 @@ int SetStretchBltMode(TCanvas* canvas, int mode) {
   return previous;
 }
 
-int GetStretchBltMode(const TCanvas* canvas) { return canvas ? canvas->StretchMode() : 0; }
+int GetStretchBltMode(const TCanvas* canvas) {
+  return canvas ? canvas->StretchMode() : 0;
+}
 
 bool StretchBlt(TCanvas* dst, int x, int y, int w, int h, const TCanvas* src, int sx, int sy,
                 int sw, int sh, uint32_t rop) {
+  // Operations that do not read the source (PATCOPY, BLACKNESS ...) may go without one.
+  const uint8_t table = uint8_t((rop >> 16) & 0xFF);
+  const bool readsSource = ((table >> 2) ^ table) & 0x33;
+  if (!src && !readsSource) src = dst, sx = x, sy = y, sw = w, sh = h;
   if (!dst || !src || !dst->Target() || !src->Target()) return false;
   const TPoint d = dst->ToDevice(x, y), s = src->ToDevice(sx, sy);
   dst->BlitDevice(Rect(d.X, d.Y, d.X + w, d.Y + h), src->Target(),

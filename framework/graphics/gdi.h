@@ -93,7 +93,8 @@ inline constexpr uint32_t WHITENESS = 0x00FF0062;
 
 // Copies src's (sx, sy, sw, sh) to dst's (x, y, w, h) in their logical coordinates, combined
 // by rop with dst's brush as pattern and stretched by dst's stretch mode. Sizes of different
-// sign mirror. False when a canvas has no bitmap.
+// sign mirror. src may be nullptr for operations that do not read a source. False when a
+// canvas has no bitmap.
 bool StretchBlt(TCanvas* dst, int x, int y, int w, int h, const TCanvas* src, int sx, int sy,
                 int sw, int sh, uint32_t rop);
 bool BitBlt(TCanvas* dst, int x, int y, int w, int h, const TCanvas* src, int sx, int sy,

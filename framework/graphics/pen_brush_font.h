@@ -15,7 +15,15 @@ namespace fw {
 struct TFontHandle;
 using HFONT = TFontHandle*;  // an opaque font handle (see gdi.h)
 
-enum TPenStyle : uint8_t { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+enum TPenStyle : uint8_t {
+  psSolid,
+  psDash,
+  psDot,
+  psDashDot,
+  psDashDotDot,
+  psClear,
+  psInsideFrame
+};
 
 // The sixteen binary raster operations in the platform's order.
 enum TPenMode : uint8_t {
@@ -40,7 +48,7 @@ enum TPenMode : uint8_t {
 int PenModeToRop2(TPenMode mode);
 
 class TPen {
-public:
+ public:
   TPen() = default;
   TPen(const TPen&) = delete;
   TPen& operator=(const TPen&) = delete;
@@ -59,7 +67,7 @@ public:
 
   std::function<void()> OnChange;
 
-private:
+ private:
   void Changed();
 
   TColor color_ = clBlack;
@@ -80,7 +88,7 @@ enum TBrushStyle : uint8_t {
 };
 
 class TBrush {
-public:
+ public:
   TBrush() = default;
   TBrush(const TBrush&) = delete;
   TBrush& operator=(const TBrush&) = delete;
@@ -98,7 +106,7 @@ public:
 
   std::function<void()> OnChange;
 
-private:
+ private:
   void Changed();
 
   TColor color_ = clWhite;
@@ -121,7 +129,7 @@ using TFontCharset = uint8_t;
 inline constexpr TFontCharset DEFAULT_CHARSET = 1;
 
 class TFont {
-public:
+ public:
   TFont() = default;
   ~TFont();
   TFont(const TFont&) = delete;
@@ -165,7 +173,7 @@ public:
 
   std::function<void()> OnChange;
 
-private:
+ private:
   // a * b / c rounded half away from zero; -1 when c is 0.
   static int MulDiv(int a, int b, int c);
   void Changed();

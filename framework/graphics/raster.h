@@ -43,16 +43,14 @@ struct Rop2Masks {
 };
 Rop2Masks MakeRop2(int rop2, TPixel pen);
 
-// An 8 x 8 hatch: bit (7 - x % 8) of row y % 8 (device coordinates) is set where the brush
-// paints; the other pixels are left as they are.
-using HatchBits = std::span<const uint8_t, 8>;
-
 // How pixels are changed: a colour combined with the destination by a pen mode, optionally
 // only where a hatch pattern is set.
 struct Ink {
   TPixel color = 0;
   int rop2 = R2_COPYPEN;
-  const uint8_t* hatch = nullptr;  // 8 rows, or nullptr for every pixel
+  // An 8 x 8 hatch, or nullptr for every pixel: bit (7 - x % 8) of row y % 8 (device
+  // coordinates) is set where the ink paints; other pixels are left as they are.
+  const uint8_t* hatch = nullptr;
 };
 
 // A pixel target with the rectangle operations may touch (already inside its bounds).
@@ -158,15 +156,11 @@ struct BlitSource {
 };
 // Copies src (x, y, w, h; negative sizes run backwards) into dst (x, y, w, h) by the raster
 // operation, stretching as `mode` says. The signs of the sizes differing mirrors the image.
-// Destination pixels whose source lies outside the source bitmap are left alone. Returns the
-// device rectangle touched.
+// Destination pixels whose source lies outside the source bitmap are left alone (an average
+// counts only the part inside). Returns the device rectangle touched.
 TRect StretchBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src, TRect srcRect,
                   uint32_t rop, const BlitPattern& pattern, StretchMode mode);
 // Like StretchBlit with cmSrcCopy, but source pixels equal to `transparent` are skipped.
-TRect TransparentBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src,
-                      TRect srcRect, TPixel transparent);
-// Source rows that map to each destination row (nearest), for rows 0..count-1 of a destination
-// run of `count` pixels over `srcCount` source pixels (both positive), mirrored when asked.
-std::vector<int> NearestMap(int count, int srcCount, bool mirror);
-
+TRect TransparentBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src, TRect srcRect,
+                      TPixel transparent);
 }  // namespace fw

@@ -51,17 +51,25 @@ struct Weight {
   int index;
   int64_t weight;
 };
+// Only source pixels inside the bitmap (0 .. srcLimit-1) count, so the work is bounded by the
+// bitmap however large the source rectangle is.
 std::vector<Weight> AreaWeights(int64_t j, int64_t count, int64_t srcCount, bool mirror,
                                 int srcOrigin, int srcLimit) {
   if (mirror) j = count - 1 - j;
   const int64_t lo = j * srcCount, hi = (j + 1) * srcCount;
   std::vector<Weight> out;
-  for (int64_t i = lo / count; i * count < hi; ++i) {
+  for (int64_t i = std::max(lo / count, -int64_t(srcOrigin));
+       i * count < hi && srcOrigin + i < srcLimit; ++i) {
     const int64_t w = std::min(hi, (i + 1) * count) - std::max(lo, i * count);
-    const int src = int(std::clamp<int64_t>(srcOrigin + i, 0, srcLimit - 1));
-    if (w > 0) out.push_back(Weight{src, w});
+    if (w > 0) out.push_back(Weight{int(srcOrigin + i), w});
   }
   return out;
+}
+
+Wide TotalWeight(const std::vector<Weight>& weights) {
+  Wide sum = 0;
+  for (const Weight& w : weights) sum += w.weight;
+  return sum;
 }
 
 TPixel PatternAt(const BlitPattern& p, int x, int y) {
@@ -75,8 +83,7 @@ std::vector<int> NearestColumns(const TRect& c, const Normalised& d, const Norma
   std::vector<int> cols(size_t(c.Width()));
   const bool mirror = d.flipX != s.flipX;
   for (int x = c.Left; x < c.Right; ++x) {
-    const int64_t i =
-        s.r.Left + NearestIndex(x - d.r.Left, d.r.Width(), s.r.Width(), mirror);
+    const int64_t i = s.r.Left + NearestIndex(x - d.r.Left, d.r.Width(), s.r.Width(), mirror);
     cols[size_t(x - c.Left)] = (i >= 0 && i < src.width) ? int(i) : -1;
   }
   return cols;
@@ -108,21 +115,23 @@ TPixel AverageAt(const BlitSource& src, const std::vector<Weight>& rows,
   return (channel(r) << 16) | (channel(g) << 8) | channel(b);
 }
 
-void BlitAverage(const ClippedTarget& dst, const TRect& c, const Normalised& d,
-                 const Normalised& s, const BlitSource& src, uint8_t table,
-                 const BlitPattern& pattern) {
+void BlitAverage(const ClippedTarget& dst, const TRect& c, const Normalised& d, const Normalised& s,
+                 const BlitSource& src, uint8_t table, const BlitPattern& pattern) {
   std::vector<std::vector<Weight>> cols;
   for (int x = c.Left; x < c.Right; ++x) {
-    cols.push_back(AreaWeights(x - d.r.Left, d.r.Width(), s.r.Width(), d.flipX != s.flipX,
-                               s.r.Left, src.width));
+    cols.push_back(AreaWeights(x - d.r.Left, d.r.Width(), s.r.Width(), d.flipX != s.flipX, s.r.Left,
+                               src.width));
   }
-  const Wide total = Wide(s.r.Width()) * s.r.Height();
   for (int y = c.Top; y < c.Bottom; ++y) {
     const auto rows = AreaWeights(y - d.r.Top, d.r.Height(), s.r.Height(), d.flipY != s.flipY,
                                   s.r.Top, src.height);
+    const Wide rowWeight = TotalWeight(rows);
     TPixel* out = dst.pixels.Row(y);
     for (int x = c.Left; x < c.Right; ++x) {
-      const TPixel p = AverageAt(src, rows, cols[size_t(x - c.Left)], total);
+      const auto& colWeights = cols[size_t(x - c.Left)];
+      const Wide total = rowWeight * TotalWeight(colWeights);
+      if (total == 0) continue;  // the source lies outside the bitmap here
+      const TPixel p = AverageAt(src, rows, colWeights, total);
       out[x] = MakeRop3(table, PatternAt(pattern, x, y)).Apply(p, out[x]);
     }
   }
@@ -132,12 +141,6 @@ void BlitAverage(const ClippedTarget& dst, const TRect& c, const Normalised& d,
 
 TPixel ApplyRop3(uint8_t table, TPixel pattern, TPixel source, TPixel dest) {
   return MakeRop3(table, pattern).Apply(source, dest);
-}
-
-std::vector<int> NearestMap(int count, int srcCount, bool mirror) {
-  std::vector<int> out;
-  for (int i = 0; i < count; ++i) out.push_back(int(NearestIndex(i, count, srcCount, mirror)));
-  return out;
 }
 
 TRect StretchBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src, TRect srcRect,
@@ -152,11 +155,11 @@ TRect StretchBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src
     return c;
   }
   const std::vector<int> cols = NearestColumns(c, d, s, src);
-  const bool plainCopy = table == 0xCC && !scaled && d.flipX == s.flipX && cols.front() >= 0 &&
-                         cols.back() >= 0;
+  const bool plainCopy =
+      table == 0xCC && !scaled && d.flipX == s.flipX && cols.front() >= 0 && cols.back() >= 0;
   for (int y = c.Top; y < c.Bottom; ++y) {
-    const int64_t sy = s.r.Top + NearestIndex(y - d.r.Top, d.r.Height(), s.r.Height(),
-                                              d.flipY != s.flipY);
+    const int64_t sy =
+        s.r.Top + NearestIndex(y - d.r.Top, d.r.Height(), s.r.Height(), d.flipY != s.flipY);
     if (sy < 0 || sy >= src.height) continue;
     if (plainCopy) {
       const TPixel* in = src.pixels + sy * src.stride + cols.front();
@@ -170,16 +173,16 @@ TRect StretchBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src
   return c;
 }
 
-TRect TransparentBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src,
-                      TRect srcRect, TPixel transparent) {
+TRect TransparentBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src, TRect srcRect,
+                      TPixel transparent) {
   const Normalised d = Normalise(dstRect), s = Normalise(srcRect);
   TRect c;
   if (IsRectEmpty(s.r) || !IntersectRect(c, d.r, dst.clip)) return TRect{};
   const std::vector<int> cols = NearestColumns(c, d, s, src);
   transparent &= kRgbMask;
   for (int y = c.Top; y < c.Bottom; ++y) {
-    const int64_t sy = s.r.Top + NearestIndex(y - d.r.Top, d.r.Height(), s.r.Height(),
-                                              d.flipY != s.flipY);
+    const int64_t sy =
+        s.r.Top + NearestIndex(y - d.r.Top, d.r.Height(), s.r.Height(), d.flipY != s.flipY);
     if (sy < 0 || sy >= src.height) continue;
     const TPixel* in = src.pixels + sy * src.stride;
     TPixel* out = dst.pixels.Row(y);

@@ -10,32 +10,99 @@ namespace fw {
 
 namespace {
 
-// Visits the pixels from a to b, b excluded, choosing the pixel nearest the ideal line at each
-// step of the major axis (a tie keeps the minor coordinate).
-template <typename Plot>
-void WalkLine(TPoint a, TPoint b, Plot&& plot) {
-  const int dx = std::abs(b.X - a.X), dy = std::abs(b.Y - a.Y);
-  const int sx = b.X >= a.X ? 1 : -1, sy = b.Y >= a.Y ? 1 : -1;
-  int x = a.X, y = a.Y;
-  if (dx >= dy) {
-    int decision = 2 * dy - dx;
-    for (int i = 0; i < dx; ++i, x += sx) {
-      plot(x, y);
-      if (decision > 0) y += sy, decision -= 2 * dx;
-      decision += 2 * dy;
-    }
-  } else {
-    int decision = 2 * dx - dy;
-    for (int i = 0; i < dy; ++i, y += sy) {
-      plot(x, y);
-      if (decision > 0) x += sx, decision -= 2 * dy;
-      decision += 2 * dx;
+// Bresenham's walk from a to b, b excluded: one pixel per step of the major axis, the minor
+// coordinate nearest the ideal line (a tie keeps the smaller offset). Step i has minor offset
+// m(i) = floor((2 i dMinor + dMajor - 1) / (2 dMajor)), so a walk can start at any step.
+class LineWalk {
+ public:
+  LineWalk(TPoint a, TPoint b)
+      : a_(a),
+        xMajor_(std::abs(int64_t(b.X) - a.X) >= std::abs(int64_t(b.Y) - a.Y)),
+        dMajor_(xMajor_ ? std::abs(int64_t(b.X) - a.X) : std::abs(int64_t(b.Y) - a.Y)),
+        dMinor_(xMajor_ ? std::abs(int64_t(b.Y) - a.Y) : std::abs(int64_t(b.X) - a.X)),
+        sx_(b.X >= a.X ? 1 : -1),
+        sy_(b.Y >= a.Y ? 1 : -1) {}
+
+  int64_t Steps() const { return dMajor_; }
+  int64_t MinorOffset(int64_t i) const {
+    return dMajor_ == 0 ? 0 : (2 * i * dMinor_ + dMajor_ - 1) / (2 * dMajor_);
+  }
+  int64_t X(int64_t i) const { return a_.X + sx_ * (xMajor_ ? i : MinorOffset(i)); }
+  int64_t Y(int64_t i) const { return a_.Y + sy_ * (xMajor_ ? MinorOffset(i) : i); }
+
+  // The steps [first, last) whose pixels lie inside clip (the pixels inside form one run).
+  void StepsInside(const TRect& clip, int64_t& first, int64_t& last) const {
+    // Each coordinate moves one way only, so "inside on this axis" holds for one run of steps.
+    first = 0, last = dMajor_;
+    Narrow(
+        clip.Left, clip.Right, sx_, [&](int64_t i) { return X(i); }, first, last);
+    Narrow(
+        clip.Top, clip.Bottom, sy_, [&](int64_t i) { return Y(i); }, first, last);
+    if (first > last) first = last;
+  }
+
+  // Visits steps [first, last).
+  template <typename Plot>
+  void Walk(int64_t first, int64_t last, Plot&& plot) const {
+    if (first >= last) return;
+    int64_t x = X(first), y = Y(first);
+    int64_t decision = 2 * dMinor_ * (first + 1) - dMajor_ - 2 * dMajor_ * MinorOffset(first);
+    int64_t& major = xMajor_ ? x : y;
+    int64_t& minor = xMajor_ ? y : x;
+    const int majorStep = xMajor_ ? sx_ : sy_, minorStep = xMajor_ ? sy_ : sx_;
+    for (int64_t i = first; i < last; ++i, major += majorStep) {
+      plot(int(x), int(y));
+      if (decision > 0) minor += minorStep, decision -= 2 * dMajor_;
+      decision += 2 * dMinor_;
     }
   }
-}
 
-bool Inside(const TRect& r, int x, int y) {
-  return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
+ private:
+  // Shrinks [first, last) to the steps whose coordinate lies in [lo, hi).
+  template <typename Coord>
+  void Narrow(int lo, int hi, int direction, Coord coord, int64_t& first, int64_t& last) const {
+    auto before = [&](int64_t i) { return direction > 0 ? coord(i) < lo : coord(i) >= hi; };
+    auto beyond = [&](int64_t i) { return direction > 0 ? coord(i) >= hi : coord(i) < lo; };
+    first = std::max(first, FirstWhere(0, dMajor_, [&](int64_t i) { return !before(i); }));
+    last = std::min(last, FirstWhere(0, dMajor_, beyond));
+  }
+
+  // The first i in [lo, hi) where a monotone predicate (false ... true) holds, else hi.
+  template <typename Pred>
+  static int64_t FirstWhere(int64_t lo, int64_t hi, Pred pred) {
+    while (lo < hi) {
+      const int64_t mid = lo + (hi - lo) / 2;
+      if (pred(mid)) {
+        hi = mid;
+      } else {
+        lo = mid + 1;
+      }
+    }
+    return lo;
+  }
+
+  TPoint a_;
+  bool xMajor_;
+  int64_t dMajor_, dMinor_;
+  int sx_, sy_;
+};
+
+// Moves a dash position on by n pixels.
+void AdvanceDash(DashState& dash, std::span<const uint8_t> pattern, int64_t n) {
+  int64_t period = 0;
+  for (uint8_t len : pattern) period += len;
+  if (period == 0) return;
+  n %= period;
+  while (n > 0) {
+    const int64_t left = pattern[dash.index] - dash.used;
+    if (n < left) {
+      dash.used += int(n);
+      return;
+    }
+    n -= left;
+    dash.used = 0;
+    dash.index = (dash.index + 1) % pattern.size();
+  }
 }
 
 TRect LineBox(TPoint a, TPoint b) {
@@ -45,11 +112,11 @@ TRect LineBox(TPoint a, TPoint b) {
 
 void DrawThinSolid(const ClippedTarget& t, TPoint a, TPoint b, const Ink& ink) {
   const Rop2Masks m = MakeRop2(ink.rop2, ink.color);
-  TRect box = LineBox(a, b), inside;
-  const bool unclipped = IntersectRect(inside, box, t.clip) && inside == box;
+  const LineWalk walk(a, b);
+  int64_t first, last;
+  walk.StepsInside(t.clip, first, last);
   const PixelTarget& p = t.pixels;
-  WalkLine(a, b, [&](int x, int y) {
-    if (!unclipped && !Inside(t.clip, x, y)) return;
+  walk.Walk(first, last, [&](int x, int y) {
     TPixel& px = p.Row(y)[x];
     px = m.Apply(px) & kRgbMask;
   });
@@ -59,16 +126,18 @@ void DrawThinDashed(const ClippedTarget& t, TPoint a, TPoint b, const LinePen& p
                     DashState& dash) {
   const Rop2Masks on = MakeRop2(pen.ink.rop2, pen.ink.color);
   const Rop2Masks off = MakeRop2(pen.gapInk.rop2, pen.gapInk.color);
-  WalkLine(a, b, [&](int x, int y) {
+  const LineWalk walk(a, b);
+  int64_t first, last;
+  walk.StepsInside(t.clip, first, last);
+  AdvanceDash(dash, pen.dashes, first);
+  walk.Walk(first, last, [&](int x, int y) {
     const bool drawn = dash.index % 2 == 0;
-    if (++dash.used >= pen.dashes[dash.index]) {
-      dash.used = 0;
-      dash.index = (dash.index + 1) % pen.dashes.size();
-    }
-    if (!Inside(t.clip, x, y) || (!drawn && !pen.paintGaps)) return;
+    AdvanceDash(dash, pen.dashes, 1);
+    if (!drawn && !pen.paintGaps) return;
     TPixel& px = t.pixels.Row(y)[x];
     px = (drawn ? on : off).Apply(px) & kRgbMask;
   });
+  AdvanceDash(dash, pen.dashes, walk.Steps() - last);
 }
 
 // The x interval (lo, hi) of a row where lo0 < alpha * x + beta < hi0; false when empty.
@@ -117,7 +186,8 @@ TRect DrawThick(const ClippedTarget& t, TPoint a, TPoint b, int width, const Ink
   // An even width has no middle pixel: the extra pixel goes above and to the left.
   const double shift = width % 2 == 0 ? -0.5 : 0.0;
   const double ax = a.X + shift, ay = a.Y + shift, bx = b.X + shift, by = b.Y + shift;
-  const int y0 = int(std::floor(std::min(ay, by) - r)), y1 = int(std::ceil(std::max(ay, by) + r));
+  const int y0 = std::max(int(std::floor(std::min(ay, by) - r)), t.clip.Top);
+  const int y1 = std::min(int(std::ceil(std::max(ay, by) + r)), t.clip.Bottom - 1);
   TRect touched;
   for (int y = y0; y <= y1; ++y) {
     double lo, hi;
@@ -134,7 +204,8 @@ TRect DrawThick(const ClippedTarget& t, TPoint a, TPoint b, int width, const Ink
 
 Segments LinePixels(TPoint a, TPoint b) {
   Segments out;
-  WalkLine(a, b, [&](int x, int y) { out.push_back(Segment{y, x, x + 1}); });
+  const LineWalk walk(a, b);
+  walk.Walk(0, walk.Steps(), [&](int x, int y) { out.push_back(Segment{y, x, x + 1}); });
   return out;
 }
 

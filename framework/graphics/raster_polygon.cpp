@@ -46,9 +46,11 @@ namespace {
 
 // Flood fill state: which pixels belong to the area, which have been taken.
 class Flood {
-public:
+ public:
   Flood(const ClippedTarget& t, TPixel color, FloodMode mode)
-      : t_(t), color_(color & kRgbMask), mode_(mode),
+      : t_(t),
+        color_(color & kRgbMask),
+        mode_(mode),
         taken_(size_t(t.clip.Width()) * size_t(t.clip.Height()), 0) {}
 
   bool Open(int x, int y) const {
@@ -84,7 +86,7 @@ public:
 
   const Segments& Runs() const { return runs_; }
 
-private:
+ private:
   size_t Index(int x, int y) const {
     return size_t(y - t_.clip.Top) * size_t(t_.clip.Width()) + size_t(x - t_.clip.Left);
   }

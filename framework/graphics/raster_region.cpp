@@ -58,8 +58,12 @@ Segment InnerOf(const SpanRegion& r, const Segment& s) {
 struct Vec {
   double x, y;  // y upwards
 };
-double Cross(Vec a, Vec b) { return a.x * b.y - a.y * b.x; }
-double Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y; }
+double Cross(Vec a, Vec b) {
+  return a.x * b.y - a.y * b.x;
+}
+double Dot(Vec a, Vec b) {
+  return a.x * b.x + a.y * b.y;
+}
 
 // Offset of the centre of pixel (x, y) from the centre of box, y upwards.
 Vec FromCentre(const TRect& box, double x, double y) {

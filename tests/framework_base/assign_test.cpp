@@ -13,7 +13,7 @@ using test::TTestGauge;
 
 // Knows how to copy itself into a TTestFont (as a destination-aware AssignTo does).
 class TFontSource : public TPersistent {
-public:
+ public:
   void AssignTo(TPersistent* dest) override {
     if (auto* font = dynamic_cast<TTestFont*>(dest)) {
       font->SetSize(42);

@@ -12,7 +12,7 @@ namespace {
 
 // Records every notification and its own destruction in a shared journal.
 class TProbe : public TComponent {
-public:
+ public:
   TProbe(TComponent* owner, std::string name, std::vector<std::string>& journal)
       : TComponent(owner), journal_(journal) {
     SetName(name);
@@ -20,7 +20,7 @@ public:
   ~TProbe() override { journal_.push_back("free " + Name()); }
   TComponent* watched = nullptr;
 
-protected:
+ protected:
   void Notification(TComponent* c, TOperation op) override {
     if (c != this && c != nullptr)
       journal_.push_back(Name() + (op == opInsert ? " +" : " -") + c->Name());
@@ -28,7 +28,7 @@ protected:
     TComponent::Notification(c, op);
   }
 
-private:
+ private:
   std::vector<std::string>& journal_;
 };
 
@@ -74,7 +74,7 @@ TEST(ComponentOwnership, DeletingAChildDetachesIt) {
 
 // A component whose destructor deletes a sibling, as components that free helpers do.
 class TSiblingKiller : public TComponent {
-public:
+ public:
   using TComponent::TComponent;
   ~TSiblingKiller() override { delete victim; }
   TComponent* victim = nullptr;
@@ -92,8 +92,11 @@ TEST(ComponentOwnership, ChildDeletingASiblingDuringOwnerDestruction) {
 
 // An owner whose own destructor deletes one of its children before the base frees the rest.
 class TEagerOwner : public TComponent {
-public:
-  TEagerOwner() : TComponent(nullptr) { first = new TComponent(this); new TComponent(this); }
+ public:
+  TEagerOwner() : TComponent(nullptr) {
+    first = new TComponent(this);
+    new TComponent(this);
+  }
   ~TEagerOwner() override {
     delete first;
     remainingAfterDelete = ComponentCount();
@@ -177,7 +180,7 @@ TEST(ComponentNames, InvalidNamesAreRefused) {
     const char* name;
     bool valid;
   };
-  const Case cases[] = {{"Button1", true}, {"_x", true}, {"", true},     {"1abc", false},
+  const Case cases[] = {{"Button1", true}, {"_x", true},   {"", true},   {"1abc", false},
                         {"a b", false},    {"a-b", false}, {"Ä", false}, {"a.b", false}};
   for (const Case& c : cases) {
     TComponent comp(nullptr);
@@ -219,8 +222,11 @@ TEST(ComponentState, DesigningReachesOwnedComponents) {
   auto* child = new TComponent(&owner);
   owner.SetDesigning(true);
   EXPECT_TRUE(child->ComponentState().Contains(csDesigning));
+  auto* late = new TComponent(&owner);  // created on a designed form
+  EXPECT_TRUE(late->ComponentState().Contains(csDesigning));
   owner.SetDesigning(false);
   EXPECT_FALSE(child->ComponentState().Contains(csDesigning));
+  EXPECT_FALSE(late->ComponentState().Contains(csDesigning));
 }
 
 TEST(ComponentState, UpdatingAndTag) {
@@ -235,7 +241,7 @@ TEST(ComponentState, UpdatingAndTag) {
 
 // Marks itself destroying first and records what its child shows at that point.
 class TStateSpy : public TComponent {
-public:
+ public:
   explicit TStateSpy(TComponent* owner) : TComponent(owner) { child = new TComponent(this); }
   ~TStateSpy() override {
     Destroying();

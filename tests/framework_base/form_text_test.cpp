@@ -14,7 +14,9 @@ using test::TestLog;
 using test::TTestDial;
 using test::TTestGauge;
 
-TTestGauge& Gauge(TComponent* c) { return dynamic_cast<TTestGauge&>(*c); }
+TTestGauge& Gauge(TComponent* c) {
+  return dynamic_cast<TTestGauge&>(*c);
+}
 
 TEST(FormWriter, WritesOnlyChangedAndAlwaysStoredProperties) {
   TTestGauge root(nullptr);
@@ -113,7 +115,8 @@ TEST(FormRoundTrip, ReadingWrittenTextRebuildsTheSameComponents) {
   std::unique_ptr<TComponent> copy = ReadForm(text);
   ExpectSameGauge(*original, Gauge(copy.get()));
   ASSERT_EQ(copy->ComponentCount(), 2);
-  for (int i = 0; i < 2; ++i) ExpectSameGauge(Gauge(original->Components(i)), Gauge(copy->Components(i)));
+  for (int i = 0; i < 2; ++i)
+    ExpectSameGauge(Gauge(original->Components(i)), Gauge(copy->Components(i)));
   TComponent* g1 = copy->FindComponent("G1");
   auto* g2 = dynamic_cast<TTestDial*>(copy->FindComponent("G2"));
   ASSERT_NE(g2, nullptr);
@@ -124,8 +127,16 @@ TEST(FormRoundTrip, ReadingWrittenTextRebuildsTheSameComponents) {
 }
 
 TEST(FormRoundTrip, DoublesSurviveExactly) {
-  const double values[] = {0.1, 1.0 / 3, -2.5e-300, 5e-324, 1.7976931348623157e308,
-                           123456789.125, -0.0, 0, 1e21, std::numeric_limits<double>::infinity(),
+  const double values[] = {0.1,
+                           1.0 / 3,
+                           -2.5e-300,
+                           5e-324,
+                           1.7976931348623157e308,
+                           123456789.125,
+                           -0.0,
+                           0,
+                           1e21,
+                           std::numeric_limits<double>::infinity(),
                            -std::numeric_limits<double>::infinity()};
   for (double v : values) {
     TTestGauge g(nullptr);
@@ -236,26 +247,33 @@ TEST(FormReader, RefusedInputNamesTheLine) {
   };
   const Case cases[] = {
       {"object F: TNoSuch\nend", 1, "Line 1: Class TNoSuch not found"},
-      {"object F: TTestGauge\n  Max = 5\n  Widht = 3\nend", 3, "Line 3: Property Widht does not exist"},
+      {"object F: TTestGauge\n  Max = 5\n  Widht = 3\nend", 3,
+       "Line 3: Property Widht does not exist"},
       {"object F: TTestGauge\n\n  Max = 12x\nend", 3, "Line 3: Invalid value 12x for property Max"},
-      {"object F: TTestGauge\n  Max = 99999999999\nend", 2, "Line 2: Invalid value 99999999999 for property Max"},
+      {"object F: TTestGauge\n  Max = 99999999999\nend", 2,
+       "Line 2: Invalid value 99999999999 for property Max"},
       {"object F: TTestGauge\n  Max = 99999999999999999999\nend", 2, nullptr},
       {"object F: TTestGauge\n  Value = 1e999\nend", 2, nullptr},
       {"object F: TTestGauge\n  Value = NaNa\nend", 2, nullptr},
-      {"object F: TTestGauge\n  Small = 256\nend", 2, "Line 2: Invalid value 256 for property Small"},
+      {"object F: TTestGauge\n  Small = 256\nend", 2,
+       "Line 2: Invalid value 256 for property Small"},
       {"object F: TTestGauge\n  Caption = 'open\nend", 2, "Line 2: Unterminated string"},
-      {"object F: TTestGauge\n  Kind = gkSquare\nend", 2, "Line 2: Invalid value gkSquare for property Kind"},
+      {"object F: TTestGauge\n  Kind = gkSquare\nend", 2,
+       "Line 2: Invalid value gkSquare for property Kind"},
       {"object F: TTestGauge\n  Options = [goTicks goFrame]\nend", 2, "Line 2: ',' expected"},
       {"object F: TTestGauge\n  Marker = 'ab'\nend", 2, nullptr},
-      {"object F: TTestGauge\n  Active = Yes\nend", 2, "Line 2: Invalid value Yes for property Active"},
-      {"object F: TTestGauge\n  Font.Colour = 1\nend", 2, "Line 2: Property Font.Colour does not exist"},
+      {"object F: TTestGauge\n  Active = Yes\nend", 2,
+       "Line 2: Invalid value Yes for property Active"},
+      {"object F: TTestGauge\n  Font.Colour = 1\nend", 2,
+       "Line 2: Property Font.Colour does not exist"},
       {"object F: TTestGauge\n  Max.Low = 1\nend", 2, "Line 2: Property Max has no properties"},
       {"object F: TTestGauge\n  Caption = #55296\nend", 2, "Line 2: Character code out of range"},
       {"object F: TTestGauge\n  object A: TTestGauge end\n  object a: TTestGauge end\nend", 3,
        "Line 3: A component named a already exists"},
       {"object F: TTestGauge\n  Name = '1st'\nend", 2,
        "Line 2: Error reading Name: '1st' is not a valid component name"},
-      {"object F: TTestGauge\n  object A: TTestFont end\nend", 2, "Line 2: Class TTestFont is not a component"},
+      {"object F: TTestGauge\n  object A: TTestFont end\nend", 2,
+       "Line 2: Class TTestFont is not a component"},
       {"object F: TTestGauge\n  object A: TTestGauge\nend", 3, "Line 3: 'end' expected"},
       {"object F: TTestGauge\nend\nend", 3, "Line 3: End of text expected"},
       {"thing F: TTestGauge end", 1, "Line 1: 'object' expected"},

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/base/form_text.h"
 #include "framework/base/registry.h"
 #include "framework/base/registry_check.h"
 #include "tests/framework_base/test_components.h"
@@ -95,12 +96,11 @@ TEST(ClassRegistry, SettersRefuseValuesOutsideTheType) {
     PropertyValue value;
   };
   const Case cases[] = {
-      {"Small", int64_t{256}},          // beyond uint8_t
-      {"Small", int64_t{-1}},
-      {"Max", int64_t{3000000000}},     // beyond int
-      {"Kind", int64_t{3}},             // no such enumeration value
-      {"Options", uint64_t{0b1000}},    // no such set element
-      {"Caption", int64_t{1}},          // wrong alternative
+      {"Small", int64_t{256}},                                      // beyond uint8_t
+      {"Small", int64_t{-1}},        {"Max", int64_t{3000000000}},  // beyond int
+      {"Kind", int64_t{3}},                                         // no such enumeration value
+      {"Options", uint64_t{0b1000}},                                // no such set element
+      {"Caption", int64_t{1}},                                      // wrong alternative
   };
   for (const Case& c : cases)
     EXPECT_THROW(FindProperty(rec, c.property)->set(&gauge, c.value), EConvertError) << c.property;
@@ -130,14 +130,14 @@ TEST(ClassRegistry, EveryRegisteredClassAgreesWithItsRecord) {
 
 // A class whose record lies about one initial value and whose other setter ignores values.
 class TLiar : public TComponent {
-public:
+ public:
   using TComponent::TComponent;
   int Width() const { return width_; }
   void SetWidth(int v) { width_ = v; }
   int Height() const { return 5; }
   void SetHeight(int) {}
 
-private:
+ private:
   int width_ = 5;
 };
 
@@ -147,10 +147,40 @@ TEST(ClassRegistry, GenericCheckFindsRecordsThatDisagree) {
       .Int("Height", &TLiar::Height, &TLiar::SetHeight, 5);
   auto failures = testing::CheckRegisteredClass("TLiar");
   UnregisterClass("TLiar");
-  EXPECT_EQ(failures, (std::vector<std::string>{
-                          "TLiar.Width: new instance reports 5, registered initial 4",
-                          "TLiar.Height: set 6, read back 5"}));
+  EXPECT_EQ(failures,
+            (std::vector<std::string>{"TLiar.Width: new instance reports 5, registered initial 4",
+                                      "TLiar.Height: set 6, read back 5"}));
   EXPECT_EQ(GetClass("TLiar"), nullptr);
+}
+
+// Properties reached through callables, with a stored default other than the initial value
+// and a test sample, as components with computed properties register them.
+class TLines : public TComponent {
+ public:
+  using TComponent::TComponent;
+  std::vector<std::string> lines{"x"};
+  int width = 3;
+};
+
+TEST(ClassRegistry, CallablesDefaultsAndSamples) {
+  RegisterClass<TLines>("TLines", "TComponent")
+      .Str(
+          "Text", [](TLines* l) { return l->lines.empty() ? std::string() : l->lines[0]; },
+          [](TLines* l, const std::string& v) { l->lines = {v}; }, "x")
+      .Int(
+          "Width", [](const TLines* l) { return l->width; },
+          [](TLines* l, int v) { l->width = v % 10; }, 3)
+      .Default(5)
+      .Sample(7);
+  auto failures = testing::CheckRegisteredClass("TLines");
+  EXPECT_TRUE(failures.empty()) << (failures.empty() ? "" : failures[0]);
+  TLines lines(nullptr);
+  const std::string written = WriteForm(lines);
+  lines.width = 5;
+  const std::string writtenAtDefault = WriteForm(lines);
+  UnregisterClass("TLines");
+  EXPECT_EQ(written, "object TLines\n  Width = 3\nend\n");
+  EXPECT_EQ(writtenAtDefault, "object TLines\nend\n");
 }
 
 }  // namespace

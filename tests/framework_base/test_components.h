@@ -32,7 +32,7 @@ struct TestLog {
 };
 
 class TTestFont : public TPersistent {
-public:
+ public:
   const std::string& Name() const { return name_; }
   void SetName(const std::string& v) { name_ = v; }
   int Size() const { return size_; }
@@ -46,7 +46,7 @@ public:
     TPersistent::Assign(source);
   }
 
-private:
+ private:
   std::string name_ = "MS Sans Serif";
   int size_ = 8;
 };
@@ -56,7 +56,7 @@ enum TGaugeOption : uint8_t { goTicks, goLabels, goFrame };
 using TGaugeOptions = Set<TGaugeOption>;
 
 class TTestGauge : public TComponent {
-public:
+ public:
   explicit TTestGauge(TComponent* AOwner) : TComponent(AOwner) { ++TestLog::Get().liveGauges; }
   ~TTestGauge() override { --TestLog::Get().liveGauges; }
 
@@ -97,7 +97,7 @@ public:
   void SetParentComponent(TComponent* parent) override { parent_ = parent; }
   TComponent* GetParentComponent() const override { return parent_; }
 
-private:
+ private:
   int max_ = 100;
   double value_ = 0.5;
   bool active_ = true;
@@ -115,12 +115,12 @@ private:
 
 // A gauge that starts with another Max and adds a property.
 class TTestDial : public TTestGauge {
-public:
+ public:
   explicit TTestDial(TComponent* AOwner) : TTestGauge(AOwner) { SetMax(10); }
   int Needle() const { return needle_; }
   void SetNeedle(int v) { needle_ = v; }
 
-private:
+ private:
   int needle_ = 2;
 };
 
@@ -129,7 +129,8 @@ inline void RegisterTestComponents() {
       .Str("Name", &TTestFont::Name, &TTestFont::SetName, "MS Sans Serif")
       .Int("Size", &TTestFont::Size, &TTestFont::SetSize, 8);
   RegisterClass<TTestGauge>("TTestGauge", "TComponent")
-      .Int("Max", &TTestGauge::Max, &TTestGauge::SetMax, 100).Range(1, 1000)
+      .Int("Max", &TTestGauge::Max, &TTestGauge::SetMax, 100)
+      .Range(1, 1000)
       .Double("Value", &TTestGauge::Value, &TTestGauge::SetValue, 0.5)
       .Bool("Active", &TTestGauge::Active, &TTestGauge::SetActive, true)
       .Str("Caption", &TTestGauge::Caption, &TTestGauge::SetCaption, "Gauge")
@@ -139,12 +140,14 @@ inline void RegisterTestComponents() {
              {"goTicks", "goLabels", "goFrame"}, TGaugeOptions{goTicks})
       .Char("Marker", &TTestGauge::Marker, &TTestGauge::SetMarker, U'*')
       .Int("Small", &TTestGauge::Small, &TTestGauge::SetSmall, 3)
-      .Int("Count", &TTestGauge::Count, &TTestGauge::SetCount, 0).AlwaysStored()
+      .Int("Count", &TTestGauge::Count, &TTestGauge::SetCount, 0)
+      .AlwaysStored()
       .Strings("Items", &TTestGauge::Items, &TTestGauge::SetItems, {})
       .Object("Font", &TTestGauge::Font)
       .Event("OnChange");
   RegisterClass<TTestDial>("TTestDial", "TTestGauge")
-      .Int("Max", &TTestDial::Max, &TTestDial::SetMax, 10).Range(1, 1000)
+      .Int("Max", &TTestDial::Max, &TTestDial::SetMax, 10)
+      .Range(1, 1000)
       .Int("Needle", &TTestDial::Needle, &TTestDial::SetNeedle, 2);
 }
 

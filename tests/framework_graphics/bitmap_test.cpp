@@ -78,7 +78,7 @@ TEST(BitmapTransparency, AutoColourIsTheBottomLeftPixelUntilAColourIsSet) {
   EXPECT_EQ(bmp.TransparentColor(), clOlive);
 }
 
-TEST(BitmapOnChange, FiresForSizeAndSettingsChanges) {
+TEST(BitmapOnChange, FiresForSizeSettingsAndCanvasChanges) {
   TBitmap bmp;
   int changes = 0;
   bmp.OnChange = [&] { ++changes; };
@@ -86,11 +86,16 @@ TEST(BitmapOnChange, FiresForSizeAndSettingsChanges) {
   bmp.SetSize(2, 2);
   bmp.SetTransparent(true);
   EXPECT_EQ(changes, 2);
+  bmp.Canvas()->FillRect(Rect(0, 0, 1, 1));
+  bmp.Canvas()->FillRect(Rect(5, 5, 9, 9));  // outside: nothing changes
+  EXPECT_EQ(changes, 3);
 }
 
 TEST(BitmapFiles, MissingFilesUnknownExtensionsAndResourcesRaise) {
   TBitmap bmp(2, 2);
   EXPECT_THROW(bmp.LoadFromFile("/nonexistent/dir/picture.bmp"), EInOutError);
+  EXPECT_THROW(bmp.LoadFromFile("/tmp"), EInOutError);
+  EXPECT_THROW(bmp.SaveToFile("/nonexistent/dir/picture.bmp"), Exception);
   EXPECT_THROW(bmp.SaveToFile("picture.gif"), EInvalidGraphic);
   EXPECT_THROW(bmp.SaveToFile("noextension"), EInvalidGraphic);
   try {

@@ -14,21 +14,36 @@ using test::At;
 
 TColor Expected(TCopyMode mode, TColor p, TColor s, TColor d) {
   switch (mode) {
-    case cmSrcCopy: return s;
-    case cmSrcAnd: return s & d;
-    case cmSrcPaint: return s | d;
-    case cmNotSrcCopy: return ~s;
-    case cmSrcInvert: return s ^ d;
-    case cmSrcErase: return s & ~d;
-    case cmNotSrcErase: return ~(s | d);
-    case cmMergeCopy: return p & s;
-    case cmMergePaint: return ~s | d;
-    case cmPatCopy: return p;
-    case cmPatInvert: return p ^ d;
-    case cmPatPaint: return p | ~s | d;
-    case cmDstInvert: return ~d;
-    case cmBlackness: return 0;
-    case cmWhiteness: return 0xFFFFFF;
+    case cmSrcCopy:
+      return s;
+    case cmSrcAnd:
+      return s & d;
+    case cmSrcPaint:
+      return s | d;
+    case cmNotSrcCopy:
+      return ~s;
+    case cmSrcInvert:
+      return s ^ d;
+    case cmSrcErase:
+      return s & ~d;
+    case cmNotSrcErase:
+      return ~(s | d);
+    case cmMergeCopy:
+      return p & s;
+    case cmMergePaint:
+      return ~s | d;
+    case cmPatCopy:
+      return p;
+    case cmPatInvert:
+      return p ^ d;
+    case cmPatPaint:
+      return p | ~s | d;
+    case cmDstInvert:
+      return ~d;
+    case cmBlackness:
+      return 0;
+    case cmWhiteness:
+      return 0xFFFFFF;
   }
   return 0;
 }
@@ -146,6 +161,16 @@ TEST(StretchBlt, SizesOfDifferentSignMirror) {
   for (int y = 0; y < 3; ++y) EXPECT_EQ(GetRValue(At(flipped, 0, y)), 2 - y);
 }
 
+TEST(StretchBlt, PatternOnlyOperationsNeedNoSource) {
+  TBitmap dst(3, 2);
+  dst.Canvas()->Brush()->SetColor(clTeal);
+  EXPECT_TRUE(BitBlt(dst.Canvas(), 0, 0, 2, 2, nullptr, 0, 0, PATCOPY));
+  EXPECT_EQ(test::CountOf(dst, clTeal), 4);
+  EXPECT_FALSE(BitBlt(dst.Canvas(), 0, 0, 2, 2, nullptr, 0, 0, SRCCOPY));
+  TCanvas noBitmap;
+  EXPECT_FALSE(BitBlt(&noBitmap, 0, 0, 2, 2, dst.Canvas(), 0, 0, SRCCOPY));
+}
+
 TEST(CopyRect, OverlappingCopyWithinOneCanvasReadsTheOriginalPixels) {
   TBitmap row;
   Greys(row, {1, 2, 3, 4, 5, 6});
@@ -161,6 +186,26 @@ TEST(BrushCopy, ReplacesTheKeyColourByTheBrush) {
   dst.Canvas()->BrushCopy(Rect(0, 0, 2, 1), &src, Rect(0, 0, 2, 1), clFuchsia);
   EXPECT_EQ(At(dst, 0, 0), clYellow);
   EXPECT_EQ(At(dst, 1, 0), clNavy);
+}
+
+}  // namespace
+}  // namespace fw
+
+namespace fw {
+namespace {
+
+TEST(StretchBlt, SourceBeyondTheBitmapLeavesThoseDestinationPixelsAlone) {
+  TBitmap src(2, 2), dst(4, 4);
+  src.Canvas()->Brush()->SetColor(clRed);
+  src.Canvas()->FillRect(Rect(0, 0, 2, 2));
+  StretchBlt(dst.Canvas(), 0, 0, 4, 4, src.Canvas(), 0, 0, 4, 4, SRCCOPY);
+  EXPECT_EQ(test::CountOf(dst, clRed), 4);
+  EXPECT_EQ(At(dst, 3, 3), clWhite);
+  // Averaging a vast source rectangle into one pixel only weighs the bitmap's pixels.
+  SetStretchBltMode(dst.Canvas(), HALFTONE);
+  StretchBlt(dst.Canvas(), 3, 3, 1, 1, src.Canvas(), -100000000, -100000000, 200000000, 200000000,
+             SRCCOPY);
+  EXPECT_EQ(At(dst, 3, 3), clRed);
 }
 
 }  // namespace

@@ -41,7 +41,9 @@ inline int CountOf(TBitmap& bitmap, TColor color) {
   return n;
 }
 
-inline TColor At(TBitmap& bitmap, int x, int y) { return PixelToColor(bitmap.ScanLine(y)[x]); }
+inline TColor At(TBitmap& bitmap, int x, int y) {
+  return PixelToColor(bitmap.ScanLine(y)[x]);
+}
 
 // The smallest rectangle around a set of pixels.
 inline TRect BoxOf(const PixelSet& pixels) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <random>
 
 #include "graphics_test_util.h"
 
@@ -49,8 +50,8 @@ INSTANTIATE_TEST_SUITE_P(AllOctants, LineOctants,
                                            OctantCase{-13, 5}, OctantCase{-13, -5},
                                            OctantCase{-5, -13}, OctantCase{5, -13},
                                            OctantCase{13, -5}, OctantCase{10, 0},
-                                           OctantCase{0, -10}, OctantCase{7, 7},
-                                           OctantCase{-7, 7}, OctantCase{12, 6}));
+                                           OctantCase{0, -10}, OctantCase{7, 7}, OctantCase{-7, 7},
+                                           OctantCase{12, 6}));
 
 TEST(LinePolyline, LeavesOutOnlyTheLastPointAndKeepsThePenPosition) {
   TBitmap bmp(20, 20);
@@ -92,8 +93,8 @@ TEST(LineWidths, WideLinesAreCentredOnTheLine) {
   struct Case {
     int width, firstRow, lastRow;
   };
-  for (const Case& k : {Case{1, 10, 10}, Case{2, 9, 10}, Case{3, 9, 11}, Case{4, 8, 11},
-                        Case{5, 8, 12}}) {
+  for (const Case& k :
+       {Case{1, 10, 10}, Case{2, 9, 10}, Case{3, 9, 11}, Case{4, 8, 11}, Case{5, 8, 12}}) {
     TBitmap bmp(40, 21);
     TCanvas* c = bmp.Canvas();
     c->Pen()->SetWidth(k.width);
@@ -121,22 +122,38 @@ TEST(LineWidths, DiagonalWideLineKeepsItsThicknessAcrossTheLine) {
 
 TColor Expected(TPenMode mode, TColor p, TColor d) {
   switch (mode) {
-    case pmBlack: return 0;
-    case pmWhite: return 0xFFFFFF;
-    case pmNop: return d;
-    case pmNot: return ~d;
-    case pmCopy: return p;
-    case pmNotCopy: return ~p;
-    case pmMergePenNot: return p | ~d;
-    case pmMaskPenNot: return p & ~d;
-    case pmMergeNotPen: return ~p | d;
-    case pmMaskNotPen: return ~p & d;
-    case pmMerge: return p | d;
-    case pmNotMerge: return ~(p | d);
-    case pmMask: return p & d;
-    case pmNotMask: return ~(p & d);
-    case pmXor: return p ^ d;
-    case pmNotXor: return ~(p ^ d);
+    case pmBlack:
+      return 0;
+    case pmWhite:
+      return 0xFFFFFF;
+    case pmNop:
+      return d;
+    case pmNot:
+      return ~d;
+    case pmCopy:
+      return p;
+    case pmNotCopy:
+      return ~p;
+    case pmMergePenNot:
+      return p | ~d;
+    case pmMaskPenNot:
+      return p & ~d;
+    case pmMergeNotPen:
+      return ~p | d;
+    case pmMaskNotPen:
+      return ~p & d;
+    case pmMerge:
+      return p | d;
+    case pmNotMerge:
+      return ~(p | d);
+    case pmMask:
+      return p & d;
+    case pmNotMask:
+      return ~(p & d);
+    case pmXor:
+      return p ^ d;
+    case pmNotXor:
+      return ~(p ^ d);
   }
   return 0;
 }
@@ -175,6 +192,56 @@ TEST(PenModes, XorTwiceAndNotTwiceRestoreThePicture) {
       for (int x = 0; x < 30; ++x) ASSERT_EQ(At(bmp, x, y), At(before, x, y)) << x << "," << y;
     }
   }
+}
+
+}  // namespace
+}  // namespace fw
+
+namespace fw {
+namespace {
+
+TEST(LineClipping, ClippedLinesPaintExactlyTheVisiblePixelsOfTheWholeLine) {
+  std::mt19937 random(11);
+  for (TPenStyle style : {psSolid, psDashDot}) {
+    for (int n = 0; n < 200; ++n) {
+      auto coord = [&] { return int(random() % 80) - 20; };
+      const TPoint a = Point(coord(), coord()), b = Point(coord(), coord());
+      TBitmap whole(40, 40), clipped(40, 40);
+      whole.Canvas()->Pen()->SetStyle(style);
+      clipped.Canvas()->Pen()->SetStyle(style);
+      whole.Canvas()->Brush()->SetStyle(bsClear);
+      clipped.Canvas()->Brush()->SetStyle(bsClear);
+      clipped.Canvas()->SetClipRect(Rect(8, 5, 30, 33));
+      for (TBitmap* bmp : {&whole, &clipped}) {
+        bmp->Canvas()->MoveTo(a.X, a.Y);
+        bmp->Canvas()->LineTo(b.X, b.Y);
+      }
+      for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 40; ++x) {
+          const bool visible = x >= 8 && x < 30 && y >= 5 && y < 33;
+          ASSERT_EQ(test::At(clipped, x, y), visible ? test::At(whole, x, y) : clWhite)
+              << a.X << "," << a.Y << " -> " << b.X << "," << b.Y << " at " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
+TEST(LineClipping, FarAwayCoordinatesCostNothingAndNeverOverflow) {
+  TBitmap bmp(20, 20);
+  TCanvas* c = bmp.Canvas();
+  c->MoveTo(INT32_MIN, INT32_MIN);
+  c->LineTo(INT32_MAX, INT32_MAX);
+  c->Pen()->SetWidth(3);
+  c->LineTo(INT32_MIN, 5);
+  c->Ellipse(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
+  c->Pie(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 0, 0, 5, 5);
+  c->Rectangle(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
+  c->Pen()->SetWidth(1);
+  c->MoveTo(-2000000000, 10);
+  c->LineTo(2000000000, 10);
+  for (int x = 0; x < 20; ++x) EXPECT_EQ(test::At(bmp, x, 10), clBlack) << x;
+  EXPECT_EQ(test::At(bmp, 3, 3), clWhite);  // inside the huge rectangle: the white brush
 }
 
 }  // namespace

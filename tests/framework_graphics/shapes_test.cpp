@@ -154,7 +154,7 @@ TEST(Arc, RunsCounterClockwiseFromTheStartRayToTheEndRay) {
     Quadrants expected;
   };
   const Case cases[] = {
-      {kRight, kTop, {true, false, false, false}},  {kTop, kLeft, {false, true, false, false}},
+      {kRight, kTop, {true, false, false, false}},   {kTop, kLeft, {false, true, false, false}},
       {kLeft, kBottom, {false, false, true, false}}, {kBottom, kRight, {false, false, false, true}},
       {kTop, kRight, {false, true, true, true}},     {kRight, kLeft, {true, true, false, false}},
   };
@@ -208,7 +208,8 @@ TEST(Polygon, FillsByTheAlternateRuleAndOutlinesTheClosedPath) {
   TPoint star[5];
   for (int i = 0; i < 5; ++i) {
     const double a = std::numbers::pi / 2 + (i * 2 % 5) * 2 * std::numbers::pi / 5;
-    star[i] = Point(50 + int(std::lround(45 * std::cos(a))), 50 - int(std::lround(45 * std::sin(a))));
+    star[i] =
+        Point(50 + int(std::lround(45 * std::cos(a))), 50 - int(std::lround(45 * std::sin(a))));
   }
   c->Polygon(star);
   EXPECT_EQ(At(bmp, 50, 50), clWhite);  // the centre is crossed twice: outside
