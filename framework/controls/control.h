@@ -65,6 +65,16 @@ enum TControlStateItem : uint8_t {
 };
 using TControlState = Set<TControlStateItem>;
 
+using TContextPopupEvent = Event<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
+
+// What a control needs of the component in its PopupMenu slot: to show it at a screen point
+// for the control. Menu classes implement it.
+class IPopupMenu {
+ public:
+  virtual ~IPopupMenu() = default;
+  virtual void Popup(TControl* control, int X, int Y) = 0;
+};
+
 // Tells whether a control still exists: input dispatch holds one across calls into handlers
 // that may delete the control.
 class TControlRef {
@@ -193,6 +203,8 @@ class TControl : public TComponent {
   bool MouseCapture() const;
   void SetMouseCapture(bool value);
   TControlRef Ref() const { return TControlRef(self_); }
+  // Forgets a deleted popup menu.
+  void Notification(TComponent* component, TOperation operation) override;
   // True for windowed controls (TWinControl and below).
   bool IsWinControl() const { return isWinControl_; }
 
@@ -210,6 +222,8 @@ class TControl : public TComponent {
   TMouseWheelUpDownEvent OnMouseWheelDown;
   TMouseWheelUpDownEvent OnMouseWheelUp;
   TNotifyEvent OnResize;
+  // MousePos in client coordinates; Handled suppresses the popup menu.
+  TContextPopupEvent OnContextPopup;
 
   // Paints the control into `bitmap` with client (0, 0) at device `origin`, clipped to
   // `clip` (device coordinates); windowed controls then paint their children. Used by the
@@ -231,7 +245,8 @@ class TControl : public TComponent {
   virtual void EraseBackground(TCanvas*) {}
   // Messages nobody handled: Result 0.
   virtual void DefaultHandler(TMessage& message);
-  void Notification(TComponent* component, TOperation operation) override;
+  // Before a context menu shows: OnContextPopup, which may handle it.
+  virtual void DoContextPopup(TPoint MousePos, bool& Handled);
 
   // The canvas bound to the form's surface with the control's origin and clip (no target
   // when the control has no surface). Inside a paint cycle it keeps the cycle's binding.
@@ -262,6 +277,7 @@ class TControl : public TComponent {
   void HandleButtonUp(TMessage& message, TMouseButton button);
   void HandleMouseMove(TMessage& message);
   void HandleMouseWheel(TMessage& message);
+  void HandleContextMenu(TMessage& message);
   TShiftState MessageShift(WPARAM keys) const;
   void FontChanged();
   void BindCanvasToSurface();

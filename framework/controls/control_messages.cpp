@@ -49,6 +49,9 @@ void TControl::WndProc(TMessage& message) {
     case WM_MOUSEWHEEL:
       HandleMouseWheel(message);
       return;
+    case WM_CONTEXTMENU:
+      HandleContextMenu(message);
+      return;
     case WM_SIZE:
       Resize();
       return;
@@ -135,6 +138,27 @@ void TControl::HandleMouseWheel(TMessage& message) {
   const TShiftState shift = MessageShift(message.WParam & 0xFFFF);
   const int delta = HiSigned(static_cast<intptr_t>(message.WParam));
   message.Result = DoMouseWheel(shift, delta, PointFromLParam(message.LParam)) ? 1 : 0;
+}
+
+// LParam: the pointer in screen coordinates. OnContextPopup may handle it; otherwise the
+// PopupMenu shows. Result 0 (neither) lets the parent offer its own menu.
+void TControl::HandleContextMenu(TMessage& message) {
+  const TPoint screen = PointFromLParam(message.LParam);
+  bool handled = false;
+  const TControlRef alive = Ref();
+  DoContextPopup(ScreenToClient(screen), handled);
+  if (handled || !alive) {
+    message.Result = 1;
+    return;
+  }
+  if (auto* menu = dynamic_cast<IPopupMenu*>(popupMenu_)) {
+    menu->Popup(this, screen.X, screen.Y);
+    message.Result = 1;
+  }
+}
+
+void TControl::DoContextPopup(TPoint MousePos, bool& Handled) {
+  OnContextPopup(this, MousePos, Handled);
 }
 
 void TControl::Click() {

@@ -159,10 +159,24 @@ void TInputDispatch::MouseUp(TCustomForm* form, TMouseButton button, TShiftState
     const TPoint p = Point(x, y);
     TControl* target = MouseTarget(form, p);
     buttons_.Exclude(ButtonShift(button));
+    const TControlRef targetRef = target ? target->Ref() : TControlRef();
     if (target) SendMouse(target, UpMessage(button), form, p);
     ReleaseCaptureIfIdle();
+    if (button == mbRight && targetRef) OfferContextMenu(targetRef.Get(), form, p);
     UpdateHover(HitTest(form, p));
   });
+}
+
+// After a right-button release the control (or else the nearest parent) that handles
+// WM_CONTEXTMENU shows its popup menu.
+void TInputDispatch::OfferContextMenu(TControl* target, TCustomForm* form, TPoint p) {
+  const TPoint screen = form->ClientToScreen(p);
+  for (TControlRef c = target->Ref(); c;) {
+    TControl* control = c.Get();
+    if (control->Perform(WM_CONTEXTMENU, 0, MakeLParam(screen.X, screen.Y)) != 0) return;
+    if (!c) return;
+    c = control->Parent() ? control->Parent()->Ref() : TControlRef();
+  }
 }
 
 // The wheel goes to the focused control (the form when none); a control that does not

@@ -54,6 +54,7 @@ class TInputDispatch {
   bool IsDoubleClick(TControl* target, TMouseButton button, TPoint p, int64_t now) const;
   void SendMouse(TControl* target, UINT msg, TCustomForm* form, TPoint p);
   void ReleaseCaptureIfIdle();
+  void OfferContextMenu(TControl* target, TCustomForm* form, TPoint p);
   TWinControl* KeyTarget(TCustomForm* form) const;
   bool HandleNavigationKey(TCustomForm* form, TWinControl* target, uint16_t key, TShiftState shift);
   void SetModifiers(TShiftState shift);

@@ -28,6 +28,7 @@ inline constexpr UINT WM_KILLFOCUS = 0x0008;
 inline constexpr UINT WM_PAINT = 0x000F;
 inline constexpr UINT WM_CLOSE = 0x0010;
 inline constexpr UINT WM_NEXTDLGCTL = 0x0028;
+inline constexpr UINT WM_CONTEXTMENU = 0x007B;
 inline constexpr UINT WM_GETDLGCODE = 0x0087;
 inline constexpr UINT WM_KEYDOWN = 0x0100;
 inline constexpr UINT WM_KEYUP = 0x0101;

@@ -231,5 +231,41 @@ TEST_F(MouseDispatch, ScreenCursorOverridesTheControlCursorUnderThePointer) {
             (std::vector<TCursor>{crHandPoint, crDefault, crHourGlass, crHandPoint}));
 }
 
+// A popup menu stand-in that records where it was asked to show.
+class TRecordingMenu : public TComponent, public IPopupMenu {
+ public:
+  using TComponent::TComponent;
+  void Popup(TControl* control, int X, int Y) override {
+    shown.push_back(control->Name() + " " + std::to_string(X) + "," + std::to_string(Y));
+  }
+  Journal shown;
+};
+
+TEST_F(MouseDispatch, RightReleaseShowsThePopupMenuOfTheControlOrItsParent) {
+  host.Form()->SetBounds(100, 50, 200, 100);  // screen coordinates differ from form ones
+  auto* panel = AddWin(host.Form(), "Panel", Bounds(0, 0, 100, 100));
+  auto* a = AddGraphic(panel, "A", Bounds(0, 0, 20, 20));
+  auto* b = AddGraphic(panel, "B", Bounds(30, 0, 20, 20));
+  auto* menu = new TRecordingMenu(host.Form());
+  auto* panelMenu = new TRecordingMenu(host.Form());
+  a->SetPopupMenu(menu);
+  panel->SetPopupMenu(panelMenu);
+  host.Click(5, 5, mbRight);
+  host.Click(35, 5, mbRight);  // B has none: its parent's shows
+  host.Click(5, 5);            // left button: no menu
+  EXPECT_EQ(menu->shown, (Journal{"A 105,55"}));
+  EXPECT_EQ(panelMenu->shown, (Journal{"Panel 135,55"}));
+  TPoint asked;
+  a->OnContextPopup = [&](TObject*, TPoint pos, bool& handled) {
+    asked = pos;
+    handled = true;
+  };
+  host.Click(6, 7, mbRight);
+  EXPECT_EQ(asked, Point(6, 7));
+  EXPECT_EQ(menu->shown.size(), 1u);
+  EXPECT_EQ(panelMenu->shown.size(), 1u);
+  (void)b;
+}
+
 }  // namespace
 }  // namespace fw
