@@ -202,6 +202,11 @@ void TControl::SetPopupMenu(TComponent* value) {
   if (popupMenu_) popupMenu_->FreeNotification(this);
 }
 
+void TControl::Loaded() {
+  TComponent::Loaded();
+  RecordAnchorBase();
+}
+
 void TControl::Notification(TComponent* component, TOperation operation) {
   if (operation == opRemove && component == popupMenu_) popupMenu_ = nullptr;
   TComponent::Notification(component, operation);

@@ -203,6 +203,8 @@ class TControl : public TComponent {
   bool MouseCapture() const;
   void SetMouseCapture(bool value);
   TControlRef Ref() const { return TControlRef(self_); }
+  // After a form was read: anchors measure from the bounds read.
+  void Loaded() override;
   // Forgets a deleted popup menu.
   void Notification(TComponent* component, TOperation operation) override;
   // True for windowed controls (TWinControl and below).

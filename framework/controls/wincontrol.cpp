@@ -167,6 +167,11 @@ void TWinControl::WndProc(TMessage& message) {
       DoKeyPress(key);
       return;
     }
+    case WM_NEXTDLGCTL:
+      // A request to move the focus, sent to whatever parent a control has: the form acts.
+      if (TCustomForm* form = GetParentForm(this); form && form != this)
+        message.Result = form->Perform(message.Msg, message.WParam, message.LParam);
+      return;
     case CM_ENTER:
       DoEnter();
       return;
@@ -190,7 +195,10 @@ void TWinControl::AdjustAnchors() {
   for (int i = 0; i < ControlCount(); ++i) {
     TControl* c = Controls(i);
     const TAnchors a = c->Anchors();
-    if (c->Align() != alNone || a == TAnchors{akLeft, akTop}) continue;
+    // Controls being read from a form keep the bounds read; Loaded measures from them.
+    if (c->Align() != alNone || a == TAnchors{akLeft, akTop} ||
+        c->ComponentState().Contains(csLoading))
+      continue;
     const int dx = ClientWidth() - c->anchorParentWidth_;
     const int dy = ClientHeight() - c->anchorParentHeight_;
     TRect r = c->anchorBounds_;
@@ -216,6 +224,11 @@ void TWinControl::AdjustAnchors() {
     }
     c->anchoring_ = false;
   }
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  AlignControls();
 }
 
 void TWinControl::AlignControls() {

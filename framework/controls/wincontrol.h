@@ -60,6 +60,8 @@ class TWinControl : public TControl {
   TNotifyEvent OnExit;
 
   void WndProc(TMessage& message) override;
+  // After a form was read: the children are aligned once.
+  void Loaded() override;
   void PaintTree(TBitmap* bitmap, TPoint origin, const TRect& clip) override;
 
   // Creates the window of this control and its windowed children when the top-level form

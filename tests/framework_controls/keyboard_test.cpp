@@ -166,6 +166,12 @@ TEST_F(Keyboard, NextDialogControlMessageMovesTheFocus) {
   EXPECT_EQ(Focus(), "B");
   host.Form()->Perform(WM_NEXTDLGCTL, 1, 0);
   EXPECT_EQ(Focus(), "A");
+  TProbeWin* panel = Field(host.Form(), "Panel", 90);
+  panel->SetTabStop(false);
+  TProbeWin* inner = Field(panel, "Inner", 0);
+  inner->SetFocus();
+  panel->Perform(WM_NEXTDLGCTL, 0, 0);  // sent to a parent that is not the form
+  EXPECT_EQ(Focus(), "A");
 }
 
 TEST_F(Keyboard, FocusLeavesControlsThatAreHiddenDisabledOrDeleted) {

@@ -74,6 +74,17 @@ TEST_F(Painting, AChildIsClippedToItsParentsClientArea) {
   EXPECT_EQ(host.Pixel(39, 39), clRed);
   EXPECT_EQ(host.Pixel(41, 41), kFormColor);
   EXPECT_EQ(g->Canvas()->ClipRect(), Rect(0, 0, 10, 10));
+  // Entirely outside its parent: nothing of it reaches the surface, painted or drawn.
+  TProbeGraphic* away = AddGraphic(panel, "Away", Bounds(35, 0, 10, 10));
+  away->fill = clLime;
+  away->extra = Rect(-100, -100, 100, 100);
+  away->Repaint();
+  away->Canvas()->Brush()->SetColor(clLime);
+  away->Canvas()->FillRect(Rect(-100, -100, 100, 100));
+  auto shot = host.Snapshot();
+  for (int y = 0; y < shot->Height(); y += 3)
+    for (int x = 0; x < shot->Width(); x += 3)
+      ASSERT_NE(shot->Canvas()->Pixels(x, y), clLime) << x << "," << y;
 }
 
 TEST_F(Painting, HiddenControlsDoNotPaintAndHidingRepaintsWhatWasUnder) {
