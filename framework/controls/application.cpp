@@ -94,8 +94,19 @@ void TApplication::Run() {
   while (!terminated_) HandleMessage();
 }
 
+TCustomForm* TApplication::ModalForm() const {
+  for (auto it = modalForms_.rbegin(); it != modalForms_.rend(); ++it)
+    if (TControl* c = it->Get()) return static_cast<TCustomForm*>(c);
+  return nullptr;
+}
+
 void TApplication::ModalLoop(TCustomForm* form) {
   const TControlRef ref = form->Ref();
+  modalForms_.push_back(ref);
+  struct Pop {
+    std::vector<TControlRef>& stack;
+    ~Pop() { stack.pop_back(); }
+  } pop{modalForms_};
   CurrentBackend().ModalStarted(form);
   while (ref && form->ModalResult() == mrNone) {
     if (terminated_ || !form->Visible()) {
@@ -143,6 +154,7 @@ void TApplication::FormGone(TCustomForm* form) {
 
 void TApplication::Reset() {
   queue_.clear();
+  modalForms_.clear();
   input_.Reset();
   mainForm_ = nullptr;
   terminated_ = false;

@@ -5,6 +5,7 @@
 #include <deque>
 #include <exception>
 #include <functional>
+#include <vector>
 
 #include "framework/base/component.h"
 #include "framework/base/event.h"
@@ -35,6 +36,8 @@ class TApplication : public TComponent {
   bool Terminated() const { return terminated_; }
   // Runs the loop until `form` has a modal result.
   void ModalLoop(TCustomForm* form);
+  // The form whose modal loop runs innermost (nullptr: none); input reaches only it.
+  TCustomForm* ModalForm() const;
 
   // The form shown by Run; the first form shown when none was set.
   TCustomForm* MainForm() const { return mainForm_; }
@@ -64,6 +67,7 @@ class TApplication : public TComponent {
   bool Wait();
 
   std::deque<std::function<void()>> queue_;
+  std::vector<TControlRef> modalForms_;
   TInputDispatch input_;
   TCustomForm* mainForm_ = nullptr;
   bool terminated_ = false;

@@ -65,13 +65,19 @@ void Guarded(F&& body) {
 
 }  // namespace
 
+// A shown form takes input unless another form's modal loop runs.
+bool TInputDispatch::Accepts(TCustomForm* form) const {
+  if (!form || !form->Showing()) return false;
+  TCustomForm* modal = Application ? Application->ModalForm() : nullptr;
+  return modal == nullptr || modal == form;
+}
+
 // --- Mouse rules
 
 // The topmost visible, enabled control under p (form coordinates): windowed children above
 // graphic ones, later siblings above earlier ones; the form itself when no child is hit.
 TControl* TInputDispatch::HitTest(TCustomForm* form, TPoint p) const {
-  if (!form || !form->Showing() || !form->Enabled() || !PtInRect(form->ClientRect(), p))
-    return nullptr;
+  if (!Accepts(form) || !form->Enabled() || !PtInRect(form->ClientRect(), p)) return nullptr;
   TWinControl* container = form;
   TPoint local = p;
   for (;;) {
@@ -207,7 +213,7 @@ void TInputDispatch::MouseLeft(TCustomForm* form) {
 // --- Keyboard rules
 
 TWinControl* TInputDispatch::KeyTarget(TCustomForm* form) const {
-  if (!form || !form->Showing()) return nullptr;
+  if (!Accepts(form)) return nullptr;
   if (TWinControl* c = form->ActiveControl()) return c;
   return form;
 }

@@ -48,6 +48,7 @@ class TInputDispatch {
     int64_t time = 0;
   };
 
+  bool Accepts(TCustomForm* form) const;
   TControl* HitTest(TCustomForm* form, TPoint p) const;
   TControl* MouseTarget(TCustomForm* form, TPoint p) const;
   void UpdateHover(TControl* now);

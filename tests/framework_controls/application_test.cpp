@@ -30,15 +30,24 @@ TEST(ModalForm, TheScriptClicksAButtonThatSetsTheResult) {
   test::TProbeWin* ok = AddWin(&dialog, "OK", Bounds(10, 10, 40, 20));
   ok->OnClick = [&](TObject*) { dialog.SetModalResult(mrOk); };
   int scriptRuns = 0;
+  int hostClicks = 0;
+  test::TProbeWin* behind = AddWin(host.Form(), "Behind", Bounds(0, 0, 100, 100));
+  behind->OnClick = [&](TObject*) { ++hostClicks; };
   host.OnModal([&](TCustomForm& form) {
     ++scriptRuns;
     EXPECT_EQ(&form, &dialog);
     EXPECT_EQ(Screen->ActiveForm(), &dialog);  // input goes to the modal form
     EXPECT_TRUE(form.Modal());
+    // The form behind is blocked while the dialog runs.
+    Application->Input().MouseDown(host.Form(), mbLeft, {}, 20, 20);
+    Application->Input().MouseUp(host.Form(), mbLeft, {}, 20, 20);
     host.Click(20, 20);
   });
   EXPECT_EQ(dialog.ShowModal(), mrOk);
   EXPECT_EQ(scriptRuns, 1);
+  EXPECT_EQ(hostClicks, 0);
+  host.Click(20, 20);
+  EXPECT_EQ(hostClicks, 1);
   EXPECT_FALSE(dialog.Modal());
   EXPECT_EQ(Screen->ActiveForm(), host.Form());
 }
@@ -94,15 +103,17 @@ TEST(FormClose, CloseQueryMayRefuseAndCloseHidesOtherwise) {
   EXPECT_EQ(closes, 1);
 }
 
+// A form that reports its deletion.
+struct TWatched : TForm {
+  using TForm::TForm;
+  bool* flag = nullptr;
+  ~TWatched() override { *flag = true; }
+};
+
 TEST(FormClose, CaFreeDeletesTheFormFromTheLoop) {
   TestHost host;
   host.Show();
   bool deleted = false;
-  struct TWatched : TForm {
-    using TForm::TForm;
-    bool* flag = nullptr;
-    ~TWatched() override { *flag = true; }
-  };
   auto* form = new TWatched(nullptr);
   form->flag = &deleted;
   form->Show();
@@ -110,6 +121,17 @@ TEST(FormClose, CaFreeDeletesTheFormFromTheLoop) {
   form->Close();
   EXPECT_FALSE(deleted);
   host.ProcessMessages();
+  EXPECT_TRUE(deleted);
+}
+
+TEST(FormClose, ReleasedFormsAreDeletedWhenTheHostEnds) {
+  bool deleted = false;
+  {
+    TestHost host;
+    auto* form = new TWatched(nullptr);
+    form->flag = &deleted;
+    form->Release();
+  }
   EXPECT_TRUE(deleted);
 }
 

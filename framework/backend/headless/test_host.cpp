@@ -53,6 +53,8 @@ TestHost::TestHost(int width, int height) : previous_(InstalledBackend()) {
 
 TestHost::~TestHost() {
   form_.reset();
+  // Deferred deletes (Release, caFree) still waiting must run, or their forms would leak.
+  Application->ProcessMessages();
   Application->Reset();
   SetBackend(previous_);
 }
