@@ -17,6 +17,15 @@
 
 namespace fw {
 
+// A test drives a component like this:
+//   fw::TestHost host(200, 100);
+//   auto* meter = new TMeter(host.Form());        // the form owns it
+//   meter->SetParent(host.Form());
+//   meter->SetBounds(10, 10, 120, 80);
+//   host.Show();                                   // windows created, first paint done
+//   host.Click(50, 40);                            // press, Click, release
+//   host.AdvanceTime(500);                         // timer ticks in time order
+//   EXPECT_EQ(host.Pixel(10, 10), clBlack);        // pending paints performed first
 class TestHost {
  public:
   // Installs a fresh headless backend (clock at 0), resets the application's input state and
