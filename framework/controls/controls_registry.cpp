@@ -1,0 +1,100 @@
+// The class records of the framework's control classes: their published properties and
+// events, so forms can be read and written and components can name them as parents.
+#include <limits>
+
+#include "framework/base/registry.h"
+#include "framework/controls/customcontrol.h"
+#include "framework/controls/form.h"
+#include "framework/controls/graphiccontrol.h"
+
+namespace fw {
+
+namespace {
+
+const std::vector<std::string> kAlignNames{"alNone", "alTop",   "alBottom",
+                                           "alLeft", "alRight", "alClient"};
+const std::vector<std::string> kAnchorNames{"akLeft", "akTop", "akRight", "akBottom"};
+const std::vector<std::string> kBorderStyleNames{"bsNone",   "bsSingle",     "bsSizeable",
+                                                 "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+constexpr double kIntMax = std::numeric_limits<int>::max();
+
+void RegisterControl() {
+  RegisterClass<TSizeConstraints>("TSizeConstraints", "TPersistent")
+      .Int("MaxHeight", &TSizeConstraints::MaxHeight, &TSizeConstraints::SetMaxHeight, 0)
+      .Range(0, kIntMax)
+      .Int("MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth, 0)
+      .Range(0, kIntMax)
+      .Int("MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight, 0)
+      .Range(0, kIntMax)
+      .Int("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth, 0)
+      .Range(0, kIntMax);
+  RegisterClass<TControl>("TControl", "TComponent")
+      .Int("Left", &TControl::Left, &TControl::SetLeft, 0)
+      .Int("Top", &TControl::Top, &TControl::SetTop, 0)
+      .Int("Width", &TControl::Width, &TControl::SetWidth, 0)
+      .Range(0, kIntMax)
+      .Int("Height", &TControl::Height, &TControl::SetHeight, 0)
+      .Range(0, kIntMax)
+      .Enum("Align", &TControl::Align, &TControl::SetAlign, kAlignNames, alNone)
+      .SetOf("Anchors", &TControl::Anchors, &TControl::SetAnchors, kAnchorNames,
+             TAnchors{akLeft, akTop})
+      .Bool("Visible", &TControl::Visible, &TControl::SetVisible, true)
+      .Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled, true)
+      .Color("Color", &TControl::Color, &TControl::SetColor, clWindow)
+      .Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
+      .Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true)
+      .Str("Hint", &TControl::Hint, &TControl::SetHint, "")
+      // ParentShowHint before ShowHint: setting ShowHint clears ParentShowHint.
+      .Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true)
+      .Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, false)
+      .Int("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault)
+      .Object("Constraints", &TControl::Constraints)
+      .Event("OnClick")
+      .Event("OnDblClick")
+      .Event("OnMouseDown")
+      .Event("OnMouseMove")
+      .Event("OnMouseUp")
+      .Event("OnMouseEnter")
+      .Event("OnMouseLeave")
+      .Event("OnMouseWheel")
+      .Event("OnMouseWheelDown")
+      .Event("OnMouseWheelUp")
+      .Event("OnResize");
+}
+
+void RegisterWindowed() {
+  RegisterClass<TWinControl>("TWinControl", "TControl")
+      .Int("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder, -1)
+      .Range(-1, kIntMax)
+      .Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false)
+      .Event("OnKeyDown")
+      .Event("OnKeyPress")
+      .Event("OnKeyUp")
+      .Event("OnEnter")
+      .Event("OnExit");
+  RegisterClass<TGraphicControl>("TGraphicControl", "TControl");
+  RegisterClass<TCustomControl>("TCustomControl", "TWinControl");
+}
+
+void RegisterForms() {
+  RegisterClass<TCustomForm>("TCustomForm", "TCustomControl")
+      .Str("Caption", &TControl::Caption, &TControl::SetCaption, "")
+      .Enum("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle,
+            kBorderStyleNames, bsSizeable)
+      .Bool("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview, false)
+      .Bool("Visible", &TControl::Visible, &TControl::SetVisible, false)
+      .Color("Color", &TControl::Color, &TControl::SetColor, clBtnFace)
+      .Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, false)
+      .Event("OnShow")
+      .Event("OnHide")
+      .Event("OnPaint")
+      .Event("OnClose")
+      .Event("OnCloseQuery");
+  RegisterClass<TForm>("TForm", "TCustomForm");
+}
+
+const bool registered = (RegisterControl(), RegisterWindowed(), RegisterForms(), true);
+
+}  // namespace
+
+}  // namespace fw
