@@ -1,0 +1,125 @@
+// TBitmap loading and saving: files, byte buffers and embedded resources through the codecs.
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "framework/graphics/bitmap.h"
+#include "framework/image/resources.h"
+
+namespace fw {
+
+namespace {
+
+std::vector<uint8_t> ReadFile(const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) {
+    throw EInOutError("Cannot open file \"" + path + "\": it is a folder");
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw EInOutError("Cannot open file \"" + path + "\"");
+  std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) throw EInOutError("Cannot read file \"" + path + "\"");
+  return bytes;
+}
+
+std::string LowerExtension(const std::string& path) {
+  const size_t dot = path.find_last_of('.');
+  const size_t slash = path.find_last_of("/\\");
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
+  std::string ext = path.substr(dot);
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return char(std::tolower(c)); });
+  return ext;
+}
+
+TPixelFormat FormatOfDepth(int bits) {
+  switch (bits) {
+    case 1:
+      return pf1bit;
+    case 4:
+      return pf4bit;
+    case 8:
+      return pf8bit;
+    case 15:
+      return pf15bit;
+    case 16:
+      return pf16bit;
+    case 24:
+      return pf24bit;
+    case 32:
+      return pf32bit;
+    default:
+      return pfCustom;
+  }
+}
+
+}  // namespace
+
+void TBitmap::AdoptImage(DecodedImage&& image) {
+  if (image.width < 0 || image.height < 0 ||
+      image.pixels.size() != size_t(image.width) * size_t(image.height)) {
+    throw EInvalidGraphic("Decoded image has an inconsistent size");
+  }
+  if (image.width > kMaxImageSide || image.height > kMaxImageSide) {
+    throw EInvalidGraphic("Bitmap too large");
+  }
+  pixels_ = std::move(image.pixels);
+  width_ = image.width;
+  height_ = image.height;
+  pixelFormat_ = FormatOfDepth(image.bitsPerPixel);
+  if (!image.hasAlpha) {
+    for (TPixel& p : pixels_) p &= kRgbMask;
+  }
+  Changed();
+}
+
+void TBitmap::LoadFromBytes(std::span<const uint8_t> bytes) {
+  AdoptImage(DecodeImage(bytes));
+}
+
+void TBitmap::LoadFromFile(const std::string& path) {
+  LoadFromBytes(ReadFile(path));
+}
+
+void TBitmap::LoadFromResourceName(const std::string& name) {
+  const std::span<const uint8_t> bytes = FindResource(name);
+  if (bytes.empty()) throw EResNotFound("Resource " + name + " not found");
+  LoadFromBytes(bytes);
+}
+
+std::vector<uint8_t> TBitmap::SaveToBytes(ImageFormat format) const {
+  DecodedImage image;
+  image.width = width_;
+  image.height = height_;
+  image.bitsPerPixel = pixelFormat_ == pf32bit ? 32 : 24;
+  image.hasAlpha = pixelFormat_ == pf32bit;
+  image.pixels = pixels_;
+  switch (format) {
+    case ImageFormat::Bmp:
+      return EncodeBmp(image);
+    case ImageFormat::Png:
+      return EncodePng(image);
+    default:
+      throw EInvalidGraphic("Cannot save a bitmap in this format");
+  }
+}
+
+void TBitmap::SaveToFile(const std::string& path) const {
+  const std::string ext = LowerExtension(path);
+  ImageFormat format = ImageFormat::Unknown;
+  if (ext == ".bmp") format = ImageFormat::Bmp;
+  if (ext == ".png") format = ImageFormat::Png;
+  if (format == ImageFormat::Unknown) {
+    throw EInvalidGraphic("Unknown picture file extension (" + ext + ")");
+  }
+  const std::vector<uint8_t> bytes = SaveToBytes(format);
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) throw EInOutError("Cannot create file \"" + path + "\"");
+  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  out.close();
+  if (!out) throw EInOutError("Cannot write file \"" + path + "\"");
+}
+
+}  // namespace fw

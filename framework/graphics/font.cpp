@@ -1,0 +1,145 @@
+// TFont: the text properties of a canvas, its logical-font handle, and its FontSpec for the
+// text engine.
+#include <cstdint>
+#include <cstring>
+
+#include "framework/base/exceptions.h"
+#include "framework/graphics/gdi.h"
+#include "framework/graphics/pen_brush_font.h"
+
+namespace fw {
+
+int TFont::MulDiv(int a, int b, int c) {
+  if (c == 0) return -1;
+  const int64_t product = int64_t(a) * b;
+  const uint64_t magnitude = product < 0 ? uint64_t(0) - uint64_t(product) : uint64_t(product);
+  const uint64_t divisor = c < 0 ? uint64_t(0) - uint64_t(int64_t(c)) : uint64_t(c);
+  uint64_t q = magnitude / divisor;
+  if (2 * (magnitude % divisor) >= divisor) ++q;  // halves away from zero
+  if (q > uint64_t(INT32_MAX)) return -1;         // does not fit, as the platform answers
+  return (product < 0) != (c < 0) ? -int(q) : int(q);
+}
+
+TFont::~TFont() {
+  DropHandle();
+}
+
+void TFont::DropHandle() const {
+  if (handle_) DeleteObject(handle_);
+  handle_ = nullptr;
+}
+
+void TFont::Changed() {
+  DropHandle();
+  if (OnChange) OnChange();
+}
+
+void TFont::SetName(const std::string& value) {
+  if (value == name_) return;
+  name_ = value;
+  Changed();
+}
+
+int TFont::Size() const {
+  return -MulDiv(height_, 72, PixelsPerInch);
+}
+
+void TFont::SetSize(int value) {
+  SetHeight(-MulDiv(value, PixelsPerInch, 72));
+}
+
+void TFont::SetHeight(int value) {
+  if (value == height_) return;
+  height_ = value;
+  Changed();
+}
+
+void TFont::SetColor(TColor value) {
+  if (value == color_) return;
+  color_ = value;
+  if (OnChange) OnChange();  // the colour is not part of the handle
+}
+
+void TFont::SetStyle(TFontStyles value) {
+  if (value == style_) return;
+  style_ = value;
+  Changed();
+}
+
+void TFont::SetOrientation(int value) {
+  if (value == orientation_) return;
+  orientation_ = value;
+  Changed();
+}
+
+void TFont::SetQuality(TFontQuality value) {
+  if (value == quality_) return;
+  quality_ = value;
+  Changed();
+}
+
+void TFont::SetPitch(TFontPitch value) {
+  if (value == pitch_) return;
+  pitch_ = value;
+  Changed();
+}
+
+void TFont::SetCharset(TFontCharset value) {
+  if (value == charset_) return;
+  charset_ = value;
+  Changed();
+}
+
+HFONT TFont::Handle() const {
+  if (!handle_) handle_ = CreateFontIndirect(FontToLogFont(*this));
+  return handle_;
+}
+
+void TFont::SetHandle(HFONT h) {
+  if (h == handle_) return;
+  LOGFONT lf;
+  if (!GetObject(h, lf)) throw EInvalidGraphic("Invalid font handle");
+  DropHandle();
+  name_.assign(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
+  height_ = lf.lfHeight;
+  orientation_ = lf.lfEscapement;
+  style_ = TFontStyles{};
+  if (lf.lfWeight >= FW_BOLD) style_.Include(fsBold);
+  if (lf.lfItalic) style_.Include(fsItalic);
+  if (lf.lfUnderline) style_.Include(fsUnderline);
+  if (lf.lfStrikeOut) style_.Include(fsStrikeOut);
+  quality_ = lf.lfQuality <= fqClearTypeNatural ? TFontQuality(lf.lfQuality) : fqDefault;
+  const int pitch = lf.lfPitchAndFamily & 3;
+  pitch_ = pitch == FIXED_PITCH ? fpFixed : pitch == VARIABLE_PITCH ? fpVariable : fpDefault;
+  charset_ = lf.lfCharSet;
+  handle_ = h;
+  if (OnChange) OnChange();
+}
+
+FontSpec TFont::Spec() const {
+  FontSpec spec;
+  spec.name = name_;
+  spec.height = height_;
+  spec.bold = style_.Contains(fsBold);
+  spec.italic = style_.Contains(fsItalic);
+  spec.underline = style_.Contains(fsUnderline);
+  spec.strikeOut = style_.Contains(fsStrikeOut);
+  spec.escapement = orientation_;
+  spec.antialiased = quality_ != fqNonAntialiased;
+  return spec;
+}
+
+void TFont::Assign(const TFont& source) {
+  if (&source == this) return;
+  name_ = source.name_;
+  height_ = source.height_;
+  color_ = source.color_;
+  style_ = source.style_;
+  orientation_ = source.orientation_;
+  quality_ = source.quality_;
+  pitch_ = source.pitch_;
+  charset_ = source.charset_;
+  Changed();
+}
+
+}  // namespace fw

@@ -1,0 +1,198 @@
+// Ternary raster operations and blits: nearest and area-average stretching, mirroring, and
+// the copy that leaves a transparent colour out.
+#include <algorithm>
+
+#include "framework/graphics/raster.h"
+
+namespace fw {
+
+namespace {
+
+using Wide = __int128;
+
+// For a fixed pattern, a ternary operation is a function of source and destination: bit k of
+// mask[(S << 1) | D] is the result bit where S and D have those values.
+struct Rop3Masks {
+  TPixel m[4];
+  TPixel Apply(TPixel s, TPixel d) const {
+    return ((~s & ~d & m[0]) | (~s & d & m[1]) | (s & ~d & m[2]) | (s & d & m[3])) & kRgbMask;
+  }
+};
+
+Rop3Masks MakeRop3(uint8_t table, TPixel pattern) {
+  Rop3Masks r{};
+  for (int k = 0; k < 4; ++k) {
+    r.m[k] = ((table >> (4 | k)) & 1 ? pattern : 0) | ((table >> k) & 1 ? ~pattern : 0);
+  }
+  return r;
+}
+
+// The rectangle with its sides in order, and whether it was given right to left / bottom up.
+struct Normalised {
+  TRect r;
+  bool flipX = false, flipY = false;
+};
+Normalised Normalise(const TRect& r) {
+  Normalised n{r, r.Right < r.Left, r.Bottom < r.Top};
+  if (n.flipX) std::swap(n.r.Left, n.r.Right);
+  if (n.flipY) std::swap(n.r.Top, n.r.Bottom);
+  return n;
+}
+
+// The source index of destination index rel (nearest pixel centre).
+int64_t NearestIndex(int64_t rel, int64_t count, int64_t srcCount, bool mirror) {
+  const int64_t i = ((2 * rel + 1) * srcCount) / (2 * count);
+  return mirror ? srcCount - 1 - i : i;
+}
+
+// Source pixels under destination pixel j with their overlaps, in units of 1/count of a source
+// pixel; the weights of one destination pixel sum to srcCount.
+struct Weight {
+  int index;
+  int64_t weight;
+};
+// Only source pixels inside the bitmap (0 .. srcLimit-1) count, so the work is bounded by the
+// bitmap however large the source rectangle is.
+std::vector<Weight> AreaWeights(int64_t j, int64_t count, int64_t srcCount, bool mirror,
+                                int srcOrigin, int srcLimit) {
+  if (mirror) j = count - 1 - j;
+  const int64_t lo = j * srcCount, hi = (j + 1) * srcCount;
+  std::vector<Weight> out;
+  for (int64_t i = std::max(lo / count, -int64_t(srcOrigin));
+       i * count < hi && srcOrigin + i < srcLimit; ++i) {
+    const int64_t w = std::min(hi, (i + 1) * count) - std::max(lo, i * count);
+    if (w > 0) out.push_back(Weight{int(srcOrigin + i), w});
+  }
+  return out;
+}
+
+Wide TotalWeight(const std::vector<Weight>& weights) {
+  Wide sum = 0;
+  for (const Weight& w : weights) sum += w.weight;
+  return sum;
+}
+
+TPixel PatternAt(const BlitPattern& p, int x, int y) {
+  if (!p.hatch) return p.color;
+  return (p.hatch[y & 7] >> (7 - (x & 7))) & 1 ? p.color : p.background;
+}
+
+// Columns of the clipped destination mapped to source columns (-1: outside the source).
+std::vector<int> NearestColumns(const TRect& c, const Normalised& d, const Normalised& s,
+                                const BlitSource& src) {
+  std::vector<int> cols(size_t(c.Width()));
+  const bool mirror = d.flipX != s.flipX;
+  for (int x = c.Left; x < c.Right; ++x) {
+    const int64_t i = s.r.Left + NearestIndex(x - d.r.Left, d.r.Width(), s.r.Width(), mirror);
+    cols[size_t(x - c.Left)] = (i >= 0 && i < src.width) ? int(i) : -1;
+  }
+  return cols;
+}
+
+void BlitNearestRow(TPixel* out, const TPixel* in, const std::vector<int>& cols, int x0, int y,
+                    uint8_t table, const BlitPattern& pattern) {
+  const Rop3Masks solid = MakeRop3(table, pattern.color);
+  for (size_t k = 0; k < cols.size(); ++k) {
+    if (cols[k] < 0) continue;
+    const int x = x0 + int(k);
+    const Rop3Masks m = pattern.hatch ? MakeRop3(table, PatternAt(pattern, x, y)) : solid;
+    out[x] = m.Apply(in[cols[k]], out[x]);
+  }
+}
+
+TPixel AverageAt(const BlitSource& src, const std::vector<Weight>& rows,
+                 const std::vector<Weight>& cols, Wide total) {
+  Wide r = 0, g = 0, b = 0;
+  for (const Weight& wy : rows) {
+    const TPixel* line = src.pixels + wy.index * src.stride;
+    for (const Weight& wx : cols) {
+      const Wide w = Wide(wx.weight) * wy.weight;
+      const TPixel p = line[wx.index];
+      r += w * ((p >> 16) & 0xFF), g += w * ((p >> 8) & 0xFF), b += w * (p & 0xFF);
+    }
+  }
+  auto channel = [&](Wide sum) { return TPixel((sum + total / 2) / total); };
+  return (channel(r) << 16) | (channel(g) << 8) | channel(b);
+}
+
+void BlitAverage(const ClippedTarget& dst, const TRect& c, const Normalised& d, const Normalised& s,
+                 const BlitSource& src, uint8_t table, const BlitPattern& pattern) {
+  std::vector<std::vector<Weight>> cols;
+  for (int x = c.Left; x < c.Right; ++x) {
+    cols.push_back(AreaWeights(x - d.r.Left, d.r.Width(), s.r.Width(), d.flipX != s.flipX, s.r.Left,
+                               src.width));
+  }
+  for (int y = c.Top; y < c.Bottom; ++y) {
+    const auto rows = AreaWeights(y - d.r.Top, d.r.Height(), s.r.Height(), d.flipY != s.flipY,
+                                  s.r.Top, src.height);
+    const Wide rowWeight = TotalWeight(rows);
+    TPixel* out = dst.pixels.Row(y);
+    for (int x = c.Left; x < c.Right; ++x) {
+      const auto& colWeights = cols[size_t(x - c.Left)];
+      const Wide total = rowWeight * TotalWeight(colWeights);
+      if (total == 0) continue;  // the source lies outside the bitmap here
+      const TPixel p = AverageAt(src, rows, colWeights, total);
+      out[x] = MakeRop3(table, PatternAt(pattern, x, y)).Apply(p, out[x]);
+    }
+  }
+}
+
+}  // namespace
+
+TPixel ApplyRop3(uint8_t table, TPixel pattern, TPixel source, TPixel dest) {
+  return MakeRop3(table, pattern).Apply(source, dest);
+}
+
+TRect StretchBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src, TRect srcRect,
+                  uint32_t rop, const BlitPattern& pattern, StretchMode mode) {
+  const Normalised d = Normalise(dstRect), s = Normalise(srcRect);
+  TRect c;
+  if (IsRectEmpty(s.r) || !IntersectRect(c, d.r, dst.clip)) return TRect{};
+  const uint8_t table = uint8_t((rop >> 16) & 0xFF);
+  const bool scaled = d.r.Width() != s.r.Width() || d.r.Height() != s.r.Height();
+  if (mode == StretchMode::Average && scaled && src.width > 0 && src.height > 0) {
+    BlitAverage(dst, c, d, s, src, table, pattern);
+    return c;
+  }
+  const std::vector<int> cols = NearestColumns(c, d, s, src);
+  const bool plainCopy =
+      table == 0xCC && !scaled && d.flipX == s.flipX && cols.front() >= 0 && cols.back() >= 0;
+  for (int y = c.Top; y < c.Bottom; ++y) {
+    const int64_t sy =
+        s.r.Top + NearestIndex(y - d.r.Top, d.r.Height(), s.r.Height(), d.flipY != s.flipY);
+    if (sy < 0 || sy >= src.height) continue;
+    if (plainCopy) {
+      const TPixel* in = src.pixels + sy * src.stride + cols.front();
+      std::transform(in, in + c.Width(), dst.pixels.Row(y) + c.Left,
+                     [](TPixel p) { return p & kRgbMask; });
+      continue;
+    }
+    BlitNearestRow(dst.pixels.Row(y), src.pixels + sy * src.stride, cols, c.Left, y, table,
+                   pattern);
+  }
+  return c;
+}
+
+TRect TransparentBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src, TRect srcRect,
+                      TPixel transparent) {
+  const Normalised d = Normalise(dstRect), s = Normalise(srcRect);
+  TRect c;
+  if (IsRectEmpty(s.r) || !IntersectRect(c, d.r, dst.clip)) return TRect{};
+  const std::vector<int> cols = NearestColumns(c, d, s, src);
+  transparent &= kRgbMask;
+  for (int y = c.Top; y < c.Bottom; ++y) {
+    const int64_t sy =
+        s.r.Top + NearestIndex(y - d.r.Top, d.r.Height(), s.r.Height(), d.flipY != s.flipY);
+    if (sy < 0 || sy >= src.height) continue;
+    const TPixel* in = src.pixels + sy * src.stride;
+    TPixel* out = dst.pixels.Row(y);
+    for (size_t k = 0; k < cols.size(); ++k) {
+      if (cols[k] < 0) continue;
+      const TPixel p = in[cols[k]] & kRgbMask;
+      if (p != transparent) out[c.Left + int(k)] = p;
+    }
+  }
+  return c;
+}
+
+}  // namespace fw
