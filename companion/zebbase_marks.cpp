@@ -29,7 +29,8 @@ enum Shape {
 
 // A stroke from (x1, y1) to (x2, y2) with both end points painted.
 void Stroke(fw::TCanvas* c, int x1, int y1, int x2, int y2) {
-  const int stepX = x2 > x1 ? 1 : (x2 < x1 ? -1 : 0);
+  // A single pixel is a one-pixel stroke to the right.
+  const int stepX = x2 > x1 ? 1 : (x2 < x1 ? -1 : (y2 == y1 ? 1 : 0));
   const int stepY = y2 > y1 ? 1 : (y2 < y1 ? -1 : 0);
   c->MoveTo(x1, y1);
   c->LineTo(x2 + stepX, y2 + stepY);
