@@ -74,8 +74,10 @@ bool TStringArray::Resize(int NrColumns, int NrRows) {
   if (NrColumns < 0 || NrRows < 0) return false;
   const std::size_t cols = static_cast<std::size_t>(NrColumns) + 1;
   const std::size_t rows = static_cast<std::size_t>(NrRows) + 1;
-  const uint64_t tableBytes = uint64_t{cols} * rows * sizeof(uint32_t) + uint64_t{rows} * 5;
-  if (tableBytes > PhysicalMemory()) return false;
+  // In floating point, so that no product of two counts can overflow.
+  const double tableBytes =
+      static_cast<double>(cols) * static_cast<double>(rows) * 4.0 + static_cast<double>(rows) * 5.0;
+  if (tableBytes > static_cast<double>(PhysicalMemory())) return false;
   if (cols == columns_.size() && rows == rowAttribs_.size()) return true;
   if (rows < rowAttribs_.size()) {
     try {

@@ -15,7 +15,7 @@ namespace {
 
 TEST(Strff, FixedAndScientificForms) {
   EXPECT_EQ(zeb::strff(7, 1, 2), "7.00");
-  EXPECT_EQ(zeb::strff(-2.5, 1, 0), "-2");  // halves to even, as the run-time library
+  EXPECT_EQ(zeb::strff(-2.5, 1, 0), "-3");  // halves away from zero, as Str
   EXPECT_EQ(zeb::strff(3.14159, 8, 3), "   3.142");
   EXPECT_EQ(zeb::strff(0.000123, 1, 6), "0.000123");
   EXPECT_EQ(zeb::strff(12345.678, 3, 1), "12345.7");
