@@ -32,16 +32,15 @@ class EZEBDStructError : public EZEBError {
 // the current order the stored one. Structural row changes (InsertRow, RemoveRow, shrinking by
 // Resize) commit the order first, so they act on rows as they are seen.
 //
-// Sort comparison (for one column): each cell's text, without leading and trailing blanks (and
-// other characters up to U+0020), is
-// empty, a number or a text. A number is what Val reads after every "," is turned into "."
-// (sign, digits, decimal point, exponent; nothing else). Ascending order puts empty cells first,
-// then numbers by value (-0 equals 0), then texts compared without regard to case: the texts
-// are lower-cased and compared by code point (byte order of the UTF-8). Descending order is
-// the exact reverse of that. Rows whose primary cells compare equal are ordered by the
-// secondary column in its own direction, and rows equal in both keep their stored order (the
-// order UnSort returns to), so the result does not depend on earlier sorts. The sort is
-// O(n log n).
+// Sort comparison (for one column). Each cell's text, without leading and trailing characters
+// up to the blank (U+0020), is empty, a number or a text. A number is what Val reads after
+// every "," is turned into "." (sign, digits, decimal point, exponent; nothing else). Ascending
+// order puts empty cells first, then numbers by value (-0 equals 0), then texts compared
+// without regard to case: both are lower-cased and compared by code point (the byte order of
+// UTF-8, so "u" < "z" < "ü"). Descending order is the exact reverse of that. Rows whose primary
+// cells compare equal are ordered by the secondary column in its own direction, and rows equal
+// in both keep their stored order (the order UnSort returns to): the result is that of a stable
+// sort of the stored order and does not depend on earlier sorts. The sort is O(n log n).
 //
 // Events. OnChange fires once after each operation that changes cell texts or the shape of the
 // matrix (SetElem that changes the text, Resize that changes a count, Clear, InsertRow,
