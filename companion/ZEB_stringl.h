@@ -56,8 +56,9 @@ std::string EnsureTrailingBkSlash(std::string_view S);
 // a lone CR), without it; the stream is left after the line end. Eof is set to true when the
 // stream has no bytes left after this line (so the last line, with or without a line end, is
 // returned with Eof true; an exhausted stream gives "" with Eof true). MaxLength above 0 caps
-// the line at that many bytes, cut before a UTF-8 sequence that does not fit; the rest of the
-// line comes with the next call. 0 means no limit.
+// the line at that many bytes, cut before a UTF-8 sequence that does not fit (a first character
+// longer than the cap comes whole); the rest of the line comes with the next call. 0 means no
+// limit.
 std::string ReadLnStream(fw::TStream& Stream, bool& Eof, int MaxLength);
 
 // True when Path names an existing directory (symbolic links followed).

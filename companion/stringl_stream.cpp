@@ -1,4 +1,5 @@
 // ReadLnStream: one text line at a time from a byte stream.
+#include <algorithm>
 #include <array>
 
 #include "companion/ZEB_stringl.h"
@@ -9,14 +10,19 @@ namespace {
 
 constexpr int64_t kChunk = 512;
 
-// The largest length <= limit that does not end inside a UTF-8 sequence of data (limit itself
-// when data[limit] starts a character, or when no lead byte is near).
+// Where to cut data near `limit` without splitting a UTF-8 sequence: before the sequence that
+// crosses the limit, or after it when it is the first character (a cap never yields nothing).
 std::size_t CutBeforeSplitSequence(const std::string& data, std::size_t limit) {
+  const auto continuation = [&](std::size_t i) {
+    return i < data.size() && (static_cast<unsigned char>(data[i]) & 0xC0) == 0x80;
+  };
+  if (!continuation(limit)) return limit;
   std::size_t lead = limit;
-  while (lead > 0 && limit - lead < 3 && (static_cast<unsigned char>(data[lead]) & 0xC0) == 0x80)
-    --lead;
-  const bool isLead = (static_cast<unsigned char>(data[lead]) & 0xC0) == 0xC0;
-  return (lead < limit && lead > 0 && isLead) ? lead : limit;
+  while (lead > 0 && limit - lead < 3 && continuation(lead)) --lead;
+  if (lead > 0) return lead;
+  std::size_t end = 1;
+  while (end < data.size() && end < 4 && continuation(end)) ++end;
+  return std::max(end, limit);
 }
 
 }  // namespace
@@ -53,8 +59,11 @@ std::string ReadLnStream(fw::TStream& Stream, bool& Eof, int MaxLength) {
         (data[lineEnd] == '\r' && lineEnd + 1 < data.size() && data[lineEnd + 1] == '\n') ? 2 : 1;
   }
   if (limited && length > static_cast<std::size_t>(MaxLength)) {
-    length = CutBeforeSplitSequence(data, static_cast<std::size_t>(MaxLength));
-    endLength = 0;
+    const std::size_t cut = CutBeforeSplitSequence(data, static_cast<std::size_t>(MaxLength));
+    if (cut < length) {
+      length = cut;
+      endLength = 0;  // the rest of the line and its end come with the next call
+    }
   }
   Stream.SetPosition(start + static_cast<int64_t>(length + endLength));
   Eof = Stream.Position() >= Stream.Size();

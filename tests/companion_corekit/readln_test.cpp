@@ -2,11 +2,13 @@
 // and the length cap.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include "companion/ZEB_stringl.h"
 #include "framework/rtl/streams.h"
+#include "framework/rtl/utf8.h"
 
 namespace {
 
@@ -80,6 +82,48 @@ TEST(ReadLnStream, MaxLengthSplitsLongLinesBetweenCharacters) {
   // "ä" is two bytes: a cap of 2 after "a" must not split it.
   EXPECT_EQ(ReadAll("aäb", 2), (std::vector<Line>{{"a", false}, {"ä", false}, {"b", true}}));
   EXPECT_EQ(ReadAll("abc", 3), (std::vector<Line>{{"abc", true}}));
+}
+
+TEST(ReadLnStream, RandomTextRoundTripsWithAndWithoutCap) {
+  // Random runs of characters and line ends of every style, around the read chunk size.
+  std::mt19937 random(99);
+  const std::vector<std::string> pieces = {"a", "ä", "€", "\n", "\r", "\r\n", "xyz"};
+  for (int round = 0; round < 200; ++round) {
+    std::string data;
+    std::vector<std::string> expected(1);
+    const int length = static_cast<int>(random() % 1500);
+    for (int i = 0; i < length; ++i) {
+      const std::string& piece = pieces[random() % pieces.size()];
+      data += piece;
+      if (piece[0] == '\n' || piece[0] == '\r') {
+        expected.emplace_back();
+      } else {
+        expected.back() += piece;
+      }
+    }
+    // "\r" followed by "\n" from separate pieces is one CR LF line end.
+    std::vector<std::string> lines;
+    for (const Line& line : ReadAll(data)) lines.push_back(line.text);
+    std::string joined, expectedJoined;
+    for (const auto& l : lines) joined += l;
+    for (const auto& l : expected) expectedJoined += l;
+    EXPECT_EQ(joined, expectedJoined);
+    EXPECT_LE(lines.size(), expected.size());
+    const int cap = 1 + static_cast<int>(random() % 20);
+    std::string capped;
+    for (const Line& line : ReadAll(data, cap)) {
+      // Within the cap, unless one character alone is longer than the cap.
+      EXPECT_TRUE(line.text.size() <= static_cast<std::size_t>(cap) || fw::Length(line.text) == 1);
+      // Never a piece of a character: each line is whole UTF-8.
+      for (std::size_t pos = 0; pos < line.text.size();) {
+        std::size_t n = 0;
+        EXPECT_NE(fw::DecodeUtf8(line.text, pos, n), fw::kReplacementChar) << round;
+        pos += n == 0 ? 1 : n;
+      }
+      capped += line.text;
+    }
+    EXPECT_EQ(capped, expectedJoined);
+  }
 }
 
 }  // namespace
