@@ -29,6 +29,13 @@ void TCanvas::SetClipRect(const TRect& r) {
   hasClip_ = true;
 }
 
+bool TCanvas::IntersectClipRect(const TRect& r) {
+  const TRect current = ToDevice(ClipRect());
+  IntersectRect(clip_, current, ToDevice(r));
+  hasClip_ = true;
+  return !IsRectEmpty(clip_);
+}
+
 void TCanvas::ResetClip() {
   hasClip_ = false;
   clip_ = TRect{};
@@ -87,6 +94,15 @@ Ink TCanvas::BrushInk(bool withPenMode) const {
   return ink;
 }
 
+int TCanvas::PenWidth() const {
+  return std::clamp(pen_->Width(), 1, kMaxPenWidth);
+}
+
+bool TCanvas::OnePassStroke() const {
+  return PenVisible() && PenWidth() == 1 && pen_->Mode() != pmCopy &&
+         (pen_->Style() == psSolid || pen_->Style() == psInsideFrame);
+}
+
 bool TCanvas::PenVisible() const {
   return pen_->Style() != psClear;
 }
@@ -99,7 +115,7 @@ LinePen TCanvas::MakeLinePen() const {
   LinePen pen;
   pen.ink.color = ColorToPixel(pen_->Color());
   pen.ink.rop2 = PenModeToRop2(pen_->Mode());
-  pen.width = std::max(1, pen_->Width());
+  pen.width = PenWidth();
   if (pen.width == 1) {
     switch (pen_->Style()) {
       case psDash:

@@ -70,6 +70,8 @@ class TCanvas {
   // in device coordinates: moving the origin afterwards does not move it.
   TRect ClipRect() const;
   void SetClipRect(const TRect& r);
+  // Narrows the clip to its common part with r (logical); false when nothing is left.
+  bool IntersectClipRect(const TRect& r);
   void ResetClip();
 
   // Called after each drawing operation with the device rectangle it may have changed
@@ -163,7 +165,13 @@ class TCanvas {
   Ink BrushInk(bool withPenMode) const;
   LinePen MakeLinePen() const;
   bool PenVisible() const;
+  int PenWidth() const;  // the pen's width as drawn: 1 .. kMaxPenWidth
+  // Whether figures keep their fill off the pixels of their straight outline lines, so a pen
+  // mode such as pmXor changes each pixel once: solid 1-pixel pens in modes other than pmCopy.
+  bool OnePassStroke() const;
+  static constexpr int kMaxPenWidth = 1 << 16;
   void StrokePath(std::span<const TPoint> devicePoints, bool closed);
+  void StrokeLines(std::span<const TPoint> devicePoints, bool closed, const Segments& pixels);
   void PaintFigure(const Segments& inside, const Segments& outline, const TRect& box);
   BlitPattern Pattern() const;
   fw::StretchMode StretchKind() const;

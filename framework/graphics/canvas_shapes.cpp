@@ -1,6 +1,8 @@
 // TCanvas closed figures: rectangles, rounded rectangles, ellipses, arcs, pies, chords and
 // polygons. Each is split into an inside (brush) and an outline (pen) before painting.
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 #include "framework/graphics/canvas.h"
@@ -64,6 +66,26 @@ void TCanvas::PaintFigure(const Segments& inside, const Segments& outline, const
   NotifyDrawn(box);
 }
 
+// The straight outline lines of a figure: with a one-pass pen their pixels (found before, as
+// `pixels`) are painted once each, even where lines meet or cross; otherwise line by line.
+void TCanvas::StrokeLines(std::span<const TPoint> devicePoints, bool closed,
+                          const Segments& pixels) {
+  if (!OnePassStroke()) {
+    StrokePath(devicePoints, closed);
+    return;
+  }
+  Segments unique = pixels;
+  std::sort(unique.begin(), unique.end(), [](const Segment& a, const Segment& b) {
+    return a.y != b.y ? a.y < b.y : a.x0 < b.x0;
+  });
+  unique.erase(
+      std::unique(unique.begin(), unique.end(),
+                  [](const Segment& a, const Segment& b) { return a.y == b.y && a.x0 == b.x0; }),
+      unique.end());
+  PaintSegments(DeviceTarget(), unique, MakeLinePen().ink);
+  NotifyDrawn(SegmentsBounds(unique));
+}
+
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   const TRect box = ToDevice(Ordered(x1, y1, x2, y2));
   const ClippedTarget t = DeviceTarget();
@@ -98,13 +120,15 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
   const TRect box = ToDevice(Ordered(x1, y1, x2, y2));
   const TRect window = DeviceTarget().clip;
-  const int cw = std::abs(x3), ch = std::abs(y3);
+  const int64_t cw = std::abs(int64_t(x3)), ch = std::abs(int64_t(y3));
   auto make = [&](const TRect& b) {
     // Corners grow and shrink with the box, so thick outlines keep an even width.
-    return RoundRectRegion(b, cw + b.Width() - box.Width(), ch + b.Height() - box.Height(), window);
+    auto corner = [](int64_t size) { return int(std::clamp<int64_t>(size, 0, INT32_MAX)); };
+    return RoundRectRegion(b, corner(cw + b.Width() - box.Width()),
+                           corner(ch + b.Height() - box.Height()), window);
   };
-  const FigureParts parts = SplitFigure(box, std::max(1, pen_->Width()), PenVisible(),
-                                        pen_->Style() == psInsideFrame, make);
+  const FigureParts parts =
+      SplitFigure(box, PenWidth(), PenVisible(), pen_->Style() == psInsideFrame, make);
   PaintFigure(parts.inside, parts.outline, parts.outer);
 }
 
@@ -112,7 +136,7 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   const TRect box = ToDevice(Ordered(x1, y1, x2, y2));
   const TRect window = DeviceTarget().clip;
   const FigureParts parts =
-      SplitFigure(box, std::max(1, pen_->Width()), PenVisible(), pen_->Style() == psInsideFrame,
+      SplitFigure(box, PenWidth(), PenVisible(), pen_->Style() == psInsideFrame,
                   [&](const TRect& b) { return EllipseRegion(b, window); });
   PaintFigure(parts.inside, parts.outline, parts.outer);
 }
@@ -122,9 +146,8 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
   const TRect box = ToDevice(Ordered(x1, y1, x2, y2));
   const TPoint start = ToDevice(x3, y3), end = ToDevice(x4, y4);
   const TRect window = DeviceTarget().clip;
-  const FigureParts parts =
-      SplitFigure(box, std::max(1, pen_->Width()), true, pen_->Style() == psInsideFrame,
-                  [&](const TRect& b) { return EllipseRegion(b, window); });
+  const FigureParts parts = SplitFigure(box, PenWidth(), true, pen_->Style() == psInsideFrame,
+                                        [&](const TRect& b) { return EllipseRegion(b, window); });
   PaintSegments(DeviceTarget(), ClipToSector(parts.outline, box, start, end), MakeLinePen().ink);
   NotifyDrawn(parts.outer);
 }
@@ -134,14 +157,15 @@ void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
   const TPoint start = ToDevice(x3, y3), end = ToDevice(x4, y4);
   const TRect window = DeviceTarget().clip;
   const FigureParts parts =
-      SplitFigure(box, std::max(1, pen_->Width()), PenVisible(), pen_->Style() == psInsideFrame,
+      SplitFigure(box, PenWidth(), PenVisible(), pen_->Style() == psInsideFrame,
                   [&](const TRect& b) { return EllipseRegion(b, window); });
-  PaintFigure(ClipToSector(parts.inside, parts.outer, start, end),
-              ClipToSector(parts.outline, box, start, end), parts.outer);
   // The two radii, from the start of the arc to the centre and on to its end.
   const TPoint centre = Point(box.Left + (box.Width() - 1) / 2, box.Top + (box.Height() - 1) / 2);
   const TPoint radii[3] = {EllipseRayPoint(box, start), centre, EllipseRayPoint(box, end)};
-  StrokePath(radii, false);
+  const Segments lines = OnePassStroke() ? PathPixels(radii, false, window) : Segments{};
+  PaintFigure(SubtractSegments(ClipToSector(parts.inside, parts.outer, start, end), lines),
+              SubtractSegments(ClipToSector(parts.outline, box, start, end), lines), parts.outer);
+  StrokeLines(radii, false, lines);
 }
 
 void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
@@ -149,12 +173,13 @@ void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int 
   const TPoint start = ToDevice(x3, y3), end = ToDevice(x4, y4);
   const TRect window = DeviceTarget().clip;
   const FigureParts parts =
-      SplitFigure(box, std::max(1, pen_->Width()), PenVisible(), pen_->Style() == psInsideFrame,
+      SplitFigure(box, PenWidth(), PenVisible(), pen_->Style() == psInsideFrame,
                   [&](const TRect& b) { return EllipseRegion(b, window); });
-  PaintFigure(ClipToChord(parts.inside, parts.outer, start, end),
-              ClipToSector(parts.outline, box, start, end), parts.outer);
   const TPoint chord[2] = {EllipseRayPoint(box, end), EllipseRayPoint(box, start)};
-  StrokePath(chord, false);
+  const Segments line = OnePassStroke() ? PathPixels(chord, false, window) : Segments{};
+  PaintFigure(SubtractSegments(ClipToChord(parts.inside, parts.outer, start, end), line),
+              SubtractSegments(ClipToSector(parts.outline, box, start, end), line), parts.outer);
+  StrokeLines(chord, false, line);
 }
 
 void TCanvas::Polygon(std::span<const TPoint> points) {
@@ -167,11 +192,12 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
               Rect(device.back().X, device.back().Y, device.back().X + 1, device.back().Y + 1));
   }
   const ClippedTarget t = DeviceTarget();
+  const Segments lines = OnePassStroke() ? PathPixels(device, true, t.clip) : Segments{};
   if (brush_->Style() != bsClear) {
-    PaintSegments(t, PolygonFill(device, t.clip), BrushInk(true));
+    PaintSegments(t, SubtractSegments(PolygonFill(device, t.clip), lines), BrushInk(true));
     NotifyDrawn(box);
   }
-  StrokePath(device, true);
+  StrokeLines(device, true, lines);
 }
 
 }  // namespace fw

@@ -1,6 +1,7 @@
 // TCanvas text through the text engine: TextOut, TextRect and the measures.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 #include "framework/graphics/canvas.h"
@@ -41,9 +42,12 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
   }
   if (!IsRectEmpty(t.clip)) {
     DrawText(t.pixels, t.clip, d.X, d.Y, text, spec, ColorToPixel(font_->Color()), background);
-    NotifyDrawn(TurnedCell(d.X, d.Y, extent.width, extent.height, spec.escapement));
+    // Glyphs may overhang their cell (italics, bearings): report a margin around it.
+    TRect touched = TurnedCell(d.X, d.Y, extent.width, extent.height, spec.escapement);
+    InflateRect(touched, extent.height / 2 + 1, 1);
+    NotifyDrawn(touched);
   }
-  MoveTo(x + extent.width, y);
+  MoveTo(int(std::clamp<int64_t>(int64_t(x) + extent.width, INT32_MIN, INT32_MAX)), y);
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, std::string_view text) {

@@ -74,6 +74,8 @@ void FillRectPixels(const ClippedTarget& t, const TRect& r, const Ink& ink);
 // The 1-pixel-wide frame of r, each pixel painted once.
 void FrameRectPixels(const ClippedTarget& t, const TRect& r, const Ink& ink);
 void PaintSegments(const ClippedTarget& t, const Segments& segments, const Ink& ink);
+// The pixels of `from` that are not in `cut`.
+Segments SubtractSegments(const Segments& from, const Segments& cut);
 // The bounding box of segments (empty when there are none).
 TRect SegmentsBounds(const Segments& segments);
 
@@ -92,8 +94,10 @@ struct LinePen {
   bool paintGaps = false;  // gaps painted with gapInk (an opaque background)
   Ink gapInk;
 };
-// The pixels of a 1-pixel line from a to b, b excluded (nothing for a == b).
-Segments LinePixels(TPoint a, TPoint b);
+// The pixels of a 1-pixel line from a to b inside clip, b excluded (nothing for a == b).
+Segments LinePixels(TPoint a, TPoint b, const TRect& clip);
+// The pixels of 1-pixel lines through the points (closed: back to the first) inside clip.
+Segments PathPixels(std::span<const TPoint> points, bool closed, const TRect& clip);
 // Draws a line from a to b, b excluded for 1-pixel pens; wider pens are centred on the line
 // with round ends. Returns the bounding box of the pixels touched (before clipping).
 TRect DrawLine(const ClippedTarget& t, TPoint a, TPoint b, const LinePen& pen, DashState& dash);
@@ -105,8 +109,8 @@ struct SpanRegion {
   std::vector<Segment> rows;
 };
 // The ellipse in the box (columns Left..Right-1, rows Top..Bottom-1), symmetric, touching all
-// four sides; each row found by an exact integer test on doubled coordinates. Only the rows of
-// `window` (and one more above and below, for outlines) are made, so huge figures cost
+// four sides; each row found by an exact integer test on doubled coordinates. Only the part
+// within `window` (and one pixel around it, for outlines) is made, so huge figures cost
 // nothing outside it.
 SpanRegion EllipseRegion(const TRect& box, const TRect& window);
 // A rectangle whose corners are quarters of a cornerW x cornerH ellipse.

@@ -79,6 +79,29 @@ void PaintSegments(const ClippedTarget& t, const Segments& segments, const Ink& 
   for (const Segment& s : segments) FillSpan(t, s.y, s.x0, s.x1, ink);
 }
 
+Segments SubtractSegments(const Segments& from, const Segments& cut) {
+  if (cut.empty()) return from;
+  Segments sorted = cut;
+  std::sort(sorted.begin(), sorted.end(), [](const Segment& a, const Segment& b) {
+    return a.y != b.y ? a.y < b.y : a.x0 < b.x0;
+  });
+  Segments out;
+  for (const Segment& s : from) {
+    // The cuts of this row, left to right, each removing its part of what is left.
+    auto it = std::lower_bound(sorted.begin(), sorted.end(), s.y,
+                               [](const Segment& c, int y) { return c.y < y; });
+    int x = s.x0;
+    for (; it != sorted.end() && it->y == s.y && x < s.x1; ++it) {
+      if (it->x1 <= x) continue;
+      if (it->x0 >= s.x1) break;
+      if (it->x0 > x) out.push_back(Segment{s.y, x, it->x0});
+      x = std::max(x, it->x1);
+    }
+    if (x < s.x1) out.push_back(Segment{s.y, x, s.x1});
+  }
+  return out;
+}
+
 TRect SegmentsBounds(const Segments& segments) {
   TRect box;
   for (const Segment& s : segments) {

@@ -41,12 +41,23 @@ class LineWalk {
     if (first > last) first = last;
   }
 
+  // The decision variable before step i, and how it changes on a minor step (down) and on
+  // every step (up).
+  int64_t Decision(int64_t i) const {
+    return 2 * dMinor_ * (i + 1) - dMajor_ - 2 * dMajor_ * MinorOffset(i);
+  }
+  int64_t DecisionDown() const { return 2 * dMajor_; }
+  int64_t DecisionUp() const { return 2 * dMinor_; }
+  // Pointer offsets of a step along each axis in a target with this row stride.
+  std::ptrdiff_t MajorStep(std::ptrdiff_t stride) const { return xMajor_ ? sx_ : sy_ * stride; }
+  std::ptrdiff_t MinorStep(std::ptrdiff_t stride) const { return xMajor_ ? sy_ * stride : sx_; }
+
   // Visits steps [first, last).
   template <typename Plot>
   void Walk(int64_t first, int64_t last, Plot&& plot) const {
     if (first >= last) return;
     int64_t x = X(first), y = Y(first);
-    int64_t decision = 2 * dMinor_ * (first + 1) - dMajor_ - 2 * dMajor_ * MinorOffset(first);
+    int64_t decision = Decision(first);
     int64_t& major = xMajor_ ? x : y;
     int64_t& minor = xMajor_ ? y : x;
     const int majorStep = xMajor_ ? sx_ : sy_, minorStep = xMajor_ ? sy_ : sx_;
@@ -111,15 +122,22 @@ TRect LineBox(TPoint a, TPoint b) {
 }
 
 void DrawThinSolid(const ClippedTarget& t, TPoint a, TPoint b, const Ink& ink) {
-  const Rop2Masks m = MakeRop2(ink.rop2, ink.color);
   const LineWalk walk(a, b);
   int64_t first, last;
   walk.StepsInside(t.clip, first, last);
+  if (first >= last) return;
+  // Steps through memory: one pixel along the major axis, a row or column for a minor step.
   const PixelTarget& p = t.pixels;
-  walk.Walk(first, last, [&](int x, int y) {
-    TPixel& px = p.Row(y)[x];
-    px = m.Apply(px) & kRgbMask;
-  });
+  TPixel* pixel = p.Row(int(walk.Y(first))) + walk.X(first);
+  const std::ptrdiff_t majorStep = walk.MajorStep(p.stride), minorStep = walk.MinorStep(p.stride);
+  int64_t decision = walk.Decision(first);
+  const int64_t down = walk.DecisionDown(), up = walk.DecisionUp();
+  const Rop2Masks m = MakeRop2(ink.rop2, ink.color);
+  for (int64_t i = first; i < last; ++i, pixel += majorStep) {
+    *pixel = m.Apply(*pixel) & kRgbMask;
+    if (decision > 0) pixel += minorStep, decision -= down;
+    decision += up;
+  }
 }
 
 void DrawThinDashed(const ClippedTarget& t, TPoint a, TPoint b, const LinePen& pen,
@@ -202,10 +220,22 @@ TRect DrawThick(const ClippedTarget& t, TPoint a, TPoint b, int width, const Ink
 
 }  // namespace
 
-Segments LinePixels(TPoint a, TPoint b) {
+Segments LinePixels(TPoint a, TPoint b, const TRect& clip) {
   Segments out;
   const LineWalk walk(a, b);
-  walk.Walk(0, walk.Steps(), [&](int x, int y) { out.push_back(Segment{y, x, x + 1}); });
+  int64_t first, last;
+  walk.StepsInside(clip, first, last);
+  walk.Walk(first, last, [&](int x, int y) { out.push_back(Segment{y, x, x + 1}); });
+  return out;
+}
+
+Segments PathPixels(std::span<const TPoint> points, bool closed, const TRect& clip) {
+  Segments out;
+  const size_t n = points.size(), lines = n < 2 ? 0 : closed ? n : n - 1;
+  for (size_t i = 0; i < lines; ++i) {
+    const Segments line = LinePixels(points[i], points[(i + 1) % n], clip);
+    out.insert(out.end(), line.begin(), line.end());
+  }
   return out;
 }
 

@@ -114,6 +114,12 @@ SpanRegion RoundRectRegion(const TRect& box, int cornerW, int cornerH, const TRe
       s.x0 = c.x0 < c.x1 ? int(box.Left + c.x0) : 0;
       s.x1 = c.x0 < c.x1 ? int(box.Right - cw + c.x1) : 0;
     }
+    // Cut to the window and one pixel beyond it, which keeps the outline right inside it.
+    if (s.x0 < s.x1) {
+      s.x0 = std::max(s.x0, window.Left - 1);
+      s.x1 = std::min(s.x1, window.Right + 1);
+      if (s.x0 >= s.x1) s.x0 = s.x1 = 0;
+    }
     region.rows.push_back(s);
   }
   return region;

@@ -43,6 +43,21 @@ TEST(CanvasClip, WithoutAClipTheWholeBitmapIsTheClip) {
   EXPECT_EQ(canvas.Pixels(10, 3), kInvalidPixel);
 }
 
+TEST(CanvasClip, IntersectingNarrowsTheClipAndResetFreesIt) {
+  TBitmap bmp(30, 30);
+  TCanvas canvas(&bmp);
+  canvas.SetOrigin(4, 4);
+  canvas.SetClipRect(Rect(0, 0, 20, 20));
+  EXPECT_TRUE(canvas.IntersectClipRect(Rect(10, -5, 40, 15)));
+  EXPECT_EQ(canvas.ClipRect(), Rect(10, 0, 20, 15));
+  EXPECT_FALSE(canvas.IntersectClipRect(Rect(0, 0, 5, 5)));
+  canvas.Brush()->SetColor(clRed);
+  canvas.FillRect(Rect(0, 0, 30, 30));
+  EXPECT_TRUE(Painted(bmp).empty());
+  canvas.ResetClip();
+  EXPECT_EQ(canvas.ClipRect(), Rect(-4, -4, 26, 26));
+}
+
 TEST(CanvasClip, CanvasWithoutBitmapDrawsNothingAndDoesNotFail) {
   TCanvas canvas;
   canvas.Rectangle(0, 0, 10, 10);

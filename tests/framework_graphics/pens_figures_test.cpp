@@ -2,6 +2,8 @@
 // images land under an origin.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "graphics_test_util.h"
 
 namespace fw {
@@ -109,6 +111,57 @@ TEST(Origin, TurnedTextReportsTheTurnedCell) {
   EXPECT_GE(reports[0].Bottom, 60);
   EXPECT_LE(reports[0].Left, 50);
   EXPECT_GE(reports[0].Right, 50 + cell.cy);
+}
+
+}  // namespace
+}  // namespace fw
+
+namespace fw {
+namespace {
+
+// Draws a figure once with pmCopy and once with pmXor, pen and brush both black on white: when
+// each pixel is changed once, both show the same black pixels.
+template <typename Figure>
+void ExpectEachPixelChangedOnce(Figure figure) {
+  TBitmap copied(50, 50), xored(50, 50);
+  for (TBitmap* bmp : {&copied, &xored}) {
+    TCanvas* c = bmp->Canvas();
+    c->Brush()->SetColor(clBlack);
+    c->Pen()->SetColor(bmp == &xored ? clWhite : clBlack);  // white xor white = black
+    c->Brush()->SetColor(bmp == &xored ? clWhite : clBlack);
+    c->Pen()->SetMode(bmp == &xored ? pmXor : pmCopy);
+    figure(c);
+  }
+  ASSERT_EQ(test::PixelsOf(copied, clBlack), test::PixelsOf(xored, clBlack));
+}
+
+TEST(PenModes, XorFiguresChangeEachPixelOnce) {
+  ExpectEachPixelChangedOnce([](TCanvas* c) { c->Rectangle(3, 4, 40, 30); });
+  ExpectEachPixelChangedOnce([](TCanvas* c) { c->Ellipse(3, 4, 40, 30); });
+  ExpectEachPixelChangedOnce([](TCanvas* c) { c->RoundRect(3, 4, 40, 30, 12, 9); });
+  ExpectEachPixelChangedOnce([](TCanvas* c) { c->Pie(2, 2, 45, 45, 44, 23, 2, 2); });
+  ExpectEachPixelChangedOnce([](TCanvas* c) { c->Pie(2, 2, 45, 45, 10, 44, 44, 30); });
+  ExpectEachPixelChangedOnce([](TCanvas* c) { c->Chord(2, 2, 45, 45, 44, 23, 23, 44); });
+  ExpectEachPixelChangedOnce([](TCanvas* c) {
+    const TPoint points[] = {{5, 5}, {40, 12}, {25, 45}, {20, 20}, {3, 30}};
+    c->Polygon(points);
+  });
+  std::mt19937 random(17);
+  auto coord = [&] { return int(random() % 50); };
+  for (int n = 0; n < 100; ++n) {
+    const TPoint p[5] = {{coord(), coord()},
+                         {coord(), coord()},
+                         {coord(), coord()},
+                         {coord(), coord()},
+                         {coord(), coord()}};
+    ExpectEachPixelChangedOnce([&](TCanvas* c) { c->Polygon(p); });
+    ExpectEachPixelChangedOnce([&](TCanvas* c) {
+      c->Pie(p[0].X, p[0].Y, p[1].X, p[1].Y, p[2].X, p[2].Y, p[3].X, p[3].Y);
+    });
+    ExpectEachPixelChangedOnce([&](TCanvas* c) {
+      c->Chord(p[0].X, p[0].Y, p[1].X, p[1].Y, p[2].X, p[2].Y, p[3].X, p[3].Y);
+    });
+  }
 }
 
 }  // namespace

@@ -27,7 +27,8 @@ TEST(RasterLines, ALineAndItsReverseHaveTheSameLengthAndMeetEachOthersStart) {
   for (int n = 0; n < 300; ++n) {
     const TPoint a = Point(int(random() % 60), int(random() % 60));
     const TPoint b = Point(int(random() % 60), int(random() % 60));
-    const Segments forward = LinePixels(a, b), backward = LinePixels(b, a);
+    const TRect all = Rect(-1, -1, 61, 61);
+    const Segments forward = LinePixels(a, b, all), backward = LinePixels(b, a, all);
     ASSERT_EQ(forward.size(), backward.size());
     if (a == b) continue;
     EXPECT_EQ(forward.front().x0, a.X);
