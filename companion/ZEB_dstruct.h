@@ -36,8 +36,11 @@ class EZEBDStructError : public EZEBError {
 // up to the blank (U+0020), is empty, a number or a text. A number is what Val reads after
 // every "," is turned into "." (sign, digits, decimal point, exponent; nothing else). Ascending
 // order puts empty cells first, then numbers by value (-0 equals 0), then texts compared
-// without regard to case: both are lower-cased and compared by code point (the byte order of
-// UTF-8, so "u" < "z" < "ü"). Descending order is the exact reverse of that. Rows whose primary
+// without regard to case and accents: both are lower-cased, the accented Latin letters of
+// U+00C0..U+017F are reduced to their base letters ("ä" to "a", "ß" to "ss", "œ" to "oe"),
+// and the results are compared by code point (the byte order of UTF-8), so "Ärger" sorts
+// between "Apfel" and "Zoo", and "Über" ties with "uber". Descending order is the exact
+// reverse of that. Rows whose primary
 // cells compare equal are ordered by the secondary column in its own direction, and rows equal
 // in both keep their stored order (the order UnSort returns to): the result is that of a stable
 // sort of the stored order and does not depend on earlier sorts. The sort is O(n log n).

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "companion/dstruct_column.h"
+#include "companion/dstruct_sorttext.h"
 #include "framework/rtl/numtext.h"
 #include "framework/rtl/utf8.h"
 
@@ -59,17 +60,6 @@ bool ReadNumber(std::string_view text, double& value) {
   return code == 0;
 }
 
-// Lower-cases ASCII in place; other text goes through the run-time library's mapping.
-void AppendFolded(std::string& out, std::string_view text) {
-  const bool ascii = std::all_of(text.begin(), text.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (!ascii) {
-    out += fw::LowerCase(text);
-    return;
-  }
-  for (const char c : text) out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-
 uint64_t Prefix(std::string_view text) {
   uint64_t k = 0;
   for (std::size_t i = 0; i < 8; ++i)
@@ -110,7 +100,7 @@ void TStringArray::BuildKeys(int col, bool ascending, bool withEvent, SortKeys& 
     } else {
       cls = SortKeys::kText;
       const std::size_t at = keys.folded.size();
-      AppendFolded(keys.folded, text);
+      AppendSortText(keys.folded, text);
       // Keys handed in by the event may be long; the tail compare sees at most 64 KiB.
       const std::size_t length = std::min<std::size_t>(keys.folded.size() - at, 0xFFFF);
       keys.offset[r] = at;

@@ -41,8 +41,10 @@ TEST(StringArraySort, ComparisonRuleEmptyThenNumbersThenTextsWithoutCase) {
        {"Alpha", "ALPHA1", "alpha2", "beta"}},
       {"classes", {"b", "", "7", "  ", "a", "-1"}, {"", "  ", "-1", "7", "a", "b"}},
       {"number-like texts", {"12a", "12", "1.2.3", "+"}, {"12", "+", "1.2.3", "12a"}},
-      // Folded texts compare by code point: "ü" comes after "z".
-      {"non-ASCII folded", {"Über", "über", "ab", "Zebra"}, {"ab", "Zebra", "Über", "über"}},
+      {"accents and case",
+       {"Zoo", "Über", "uber", "Ärger", "Apfel", "straße", "strasse2"},
+       {"Apfel", "Ärger", "straße", "strasse2", "Über", "uber", "Zoo"}},
+      {"other scripts by code point", {"Ωmega", "alpha", "Ärger"}, {"alpha", "Ärger", "Ωmega"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
