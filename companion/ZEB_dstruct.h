@@ -40,10 +40,11 @@ class EZEBDStructError : public EZEBError {
 // U+00C0..U+017F are reduced to their base letters ("ä" to "a", "ß" to "ss", "œ" to "oe"),
 // and the results are compared by code point (the byte order of UTF-8), so "Ärger" sorts
 // between "Apfel" and "Zoo", and "Über" ties with "uber". Descending order is the exact
-// reverse of that. Rows whose primary
-// cells compare equal are ordered by the secondary column in its own direction, and rows equal
-// in both keep their stored order (the order UnSort returns to): the result is that of a stable
-// sort of the stored order and does not depend on earlier sorts. The sort is O(n log n).
+// reverse of that. Rows whose primary cells compare equal are ordered by the secondary column
+// in its own direction, and rows equal in both keep their stored order (the order UnSort
+// returns to): the result is that of a stable sort of the stored order and does not depend on
+// earlier sorts. The sort is O(n log n). A cell column holding check flags sorts by the stored
+// text, flag included.
 //
 // Events. OnChange fires once after each operation that changes cell texts or the shape of the
 // matrix (SetElem that changes the text, Resize that changes a count, Clear, InsertRow,
