@@ -252,3 +252,25 @@ TEST(StringArrayOwnership, OwnedMatrixGoesWithItsOwner) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StringArrayStorage, CompactCellsAndBoundedGrowthUnderRewrites) {
+  zeb::TStringArray m(nullptr);
+  const int rows = 20000, cols = 10;
+  ASSERT_TRUE(m.Resize(cols, rows));
+  for (int c = 1; c <= cols; ++c)
+    for (int r = 1; r <= rows; ++r) m.SetElem(c, r, "abcdefgh");
+  // Two bytes per text byte and eight per cell at most, as the report list needs for large lists.
+  const double cells = static_cast<double>(rows) * cols;
+  EXPECT_LT(static_cast<double>(m.MemoryUsed()), cells * (2 * 8 + 8));
+  // Rewriting one cell over and over must not keep every old text.
+  const std::size_t before = m.MemoryUsed();
+  for (int i = 0; i < 200000; ++i)
+    m.SetElem(3, 7, std::string(100, static_cast<char>('a' + i % 26)));
+  EXPECT_LT(m.MemoryUsed(), before + 64 * 1024);
+  EXPECT_EQ(m.GetElem(3, 7), std::string(100, static_cast<char>('a' + 199999 % 26)));
+  EXPECT_EQ(m.GetElem(3, 8), "abcdefgh");
+}
+
+}  // namespace
