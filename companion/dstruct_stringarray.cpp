@@ -1,0 +1,224 @@
+// TStringArray: construction, size, cells and attribute bytes, and the insertion and removal
+// of rows and columns.
+#include <unistd.h>
+
+#include <algorithm>
+#include <new>
+#include <numeric>
+#include <stdexcept>
+
+#include "companion/dstruct_column.h"
+#include "framework/rtl/utf8.h"
+
+namespace zeb {
+namespace {
+
+// Bytes of physical memory; sizes beyond it are refused before anything is allocated, since
+// the system might grant the address space and fail only when the pages are touched.
+uint64_t PhysicalMemory() {
+  const long pages = sysconf(_SC_PHYS_PAGES);
+  const long pageSize = sysconf(_SC_PAGESIZE);
+  if (pages <= 0 || pageSize <= 0) return uint64_t{1} << 32;
+  return static_cast<uint64_t>(pages) * static_cast<uint64_t>(pageSize);
+}
+
+// The text as stored: at most kMaxCellLength characters.
+std::string_view CutCell(std::string_view text, std::string& buffer) {
+  if (text.size() <= static_cast<std::size_t>(TStringArray::kMaxCellLength)) return text;
+  buffer = fw::CutToLength(text, TStringArray::kMaxCellLength);
+  return buffer;
+}
+
+}  // namespace
+
+TStringArray::TStringArray(fw::TComponent* AOwner) : fw::TComponent(AOwner) {
+  columns_.push_back(std::make_unique<Column>(1, 1));
+  colAttribs_.push_back(0);
+  rowAttribs_.push_back(0);
+  order_.push_back(0);
+}
+
+TStringArray::~TStringArray() = default;
+
+void TStringArray::Changed() {
+  OnChange(this);
+}
+
+void TStringArray::SetAllocRowsBy(int rows) {
+  allocRowsBy_ = std::max(rows, 1);
+}
+
+std::size_t TStringArray::RowCapacityFor(std::size_t rows) const {
+  const std::size_t step = static_cast<std::size_t>(allocRowsBy_);
+  const std::size_t current = rowAttribs_.capacity();
+  const std::size_t stepped = (rows + step - 1) / step * step;
+  return std::max({rows, stepped, current + current / 2});
+}
+
+bool TStringArray::ReserveRows(std::size_t rows) {
+  const std::size_t capacity =
+      rows <= rowAttribs_.capacity() ? rowAttribs_.capacity() : RowCapacityFor(rows);
+  try {
+    rowAttribs_.reserve(capacity);
+    order_.reserve(capacity);
+    for (auto& column : columns_) column->ReserveRows(capacity);
+  } catch (const std::bad_alloc&) {
+    return false;
+  } catch (const std::length_error&) {
+    return false;
+  }
+  return true;
+}
+
+bool TStringArray::Resize(int NrColumns, int NrRows) {
+  if (NrColumns < 0 || NrRows < 0) return false;
+  const std::size_t cols = static_cast<std::size_t>(NrColumns) + 1;
+  const std::size_t rows = static_cast<std::size_t>(NrRows) + 1;
+  // In floating point, so that no product of two counts can overflow.
+  const double tableBytes =
+      static_cast<double>(cols) * static_cast<double>(rows) * 4.0 + static_cast<double>(rows) * 5.0;
+  if (tableBytes > static_cast<double>(PhysicalMemory())) return false;
+  if (cols == columns_.size() && rows == rowAttribs_.size()) return true;
+  if (rows < rowAttribs_.size()) {
+    try {
+      CommitSorting();
+    } catch (const EZEBDStructError&) {
+      return false;
+    }
+  }
+  // Allocate everything first, so a failure leaves the matrix as it was.
+  std::vector<std::unique_ptr<Column>> added;
+  if (!ReserveRows(rows)) return false;
+  try {
+    for (std::size_t c = columns_.size(); c < cols; ++c)
+      added.push_back(std::make_unique<Column>(rows, RowCapacityFor(rows)));
+    columns_.reserve(cols);
+    colAttribs_.reserve(cols);
+  } catch (const std::bad_alloc&) {
+    return false;
+  } catch (const std::length_error&) {
+    return false;
+  }
+  if (cols < columns_.size()) {
+    columns_.resize(cols);
+    colAttribs_.resize(cols);
+  }
+  for (auto& column : columns_) column->ResizeRows(rows);
+  for (auto& column : added) {
+    columns_.push_back(std::move(column));
+    colAttribs_.push_back(0);
+  }
+  const std::size_t oldRows = order_.size();
+  rowAttribs_.resize(rows, 0);
+  order_.resize(rows);
+  for (std::size_t r = oldRows; r < rows; ++r) order_[r] = static_cast<uint32_t>(r);
+  Changed();
+  return true;
+}
+
+void TStringArray::Clear() {
+  for (auto& column : columns_) column->Clear();
+  std::fill(colAttribs_.begin(), colAttribs_.end(), 0);
+  std::fill(rowAttribs_.begin(), rowAttribs_.end(), 0);
+  std::iota(order_.begin(), order_.end(), 0u);
+  Changed();
+}
+
+std::string TStringArray::GetElem(int ACol, int ARow) const {
+  if (!InColumns(ACol) || !InRows(ARow)) return {};
+  return std::string(columns_[static_cast<std::size_t>(ACol)]->Get(Stored(ARow)));
+}
+
+void TStringArray::SetElem(int ACol, int ARow, std::string_view Value) {
+  if (!InColumns(ACol) || !InRows(ARow)) return;
+  std::string buffer;
+  const std::string_view text = CutCell(Value, buffer);
+  bool changed = false;
+  try {
+    changed = columns_[static_cast<std::size_t>(ACol)]->Set(Stored(ARow), text);
+  } catch (const std::bad_alloc&) {
+    throw EZEBDStructError("Class TStringArray: not enough memory for cell [" +
+                           std::to_string(ACol) + "," + std::to_string(ARow) + "]");
+  }
+  if (changed) Changed();
+}
+
+uint8_t TStringArray::GetColAttrib(int ACol) const {
+  return InColumns(ACol) ? colAttribs_[static_cast<std::size_t>(ACol)] : 0;
+}
+
+void TStringArray::SetColAttrib(int ACol, uint8_t Value) {
+  if (InColumns(ACol)) colAttribs_[static_cast<std::size_t>(ACol)] = Value;
+}
+
+uint8_t TStringArray::GetRowAttrib(int ARow) const {
+  return InRows(ARow) ? rowAttribs_[Stored(ARow)] : 0;
+}
+
+void TStringArray::SetRowAttrib(int ARow, uint8_t Value) {
+  if (InRows(ARow)) rowAttribs_[Stored(ARow)] = Value;
+}
+
+bool TStringArray::InsertColumn(int ACol) {
+  if (ACol < 1 || ACol > NrOfColumns() + 1) return false;
+  try {
+    auto column = std::make_unique<Column>(rowAttribs_.size(), rowAttribs_.capacity());
+    columns_.reserve(columns_.size() + 1);
+    colAttribs_.reserve(colAttribs_.size() + 1);
+    columns_.insert(columns_.begin() + ACol, std::move(column));
+    colAttribs_.insert(colAttribs_.begin() + ACol, 0);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  Changed();
+  return true;
+}
+
+bool TStringArray::RemoveColumn(int ACol) {
+  if (ACol < 1 || ACol > NrOfColumns()) return false;
+  columns_.erase(columns_.begin() + ACol);
+  colAttribs_.erase(colAttribs_.begin() + ACol);
+  Changed();
+  return true;
+}
+
+bool TStringArray::InsertRow(int ARow) {
+  if (ARow < 1 || ARow > NrOfRows() + 1) return false;
+  try {
+    CommitSorting();
+  } catch (const EZEBDStructError&) {
+    return false;
+  }
+  if (!ReserveRows(rowAttribs_.size() + 1)) return false;
+  const std::size_t at = static_cast<std::size_t>(ARow);
+  for (auto& column : columns_) column->InsertRow(at);
+  rowAttribs_.insert(rowAttribs_.begin() + ARow, 0);
+  order_.push_back(static_cast<uint32_t>(order_.size()));
+  Changed();
+  return true;
+}
+
+bool TStringArray::RemoveRow(int ARow) {
+  if (ARow < 1 || ARow > NrOfRows()) return false;
+  try {
+    CommitSorting();
+  } catch (const EZEBDStructError&) {
+    return false;
+  }
+  const std::size_t at = static_cast<std::size_t>(ARow);
+  for (auto& column : columns_) column->EraseRow(at);
+  rowAttribs_.erase(rowAttribs_.begin() + ARow);
+  order_.pop_back();
+  Changed();
+  return true;
+}
+
+std::size_t TStringArray::MemoryUsed() const {
+  std::size_t bytes = rowAttribs_.capacity() + colAttribs_.capacity() +
+                      order_.capacity() * sizeof(uint32_t) +
+                      columns_.capacity() * sizeof(std::unique_ptr<Column>);
+  for (const auto& column : columns_) bytes += sizeof(Column) + column->MemoryUsed();
+  return bytes;
+}
+
+}  // namespace zeb
