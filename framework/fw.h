@@ -23,16 +23,26 @@
 #include "framework/rtl/utf8.h"
 
 // Graphics and images
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/canvas.h"
 #include "framework/graphics/colors.h"
+#include "framework/graphics/gdi.h"
+#include "framework/graphics/pen_brush_font.h"
 #include "framework/graphics/pixels.h"
+#include "framework/graphics/raster.h"
 #include "framework/graphics/text_engine.h"
 #include "framework/graphics/types.h"
 #include "framework/image/codecs.h"
 #include "framework/image/resources.h"
+
+// Controls, the application and the backends
+#include "framework/backend/headless/headless_backend.h"
+#include "framework/backend/headless/test_host.h"
 #include "framework/controls/application.h"
 #include "framework/controls/backend.h"
 #include "framework/controls/beep.h"
 #include "framework/controls/clipboard.h"
+#include "framework/controls/constraints.h"
 #include "framework/controls/control.h"
 #include "framework/controls/customcontrol.h"
 #include "framework/controls/form.h"
@@ -42,6 +52,3 @@
 #include "framework/controls/screen.h"
 #include "framework/controls/timers.h"
 #include "framework/controls/wincontrol.h"
-#include "framework/backend/headless/headless_backend.h"
-#include "framework/backend/headless/test_host.h"
-#include "framework/controls/constraints.h"

@@ -56,4 +56,10 @@ public:
   using Exception::Exception;
 };
 
+// A named resource that does not exist.
+class EResNotFound : public Exception {
+public:
+  using Exception::Exception;
+};
+
 }  // namespace fw

@@ -2,6 +2,7 @@
 #include "framework/controls/backend.h"
 
 #include "framework/controls/timers.h"
+#include "framework/rtl/datetime.h"
 
 namespace fw {
 
@@ -33,6 +34,13 @@ void SetBackend(TBackend* backend) {
   Installed() = backend;
   const int64_t after = CurrentBackend().Milliseconds();
   timer_detail::ShiftTimers(after - before);
+  // Now, Date and Time follow an installed backend's clock (the virtual one in tests) and the
+  // system clock otherwise.
+  if (backend) {
+    SetClockSource([backend] { return backend->Now(); });
+  } else {
+    SetClockSource(nullptr);
+  }
 }
 
 }  // namespace fw

@@ -16,12 +16,6 @@
 
 namespace fw {
 
-// A named resource that does not exist.
-class EResNotFound : public Exception {
- public:
-  using Exception::Exception;
-};
-
 // The pixel format a bitmap reports; storage is always 32 bits per pixel.
 enum TPixelFormat : uint8_t {
   pfDevice,

@@ -94,7 +94,11 @@ std::vector<uint8_t> TBitmap::SaveToBytes(ImageFormat format) const {
   image.width = width_;
   image.height = height_;
   image.bitsPerPixel = pixelFormat_ == pf32bit ? 32 : 24;
-  image.hasAlpha = pixelFormat_ == pf32bit;
+  // Canvas drawing writes pixels with a zero top byte, so a 32-bit bitmap carries alpha only
+  // when some pixel says so; otherwise it would be saved fully transparent.
+  image.hasAlpha = pixelFormat_ == pf32bit &&
+                   std::any_of(pixels_.begin(), pixels_.end(),
+                               [](TPixel p) { return (p & ~kRgbMask) != 0; });
   image.pixels = pixels_;
   switch (format) {
     case ImageFormat::Bmp:

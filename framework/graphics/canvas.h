@@ -19,12 +19,6 @@ namespace fw {
 
 class TBitmap;
 
-struct TSize {
-  int cx = 0;
-  int cy = 0;
-  constexpr bool operator==(const TSize&) const = default;
-};
-
 enum TFillStyle : uint8_t { fsSurface, fsBorder };
 
 // Ternary raster operations for CopyMode: bits 16..23 are the truth table over pattern (the

@@ -6,19 +6,9 @@
 #include "framework/base/exceptions.h"
 #include "framework/graphics/gdi.h"
 #include "framework/graphics/pen_brush_font.h"
+#include "framework/rtl/rounding.h"
 
 namespace fw {
-
-int TFont::MulDiv(int a, int b, int c) {
-  if (c == 0) return -1;
-  const int64_t product = int64_t(a) * b;
-  const uint64_t magnitude = product < 0 ? uint64_t(0) - uint64_t(product) : uint64_t(product);
-  const uint64_t divisor = c < 0 ? uint64_t(0) - uint64_t(int64_t(c)) : uint64_t(c);
-  uint64_t q = magnitude / divisor;
-  if (2 * (magnitude % divisor) >= divisor) ++q;  // halves away from zero
-  if (q > uint64_t(INT32_MAX)) return -1;         // does not fit, as the platform answers
-  return (product < 0) != (c < 0) ? -int(q) : int(q);
-}
 
 TFont::~TFont() {
   DropHandle();

@@ -175,7 +175,6 @@ class TFont {
 
  private:
   // a * b / c rounded half away from zero; -1 when c is 0.
-  static int MulDiv(int a, int b, int c);
   void Changed();
   void DropHandle() const;
 

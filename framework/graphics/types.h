@@ -14,6 +14,12 @@ struct TPoint {
 
 constexpr TPoint Point(int x, int y) { return TPoint{x, y}; }
 
+struct TSize {
+  int cx = 0;
+  int cy = 0;
+  constexpr bool operator==(const TSize&) const = default;
+};
+
 // A rectangle covering columns Left..Right-1 and rows Top..Bottom-1.
 struct TRect {
   int Left = 0;

@@ -3,6 +3,10 @@
 // messages.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "framework/rtl/datetime.h"
+
 #include <string>
 #include <vector>
 
@@ -227,6 +231,25 @@ TEST(Timers, TheVirtualClockStartsAtAFixedDate) {
   EXPECT_DOUBLE_EQ(host.Now(), kHeadlessStartDate);
   host.AdvanceTime(6 * 3600 * 1000);
   EXPECT_DOUBLE_EQ(host.Now(), kHeadlessStartDate + 0.25);
+}
+
+}  // namespace
+}  // namespace fw
+
+namespace fw {
+namespace {
+
+// Date and time of day come from the test host's virtual clock while it runs, so components
+// that show "today" or stamp times are exact in tests; afterwards the system clock is back.
+TEST(VirtualClock, NowFollowsTheTestHostClock) {
+  {
+    TestHost host(50, 50);
+    EXPECT_DOUBLE_EQ(Now(), kHeadlessStartDate);
+    host.AdvanceTime(90 * 60 * 1000);  // an hour and a half
+    EXPECT_NEAR(Now() - kHeadlessStartDate, 1.5 / 24, 1e-9);
+    EXPECT_DOUBLE_EQ(Date(), std::floor(kHeadlessStartDate));
+  }
+  EXPECT_GT(Now(), EncodeDate(2026, 1, 1));  // the system clock again
 }
 
 }  // namespace

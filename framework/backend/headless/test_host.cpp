@@ -4,40 +4,16 @@
 #include "framework/controls/application.h"
 #include "framework/controls/screen.h"
 #include "framework/controls/timers.h"
+#include "framework/rtl/utf8.h"
 
 namespace fw {
 
 namespace {
 
-// The code points of UTF-8 text; a malformed or cut sequence gives U+FFFD for its first byte.
+// The code points of UTF-8 text; each malformed byte gives U+FFFD.
 std::vector<char32_t> CodePoints(std::string_view s) {
   std::vector<char32_t> out;
-  size_t i = 0;
-  while (i < s.size()) {
-    const auto lead = static_cast<unsigned char>(s[i]);
-    int need = lead < 0x80             ? 0
-               : (lead & 0xE0) == 0xC0 ? 1
-               : (lead & 0xF0) == 0xE0 ? 2
-               : (lead & 0xF8) == 0xF0 ? 3
-                                       : -1;
-    char32_t cp = need == 0   ? lead
-                  : need == 1 ? (lead & 0x1F)
-                  : need == 2 ? (lead & 0x0F)
-                              : (lead & 0x07);
-    bool ok = need >= 0 && i + need < s.size();
-    for (int k = 1; ok && k <= need; ++k) {
-      const auto c = static_cast<unsigned char>(s[i + k]);
-      ok = (c & 0xC0) == 0x80;
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    if (!ok) {
-      out.push_back(0xFFFD);
-      ++i;
-    } else {
-      out.push_back(cp);
-      i += need + 1;
-    }
-  }
+  for (size_t pos = 0; pos < s.size();) out.push_back(NextCodePoint(s, pos));
   return out;
 }
 
