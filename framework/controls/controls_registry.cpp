@@ -42,13 +42,16 @@ void RegisterControl() {
       .Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled, true)
       .Color("Color", &TControl::Color, &TControl::SetColor, clWindow)
       .Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
-      .Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true)
       .Str("Hint", &TControl::Hint, &TControl::SetHint, "")
       // ParentShowHint before ShowHint: setting ShowHint clears ParentShowHint.
       .Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true)
       .Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, false)
       .Int("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault)
       .Object("Constraints", &TControl::Constraints)
+      .Object("Font", &TControl::Font)
+      // After Font, and always written: reading Font.* clears ParentFont, this line restores it.
+      .Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true)
+      .AlwaysStored()
       .Event("OnClick")
       .Event("OnDblClick")
       .Event("OnMouseDown")

@@ -46,4 +46,12 @@ void TBrush::Assign(const TBrush& source) {
   Changed();
 }
 
+void TBrush::Assign(TPersistent* source) {
+  if (auto* same = dynamic_cast<TBrush*>(source)) {
+    Assign(*same);
+  } else {
+    TPersistent::Assign(source);
+  }
+}
+
 }  // namespace fw

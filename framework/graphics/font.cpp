@@ -132,4 +132,12 @@ void TFont::Assign(const TFont& source) {
   Changed();
 }
 
+void TFont::Assign(TPersistent* source) {
+  if (auto* same = dynamic_cast<TFont*>(source)) {
+    Assign(*same);
+  } else {
+    TPersistent::Assign(source);
+  }
+}
+
 }  // namespace fw

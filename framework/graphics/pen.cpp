@@ -51,4 +51,12 @@ void TPen::Assign(const TPen& source) {
   Changed();
 }
 
+void TPen::Assign(TPersistent* source) {
+  if (auto* same = dynamic_cast<TPen*>(source)) {
+    Assign(*same);
+  } else {
+    TPersistent::Assign(source);
+  }
+}
+
 }  // namespace fw

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "framework/base/object.h"
 #include "framework/base/set.h"
 #include "framework/graphics/colors.h"
 #include "framework/graphics/text_engine.h"
@@ -47,7 +48,7 @@ enum TPenMode : uint8_t {
 // The R2_ code of a pen mode.
 int PenModeToRop2(TPenMode mode);
 
-class TPen {
+class TPen : public TPersistent {
  public:
   TPen() = default;
   TPen(const TPen&) = delete;
@@ -64,6 +65,9 @@ class TPen {
   void SetMode(TPenMode value);
 
   void Assign(const TPen& source);
+  // From another TPen; other sources as TPersistent::Assign.
+  using TPersistent::Assign;
+  void Assign(TPersistent* source) override;
 
   std::function<void()> OnChange;
 
@@ -87,7 +91,7 @@ enum TBrushStyle : uint8_t {
   bsDiagCross
 };
 
-class TBrush {
+class TBrush : public TPersistent {
  public:
   TBrush() = default;
   TBrush(const TBrush&) = delete;
@@ -103,6 +107,9 @@ class TBrush {
   const uint8_t* HatchBits() const;
 
   void Assign(const TBrush& source);
+  // From another TBrush; other sources as TPersistent::Assign.
+  using TPersistent::Assign;
+  void Assign(TPersistent* source) override;
 
   std::function<void()> OnChange;
 
@@ -128,7 +135,7 @@ enum TFontQuality : uint8_t {
 using TFontCharset = uint8_t;
 inline constexpr TFontCharset DEFAULT_CHARSET = 1;
 
-class TFont {
+class TFont : public TPersistent {
  public:
   TFont() = default;
   ~TFont();
@@ -170,11 +177,13 @@ class TFont {
   FontSpec Spec() const;
 
   void Assign(const TFont& source);
+  // From another TFont; other sources as TPersistent::Assign.
+  using TPersistent::Assign;
+  void Assign(TPersistent* source) override;
 
   std::function<void()> OnChange;
 
  private:
-  // a * b / c rounded half away from zero; -1 when c is 0.
   void Changed();
   void DropHandle() const;
 

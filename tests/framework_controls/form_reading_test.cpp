@@ -88,3 +88,71 @@ TEST(FormReading, AWrittenFormReadsBackTheSame) {
 
 }  // namespace
 }  // namespace fw
+
+namespace fw {
+namespace {
+
+// Fonts are published object properties: a form sets a control's own font by path, which
+// ends its use of the parent's font; a control that keeps the parent's font follows it.
+TEST(FormReading, FontsReadByPathAndParentFontFollowsTheForm) {
+  TestHost host;
+  const char* text = R"(object Dialog: TForm
+  Font.Name = 'Arial'
+  Font.Height = -16
+  object Own: TGraphicControl
+    Font.Color = clRed
+    Font.Size = 12
+    Font.Style = [fsBold, fsItalic]
+    ParentFont = False
+  end
+  object Inherits: TGraphicControl
+    ParentFont = True
+  end
+end
+)";
+  std::unique_ptr<TComponent> root = ReadForm(text);
+  auto* dialog = dynamic_cast<TForm*>(root.get());
+  ASSERT_NE(dialog, nullptr);
+  auto* own = dynamic_cast<TControl*>(dialog->FindComponent("Own"));
+  auto* inherits = dynamic_cast<TControl*>(dialog->FindComponent("Inherits"));
+  ASSERT_NE(own, nullptr);
+  ASSERT_NE(inherits, nullptr);
+  EXPECT_EQ(dialog->Font()->Name(), "Arial");
+  EXPECT_EQ(own->Font()->Color(), clRed);
+  EXPECT_EQ(own->Font()->Size(), 12);
+  EXPECT_EQ(own->Font()->Style(), (TFontStyles{fsBold, fsItalic}));
+  EXPECT_FALSE(own->ParentFont());
+  EXPECT_TRUE(inherits->ParentFont());
+  EXPECT_EQ(inherits->Font()->Name(), "Arial");
+  EXPECT_EQ(inherits->Font()->Height(), -16);
+
+  // Written and read again, the fonts come back the same.
+  std::unique_ptr<TComponent> again = ReadForm(WriteForm(*dialog));
+  auto* own2 = dynamic_cast<TControl*>(again->FindComponent("Own"));
+  auto* inherits2 = dynamic_cast<TControl*>(again->FindComponent("Inherits"));
+  ASSERT_NE(own2, nullptr);
+  ASSERT_NE(inherits2, nullptr);
+  EXPECT_EQ(own2->Font()->Size(), 12);
+  EXPECT_EQ(own2->Font()->Color(), clRed);
+  EXPECT_FALSE(own2->ParentFont());
+  EXPECT_TRUE(inherits2->ParentFont());
+  EXPECT_EQ(inherits2->Font()->Name(), "Arial");
+}
+
+TEST(GraphicsObjects, AssignThroughThePersistentInterface) {
+  TFont a, b;
+  a.SetName("Courier New");
+  a.SetSize(14);
+  a.SetStyle({fsUnderline});
+  TPersistent* source = &a;
+  b.Assign(source);
+  EXPECT_EQ(b.Name(), "Courier New");
+  EXPECT_EQ(b.Size(), 14);
+  EXPECT_EQ(b.Style(), TFontStyles{fsUnderline});
+  TPen pen;
+  EXPECT_THROW(b.Assign(static_cast<TPersistent*>(&pen)), EConvertError);
+  EXPECT_THROW(pen.Assign(static_cast<TPersistent*>(nullptr)), EConvertError);
+}
+
+}  // namespace
+}  // namespace fw
