@@ -1,5 +1,6 @@
 // TComponent: ownership, names, notifications and component state.
 #include "framework/base/component.h"
+#include "framework/rtl/utf8.h"
 
 #include <algorithm>
 
@@ -13,12 +14,6 @@ bool IsComponentIdent(const std::string& name) {
   if (name.empty() || !isAlpha(name[0])) return false;
   return std::all_of(name.begin() + 1, name.end(),
                      [&](char c) { return isAlpha(c) || isDigit(c); });
-}
-
-bool SameIdent(const std::string& a, const std::string& b) {
-  auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 TComponent::TComponent(TComponent* AOwner) {
@@ -53,7 +48,7 @@ int TComponent::ComponentIndex() const {
 TComponent* TComponent::FindComponent(const std::string& name) const {
   if (name.empty()) return nullptr;
   for (TComponent* c : components_)
-    if (SameIdent(c->name_, name)) return c;
+    if (SameText(c->name_, name)) return c;
   return nullptr;
 }
 

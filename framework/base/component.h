@@ -121,7 +121,6 @@ class TComponent : public TPersistent {
 
 // True when `name` is an identifier: a letter or "_", then letters, digits or "_" (ASCII).
 bool IsComponentIdent(const std::string& name);
-// ASCII case-insensitive equality, as component, class and property names compare.
-bool SameIdent(const std::string& a, const std::string& b);
+// Component, class and property names compare with SameText (framework/rtl/utf8.h).
 
 }  // namespace fw

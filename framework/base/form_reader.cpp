@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "framework/base/form_text.h"
+#include "framework/rtl/utf8.h"
 
 namespace fw {
 
@@ -24,24 +25,6 @@ bool IsDigit(char c) {
 }
 bool IsHexDigit(char c) {
   return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-
-void AppendUtf8(std::string& s, uint32_t c) {
-  if (c < 0x80) {
-    s += char(c);
-  } else if (c < 0x800) {
-    s += char(0xC0 | (c >> 6));
-    s += char(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    s += char(0xE0 | (c >> 12));
-    s += char(0x80 | ((c >> 6) & 0x3F));
-    s += char(0x80 | (c & 0x3F));
-  } else {
-    s += char(0xF0 | (c >> 18));
-    s += char(0x80 | ((c >> 12) & 0x3F));
-    s += char(0x80 | ((c >> 6) & 0x3F));
-    s += char(0x80 | (c & 0x3F));
-  }
 }
 
 // The single code point `s` encodes in UTF-8, or nothing when it is not exactly one.
@@ -281,7 +264,7 @@ class TFormReader {
   // --- structure ---
 
   std::pair<std::string, const ClassRecord*> ReadHeader() {
-    if (!SameIdent(ReadIdent(), "object")) Fail("'object' expected");
+    if (!SameText(ReadIdent(), "object")) Fail("'object' expected");
     std::string name;
     std::string className = ReadIdent();
     if (Peek() == ':') {
@@ -327,8 +310,8 @@ class TFormReader {
     for (;;) {
       if (Peek() == '\0') Fail("'end' expected");
       std::string word = ReadIdent();
-      if (SameIdent(word, "end")) return;
-      if (SameIdent(word, "object")) {
+      if (SameText(word, "end")) return;
+      if (SameText(word, "object")) {
         pos_ -= word.size();
         ReadChild(component, depth + 1);
       } else {
@@ -371,7 +354,7 @@ class TFormReader {
       }
       if (p == nullptr) Fail("Property " + JoinPath(path, i + 1) + " does not exist");
       bool stringsPath = p->kind == TPropertyKind::Strings && i + 2 == path.size() &&
-                         SameIdent(path[i + 1], "Strings");
+                         SameText(path[i + 1], "Strings");
       if (last || stringsPath) {
         SetValue(*object, *p, JoinPath(path, path.size()));
         return;
@@ -471,8 +454,8 @@ class TFormReader {
       bool negative = c == '-';
       if (c == '-' || c == '+') ++pos_;
       std::string word = ReadIdent();
-      if (SameIdent(word, "Inf")) return negative ? -HUGE_VAL : HUGE_VAL;
-      if (SameIdent(word, "NaN") && c != '-' && c != '+') return std::nan("");
+      if (SameText(word, "Inf")) return negative ? -HUGE_VAL : HUGE_VAL;
+      if (SameText(word, "NaN") && c != '-' && c != '+') return std::nan("");
       BadValue(path, word);
     }
     std::string word = ReadNumberWord();
@@ -485,8 +468,8 @@ class TFormReader {
 
   PropertyValue ParseBoolean(const std::string& path) {
     std::string word = ReadIdent();
-    if (SameIdent(word, "True")) return true;
-    if (SameIdent(word, "False")) return false;
+    if (SameText(word, "True")) return true;
+    if (SameText(word, "False")) return false;
     BadValue(path, word);
   }
 
@@ -502,7 +485,7 @@ class TFormReader {
 
   int64_t Ordinal(const PropertyRecord& p, const std::string& path, const std::string& word) {
     for (size_t i = 0; i < p.valueNames.size(); ++i)
-      if (SameIdent(p.valueNames[i], word)) return int64_t(i);
+      if (SameText(p.valueNames[i], word)) return int64_t(i);
     BadValue(path, word);
   }
 

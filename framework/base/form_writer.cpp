@@ -4,6 +4,7 @@
 #include <set>
 
 #include "framework/base/form_text.h"
+#include "framework/rtl/utf8.h"
 
 namespace fw {
 
@@ -29,26 +30,6 @@ std::string QuoteString(const std::string& s) {
   }
   if (open) out += '\'';
   return out;
-}
-
-std::string Utf8Of(char32_t c) {
-  std::string s;
-  if (c < 0x80) {
-    s += char(c);
-  } else if (c < 0x800) {
-    s += char(0xC0 | (c >> 6));
-    s += char(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    s += char(0xE0 | (c >> 12));
-    s += char(0x80 | ((c >> 6) & 0x3F));
-    s += char(0x80 | (c & 0x3F));
-  } else {
-    s += char(0xF0 | (c >> 18));
-    s += char(0x80 | ((c >> 12) & 0x3F));
-    s += char(0x80 | ((c >> 6) & 0x3F));
-    s += char(0x80 | (c & 0x3F));
-  }
-  return s;
 }
 
 // The shortest text that reads back to the same double.
@@ -99,7 +80,7 @@ std::string PropertyValueText(const PropertyRecord& property, const PropertyValu
       char32_t c = std::get<char32_t>(value);
       if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
         throw EFormWriteError("Property " + property.name + " holds no valid character");
-      return QuoteString(Utf8Of(c));
+      return QuoteString(EncodeUtf8(c));
     }
     case TPropertyKind::Strings: {
       const auto& lines = std::get<std::vector<std::string>>(value);

@@ -1,5 +1,6 @@
 // The class registry's storage and lookups, and the records of the framework's root classes.
 #include "framework/base/registry.h"
+#include "framework/rtl/utf8.h"
 
 #include <algorithm>
 #include <map>
@@ -130,7 +131,7 @@ std::vector<const ClassRecord*> Lineage(const ClassRecord& record) {
 
 bool IsA(const ClassRecord& record, const std::string& ancestorName) {
   for (const ClassRecord* c : Lineage(record))
-    if (SameIdent(c->name, ancestorName)) return true;
+    if (SameText(c->name, ancestorName)) return true;
   return false;
 }
 
@@ -138,7 +139,7 @@ std::vector<const PropertyRecord*> AllProperties(const ClassRecord& record) {
   std::vector<const PropertyRecord*> all;
   for (const ClassRecord* c : Lineage(record)) {
     for (const PropertyRecord& p : c->properties) {
-      auto same = [&](const PropertyRecord* q) { return SameIdent(q->name, p.name); };
+      auto same = [&](const PropertyRecord* q) { return SameText(q->name, p.name); };
       auto it = std::find_if(all.begin(), all.end(), same);
       if (it != all.end())
         *it = &p;
@@ -151,7 +152,7 @@ std::vector<const PropertyRecord*> AllProperties(const ClassRecord& record) {
 
 const PropertyRecord* FindProperty(const ClassRecord& record, const std::string& name) {
   for (const PropertyRecord* p : AllProperties(record))
-    if (SameIdent(p->name, name)) return p;
+    if (SameText(p->name, name)) return p;
   return nullptr;
 }
 
@@ -160,7 +161,7 @@ std::vector<std::string> AllEvents(const ClassRecord& record) {
   for (const ClassRecord* c : Lineage(record))
     for (const std::string& e : c->events)
       if (std::none_of(all.begin(), all.end(),
-                       [&](const std::string& x) { return SameIdent(x, e); }))
+                       [&](const std::string& x) { return SameText(x, e); }))
         all.push_back(e);
   return all;
 }
@@ -168,7 +169,7 @@ std::vector<std::string> AllEvents(const ClassRecord& record) {
 bool HasEvent(const ClassRecord& record, const std::string& name) {
   auto all = AllEvents(record);
   return std::any_of(all.begin(), all.end(),
-                     [&](const std::string& e) { return SameIdent(e, name); });
+                     [&](const std::string& e) { return SameText(e, name); });
 }
 
 std::vector<const ClassRecord*> RegisteredClasses() {

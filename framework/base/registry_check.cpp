@@ -7,6 +7,7 @@
 
 #include "framework/base/form_text.h"
 #include "framework/base/registry.h"
+#include "framework/rtl/utf8.h"
 
 namespace fw::testing {
 
@@ -97,7 +98,7 @@ void CheckClass(const ClassRecord& record, std::vector<std::string>& failures) {
     failures.push_back(record.name + ": parent class " + record.parentName + " not registered");
   for (size_t i = 0; i < record.properties.size(); ++i)
     for (size_t j = 0; j < i; ++j)
-      if (SameIdent(record.properties[i].name, record.properties[j].name))
+      if (SameText(record.properties[i].name, record.properties[j].name))
         failures.push_back(record.name + "." + record.properties[i].name + ": registered twice");
   if (!record.factory) return;
   try {

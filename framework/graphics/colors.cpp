@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "framework/base/exceptions.h"
+#include "framework/rtl/utf8.h"
 
 namespace fw {
 
@@ -117,17 +118,6 @@ constexpr ColorName kColorNames[] = {
     {clDkGray, "clDkGray"},
 };
 
-bool SameIdent(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -200,7 +190,7 @@ std::optional<std::string> ColorToIdent(TColor color) {
 
 std::optional<TColor> IdentToColor(const std::string& ident) {
   for (const ColorName& entry : kColorNames) {
-    if (SameIdent(ident, entry.name)) return entry.color;
+    if (SameText(ident, entry.name)) return entry.color;
   }
   return std::nullopt;
 }

@@ -1,6 +1,7 @@
 // Font resolution through fontconfig: the classic family names of the platform are tried as
 // asked, then their metric-compatible substitutes, then the generic family.
 #include "framework/graphics/font_resolver.h"
+#include "framework/rtl/utf8.h"
 
 #include <fontconfig/fontconfig.h>
 
@@ -20,20 +21,9 @@ constexpr std::initializer_list<const char*> kMonoSubstitutes = {"Liberation Mon
 constexpr std::initializer_list<const char*> kSerifSubstitutes = {"Liberation Serif", "Tinos",
                                                                   "DejaVu Serif", "serif"};
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
 bool IsOneOf(std::string_view family, std::initializer_list<const char*> names) {
   for (const char* name : names) {
-    if (SameName(family, name)) return true;
+    if (SameText(family, name)) return true;
   }
   return false;
 }

@@ -129,4 +129,13 @@ void Insert(std::string_view sub, std::string& s, long long index) {
   s.insert(ByteOffsetOfChar(s, index), sub);
 }
 
+bool SameText(std::string_view a, std::string_view b) {
+  auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
 }  // namespace fw

@@ -66,6 +66,10 @@ void AppendUtf8(std::string& out, char32_t c);
 // stores its byte length in length (0 past the end).
 char32_t DecodeUtf8(std::string_view s, std::size_t pos, std::size_t& length);
 
+// True when a and b are equal with ASCII letters compared without case (identifiers, colour,
+// font and component names); other characters must match exactly.
+bool SameText(std::string_view a, std::string_view b);
+
 // Iteration form of DecodeUtf8: the character at byte position pos (pos < s.size()), with pos
 // moved past it (one byte for an invalid byte).
 inline char32_t NextCodePoint(std::string_view s, std::size_t& pos) {

@@ -232,3 +232,11 @@ TEST(Utf8Iteration, ValidAndMalformedSequences) {
     EXPECT_EQ(static_cast<size_t>(fw::Length(c.bytes)), c.codes.size());
   }
 }
+
+TEST(Utf8SameText, AsciiLettersIgnoreCaseOthersMustMatch) {
+  EXPECT_TRUE(fw::SameText("clBtnFace", "CLBTNFACE"));
+  EXPECT_TRUE(fw::SameText("", ""));
+  EXPECT_FALSE(fw::SameText("Form1", "Form"));
+  EXPECT_FALSE(fw::SameText("a_b", "a-b"));
+  EXPECT_FALSE(fw::SameText("\xC3\xA4", "\xC3\x84"));  // ä and Ä: only ASCII folds
+}
