@@ -12,7 +12,9 @@ namespace zeb {
 
 namespace {
 
-std::string DefaultColName(int number) { return "C-" + std::to_string(number); }
+std::string DefaultColName(int number) {
+  return "C-" + std::to_string(number);
+}
 
 }  // namespace
 
@@ -173,8 +175,7 @@ void RegisterRLData() {
       .Range(0, kIntMax)
       .Sample(5)
       .AlwaysStored()
-      .Str("CommonHeader", &TRLData::CommonHeader, &TRLData::SetCommonHeader,
-           "ZEB Report Listview")
+      .Str("CommonHeader", &TRLData::CommonHeader, &TRLData::SetCommonHeader, "ZEB Report Listview")
       .AlwaysStored()
       .Event("OnBeforeSortExchange")
       .Event("OnBeforeHTMLExport")

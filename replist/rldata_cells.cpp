@@ -20,7 +20,9 @@ std::string WithoutFlag(std::string_view stored) {
 }
 
 // Flag character of a stored check cell: blank for an empty or unchecked cell, else "X".
-char FlagOf(std::string_view stored) { return stored.empty() || stored[0] == ' ' ? ' ' : 'X'; }
+char FlagOf(std::string_view stored) {
+  return stored.empty() || stored[0] == ' ' ? ' ' : 'X';
+}
 
 std::string CutCell(std::string_view text) {
   return fw::CutToLength(text, static_cast<std::size_t>(TStringArray::kMaxCellLength));
@@ -28,7 +30,9 @@ std::string CutCell(std::string_view text) {
 
 }  // namespace
 
-bool TRLData::IsCheckCol(int ACol) const { return GetColCheckMode(ACol) != cmNone; }
+bool TRLData::IsCheckCol(int ACol) const {
+  return GetColCheckMode(ACol) != cmNone;
+}
 
 std::string TRLData::GetElem(int ACol, int ARow) const {
   if (!InCellCols(ACol) || !InRows(ARow)) return {};
@@ -103,8 +107,8 @@ int TRLData::ColumnIndex(std::string_view Name, bool Partial) const {
 }
 
 double TRLData::GetAsNumber(int ACol, int ARow) const {
-  const std::string stored = InCellCols(ACol) && InRows(ARow) ? matrix_->GetElem(ACol, ARow)
-                                                              : std::string();
+  const std::string stored =
+      InCellCols(ACol) && InRows(ARow) ? matrix_->GetElem(ACol, ARow) : std::string();
   std::string text = fw::Trim(IsCheckCol(ACol) ? WithoutFlag(stored) : stored);
   std::replace(text.begin(), text.end(), ',', '.');
   if (text.empty()) return 0.0;
@@ -112,8 +116,8 @@ double TRLData::GetAsNumber(int ACol, int ARow) const {
   int code = 0;
   fw::Val(text, value, code);
   if (code != 0)
-    throw EZEBDStructError("Class TRLData: invalid numeric string: [" + std::to_string(ACol) +
-                           "," + std::to_string(ARow) + "]: " + stored);
+    throw EZEBDStructError("Class TRLData: invalid numeric string: [" + std::to_string(ACol) + "," +
+                           std::to_string(ARow) + "]: " + stored);
   return value;
 }
 

@@ -8,7 +8,9 @@ namespace zeb {
 
 namespace {
 
-bool IsChecked(std::string_view stored) { return !stored.empty() && stored[0] != ' '; }
+bool IsChecked(std::string_view stored) {
+  return !stored.empty() && stored[0] != ' ';
+}
 
 // The stored cell with its first character (the flag) replaced; an empty cell becomes the flag.
 std::string WithFlag(std::string_view stored, char flag) {
@@ -51,8 +53,7 @@ void TRLData::SetElemChecked(int ACol, int ARow, bool Value) {
 
 void TRLData::SetAllCheckmarksOfCol(int ACol, bool State) {
   const TCheckMode mode = GetColCheckMode(ACol);
-  if (mode == cmBox || (!State && mode == cmRadio))
-    SetAllCheckmarksOfColIntern(ACol, State, false);
+  if (mode == cmBox || (!State && mode == cmRadio)) SetAllCheckmarksOfColIntern(ACol, State, false);
 }
 
 // Only check columns: writing a flag into a plain column would overwrite its first character.
@@ -66,7 +67,9 @@ void TRLData::SetAllCheckmarksOfColIntern(int ACol, bool State, bool SkipDisable
   batch.Done();
 }
 
-void TRLData::InvertAllCheckmarksOfCol(int ACol) { InvertAllCheckmarksOfColIntern(ACol, false); }
+void TRLData::InvertAllCheckmarksOfCol(int ACol) {
+  InvertAllCheckmarksOfColIntern(ACol, false);
+}
 
 void TRLData::InvertAllCheckmarksOfColIntern(int ACol, bool SkipDisabled) {
   if (GetColCheckMode(ACol) != cmBox) return;

@@ -83,8 +83,8 @@ std::string TRLData::GetCellDefaultValue(int ACol, int ARow) const {
       return RowIndexText(code, rest, ARow);
     case 's': {
       if (fw::LowerCase(rest).find("$pwd$") == std::string::npos) return rest;
-      const long long n = std::clamp(ReadCount(rest, 6), 0LL,
-                                     static_cast<long long>(TStringArray::kMaxCellLength));
+      const long long n =
+          std::clamp(ReadCount(rest, 6), 0LL, static_cast<long long>(TStringArray::kMaxCellLength));
       return InventPassword(static_cast<int>(n));
     }
     default:

@@ -2,6 +2,7 @@
 // length limits, cell texts cut by characters, out-of-range access, and the class record.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "framework/base/registry_check.h"
@@ -95,8 +96,8 @@ TEST(RLDataBasics, NamesFormatsAndCellsAreCutByCharacters) {
   store.SetElem(1, 1, longText);
   store.SetElem(2, 1, longText);
   const CutCase cases[] = {{"name", 50}, {"format", 80}, {"plain cell", 255}, {"check cell", 254}};
-  const std::string results[] = {store.GetColName(1), store.GetColumnFormat(1),
-                                 store.GetElem(1, 1), store.GetElem(2, 1)};
+  const std::string results[] = {store.GetColName(1), store.GetColumnFormat(1), store.GetElem(1, 1),
+                                 store.GetElem(2, 1)};
   for (std::size_t i = 0; i < 4; ++i) {
     EXPECT_EQ(fw::Length(results[i]), cases[i].limit) << cases[i].what;
     EXPECT_EQ(results[i], fw::Copy(longText, 1, static_cast<long long>(cases[i].limit)))
@@ -151,8 +152,27 @@ TEST(RLDataBasics, CommonHeaderAndPlainState) {
 TEST(RLDataBasics, ClassRecordAgreesWithTheClass) {
   EXPECT_EQ(fw::testing::CheckRegisteredClass("TRLData"), std::vector<std::string>{});
   const auto all = fw::testing::CheckRegisteredClasses();
-  for (const std::string& line : all)
-    EXPECT_EQ(line.find("TRLData"), std::string::npos) << line;
+  for (const std::string& line : all) EXPECT_EQ(line.find("TRLData"), std::string::npos) << line;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(RLDataBasics, ResizeFailuresLeaveTheSizesAlone) {
+  auto store = rltest::MakeStore({{"a", "b"}, {"c", "d"}});
+  store->SetName("List1");
+  try {
+    store->SetNrRows(std::numeric_limits<int>::max());
+    ADD_FAILURE() << "no error for an impossible row count";
+  } catch (const zeb::EZEBRLDataError& e) {
+    EXPECT_NE(std::string(e.what()).find("Component \"List1\""), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(store->NrOfRows(), 2);
+  EXPECT_THROW(store->SetNrCols(std::numeric_limits<int>::max()), zeb::EZEBRLDataError);
+  EXPECT_EQ(store->NrOfColumns(), 2);
+  EXPECT_EQ(store->GetColName(2), "C-2");
+  EXPECT_EQ(rltest::Column(*store, 2), (std::vector<std::string>{"c", "d"}));
 }
 
 }  // namespace

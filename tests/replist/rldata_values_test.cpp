@@ -16,7 +16,7 @@ struct NumberCase {
 };
 
 TEST(RLDataValues, NumbersFromCells) {
-  const NumberCase cases[] = {{" 3,5 ", 3.5}, {"", 0.0},      {"   ", 0.0},   {"-12", -12.0},
+  const NumberCase cases[] = {{" 3,5 ", 3.5},  {"", 0.0},       {"   ", 0.0}, {"-12", -12.0},
                               {"1e3", 1000.0}, {"+0.25", 0.25}, {"7.", 7.0}};
   for (const NumberCase& c : cases) {
     auto store = rltest::MakeStore({{c.text}});
