@@ -1,5 +1,7 @@
 // TRLData: inserting and removing rows and columns with their names, formats and check modes,
 // copying rows, removing empty rows, and sorting.
+#include <algorithm>
+
 #include "replist/ZEB_replist.h"
 #include "replist/rldata_batch.h"
 
@@ -14,9 +16,12 @@ void TRLData::InsertColumn(int ACol) {
     colFormats_.insert(colFormats_.begin() + at, TColFmtString());
     checkModes_.insert(checkModes_.begin() + at, cmNone);
   } catch (const std::bad_alloc&) {
-    // Keep the tables as long as the matrix is wide.
+    // Take back whatever was inserted, so the tables stay as long as the matrix is wide.
     matrix_->RemoveColumn(ACol);
-    ResizeColumnTables(nrCols_);
+    const auto count = static_cast<std::size_t>(nrCols_);
+    if (colNames_.size() > count) colNames_.erase(colNames_.begin() + at);
+    if (colFormats_.size() > count) colFormats_.erase(colFormats_.begin() + at);
+    if (checkModes_.size() > count) checkModes_.erase(checkModes_.begin() + at);
     RaiseNoMemory();
   }
   ++nrCols_;
@@ -50,12 +55,23 @@ void TRLData::RemoveRow(int ARow) {
   --nrRows_;
 }
 
+// Kept rows move up over the empty ones and the surplus goes in one resize, so the work stays
+// linear in the size of the table however many rows are removed.
 void TRLData::RemoveEmptyRows() {
+  matrix_->CommitSorting();
   ChangeBatch batch(*matrix_);
-  for (int r = nrRows_; r >= 1; --r) {
+  int kept = 0;
+  for (int r = 1; r <= nrRows_; ++r) {
     bool empty = true;
     for (int c = 0; c <= nrCols_ && empty; ++c) empty = GetElem(c, r).empty();
-    if (empty) RemoveRow(r);
+    if (empty) continue;
+    if (++kept == r) continue;
+    for (int c = 0; c <= nrCols_; ++c) matrix_->SetElem(c, kept, matrix_->GetElem(c, r));
+    matrix_->SetRowAttrib(kept, matrix_->GetRowAttrib(r));
+  }
+  if (kept < nrRows_) {
+    matrix_->Resize(std::max(nrCols_, 0), kept);
+    nrRows_ = kept;
   }
   batch.Done();
 }

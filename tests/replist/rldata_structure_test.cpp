@@ -254,3 +254,32 @@ TEST(RLDataStructure, AssignFromAnotherClassFails) {
 }
 
 }  // namespace
+
+namespace {
+
+// Many empty rows between kept ones, seen through a sorted order: the kept rows stay in the
+// order they are seen in, with their marks and attribute bytes.
+TEST(RLDataStructure, RemoveEmptyRowsKeepsSeenOrderMarksAndAttributes) {
+  const int rows = 3000;
+  auto store = std::make_unique<zeb::TRLData>(nullptr);
+  store->SetNrCols(2);
+  store->SetNrRows(rows);
+  store->SetColCheckMode(2, cmBox);
+  for (int r = 1; r <= rows; ++r) {
+    if (r % 3 != 0) continue;
+    store->SetElem(1, r, std::to_string(rows - r));
+    store->SetElemChecked(2, r, r % 2 == 0);
+    store->Matrix()->SetRowAttrib(r, static_cast<uint8_t>(r % 2 == 0 ? zeb::kRowDisabled : 0));
+  }
+  store->Sort(1, -1, true);
+  store->RemoveEmptyRows();
+  ASSERT_EQ(store->NrOfRows(), rows / 3);
+  for (int r = 1; r <= store->NrOfRows(); ++r) {
+    const int original = rows - (r - 1) * 3;  // ascending numbers came from descending rows
+    EXPECT_EQ(store->GetElem(1, r), std::to_string(rows - original)) << r;
+    EXPECT_EQ(store->GetElemChecked(2, r), original % 2 == 0) << r;
+    EXPECT_EQ(store->Matrix()->GetRowAttrib(r) == zeb::kRowDisabled, original % 2 == 0) << r;
+  }
+}
+
+}  // namespace
