@@ -159,20 +159,24 @@ TEST(RLDataBasics, ClassRecordAgreesWithTheClass) {
 
 namespace {
 
+// Sizes far beyond any machine's memory (hundreds of gigabytes of cell offsets).
 TEST(RLDataBasics, ResizeFailuresLeaveTheSizesAlone) {
-  auto store = rltest::MakeStore({{"a", "b"}, {"c", "d"}});
-  store->SetName("List1");
+  zeb::TRLData store(nullptr);
+  store.SetName("List1");
+  store.SetNrCols(30);
+  store.SetNrRows(40);
+  store.SetElem(30, 40, "last");
   try {
-    store->SetNrRows(std::numeric_limits<int>::max());
+    store.SetNrRows(std::numeric_limits<int>::max());
     ADD_FAILURE() << "no error for an impossible row count";
   } catch (const zeb::EZEBRLDataError& e) {
     EXPECT_NE(std::string(e.what()).find("Component \"List1\""), std::string::npos) << e.what();
   }
-  EXPECT_EQ(store->NrOfRows(), 2);
-  EXPECT_THROW(store->SetNrCols(std::numeric_limits<int>::max()), zeb::EZEBRLDataError);
-  EXPECT_EQ(store->NrOfColumns(), 2);
-  EXPECT_EQ(store->GetColName(2), "C-2");
-  EXPECT_EQ(rltest::Column(*store, 2), (std::vector<std::string>{"c", "d"}));
+  EXPECT_EQ(store.NrOfRows(), 40);
+  EXPECT_THROW(store.SetNrCols(std::numeric_limits<int>::max()), zeb::EZEBRLDataError);
+  EXPECT_EQ(store.NrOfColumns(), 30);
+  EXPECT_EQ(store.GetColName(30), "C-30");
+  EXPECT_EQ(store.GetElem(30, 40), "last");
 }
 
 }  // namespace
