@@ -1,0 +1,105 @@
+// TRLData: inserting and removing rows and columns with their names, formats and check modes,
+// copying rows, removing empty rows, and sorting.
+#include <algorithm>
+
+#include "replist/ZEB_replist.h"
+#include "replist/rldata_batch.h"
+
+namespace zeb {
+
+void TRLData::InsertColumn(int ACol) {
+  if (!InDataCols(ACol)) return;
+  if (!matrix_->InsertColumn(ACol)) RaiseNoMemory();
+  const auto at = static_cast<std::ptrdiff_t>(ACol - 1);
+  try {
+    colNames_.insert(colNames_.begin() + at, TNameStrType());
+    colFormats_.insert(colFormats_.begin() + at, TColFmtString());
+    checkModes_.insert(checkModes_.begin() + at, cmNone);
+  } catch (const std::bad_alloc&) {
+    // Take back whatever was inserted, so the tables stay as long as the matrix is wide.
+    matrix_->RemoveColumn(ACol);
+    const auto count = static_cast<std::size_t>(nrCols_);
+    if (colNames_.size() > count) colNames_.erase(colNames_.begin() + at);
+    if (colFormats_.size() > count) colFormats_.erase(colFormats_.begin() + at);
+    if (checkModes_.size() > count) checkModes_.erase(checkModes_.begin() + at);
+    RaiseNoMemory();
+  }
+  ++nrCols_;
+}
+
+// Removing the only column leaves a list without columns (column 0 keeps its cells).
+void TRLData::RemoveColumn(int ACol) {
+  if (!InDataCols(ACol)) return;
+  matrix_->CommitSorting();
+  matrix_->RemoveColumn(ACol);
+  const auto at = static_cast<std::ptrdiff_t>(ACol - 1);
+  colNames_.erase(colNames_.begin() + at);
+  colFormats_.erase(colFormats_.begin() + at);
+  checkModes_.erase(checkModes_.begin() + at);
+  --nrCols_;
+}
+
+void TRLData::InsertRow(int ARow) {
+  if (!InRows(ARow)) return;
+  matrix_->CommitSorting();
+  if (!matrix_->InsertRow(ARow)) RaiseNoMemory();
+  ++nrRows_;
+}
+
+// The matrix keeps exactly the data rows, so a removed last row leaves no cells, flags or
+// attribute bytes behind that could reappear when rows are added again.
+void TRLData::RemoveRow(int ARow) {
+  if (!InRows(ARow)) return;
+  matrix_->CommitSorting();
+  matrix_->RemoveRow(ARow);
+  --nrRows_;
+}
+
+// Kept rows move up over the empty ones and the surplus goes in one resize, so the work stays
+// linear in the size of the table however many rows are removed.
+void TRLData::RemoveEmptyRows() {
+  matrix_->CommitSorting();
+  ChangeBatch batch(*matrix_);
+  int kept = 0;
+  for (int r = 1; r <= nrRows_; ++r) {
+    bool empty = true;
+    for (int c = 0; c <= nrCols_ && empty; ++c) empty = GetElem(c, r).empty();
+    if (empty) continue;
+    if (++kept == r) continue;
+    for (int c = 0; c <= nrCols_; ++c) matrix_->SetElem(c, kept, matrix_->GetElem(c, r));
+    matrix_->SetRowAttrib(kept, matrix_->GetRowAttrib(r));
+  }
+  if (kept < nrRows_) {
+    matrix_->Resize(std::max(nrCols_, 0), kept);
+    nrRows_ = kept;
+  }
+  batch.Done();
+}
+
+void TRLData::CopyRow(int Source, int Dest) {
+  if (!InRows(Source) || !InRows(Dest) || Source == Dest) return;
+  ChangeBatch batch(*matrix_);
+  for (int c = 0; c <= nrCols_; ++c) matrix_->SetElem(c, Dest, matrix_->GetElem(c, Source));
+  matrix_->SetRowAttrib(Dest, matrix_->GetRowAttrib(Source));
+  batch.Done();
+}
+
+void TRLData::Sort(int SortCol, int SortColSec, bool Ascending) {
+  Sort(SortCol, SortColSec, Ascending, true);
+}
+
+void TRLData::Sort(int SortCol, int SortColSec, bool Ascending, bool AscendingSec) {
+  sortCol_ = SortCol;
+  sortColSec_ = SortColSec;
+  sortAscending_ = Ascending;
+  sortAscendingSec_ = AscendingSec;
+  matrix_->Sort(SortCol, SortColSec, Ascending, AscendingSec);
+}
+
+void TRLData::UnSort() {
+  sortCol_ = -1;
+  sortColSec_ = -1;
+  matrix_->UnSort();
+}
+
+}  // namespace zeb
