@@ -209,6 +209,18 @@ class TMeter : public fw::TGraphicControl {
   // The scale angle of a value (degrees counter-clockwise from +x), as the painting uses.
   double ScaleAngle(double value) const;
 
+  // Where the major ticks of a scale from lo to hi with about N intervals go: the first
+  // position at or above lo, the step (1, 2 or 5 times a power of ten) and the number of
+  // minor intervals per step.
+  struct TTickSpacing {
+    double First = 0;
+    double Step = 0;
+    int SubDiv = 1;
+  };
+  static TTickSpacing CalcTickSpacing(int N, double lo, double hi);
+  // A scale label: fixed notation with d decimals and "." whatever the locale.
+  static std::string FormatScaleLabel(double v, int d);
+
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   void Loaded() override;
   // The full redraw; setters call it at once.
@@ -243,10 +255,20 @@ class TMeter : public fw::TGraphicControl {
   void LoadAnchorImage(const std::string& fileName);
   template <typename V>
   void StoreAndPaint(V& field, V value);
-  // Paint helpers (meter_paint.cpp).
+  // Paint steps, in drawing order (meter_paint*.cpp).
+  void PaintBackground(fw::TCanvas* c);
+  void PaintBand(fw::TCanvas* c);
   void PaintScale(fw::TCanvas* c);
+  void PaintMajorTicks(fw::TCanvas* c, double labelDx, double labelDy, int decimals);
+  void PaintTickAndLabel(fw::TCanvas* c, double v, bool label, double labelDx, double labelDy,
+                         int decimals);
   void PaintNeedle(fw::TCanvas* c, const TNeedleLayout& layout, double value);
-  void PaintRimsAndLamps(fw::TCanvas* c);
+  void PaintRims(fw::TCanvas* c);
+  void PaintAnchor(fw::TCanvas* c);
+  void PaintLamp(fw::TCanvas* c, int left, bool active);
+  void PaintFrame(fw::TCanvas* c);
+  // The radial point at radius r (pixels) in the scale direction a (radians).
+  fw::TPoint RadialPoint(double a, double r) const;
 
   double value_ = 0.0;
   double valueSec_ = 0.0;
