@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "framework/backend/headless/test_host.h"
+#include "framework/base/form_text.h"
 #include "meter/ZEB_Meter.h"
 
 namespace {
@@ -152,4 +153,34 @@ TEST(MeterPaint, EventsCanReplaceLabelsAndTheNeedle) {
   s.meter->SetLogarithmic(true);
   EXPECT_EQ(labels, (std::vector<std::string>{"1.0", "2.0", "5.0", "10.0", "20.0", "50.0", "100.0",
                                               "200.0", "500.0", "1000.0"}));
+}
+
+TEST(MeterPaint, DegenerateRangesReadFromAFormPaintOneLabel) {
+  struct Case {
+    const char* form;
+    int labels;
+  };
+  const Case cases[] = {
+      {"object M: TMeter\n MeterMinValue = 3\n MeterMaxValue = 3\nend\n", 1},
+      {"object M: TMeter\n MeterMinValue = 3\n MeterMaxValue = 3\n Logarithmic = True\nend\n", 1},
+      {"object M: TMeter\n MeterMinValue = 0\n MeterMaxValue = 0\n Logarithmic = True\nend\n", 1},
+  };
+  for (const Case& c : cases) {
+    zeb::TMeter m(nullptr);
+    int labels = 0;
+    m.OnBeforeDrawScaleLabel = [&](fw::TObject*, fw::TCanvas*, std::string&, int, int) {
+      ++labels;
+    };
+    fw::ReadFormInto(m, c.form);  // Loaded paints
+    EXPECT_EQ(labels, c.labels) << c.form;
+  }
+}
+
+TEST(MeterPaint, HugeTickCountsAreCapped) {
+  zeb::TMeter m(nullptr);
+  int labels = 0;
+  m.OnBeforeDrawScaleLabel = [&](fw::TObject*, fw::TCanvas*, std::string&, int, int) { ++labels; };
+  fw::ReadFormInto(m, "object M: TMeter\n MeterMinValue = -1e300\n MeterMaxValue = 1e300\nend\n");
+  EXPECT_GT(labels, 0);
+  EXPECT_LE(labels, 2000);
 }
