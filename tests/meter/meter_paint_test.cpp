@@ -184,3 +184,25 @@ TEST(MeterPaint, HugeTickCountsAreCapped) {
   EXPECT_GT(labels, 0);
   EXPECT_LE(labels, 2000);
 }
+
+TEST(MeterPaint, SecondaryNeedleIsDrawnUnderThePrimary) {
+  ShownMeter s;
+  s.meter->SetScaleVisible(false);
+  s.meter->NeedleLayout()->SetColorLine(fw::clRed);
+  s.meter->NeedleLayoutSec()->SetColorLine(fw::clBlue);
+  s.meter->NeedleLayoutSec()->SetVisible(true);
+  s.meter->SetValue(0.25);
+  s.meter->SetValue2(0.75);
+  auto tip = [&](double v) {
+    int x = 0, y = 0;
+    s.meter->ConvertToPixelCoords(v, 100 * (s.meter->ScaleRadius() - 4) / s.meter->ScaleRadius(), x,
+                                  y);
+    return s.Pixel(x, y);
+  };
+  EXPECT_EQ(tip(0.25), fw::clRed);
+  EXPECT_EQ(tip(0.75), fw::clBlue);
+  s.meter->SetValue2(0.25);
+  EXPECT_EQ(tip(0.25), fw::clRed);
+  s.meter->NeedleLayoutSec()->SetVisible(false);
+  EXPECT_NE(tip(0.75), fw::clBlue);
+}
