@@ -1,0 +1,188 @@
+// TMeter: the paint sequence. The face is drawn into an off-screen bitmap of the control's
+// size and copied onto the control in one step, so it never flickers while it is rebuilt.
+#include <cmath>
+#include <numbers>
+
+#include "framework/rtl/rounding.h"
+#include "meter/ZEB_Meter.h"
+
+namespace zeb {
+
+namespace {
+constexpr double kDegToRad = std::numbers::pi / 180.0;
+int RoundInt(double x) {
+  return static_cast<int>(fw::Round(x));
+}
+}  // namespace
+
+fw::TPoint TMeter::RadialPoint(double a, double r) const {
+  return fw::Point(RoundInt(std::cos(a) * r + pivotX_), RoundInt(pivotY_ - std::sin(a) * r));
+}
+
+void TMeter::Paint() {
+  const int w = Width();
+  const int h = Height();
+  // A face too small for a scale, or without a size, keeps its previous content.
+  if (scaleRadius_ <= 0 || w <= 0 || h <= 0) return;
+  fw::TBitmap face(w, h);
+  fw::TCanvas* c = face.Canvas();
+  PaintBackground(c);
+  if (scaleBkVisible_) PaintBand(c);
+  c->Brush()->SetStyle(fw::bsClear);  // labels and caption are drawn transparently
+  if (scaleVisible_) PaintScale(c);
+  // Caption a third of the radius above the pivot.
+  c->SetFont(fontCaption_.get());
+  c->TextOut(pivotX_ - c->TextWidth(Caption()) / 2,
+             pivotY_ - RoundInt(scaleRadius_ / 3) - c->TextHeight(Caption()) / 2, Caption());
+  // Needles: the secondary under the primary; the application may draw the primary itself.
+  bool needleDrawn = false;
+  OnBeforeDrawNeedle(this, c, needleDrawn);
+  if (needleSec_->Visible()) PaintNeedle(c, *needleSec_, valueSec_);
+  if (!needleDrawn) PaintNeedle(c, *needle_, value_);
+  PaintRims(c);
+  PaintAnchor(c);
+  if (limWatchHighOn_) PaintLamp(c, w - rimSide_ - 18, highLimitActive_);
+  if (limWatchLowOn_) PaintLamp(c, rimSide_ + 8, lowLimitActive_);
+  OnMeterRendered(this, c);
+  PaintFrame(c);
+  Canvas()->Draw(0, 0, &face);
+}
+
+void TMeter::PaintBackground(fw::TCanvas* c) {
+  const int w = Width();
+  const int h = Height();
+  if (backGroundImg_.empty() || backgroundBitmap_->Empty()) {
+    c->SetFont(Font());
+    c->Brush()->SetColor(colorBakG_);
+    c->Pen()->SetColor(colorBakG_);
+    c->Rectangle(0, 0, w, h);
+    return;
+  }
+  const int iw = backgroundBitmap_->Width();
+  const int ih = backgroundBitmap_->Height();
+  switch (bkgndFillMode_) {
+    case bfSimple:
+      c->Rectangle(0, 0, w, h);
+      c->StretchDraw(fw::Rect(0, 0, iw, ih), backgroundBitmap_.get());
+      break;
+    case bfStretch:
+      c->StretchDraw(fw::Rect(0, 0, w, h), backgroundBitmap_.get());
+      break;
+    case bfTile:
+      for (int i = 1; i <= (w - 1) / iw + 1; ++i)
+        for (int j = 1; j <= (h - 1) / ih + 1; ++j)
+          c->StretchDraw(fw::Rect(iw * (i - 1), ih * (j - 1), iw * i, ih * j),
+                         backgroundBitmap_.get());
+      break;
+  }
+}
+
+// The coloured ring under the scale: three pies from the outer radius, then the inside
+// blanked with the face colour.
+void TMeter::PaintBand(fw::TCanvas* c) {
+  const double aMin = ScaleAngle(minValue_) * kDegToRad;
+  const double aMax = ScaleAngle(maxValue_) * kDegToRad;
+  const double aLow = ScaleAngle(thresholdLow_) * kDegToRad;
+  const double aHigh = ScaleAngle(thresholdHigh_) * kDegToRad;
+  const int ro = RoundInt(scaleRadius_ + 4);
+  const int ri = RoundInt((100 - scaleBkWidth_) * scaleRadius_ / 100);
+  auto q = [&](double a) {
+    return fw::Point(pivotX_ + RoundInt(std::cos(a) * scaleRadius_),
+                     pivotY_ - RoundInt(std::sin(a) * scaleRadius_));
+  };
+  auto pie = [&](fw::TColor color, double from, double to) {
+    if (std::fabs(from - to) <= 1e-6) return;
+    c->Brush()->SetColor(color);
+    c->Pen()->SetColor(color);
+    fw::TPoint s = q(from), e = q(to);
+    c->Pie(pivotX_ - ro, pivotY_ - ro, pivotX_ + ro + 1, pivotY_ + ro, s.X, s.Y, e.X, e.Y);
+  };
+  pie(colorSclBkLow_, aLow, aMin);
+  pie(colorSclBkNorm_, aHigh, aLow);
+  pie(colorSclBkHigh_, aMax, aHigh);
+  c->Brush()->SetColor(colorBakG_);
+  c->Pen()->SetColor(colorBakG_);
+  c->Ellipse(pivotX_ - ri, pivotY_ - ri, pivotX_ + ri + 1, pivotY_ + ri);
+}
+
+void TMeter::PaintRims(fw::TCanvas* c) {
+  const int w = Width();
+  const int h = Height();
+  c->Brush()->SetStyle(fw::bsSolid);
+  c->Brush()->SetColor(colorCover_);
+  c->Pen()->SetColor(colorCover_);
+  c->Rectangle(0, 0, rimSide_ - 1, h);
+  c->Rectangle(0, 0, w, rimTop_);
+  c->Rectangle(w - rimSide_, 0, w, h);
+  c->Rectangle(0, h - rimBottom_, w, h);
+}
+
+void TMeter::PaintLamp(fw::TCanvas* c, int left, bool active) {
+  const int top = rimTop_ + 8;
+  c->Brush()->SetStyle(fw::bsSolid);
+  c->Brush()->SetColor(active ? limWatchActColor_ : limWatchPsvColor_);
+  c->Pen()->SetColor(fw::clBlack);
+  c->Rectangle(left, top, left + 10, top + 10);
+  c->Pen()->SetColor(fw::clWhite);
+  c->MoveTo(left + 1, top + 9);
+  c->LineTo(left + 9, top + 9);
+  c->LineTo(left + 9, top);
+  c->Pen()->SetColor(fw::clSilver);
+  c->MoveTo(left + 2, top + 8);
+  c->LineTo(left + 8, top + 8);
+  c->LineTo(left + 8, top + 1);
+  c->Pen()->SetColor(fw::clGray);
+  c->MoveTo(left + 1, top + 8);
+  c->LineTo(left + 1, top + 1);
+  c->LineTo(left + 9, top + 1);
+}
+
+void TMeter::PaintFrame(fw::TCanvas* c) {
+  const int w = Width();
+  const int h = Height();
+  auto edges = [&](fw::TColor topLeft, fw::TColor bottomRight) {
+    c->Pen()->SetColor(topLeft);
+    c->MoveTo(0, h - 1);
+    c->LineTo(0, 0);
+    c->LineTo(w - 1, 0);
+    c->Pen()->SetColor(bottomRight);
+    c->LineTo(w - 1, h - 1);
+    c->LineTo(0, h - 1);
+  };
+  auto groove = [&](fw::TColor outer, fw::TColor inner) {
+    c->Pen()->SetColor(outer);
+    c->MoveTo(0, 0);
+    c->LineTo(w - 2, 0);
+    c->LineTo(w - 2, h - 2);
+    c->LineTo(0, h - 2);
+    c->LineTo(0, 0);
+    c->Pen()->SetColor(inner);
+    c->MoveTo(1, h - 3);
+    c->LineTo(1, 1);
+    c->LineTo(w - 2, 1);
+    c->MoveTo(1, h - 1);
+    c->LineTo(w - 1, h - 1);
+    c->LineTo(w - 1, 0);
+  };
+  switch (frameStyle_) {
+    case fstNone:
+      break;
+    case fstPlain:
+      edges(colorBakG_, colorBakG_);
+      break;
+    case fstSunken:
+      edges(frameShadowColor_, frameLightColor_);
+      break;
+    case fstRaised:
+      edges(frameLightColor_, frameShadowColor_);
+      break;
+    case fstEmbossed:
+      groove(frameLightColor_, frameShadowColor_);
+      break;
+    case fstEngraved:
+      groove(frameShadowColor_, frameLightColor_);
+      break;
+  }
+}
+
+}  // namespace zeb

@@ -1,0 +1,153 @@
+// TMeter: the value, range, threshold and logarithmic-scale rules with their zone events.
+#include <cmath>
+
+#include "meter/ZEB_Meter.h"
+
+namespace zeb {
+
+namespace {
+// The smallest range end a logarithmic scale accepts.
+constexpr double kLogFloor = 1e-100;
+}  // namespace
+
+bool TMeter::Loading() const {
+  return ComponentState().Contains(fw::csLoading);
+}
+
+double TMeter::Clamped(double v) const {
+  if (v > maxValue_) return maxValue_;
+  if (v < minValue_) return minValue_;
+  return v;
+}
+
+void TMeter::EvaluateZone(double v) {
+  if (v >= thresholdHigh_) {
+    highLimitActive_ = true;
+    DoOverFlowEvent();
+  } else if (v > thresholdLow_) {
+    DoNormalRangeEvent();
+  } else {
+    lowLimitActive_ = true;
+    DoUnderFlowEvent();
+  }
+}
+
+// NaN is refused by every numeric setter here: it would pass every clamp and end in the
+// pixel rounding of the painting.
+void TMeter::SetValue(double x) {
+  if (std::isnan(x)) return;
+  if (Loading()) {
+    value_ = x;
+    return;
+  }
+  if (x == value_) return;
+  value_ = Clamped(x);
+  highLimitActive_ = false;
+  lowLimitActive_ = false;
+  if (needle_->Visible()) EvaluateZone(value_);
+  Paint();
+}
+
+// A change of the secondary value clears both lamps; it is evaluated and repainted only
+// while the secondary needle is shown.
+void TMeter::SetValue2(double x) {
+  if (std::isnan(x)) return;
+  if (Loading()) {
+    valueSec_ = x;
+    return;
+  }
+  if (x == valueSec_) return;
+  valueSec_ = Clamped(x);
+  highLimitActive_ = false;
+  lowLimitActive_ = false;
+  if (!needleSec_->Visible()) return;
+  EvaluateZone(valueSec_);
+  Paint();
+}
+
+void TMeter::SetMinValue(double x) {
+  if (std::isnan(x) || (logarithmic_ && x < kLogFloor)) return;
+  if (Loading()) {
+    minValue_ = x;
+    return;
+  }
+  if (x == minValue_) return;
+  minValue_ = x;
+  if (maxValue_ <= x) maxValue_ = x + 1;
+  for (double* v : {&value_, &valueSec_, &thresholdLow_, &thresholdHigh_})
+    if (*v < minValue_) *v = minValue_;
+  Paint();
+}
+
+void TMeter::SetMaxValue(double x) {
+  if (std::isnan(x) || (logarithmic_ && x < kLogFloor)) return;
+  if (Loading()) {
+    maxValue_ = x;
+    return;
+  }
+  if (x == maxValue_) return;
+  maxValue_ = x;
+  if (minValue_ >= x) {
+    minValue_ = x - 1;
+    if (logarithmic_ && minValue_ <= 0) minValue_ = x / 10;
+  }
+  for (double* v : {&value_, &valueSec_, &thresholdLow_, &thresholdHigh_})
+    if (*v > maxValue_) *v = maxValue_;
+  Paint();
+}
+
+void TMeter::SetLowThreshold(double x) {
+  if (std::isnan(x) || (logarithmic_ && x < kLogFloor)) return;
+  if (Loading()) {
+    thresholdLow_ = x;
+    return;
+  }
+  if (x == thresholdLow_) return;
+  thresholdLow_ = Clamped(x);
+  if (thresholdLow_ > thresholdHigh_) thresholdHigh_ = thresholdLow_;
+  lowLimitActive_ = false;
+  if (value_ <= thresholdLow_) {
+    lowLimitActive_ = true;
+    DoUnderFlowEvent();
+  }
+  Paint();
+}
+
+void TMeter::SetHighThreshold(double x) {
+  if (std::isnan(x) || (logarithmic_ && x < kLogFloor)) return;
+  if (Loading()) {
+    thresholdHigh_ = x;
+    return;
+  }
+  if (x == thresholdHigh_) return;
+  thresholdHigh_ = Clamped(x);
+  if (thresholdHigh_ < thresholdLow_) thresholdLow_ = thresholdHigh_;
+  highLimitActive_ = false;
+  if (value_ >= thresholdHigh_) {
+    highLimitActive_ = true;
+    DoOverFlowEvent();
+  }
+  Paint();
+}
+
+void TMeter::SetLogarithmic(bool value) {
+  if (Loading()) {
+    logarithmic_ = value;
+    return;
+  }
+  if (value == logarithmic_) return;
+  logarithmic_ = (minValue_ <= kLogFloor || maxValue_ <= kLogFloor) ? false : value;
+  Paint();
+}
+
+void TMeter::DoOverFlowEvent() {
+  OnOverFlow(this);
+}
+void TMeter::DoNormalRangeEvent() {
+  OnNormalRange(this);
+}
+void TMeter::DoUnderFlowEvent() {
+  OnUnderFlow(this);
+}
+
+}  // namespace zeb
