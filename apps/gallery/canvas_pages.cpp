@@ -285,7 +285,9 @@ std::vector<Page> CanvasPages() {
 
 std::vector<Page> AllPages() {
   std::vector<Page> pages;
-  for (auto& page : CanvasPages()) pages.push_back(std::move(page));
+  for (auto* area : {CanvasPages, MeterPages}) {
+    for (auto& page : area()) pages.push_back(std::move(page));
+  }
   return pages;
 }
 
