@@ -140,8 +140,20 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
     case gsScrolling:
       DragThumb(X, Y);
       break;
-    case gsNormal:
+    case gsNormal: {
+      bool isCol = false;
+      int index = -1;
+      // Over a sizable line the split cursor shows; the control's own cursor comes back after.
+      if (SizingHit(X, Y, isCol, index)) {
+        if (!splitCursor_) savedCursor_ = Cursor();
+        splitCursor_ = true;
+        SetCursor(isCol ? crHSplit : crVSplit);
+      } else if (splitCursor_) {
+        splitCursor_ = false;
+        SetCursor(savedCursor_);
+      }
       break;
+    }
   }
   TCustomControl::MouseMove(Shift, X, Y);
 }
@@ -225,6 +237,11 @@ void TCustomGrid::WndProc(TMessage& message) {
     return;
   }
   TCustomControl::WndProc(message);
+}
+
+void TCustomGrid::Resize() {
+  SetTopLeft(leftCol_, topRow_);
+  TCustomControl::Resize();
 }
 
 void TCustomGrid::DoEnter() {

@@ -147,10 +147,22 @@ void TCustomGrid::PaintScrollBar(const TRect& bar, bool vertical, int pos, int m
                                : Rect(bar.Left, bar.Top, bar.Left + s, bar.Bottom);
   const TRect last = vertical ? Rect(bar.Left, bar.Bottom - s, bar.Right, bar.Bottom)
                               : Rect(bar.Right - s, bar.Top, bar.Right, bar.Bottom);
-  for (const TRect& button : {first, last}) {
+  for (const TRect* b : {&first, &last}) {
+    const TRect& button = *b;
     canvas->Brush()->SetColor(clBtnFace);
     canvas->FillRect(button);
     Frame3D(canvas, button, clBtnHighlight, clBtnShadow);
+    // A small black triangle pointing away from the track.
+    const int cx = (button.Left + button.Right) / 2;
+    const int cy = (button.Top + button.Bottom) / 2;
+    const bool towardsStart = b == &first;
+    canvas->Brush()->SetColor(clBlack);
+    for (int i = 0; i < 4; ++i) {
+      const int along = (towardsStart ? -2 : -1) + (towardsStart ? i : 3 - i);
+      const TRect stroke = vertical ? Rect(cx - i, cy + along, cx + i + 1, cy + along + 1)
+                                    : Rect(cx + along, cy - i, cx + along + 1, cy + i + 1);
+      canvas->FillRect(stroke);
+    }
   }
   const TRect t = ThumbRect(bar, vertical, pos, maxPos, page);
   if (IsRectEmpty(t)) return;

@@ -169,6 +169,8 @@ class TCustomGrid : public TCustomControl {
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   void WndProc(TMessage& message) override;
+  // Keeps the first row and column within their limits for the new size.
+  void Resize() override;
   void DoEnter() override;
   void DoExit() override;
 
@@ -250,6 +252,8 @@ class TCustomGrid : public TCustomControl {
   int sizingStartSize_ = 0;
   bool thumbVertical_ = false;
   int thumbGrab_ = 0;
+  bool splitCursor_ = false;
+  TCursor savedCursor_ = crDefault;
 };
 
 class TCustomDrawGrid : public TCustomGrid {

@@ -18,7 +18,13 @@ const std::vector<std::string> kGridBorderNames{"bsNone", "bsSingle"};
 constexpr double kIntMax = std::numeric_limits<int>::max();
 
 void RegisterGrids() {
-  RegisterClass<TCustomGrid>("TCustomGrid", "TCustomControl");
+  // A new grid is 320 x 120 and takes the focus by Tab.
+  RegisterClass<TCustomGrid>("TCustomGrid", "TCustomControl")
+      .Int("Width", &TControl::Width, &TControl::SetWidth, 320)
+      .Range(0, kIntMax)
+      .Int("Height", &TControl::Height, &TControl::SetHeight, 120)
+      .Range(0, kIntMax)
+      .Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true);
   RegisterClass<TCustomDrawGrid>("TCustomDrawGrid", "TCustomGrid");
   RegisterClass<TDrawGrid>("TDrawGrid", "TCustomDrawGrid")
       .Int("ColCount", &TCustomGrid::ColCount, &TCustomGrid::SetColCount, 5)
@@ -46,7 +52,6 @@ void RegisterGrids() {
             kScrollStyleNames, ssBoth)
       .Enum("BorderStyle", &TCustomGrid::BorderStyle, &TCustomGrid::SetBorderStyle,
             kGridBorderNames, bsSingle)
-      .Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true)
       .Event("OnDrawCell")
       .Event("OnSelectCell")
       .Event("OnTopLeftChanged")
