@@ -94,8 +94,13 @@ void TCustomGrid::DragThumb(int X, int Y) {
   if (room <= 0 || maxPos <= 0) return;
   const int at = (vertical ? Y - bar.Top : X - bar.Left) - kGridScrollBarSize - thumbGrab_;
   const int64_t pos = static_cast<int64_t>(std::clamp(at, 0, room)) * maxPos / room;
-  if (vertical) SetTopRow(fixed + static_cast<int>(pos));
-  else SetLeftCol(fixed + static_cast<int>(pos));
+  const int first = fixed + static_cast<int>(pos);
+  if (!options_.Contains(goThumbTracking)) {
+    pendingThumb_ = first;
+    return;
+  }
+  if (vertical) SetTopRow(first);
+  else SetLeftCol(first);
 }
 
 void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -159,6 +164,11 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (gridState_ == gsScrolling && pendingThumb_ >= 0) {
+    if (thumbVertical_) SetTopRow(pendingThumb_);
+    else SetLeftCol(pendingThumb_);
+  }
+  pendingThumb_ = -1;
   gridState_ = gsNormal;
   sizingIndex_ = -1;
   TCustomControl::MouseUp(Button, Shift, X, Y);

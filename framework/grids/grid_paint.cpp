@@ -35,6 +35,22 @@ TGridDrawState TCustomGrid::CellState(int c, int r) const {
   return state;
 }
 
+void TCustomGrid::DrawFocusFrame(const TRect& r) {
+  TCanvas* canvas = Canvas();
+  auto invert = [canvas](int x, int y) {
+    const TColor old = canvas->Pixels(x, y);
+    if (old != kInvalidPixel) canvas->SetPixels(x, y, old ^ 0xFFFFFF);
+  };
+  for (int x = r.Left; x < r.Right; x += 2) {
+    invert(x, r.Top);
+    invert(x, r.Bottom - 1);
+  }
+  for (int y = r.Top + 2; y < r.Bottom - 1; y += 2) {
+    invert(r.Left, y);
+    invert(r.Right - 1, y);
+  }
+}
+
 void TCustomGrid::PaintCell(int c, int r, const TRect& rect, bool fixed) {
   TCanvas* canvas = Canvas();
   const TGridDrawState state = CellState(c, r);
@@ -54,6 +70,8 @@ void TCustomGrid::PaintCell(int c, int r, const TRect& rect, bool fixed) {
   }
   if (defaultDrawing_) canvas->FillRect(rect);
   DrawCell(c, r, rect, state);
+  if (defaultDrawing_ && state.Contains(gdFocused) && !options_.Contains(goRowSelect))
+    DrawFocusFrame(rect);
   // Fixed cells look raised when both fixed line kinds are drawn.
   if (fixed && defaultDrawing_ && gridLineWidth_ > 0 && options_.Contains(goFixedVertLine) &&
       options_.Contains(goFixedHorzLine))

@@ -216,6 +216,8 @@ class TCustomGrid : public TCustomControl {
   // The thumb of a scroll bar at pos of 0..maxPos showing `page` cells.
   static TRect ThumbRect(const TRect& bar, bool vertical, int pos, int maxPos, int page);
   TGridDrawState CellState(int c, int r) const;
+  // A dotted frame inside the rectangle, each pixel inverted so it shows on any colour.
+  void DrawFocusFrame(const TRect& r);
 
   // Input pieces (grid_input.cpp).
   bool SizingHit(int X, int Y, bool& isCol, int& index) const;
@@ -252,6 +254,8 @@ class TCustomGrid : public TCustomControl {
   int sizingStartSize_ = 0;
   bool thumbVertical_ = false;
   int thumbGrab_ = 0;
+  // Without goThumbTracking a thumb drag scrolls on release, to this first row or column.
+  int pendingThumb_ = -1;
   bool splitCursor_ = false;
   TCursor savedCursor_ = crDefault;
 };

@@ -188,6 +188,36 @@ TEST(GridScrollInput, WheelAndBarClicksScrollWithinLimits) {
   EXPECT_GE(changes, 5);
 }
 
+TEST(GridScrollInput, ThumbDragScrollsOnReleaseWithoutThumbTracking) {
+  InputFixture f;
+  f.grid->SetScrollBars(ssVertical);
+  const TRect bar = f.grid->VertScrollBarRect();
+  const int thumbY = bar.Top + kGridScrollBarSize + 2;
+  f.host.MouseDown(bar.Left + 5, thumbY);
+  ASSERT_EQ(f.grid->GridState(), gsScrolling);
+  f.host.MouseMove(bar.Left + 5, bar.Bottom);
+  EXPECT_EQ(f.grid->TopRow(), 1);
+  f.host.MouseUp(bar.Left + 5, bar.Bottom);
+  EXPECT_EQ(f.grid->TopRow(), f.grid->MaxTopRow());
+  // With thumb tracking the rows follow the drag.
+  f.grid->SetOptions(f.grid->Options() + TGridOptions{goThumbTracking});
+  const int thumbEndY = bar.Bottom - kGridScrollBarSize - 3;  // the thumb now sits at the end
+  f.host.MouseDown(bar.Left + 5, thumbEndY);
+  ASSERT_EQ(f.grid->GridState(), gsScrolling);
+  f.host.MouseMove(bar.Left + 5, bar.Top);
+  EXPECT_EQ(f.grid->TopRow(), 1);
+  f.host.MouseUp(bar.Left + 5, bar.Top);
+}
+
+TEST(GridScrolling, GrowingTheGridPullsTheTopRowBack) {
+  InputFixture f;
+  f.grid->SetTopRow(1000);
+  const int before = f.grid->TopRow();
+  f.grid->SetBounds(0, 0, 300, 290);
+  EXPECT_LT(f.grid->TopRow(), before);
+  EXPECT_EQ(f.grid->TopRow(), f.grid->MaxTopRow());
+}
+
 TEST(GridMoving, MovingAColumnCarriesItsWidthAndNotifies) {
   InputFixture f;
   f.grid->SetColWidths(2, 100);

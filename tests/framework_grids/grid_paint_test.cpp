@@ -54,6 +54,9 @@ TEST(GridPaint, SelectionIsHighlightedExceptTheFocusedCell) {
   EXPECT_EQ(f.host.Pixel(130 + 32, 25 + 12), highlight);
   EXPECT_EQ(f.host.Pixel(130 + 32, 50 + 12), ColorToRGB(clWindow)) << "focused cell";
   EXPECT_EQ(f.host.Pixel(195 + 32, 50 + 12), ColorToRGB(clWindow)) << "outside";
+  // The focused cell carries a dotted frame of inverted pixels.
+  EXPECT_EQ(f.host.Pixel(130, 50), ColorToRGB(clWindow) ^ 0xFFFFFF);
+  EXPECT_EQ(f.host.Pixel(131, 50), ColorToRGB(clWindow));
   f.grid->SetOptions(f.grid->Options() + TGridOptions{goDrawFocusSelected});
   EXPECT_EQ(f.host.Pixel(130 + 32, 50 + 12), highlight);
 }
