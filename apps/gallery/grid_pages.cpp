@@ -15,10 +15,14 @@ using namespace fw;
 // Headings in the fixed cells, products of row and column elsewhere, centred.
 void DrawTableCell(TDrawGrid* grid, int c, int r, const TRect& rect, TGridDrawState state) {
   std::string text;
-  if (r == 0 && c == 0) text = "x";
-  else if (r == 0) text = "C" + std::to_string(c);
-  else if (c == 0) text = "R" + std::to_string(r);
-  else text = std::to_string(r * c);
+  if (r == 0 && c == 0)
+    text = "x";
+  else if (r == 0)
+    text = "C" + std::to_string(c);
+  else if (c == 0)
+    text = "R" + std::to_string(r);
+  else
+    text = std::to_string(r * c);
   TCanvas* canvas = grid->Canvas();
   canvas->Brush()->SetStyle(bsClear);
   if (state.Contains(gdFixed)) canvas->Font()->SetColor(clNavy);

@@ -11,12 +11,16 @@ TCustomGrid::Axis TCustomGrid::MakeAxis(bool horizontal, bool horzBar, bool vert
   const int b = BorderWidth();
   Axis a{};
   if (horizontal) {
-    a = {colCount_, fixedCols_, leftCol_,
+    a = {colCount_,
+         fixedCols_,
+         leftCol_,
          options_.Contains(goFixedVertLine) ? gridLineWidth_ : 0,
          options_.Contains(goVertLine) ? gridLineWidth_ : 0,
          Width() - 2 * b - (vertBar ? kGridScrollBarSize : 0)};
   } else {
-    a = {rowCount_, fixedRows_, topRow_,
+    a = {rowCount_,
+         fixedRows_,
+         topRow_,
          options_.Contains(goFixedHorzLine) ? gridLineWidth_ : 0,
          options_.Contains(goHorzLine) ? gridLineWidth_ : 0,
          Height() - 2 * b - (horzBar ? kGridScrollBarSize : 0)};

@@ -62,18 +62,24 @@ bool TCustomGrid::ScrollBarClick(int X, int Y) {
     const int thumbStart = vertical ? thumb.Top - bar.Top : thumb.Left - bar.Left;
     const int thumbEnd = vertical ? thumb.Bottom - bar.Top : thumb.Right - bar.Left;
     int target = pos;
-    if (at < kGridScrollBarSize) target = pos - 1;
-    else if (at >= length - kGridScrollBarSize) target = pos + 1;
-    else if (at < thumbStart) target = pos - page;
-    else if (at >= thumbEnd) target = pos + page;
+    if (at < kGridScrollBarSize)
+      target = pos - 1;
+    else if (at >= length - kGridScrollBarSize)
+      target = pos + 1;
+    else if (at < thumbStart)
+      target = pos - page;
+    else if (at >= thumbEnd)
+      target = pos + page;
     else {
       gridState_ = gsScrolling;
       thumbVertical_ = vertical;
       thumbGrab_ = at - thumbStart;
       return true;
     }
-    if (vertical) SetTopRow(target);
-    else SetLeftCol(target);
+    if (vertical)
+      SetTopRow(target);
+    else
+      SetLeftCol(target);
     return true;
   }
   return false;
@@ -99,8 +105,10 @@ void TCustomGrid::DragThumb(int X, int Y) {
     pendingThumb_ = first;
     return;
   }
-  if (vertical) SetTopRow(first);
-  else SetLeftCol(first);
+  if (vertical)
+    SetTopRow(first);
+  else
+    SetLeftCol(first);
 }
 
 void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -131,8 +139,7 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
     case gsSelecting:
       if (options_.Contains(goRangeSelect)) {
         const TGridCoord cell = MouseCoord(X, Y);
-        if (cell.X >= fixedCols_ && cell.Y >= fixedRows_ &&
-            (cell.X != col_ || cell.Y != row_))
+        if (cell.X >= fixedCols_ && cell.Y >= fixedRows_ && (cell.X != col_ || cell.Y != row_))
           FocusCell(cell.X, cell.Y, true);
       }
       break;
@@ -165,8 +172,10 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (gridState_ == gsScrolling && pendingThumb_ >= 0) {
-    if (thumbVertical_) SetTopRow(pendingThumb_);
-    else SetLeftCol(pendingThumb_);
+    if (thumbVertical_)
+      SetTopRow(pendingThumb_);
+    else
+      SetLeftCol(pendingThumb_);
   }
   pendingThumb_ = -1;
   gridState_ = gsNormal;
@@ -202,19 +211,33 @@ void TCustomGrid::MoveByKey(uint16_t key, TShiftState shift) {
   int c = col_;
   int r = row_;
   switch (key) {
-    case VK_UP: --r; break;
-    case VK_DOWN: ++r; break;
+    case VK_UP:
+      --r;
+      break;
+    case VK_DOWN:
+      ++r;
+      break;
     // With row select the whole row is current, so left and right scroll instead.
     case VK_LEFT:
-      if (rowSelect) { SetLeftCol(leftCol_ - 1); return; }
+      if (rowSelect) {
+        SetLeftCol(leftCol_ - 1);
+        return;
+      }
       --c;
       break;
     case VK_RIGHT:
-      if (rowSelect) { SetLeftCol(leftCol_ + 1); return; }
+      if (rowSelect) {
+        SetLeftCol(leftCol_ + 1);
+        return;
+      }
       ++c;
       break;
-    case VK_PRIOR: r -= page; break;
-    case VK_NEXT: r += page; break;
+    case VK_PRIOR:
+      r -= page;
+      break;
+    case VK_NEXT:
+      r += page;
+      break;
     case VK_HOME:
       if (ctrl || rowSelect) r = fixedRows_;
       if (ctrl || !rowSelect) c = fixedCols_;
@@ -227,11 +250,19 @@ void TCustomGrid::MoveByKey(uint16_t key, TShiftState shift) {
       if (!options_.Contains(goTabs) || shift.Contains(ssAlt)) return;
       // Tab walks the row and wraps to the next (Shift+Tab back); it stays at the ends.
       if (!extend) {
-        if (c < lastCol && !rowSelect) ++c;
-        else if (r < lastRow) { ++r; c = fixedCols_; }
+        if (c < lastCol && !rowSelect)
+          ++c;
+        else if (r < lastRow) {
+          ++r;
+          c = fixedCols_;
+        }
       } else {
-        if (c > fixedCols_ && !rowSelect) --c;
-        else if (r > fixedRows_) { --r; c = rowSelect ? c : lastCol; }
+        if (c > fixedCols_ && !rowSelect)
+          --c;
+        else if (r > fixedRows_) {
+          --r;
+          c = rowSelect ? c : lastCol;
+        }
       }
       FocusCell(c, r, false);
       return;

@@ -185,8 +185,12 @@ void TCustomGrid::ClampCurrent() {
   SetTopLeft(leftCol_, topRow_);
 }
 
-void TCustomGrid::SetTopRow(int value) { SetTopLeft(leftCol_, value); }
-void TCustomGrid::SetLeftCol(int value) { SetTopLeft(value, topRow_); }
+void TCustomGrid::SetTopRow(int value) {
+  SetTopLeft(leftCol_, value);
+}
+void TCustomGrid::SetLeftCol(int value) {
+  SetTopLeft(value, topRow_);
+}
 
 // Clamps both to their ranges; TopLeftChanged when either moved.
 void TCustomGrid::SetTopLeft(int left, int top) {
@@ -199,7 +203,9 @@ void TCustomGrid::SetTopLeft(int left, int top) {
   TopLeftChanged();
 }
 
-void TCustomGrid::TopLeftChanged() { OnTopLeftChanged(this); }
+void TCustomGrid::TopLeftChanged() {
+  OnTopLeftChanged(this);
+}
 
 bool TCustomGrid::SelectCell(int ACol, int ARow) {
   bool canSelect = true;
@@ -223,10 +229,14 @@ void TCustomGrid::FocusCell(int ACol, int ARow, bool extend) {
 void TCustomGrid::ScrollInView(int ACol, int ARow) {
   int left = leftCol_;
   int top = topRow_;
-  if (ACol < left) left = ACol;
-  else if (const int vis = std::max(VisibleColCount(), 1); ACol >= left + vis) left = ACol - vis + 1;
-  if (ARow < top) top = ARow;
-  else if (const int vis = std::max(VisibleRowCount(), 1); ARow >= top + vis) top = ARow - vis + 1;
+  if (ACol < left)
+    left = ACol;
+  else if (const int vis = std::max(VisibleColCount(), 1); ACol >= left + vis)
+    left = ACol - vis + 1;
+  if (ARow < top)
+    top = ARow;
+  else if (const int vis = std::max(VisibleRowCount(), 1); ARow >= top + vis)
+    top = ARow - vis + 1;
   SetTopLeft(left, top);
 }
 
@@ -244,8 +254,12 @@ bool TCustomGrid::CanEditShow() const {
   return options_.Contains(goEditing) && !options_.Contains(goRowSelect);
 }
 
-void TCustomGrid::ColumnMoved(int FromIndex, int ToIndex) { OnColumnMoved(this, FromIndex, ToIndex); }
-void TCustomGrid::RowMoved(int FromIndex, int ToIndex) { OnRowMoved(this, FromIndex, ToIndex); }
+void TCustomGrid::ColumnMoved(int FromIndex, int ToIndex) {
+  OnColumnMoved(this, FromIndex, ToIndex);
+}
+void TCustomGrid::RowMoved(int FromIndex, int ToIndex) {
+  OnRowMoved(this, FromIndex, ToIndex);
+}
 
 // Moves the size entry with the line and tells the subclass, which moves its data.
 void TCustomGrid::MoveColumn(int FromIndex, int ToIndex) {

@@ -2,8 +2,8 @@
 // Only cells on screen are visited.
 #include <algorithm>
 
-#include "framework/grids/grids.h"
 #include "framework/graphics/canvas.h"
+#include "framework/grids/grids.h"
 
 namespace fw {
 
@@ -55,10 +55,9 @@ void TCustomGrid::PaintCell(int c, int r, const TRect& rect, bool fixed) {
   TCanvas* canvas = Canvas();
   const TGridDrawState state = CellState(c, r);
   // The focused cell keeps the window colour unless focus-selected drawing or row select.
-  const bool highlight =
-      state.Contains(gdSelected) &&
-      (!state.Contains(gdFocused) || options_.Contains(goDrawFocusSelected) ||
-       options_.Contains(goRowSelect));
+  const bool highlight = state.Contains(gdSelected) &&
+                         (!state.Contains(gdFocused) || options_.Contains(goDrawFocusSelected) ||
+                          options_.Contains(goRowSelect));
   canvas->SetFont(Font());
   if (fixed) {
     canvas->Brush()->SetColor(fixedColor_);
@@ -121,7 +120,8 @@ void TCustomGrid::PaintLines(const TRect& area) {
     } else {
       if (h.line > 0) {
         fill(clSilver, x, area.Top + fixedH, x + h.line, area.Bottom);
-        if (v.fixedLine > 0 || fixedH > 0) fill(clBlack, x, area.Top, x + h.line, area.Top + fixedH);
+        if (v.fixedLine > 0 || fixedH > 0)
+          fill(clBlack, x, area.Top, x + h.line, area.Top + fixedH);
       }
       x += h.line;
     }

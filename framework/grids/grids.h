@@ -192,7 +192,9 @@ class TCustomGrid : public TCustomControl {
   Axis VertAxis() const;
   // The axis with the given scroll bars assumed shown.
   Axis MakeAxis(bool horizontal, bool horzBar, bool vertBar) const;
-  const std::vector<int>& Sizes(bool horizontal) const { return horizontal ? colWidths_ : rowHeights_; }
+  const std::vector<int>& Sizes(bool horizontal) const {
+    return horizontal ? colWidths_ : rowHeights_;
+  }
   static int AxisSize(const std::vector<int>& sizes, int defaultSize, int index);
   int AxisStart(const Axis& axis, const std::vector<int>& sizes, int defaultSize, int index) const;
   int AxisHit(const Axis& axis, const std::vector<int>& sizes, int defaultSize, int pos) const;

@@ -9,10 +9,10 @@ namespace fw {
 namespace {
 
 const std::vector<std::string> kGridOptionNames{
-    "goFixedVertLine", "goFixedHorzLine",    "goVertLine",    "goHorzLine",
-    "goRangeSelect",   "goDrawFocusSelected", "goRowSizing",  "goColSizing",
-    "goRowMoving",     "goColMoving",        "goEditing",     "goTabs",
-    "goRowSelect",     "goAlwaysShowEditor", "goThumbTracking"};
+    "goFixedVertLine", "goFixedHorzLine",     "goVertLine",     "goHorzLine",
+    "goRangeSelect",   "goDrawFocusSelected", "goRowSizing",    "goColSizing",
+    "goRowMoving",     "goColMoving",         "goEditing",      "goTabs",
+    "goRowSelect",     "goAlwaysShowEditor",  "goThumbTracking"};
 const std::vector<std::string> kScrollStyleNames{"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
 const std::vector<std::string> kGridBorderNames{"bsNone", "bsSingle"};
 constexpr double kIntMax = std::numeric_limits<int>::max();
@@ -37,19 +37,17 @@ void RegisterGrids() {
       .Range(0, kIntMax)
       .Int("DefaultColWidth", &TCustomGrid::DefaultColWidth, &TCustomGrid::SetDefaultColWidth, 64)
       .Range(0, kIntMax)
-      .Int("DefaultRowHeight", &TCustomGrid::DefaultRowHeight,
-           &TCustomGrid::SetDefaultRowHeight, 24)
+      .Int("DefaultRowHeight", &TCustomGrid::DefaultRowHeight, &TCustomGrid::SetDefaultRowHeight,
+           24)
       .Range(0, kIntMax)
       .Int("GridLineWidth", &TCustomGrid::GridLineWidth, &TCustomGrid::SetGridLineWidth, 1)
       .Range(0, kIntMax)
       .Color("FixedColor", &TCustomGrid::FixedColor, &TCustomGrid::SetFixedColor, clBtnFace)
       .SetOf("Options", &TCustomGrid::Options, &TCustomGrid::SetOptions, kGridOptionNames,
-             TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
-                          goRangeSelect})
-      .Bool("DefaultDrawing", &TCustomGrid::DefaultDrawing, &TCustomGrid::SetDefaultDrawing,
-            true)
-      .Enum("ScrollBars", &TCustomGrid::ScrollBars, &TCustomGrid::SetScrollBars,
-            kScrollStyleNames, ssBoth)
+             TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect})
+      .Bool("DefaultDrawing", &TCustomGrid::DefaultDrawing, &TCustomGrid::SetDefaultDrawing, true)
+      .Enum("ScrollBars", &TCustomGrid::ScrollBars, &TCustomGrid::SetScrollBars, kScrollStyleNames,
+            ssBoth)
       .Enum("BorderStyle", &TCustomGrid::BorderStyle, &TCustomGrid::SetBorderStyle,
             kGridBorderNames, bsSingle)
       .Event("OnDrawCell")

@@ -25,7 +25,10 @@ TEST(GridCellRect, DefaultsPlaceCellsAfterOneLine) {
   EXPECT_EQ(f.grid->DefaultColWidth(), 64);
   EXPECT_EQ(f.grid->DefaultRowHeight(), 24);
   EXPECT_EQ(f.grid->GridLineWidth(), 1);
-  struct Case { int col, row; TRect expected; };
+  struct Case {
+    int col, row;
+    TRect expected;
+  };
   const Case cases[] = {
       {0, 0, Rect(0, 0, 64, 24)},
       {1, 0, Rect(65, 0, 129, 24)},
@@ -75,13 +78,14 @@ TEST(GridCellRect, BorderShiftsCells) {
 
 TEST(GridMouseToCell, LinesBelongToTheCellBefore) {
   GridFixture f;
-  struct Case { int x, y, col, row; };
+  struct Case {
+    int x, y, col, row;
+  };
   const Case cases[] = {
-      {0, 0, 0, 0},   {63, 23, 0, 0},  {64, 24, 0, 0},   // the line after cell 0
-      {65, 25, 1, 1}, {129, 49, 1, 1}, {130, 50, 2, 2},
-      {-1, 5, -1, -1}, {5, -1, -1, -1},
-      {5 * 65, 5, -1, -1},                                // past the last column
-      {5, 5 * 25, -1, -1},                                // past the last row
+      {0, 0, 0, 0},        {63, 23, 0, 0},  {64, 24, 0, 0},  // the line after cell 0
+      {65, 25, 1, 1},      {129, 49, 1, 1}, {130, 50, 2, 2},
+      {-1, 5, -1, -1},     {5, -1, -1, -1}, {5 * 65, 5, -1, -1},  // past the last column
+      {5, 5 * 25, -1, -1},                                        // past the last row
   };
   for (const Case& c : cases) {
     int col = 99, row = 99;

@@ -12,7 +12,9 @@ namespace fw {
 namespace {
 
 // Cell (c, r) of an unscrolled default grid without border: its centre in client pixels.
-TPoint CellCentre(int c, int r) { return {c * 65 + 32, r * 25 + 12}; }
+TPoint CellCentre(int c, int r) {
+  return {c * 65 + 32, r * 25 + 12};
+}
 
 struct InputFixture {
   TestHost host{400, 300};
@@ -93,13 +95,17 @@ TEST(GridSelection, SelectCellCanRefuse) {
 TEST(GridKeyboard, NavigationKeysMoveTheCurrentCell) {
   InputFixture f;
   f.ClickCell(2, 2);
-  struct Case { uint16_t key; TShiftState shift; int col, row; };
+  struct Case {
+    uint16_t key;
+    TShiftState shift;
+    int col, row;
+  };
   const int page = f.grid->VisibleRowCount();
   const Case cases[] = {
-      {VK_RIGHT, {}, 3, 2},        {VK_DOWN, {}, 3, 3},      {VK_LEFT, {}, 2, 3},
-      {VK_UP, {}, 2, 2},           {VK_UP, {}, 2, 1},        {VK_UP, {}, 2, 1},  // stops
-      {VK_NEXT, {}, 2, 1 + page},  {VK_PRIOR, {}, 2, 1},     {VK_END, {}, 9, 1},
-      {VK_HOME, {}, 1, 1},         {VK_END, {ssCtrl}, 9, 49}, {VK_HOME, {ssCtrl}, 1, 1},
+      {VK_RIGHT, {}, 3, 2},       {VK_DOWN, {}, 3, 3},       {VK_LEFT, {}, 2, 3},
+      {VK_UP, {}, 2, 2},          {VK_UP, {}, 2, 1},         {VK_UP, {}, 2, 1},  // stops
+      {VK_NEXT, {}, 2, 1 + page}, {VK_PRIOR, {}, 2, 1},      {VK_END, {}, 9, 1},
+      {VK_HOME, {}, 1, 1},        {VK_END, {ssCtrl}, 9, 49}, {VK_HOME, {ssCtrl}, 1, 1},
   };
   for (const Case& c : cases) {
     f.host.PressKey(c.key, c.shift);

@@ -30,7 +30,11 @@ TEST(GridPaint, CellsLinesAndFixedCellsHaveTheirColours) {
   PaintFixture f;
   f.grid->SetFixedColor(clYellow);
   f.grid->SetColor(clAqua);
-  struct Case { int x, y; TColor expected; const char* what; };
+  struct Case {
+    int x, y;
+    TColor expected;
+    const char* what;
+  };
   const Case cases[] = {
       {30, 12, clYellow, "fixed cell"},
       {100, 60, clAqua, "scrolling cell"},
@@ -47,7 +51,7 @@ TEST(GridPaint, CellsLinesAndFixedCellsHaveTheirColours) {
 
 TEST(GridPaint, SelectionIsHighlightedExceptTheFocusedCell) {
   PaintFixture f;
-  f.host.Click(65 + 32, 25 + 12);                       // (1, 1)
+  f.host.Click(65 + 32, 25 + 12);                      // (1, 1)
   f.host.Click(130 + 32, 50 + 12, mbLeft, {ssShift});  // to (2, 2)
   const TColor highlight = ColorToRGB(clHighlight);
   EXPECT_EQ(f.host.Pixel(65 + 32, 25 + 12), highlight);

@@ -17,9 +17,15 @@ TEST(GridRegistry, OptionsKeepThePlatformBits) {
   TDrawGrid grid(nullptr);
   // The default options are the first five bits.
   EXPECT_EQ(grid.Options().Bits(), 31u);
-  struct Case { TGridOption option; unsigned bit; };
-  const Case cases[] = {{goRangeSelect, 4}, {goColSizing, 7}, {goEditing, 10},
-                        {goRowSelect, 12}, {goThumbTracking, 14}};
+  struct Case {
+    TGridOption option;
+    unsigned bit;
+  };
+  const Case cases[] = {{goRangeSelect, 4},
+                        {goColSizing, 7},
+                        {goEditing, 10},
+                        {goRowSelect, 12},
+                        {goThumbTracking, 14}};
   for (const Case& c : cases) EXPECT_EQ(TGridOptions{c.option}.Bits(), 1u << c.bit);
 }
 
