@@ -45,6 +45,21 @@ bool TCustomGrid::SizingHit(int X, int Y, bool& isCol, int& index) const {
   return false;
 }
 
+bool TCustomGrid::StartMoving(const TGridCoord& cell) {
+  if (cell.X < 0 || cell.Y < 0) return false;
+  if (options_.Contains(goColMoving) && cell.Y < fixedRows_ && cell.X >= fixedCols_) {
+    gridState_ = gsColMoving;
+    moveFrom_ = moveTo_ = cell.X;
+    return true;
+  }
+  if (options_.Contains(goRowMoving) && cell.X < fixedCols_ && cell.Y >= fixedRows_) {
+    gridState_ = gsRowMoving;
+    moveFrom_ = moveTo_ = cell.Y;
+    return true;
+  }
+  return false;
+}
+
 // Arrows step one cell, the track pages, the thumb starts a drag. True when the point was on
 // a bar.
 bool TCustomGrid::ScrollBarClick(int X, int Y) {
@@ -124,7 +139,7 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
         sizingStartSize_ = isCol ? ColWidths(index) : RowHeights(index);
       } else {
         const TGridCoord cell = MouseCoord(X, Y);
-        if (cell.X >= fixedCols_ && cell.Y >= fixedRows_) {
+        if (!StartMoving(cell) && cell.X >= fixedCols_ && cell.Y >= fixedRows_) {
           FocusCell(cell.X, cell.Y, Shift.Contains(ssShift));
           gridState_ = gsSelecting;
         }
@@ -152,6 +167,14 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
     case gsScrolling:
       DragThumb(X, Y);
       break;
+    case gsColMoving:
+    case gsRowMoving: {
+      const TGridCoord cell = MouseCoord(X, Y);
+      const int at = gridState_ == gsColMoving ? cell.X : cell.Y;
+      const int fixed = gridState_ == gsColMoving ? fixedCols_ : fixedRows_;
+      if (at >= fixed) moveTo_ = at;
+      break;
+    }
     case gsNormal: {
       bool isCol = false;
       int index = -1;
@@ -178,7 +201,15 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
       SetLeftCol(pendingThumb_);
   }
   pendingThumb_ = -1;
+  const TGridState state = gridState_;
   gridState_ = gsNormal;
+  if ((state == gsColMoving || state == gsRowMoving) && moveTo_ != moveFrom_) {
+    if (state == gsColMoving)
+      MoveColumn(moveFrom_, moveTo_);
+    else
+      MoveRow(moveFrom_, moveTo_);
+  }
+  moveFrom_ = moveTo_ = -1;
   sizingIndex_ = -1;
   TCustomControl::MouseUp(Button, Shift, X, Y);
 }

@@ -261,6 +261,18 @@ void TCustomGrid::RowMoved(int FromIndex, int ToIndex) {
   OnRowMoved(this, FromIndex, ToIndex);
 }
 
+namespace {
+
+// Where an index ends up when the line at `from` is taken out and put back at `to`.
+int MovedIndex(int index, int from, int to) {
+  if (index == from) return to;
+  if (from < to && index > from && index <= to) return index - 1;
+  if (to < from && index >= to && index < from) return index + 1;
+  return index;
+}
+
+}  // namespace
+
 // Moves the size entry with the line and tells the subclass, which moves its data.
 void TCustomGrid::MoveColumn(int FromIndex, int ToIndex) {
   if (FromIndex < 0 || ToIndex < 0 || FromIndex >= colCount_ || ToIndex >= colCount_ ||
@@ -271,6 +283,8 @@ void TCustomGrid::MoveColumn(int FromIndex, int ToIndex) {
     colWidths_.erase(colWidths_.begin() + FromIndex);
     colWidths_.insert(colWidths_.begin() + ToIndex, w);
   }
+  col_ = MovedIndex(col_, FromIndex, ToIndex);
+  anchor_.X = MovedIndex(anchor_.X, FromIndex, ToIndex);
   ColumnMoved(FromIndex, ToIndex);
   Invalidate();
 }
@@ -284,6 +298,8 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex) {
     rowHeights_.erase(rowHeights_.begin() + FromIndex);
     rowHeights_.insert(rowHeights_.begin() + ToIndex, h);
   }
+  row_ = MovedIndex(row_, FromIndex, ToIndex);
+  anchor_.Y = MovedIndex(anchor_.Y, FromIndex, ToIndex);
   RowMoved(FromIndex, ToIndex);
   Invalidate();
 }

@@ -36,7 +36,15 @@ enum TGridDrawStateItem : uint8_t { gdSelected, gdFocused, gdFixed };
 using TGridDrawState = Set<TGridDrawStateItem>;
 
 enum TScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
-enum TGridState : uint8_t { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsScrolling };
+enum TGridState : uint8_t {
+  gsNormal,
+  gsSelecting,
+  gsRowSizing,
+  gsColSizing,
+  gsRowMoving,
+  gsColMoving,
+  gsScrolling
+};
 
 struct TGridCoord {
   int X = 0;
@@ -226,6 +234,8 @@ class TCustomGrid : public TCustomControl {
   bool ScrollBarClick(int X, int Y);
   void DragThumb(int X, int Y);
   void MoveByKey(uint16_t key, TShiftState shift);
+  // Starts moving a column (press in a fixed row) or row (press in a fixed column).
+  bool StartMoving(const TGridCoord& cell);
 
   int colCount_ = 5;
   int rowCount_ = 5;
@@ -256,6 +266,9 @@ class TCustomGrid : public TCustomControl {
   int sizingStartSize_ = 0;
   bool thumbVertical_ = false;
   int thumbGrab_ = 0;
+  // Moving: the line picked up in a fixed row / column and where it would land.
+  int moveFrom_ = -1;
+  int moveTo_ = -1;
   // Without goThumbTracking a thumb drag scrolls on release, to this first row or column.
   int pendingThumb_ = -1;
   bool splitCursor_ = false;

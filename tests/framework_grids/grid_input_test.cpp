@@ -236,5 +236,30 @@ TEST(GridMoving, MovingAColumnCarriesItsWidthAndNotifies) {
   EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{2, 5}}));
 }
 
+TEST(GridMoving, DraggingAHeadingMovesTheLineAndTheCurrentCellWithIt) {
+  InputFixture f;
+  f.grid->SetOptions(f.grid->Options() + TGridOptions{goColMoving, goRowMoving});
+  std::vector<std::pair<int, int>> cols, rows;
+  f.grid->OnColumnMoved = [&](TObject*, int from, int to) { cols.emplace_back(from, to); };
+  f.grid->OnRowMoved = [&](TObject*, int from, int to) { rows.emplace_back(from, to); };
+  f.ClickCell(1, 2);
+  // Column heading 1 dragged onto column 3.
+  f.host.MouseDown(CellCentre(1, 0).X, CellCentre(1, 0).Y);
+  EXPECT_EQ(f.grid->GridState(), gsColMoving);
+  f.host.MouseMove(CellCentre(3, 0).X, CellCentre(3, 0).Y);
+  f.host.MouseUp(CellCentre(3, 0).X, CellCentre(3, 0).Y);
+  // Row heading 5 dragged onto row 2.
+  f.host.MouseDown(CellCentre(0, 5).X, CellCentre(0, 5).Y);
+  f.host.MouseMove(CellCentre(0, 2).X, CellCentre(0, 2).Y);
+  f.host.MouseUp(CellCentre(0, 2).X, CellCentre(0, 2).Y);
+  EXPECT_EQ(cols, (std::vector<std::pair<int, int>>{{1, 3}}));
+  EXPECT_EQ(rows, (std::vector<std::pair<int, int>>{{5, 2}}));
+  EXPECT_EQ(f.grid->Col(), 3);
+  EXPECT_EQ(f.grid->Row(), 3);
+  // A press and release on the same heading moves nothing.
+  f.ClickCell(2, 0);
+  EXPECT_EQ(cols.size(), 1u);
+}
+
 }  // namespace
 }  // namespace fw
