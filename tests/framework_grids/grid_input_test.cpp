@@ -166,6 +166,20 @@ TEST(GridSizing, DraggingAFixedLineResizes) {
   EXPECT_EQ(f.grid->ColWidths(2), 64);
 }
 
+TEST(GridSizing, SplitCursorShowsOverASizableLineOnly) {
+  InputFixture f;
+  f.grid->SetCursor(crHandPoint);
+  f.host.MouseMove(129, 10);
+  EXPECT_EQ(f.grid->Cursor(), crHandPoint) << "sizing is off";
+  f.grid->SetOptions(f.grid->Options() + TGridOptions{goColSizing, goRowSizing});
+  f.host.MouseMove(129, 10);
+  EXPECT_EQ(f.grid->Cursor(), crHSplit);
+  f.host.MouseMove(20, 74);
+  EXPECT_EQ(f.grid->Cursor(), crVSplit);
+  f.host.MouseMove(100, 100);
+  EXPECT_EQ(f.grid->Cursor(), crHandPoint);
+}
+
 TEST(GridScrollInput, WheelAndBarClicksScrollWithinLimits) {
   InputFixture f;
   f.grid->SetScrollBars(ssVertical);
