@@ -214,14 +214,19 @@ bool TCustomGrid::SelectCell(int ACol, int ARow) {
 }
 
 void TCustomGrid::FocusCell(int ACol, int ARow, bool extend) {
+  MoveColRow(ACol, ARow, !extend, true);
+}
+
+void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show) {
   ACol = std::clamp(ACol, fixedCols_, colCount_ - 1);
   ARow = std::clamp(ARow, fixedRows_, rowCount_ - 1);
   const bool moves = ACol != col_ || ARow != row_;
   if (moves && !SelectCell(ACol, ARow)) return;
   col_ = ACol;
   row_ = ARow;
-  if (!extend || !options_.Contains(goRangeSelect)) anchor_ = {col_, row_};
-  ScrollInView(col_, row_);
+  // A single-cell selection has its anchor on the current cell.
+  if (MoveAnchor || !options_.Contains(goRangeSelect)) anchor_ = {col_, row_};
+  if (Show) ScrollInView(col_, row_);
   Invalidate();
 }
 

@@ -183,8 +183,11 @@ class TCustomGrid : public TCustomControl {
   void DoExit() override;
 
   // Moves the current cell (after SelectCell agrees), extending the selection from the anchor
-  // when `extend`, and scrolls it into view.
+  // when `extend` and range selection is on, and scrolls it into view.
   void FocusCell(int ACol, int ARow, bool extend);
+  // Moves the current cell (after SelectCell agrees); the anchor follows when MoveAnchor or
+  // without range selection, and the grid scrolls to the cell when Show.
+  void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
 
  private:
   // One axis of the layout: sizes, fixed count, first scrolling index, line widths, extent.

@@ -92,6 +92,28 @@ TEST(GridSelection, SelectCellCanRefuse) {
   EXPECT_EQ(asked, (std::vector<TGridCoord>{{2, 3}, {2, 2}, {2, 3}}));
 }
 
+// Exposes the protected mover.
+class ProbeGrid : public TDrawGrid {
+ public:
+  using TCustomGrid::MoveColRow;
+  using TDrawGrid::TDrawGrid;
+};
+
+TEST(GridSelection, MoveColRowCanKeepTheAnchorAndTheScrollPosition) {
+  TestHost host(400, 300);
+  auto* grid = new ProbeGrid(host.Form());
+  grid->SetParent(host.Form());
+  grid->SetBounds(0, 0, 300, 200);
+  grid->SetRowCount(100);
+  grid->MoveColRow(2, 3, true, false);
+  grid->MoveColRow(3, 80, false, false);
+  EXPECT_EQ(grid->Selection(), (TGridRect{2, 3, 3, 80}));
+  EXPECT_EQ(grid->TopRow(), 1);
+  grid->MoveColRow(3, 80, true, true);
+  EXPECT_EQ(grid->Selection(), (TGridRect{3, 80, 3, 80}));
+  EXPECT_FALSE(IsRectEmpty(grid->CellRect(3, 80)));
+}
+
 TEST(GridKeyboard, NavigationKeysMoveTheCurrentCell) {
   InputFixture f;
   f.ClickCell(2, 2);
