@@ -45,6 +45,29 @@ bool TCustomGrid::SizingHit(int X, int Y, bool& isCol, int& index) const {
   return false;
 }
 
+// The cell under a selecting drag; past an edge of the cells' area, the cell just beyond it,
+// so the grid scrolls one line per move.
+TGridCoord TCustomGrid::DragTarget(int X, int Y) const {
+  const TRect area = CellsArea();
+  const int b = BorderWidth();
+  const Axis h = HorzAxis();
+  const Axis v = VertAxis();
+  const int fixedW = FixedExtent(h, colWidths_, defaultColWidth_);
+  const int fixedH = FixedExtent(v, rowHeights_, defaultRowHeight_);
+  auto along = [&](const Axis& a, const std::vector<int>& sizes, int defaultSize, int pos, int low,
+                   int high, int current, int visible) {
+    if (pos < low) return a.first - 1;
+    if (pos >= high) return a.first + visible;
+    const int hit = AxisHit(a, sizes, defaultSize, pos - b);
+    return hit < 0 ? current : hit;
+  };
+  const int c = along(h, colWidths_, defaultColWidth_, X, area.Left + fixedW, area.Right, col_,
+                      VisibleColCount());
+  const int r = along(v, rowHeights_, defaultRowHeight_, Y, area.Top + fixedH, area.Bottom, row_,
+                      VisibleRowCount());
+  return {std::clamp(c, fixedCols_, colCount_ - 1), std::clamp(r, fixedRows_, rowCount_ - 1)};
+}
+
 bool TCustomGrid::StartMoving(const TGridCoord& cell) {
   if (cell.X < 0 || cell.Y < 0) return false;
   if (options_.Contains(goColMoving) && cell.Y < fixedRows_ && cell.X >= fixedCols_) {
@@ -153,9 +176,8 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
   switch (gridState_) {
     case gsSelecting:
       if (options_.Contains(goRangeSelect)) {
-        const TGridCoord cell = MouseCoord(X, Y);
-        if (cell.X >= fixedCols_ && cell.Y >= fixedRows_ && (cell.X != col_ || cell.Y != row_))
-          FocusCell(cell.X, cell.Y, true);
+        const TGridCoord cell = DragTarget(X, Y);
+        if (cell.X != col_ || cell.Y != row_) FocusCell(cell.X, cell.Y, true);
       }
       break;
     case gsColSizing:

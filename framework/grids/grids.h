@@ -237,6 +237,7 @@ class TCustomGrid : public TCustomControl {
   bool ScrollBarClick(int X, int Y);
   void DragThumb(int X, int Y);
   void MoveByKey(uint16_t key, TShiftState shift);
+  TGridCoord DragTarget(int X, int Y) const;
   // Starts moving a column (press in a fixed row) or row (press in a fixed column).
   bool StartMoving(const TGridCoord& cell);
 
