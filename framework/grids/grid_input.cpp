@@ -285,12 +285,16 @@ void TCustomGrid::MoveByKey(uint16_t key, TShiftState shift) {
       }
       ++c;
       break;
+    // A page key moves the rows on screen by a page and the current row with them.
     case VK_PRIOR:
-      r -= page;
-      break;
-    case VK_NEXT:
-      r += page;
-      break;
+    case VK_NEXT: {
+      const int step = key == VK_NEXT ? page : -page;
+      const int top = topRow_;
+      MoveColRow(c, r + step, !extend, false);
+      if (row_ != r) SetTopRow(top + step);
+      ScrollInView(col_, row_);
+      return;
+    }
     case VK_HOME:
       if (ctrl || rowSelect) r = fixedRows_;
       if (ctrl || !rowSelect) c = fixedCols_;

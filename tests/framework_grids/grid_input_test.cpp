@@ -157,6 +157,21 @@ TEST(GridKeyboard, NavigationKeysMoveTheCurrentCell) {
   EXPECT_FALSE(IsRectEmpty(f.grid->CellRect(9, 49)));
 }
 
+TEST(GridKeyboard, PageKeysScrollByAPageKeepingTheRowsPlace) {
+  InputFixture f;
+  f.ClickCell(2, 3);
+  const int page = f.grid->VisibleRowCount();
+  f.host.PressKey(VK_NEXT);
+  EXPECT_EQ(f.grid->TopRow(), 1 + page);
+  EXPECT_EQ(f.grid->Row(), 3 + page);
+  f.host.PressKey(VK_PRIOR);
+  EXPECT_EQ(f.grid->TopRow(), 1);
+  EXPECT_EQ(f.grid->Row(), 3);
+  for (int i = 0; i < 20; ++i) f.host.PressKey(VK_NEXT);
+  EXPECT_EQ(f.grid->Row(), 49);
+  EXPECT_EQ(f.grid->TopRow(), f.grid->MaxTopRow());
+}
+
 TEST(GridKeyboard, ShiftArrowsExtendFromTheAnchor) {
   InputFixture f;
   f.ClickCell(3, 3);
