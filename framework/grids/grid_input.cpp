@@ -1,0 +1,355 @@
+// TCustomGrid input: clicks and drags select cells, drag grid lines to size, scroll bar clicks
+// and thumb drags, the wheel, and keyboard navigation.
+#include <algorithm>
+#include <cstdlib>
+
+#include "framework/grids/grids.h"
+
+namespace fw {
+
+namespace {
+// How far from a line the pointer may be and still grab it for sizing.
+constexpr int kSizingSlack = 2;
+// Rows scrolled per wheel notch.
+constexpr int kWheelRows = 3;
+}  // namespace
+
+// Column lines grab in the fixed rows (goColSizing), row lines in the fixed columns (goRowSizing).
+bool TCustomGrid::SizingHit(int X, int Y, bool& isCol, int& index) const {
+  const TRect area = CellsArea();
+  const Axis h = HorzAxis();
+  const Axis v = VertAxis();
+  const int fixedW = FixedExtent(h, colWidths_, defaultColWidth_);
+  const int fixedH = FixedExtent(v, rowHeights_, defaultRowHeight_);
+  auto nearLine = [&](const Axis& a, bool horizontal, int pos) {
+    int p = 0;
+    for (int i = 0; i < a.count && p < a.extent; ++i) {
+      if (i == a.fixed && i < a.first) i = a.first;
+      const int line = i < a.fixed ? a.fixedLine : a.line;
+      p += AxisSize(Sizes(horizontal), horizontal ? defaultColWidth_ : defaultRowHeight_, i);
+      if (std::abs(pos - (p + line / 2)) <= kSizingSlack) return i;
+      p += line;
+    }
+    return -1;
+  };
+  if (options_.Contains(goColSizing) && Y >= area.Top && Y < area.Top + fixedH) {
+    index = nearLine(h, true, X - area.Left);
+    isCol = true;
+    if (index >= 0) return true;
+  }
+  if (options_.Contains(goRowSizing) && X >= area.Left && X < area.Left + fixedW) {
+    index = nearLine(v, false, Y - area.Top);
+    isCol = false;
+    if (index >= 0) return true;
+  }
+  return false;
+}
+
+// The cell under a selecting drag; past an edge of the cells' area, the cell just beyond it,
+// so the grid scrolls one line per move.
+TGridCoord TCustomGrid::DragTarget(int X, int Y) const {
+  const TRect area = CellsArea();
+  const int b = BorderWidth();
+  const Axis h = HorzAxis();
+  const Axis v = VertAxis();
+  const int fixedW = FixedExtent(h, colWidths_, defaultColWidth_);
+  const int fixedH = FixedExtent(v, rowHeights_, defaultRowHeight_);
+  auto along = [&](const Axis& a, const std::vector<int>& sizes, int defaultSize, int pos, int low,
+                   int high, int current, int visible) {
+    if (pos < low) return a.first - 1;
+    if (pos >= high) return a.first + visible;
+    const int hit = AxisHit(a, sizes, defaultSize, pos - b);
+    return hit < 0 ? current : hit;
+  };
+  const int c = along(h, colWidths_, defaultColWidth_, X, area.Left + fixedW, area.Right, col_,
+                      VisibleColCount());
+  const int r = along(v, rowHeights_, defaultRowHeight_, Y, area.Top + fixedH, area.Bottom, row_,
+                      VisibleRowCount());
+  return {std::clamp(c, fixedCols_, colCount_ - 1), std::clamp(r, fixedRows_, rowCount_ - 1)};
+}
+
+bool TCustomGrid::StartMoving(const TGridCoord& cell) {
+  if (cell.X < 0 || cell.Y < 0) return false;
+  if (options_.Contains(goColMoving) && cell.Y < fixedRows_ && cell.X >= fixedCols_) {
+    gridState_ = gsColMoving;
+    moveFrom_ = moveTo_ = cell.X;
+    return true;
+  }
+  if (options_.Contains(goRowMoving) && cell.X < fixedCols_ && cell.Y >= fixedRows_) {
+    gridState_ = gsRowMoving;
+    moveFrom_ = moveTo_ = cell.Y;
+    return true;
+  }
+  return false;
+}
+
+// Arrows step one cell, the track pages, the thumb starts a drag. True when the point was on
+// a bar.
+bool TCustomGrid::ScrollBarClick(int X, int Y) {
+  const TPoint p{X, Y};
+  for (bool vertical : {true, false}) {
+    const TRect bar = vertical ? VertScrollBarRect() : HorzScrollBarRect();
+    if (!PtInRect(bar, p)) continue;
+    const int pos = vertical ? topRow_ : leftCol_;
+    const int fixed = vertical ? fixedRows_ : fixedCols_;
+    const int maxFirst = vertical ? MaxTopRow() : MaxLeftCol();
+    const int page = std::max(vertical ? VisibleRowCount() : VisibleColCount(), 1);
+    const int at = vertical ? Y - bar.Top : X - bar.Left;
+    const int length = vertical ? bar.Height() : bar.Width();
+    const TRect thumb = ThumbRect(bar, vertical, pos - fixed, maxFirst - fixed, page);
+    const int thumbStart = vertical ? thumb.Top - bar.Top : thumb.Left - bar.Left;
+    const int thumbEnd = vertical ? thumb.Bottom - bar.Top : thumb.Right - bar.Left;
+    int target = pos;
+    if (at < kGridScrollBarSize)
+      target = pos - 1;
+    else if (at >= length - kGridScrollBarSize)
+      target = pos + 1;
+    else if (at < thumbStart)
+      target = pos - page;
+    else if (at >= thumbEnd)
+      target = pos + page;
+    else {
+      gridState_ = gsScrolling;
+      thumbVertical_ = vertical;
+      thumbGrab_ = at - thumbStart;
+      return true;
+    }
+    if (vertical)
+      SetTopRow(target);
+    else
+      SetLeftCol(target);
+    return true;
+  }
+  return false;
+}
+
+// Maps the thumb's new place on the track to a first row or column.
+void TCustomGrid::DragThumb(int X, int Y) {
+  const bool vertical = thumbVertical_;
+  const TRect bar = vertical ? VertScrollBarRect() : HorzScrollBarRect();
+  if (IsRectEmpty(bar)) return;
+  const int fixed = vertical ? fixedRows_ : fixedCols_;
+  const int maxPos = (vertical ? MaxTopRow() : MaxLeftCol()) - fixed;
+  const int page = std::max(vertical ? VisibleRowCount() : VisibleColCount(), 1);
+  const TRect thumb = ThumbRect(bar, vertical, 0, maxPos, page);
+  const int thumbLength = vertical ? thumb.Height() : thumb.Width();
+  const int track = (vertical ? bar.Height() : bar.Width()) - 2 * kGridScrollBarSize;
+  const int room = track - thumbLength;
+  if (room <= 0 || maxPos <= 0) return;
+  const int at = (vertical ? Y - bar.Top : X - bar.Left) - kGridScrollBarSize - thumbGrab_;
+  const int64_t pos = static_cast<int64_t>(std::clamp(at, 0, room)) * maxPos / room;
+  const int first = fixed + static_cast<int>(pos);
+  if (!options_.Contains(goThumbTracking)) {
+    pendingThumb_ = first;
+    return;
+  }
+  if (vertical)
+    SetTopRow(first);
+  else
+    SetLeftCol(first);
+}
+
+void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (Button == mbLeft) {
+    if (CanFocus() && !Focused()) SetFocus();
+    if (!ScrollBarClick(X, Y)) {
+      bool isCol = false;
+      int index = -1;
+      if (SizingHit(X, Y, isCol, index)) {
+        gridState_ = isCol ? gsColSizing : gsRowSizing;
+        sizingIndex_ = index;
+        sizingStartPos_ = isCol ? X : Y;
+        sizingStartSize_ = isCol ? ColWidths(index) : RowHeights(index);
+      } else {
+        const TGridCoord cell = MouseCoord(X, Y);
+        if (!StartMoving(cell) && cell.X >= fixedCols_ && cell.Y >= fixedRows_) {
+          FocusCell(cell.X, cell.Y, Shift.Contains(ssShift));
+          gridState_ = gsSelecting;
+        }
+      }
+    }
+  }
+  TCustomControl::MouseDown(Button, Shift, X, Y);
+}
+
+void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
+  switch (gridState_) {
+    case gsSelecting:
+      if (options_.Contains(goRangeSelect)) {
+        const TGridCoord cell = DragTarget(X, Y);
+        if (cell.X != col_ || cell.Y != row_) FocusCell(cell.X, cell.Y, true);
+      }
+      break;
+    case gsColSizing:
+      SetColWidths(sizingIndex_, std::max(sizingStartSize_ + X - sizingStartPos_, 1));
+      break;
+    case gsRowSizing:
+      SetRowHeights(sizingIndex_, std::max(sizingStartSize_ + Y - sizingStartPos_, 1));
+      break;
+    case gsScrolling:
+      DragThumb(X, Y);
+      break;
+    case gsColMoving:
+    case gsRowMoving: {
+      const TGridCoord cell = MouseCoord(X, Y);
+      const int at = gridState_ == gsColMoving ? cell.X : cell.Y;
+      const int fixed = gridState_ == gsColMoving ? fixedCols_ : fixedRows_;
+      if (at >= fixed) moveTo_ = at;
+      break;
+    }
+    case gsNormal: {
+      bool isCol = false;
+      int index = -1;
+      // Over a sizable line the split cursor shows; the control's own cursor comes back after.
+      if (SizingHit(X, Y, isCol, index)) {
+        if (!splitCursor_) savedCursor_ = Cursor();
+        splitCursor_ = true;
+        SetCursor(isCol ? crHSplit : crVSplit);
+      } else if (splitCursor_) {
+        splitCursor_ = false;
+        SetCursor(savedCursor_);
+      }
+      break;
+    }
+  }
+  TCustomControl::MouseMove(Shift, X, Y);
+}
+
+void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (gridState_ == gsScrolling && pendingThumb_ >= 0) {
+    if (thumbVertical_)
+      SetTopRow(pendingThumb_);
+    else
+      SetLeftCol(pendingThumb_);
+  }
+  pendingThumb_ = -1;
+  const TGridState state = gridState_;
+  gridState_ = gsNormal;
+  if ((state == gsColMoving || state == gsRowMoving) && moveTo_ != moveFrom_) {
+    if (state == gsColMoving)
+      MoveColumn(moveFrom_, moveTo_);
+    else
+      MoveRow(moveFrom_, moveTo_);
+  }
+  moveFrom_ = moveTo_ = -1;
+  sizingIndex_ = -1;
+  TCustomControl::MouseUp(Button, Shift, X, Y);
+}
+
+bool TCustomGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+  if (TCustomControl::DoMouseWheelDown(Shift, MousePos)) return true;
+  SetTopRow(topRow_ + kWheelRows);
+  return true;
+}
+
+bool TCustomGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+  if (TCustomControl::DoMouseWheelUp(Shift, MousePos)) return true;
+  SetTopRow(topRow_ - kWheelRows);
+  return true;
+}
+
+void TCustomGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
+  TCustomControl::KeyDown(Key, Shift);
+  if (Key == 0) return;
+  MoveByKey(Key, Shift);
+}
+
+void TCustomGrid::MoveByKey(uint16_t key, TShiftState shift) {
+  const bool ctrl = shift.Contains(ssCtrl);
+  const bool extend = shift.Contains(ssShift);
+  const bool rowSelect = options_.Contains(goRowSelect);
+  const int lastCol = colCount_ - 1;
+  const int lastRow = rowCount_ - 1;
+  const int page = std::max(VisibleRowCount(), 1);
+  int c = col_;
+  int r = row_;
+  switch (key) {
+    case VK_UP:
+      --r;
+      break;
+    case VK_DOWN:
+      ++r;
+      break;
+    // With row select the whole row is current, so left and right scroll instead.
+    case VK_LEFT:
+      if (rowSelect) {
+        SetLeftCol(leftCol_ - 1);
+        return;
+      }
+      --c;
+      break;
+    case VK_RIGHT:
+      if (rowSelect) {
+        SetLeftCol(leftCol_ + 1);
+        return;
+      }
+      ++c;
+      break;
+    // A page key moves the rows on screen by a page and the current row with them.
+    case VK_PRIOR:
+    case VK_NEXT: {
+      const int step = key == VK_NEXT ? page : -page;
+      const int top = topRow_;
+      MoveColRow(c, r + step, !extend, false);
+      if (row_ != r) SetTopRow(top + step);
+      ScrollInView(col_, row_);
+      return;
+    }
+    case VK_HOME:
+      if (ctrl || rowSelect) r = fixedRows_;
+      if (ctrl || !rowSelect) c = fixedCols_;
+      break;
+    case VK_END:
+      if (ctrl || rowSelect) r = lastRow;
+      if (ctrl || !rowSelect) c = lastCol;
+      break;
+    case VK_TAB:
+      if (!options_.Contains(goTabs) || shift.Contains(ssAlt)) return;
+      // Tab walks the row and wraps to the next (Shift+Tab back); it stays at the ends.
+      if (!extend) {
+        if (c < lastCol && !rowSelect)
+          ++c;
+        else if (r < lastRow) {
+          ++r;
+          c = fixedCols_;
+        }
+      } else {
+        if (c > fixedCols_ && !rowSelect)
+          --c;
+        else if (r > fixedRows_) {
+          --r;
+          c = rowSelect ? c : lastCol;
+        }
+      }
+      FocusCell(c, r, false);
+      return;
+    default:
+      return;
+  }
+  FocusCell(c, r, extend);
+}
+
+void TCustomGrid::WndProc(TMessage& message) {
+  if (message.Msg == WM_GETDLGCODE) {
+    message.Result = DLGC_WANTARROWS | (options_.Contains(goTabs) ? DLGC_WANTTAB : 0);
+    return;
+  }
+  TCustomControl::WndProc(message);
+}
+
+void TCustomGrid::Resize() {
+  SetTopLeft(leftCol_, topRow_);
+  TCustomControl::Resize();
+}
+
+void TCustomGrid::DoEnter() {
+  Invalidate();
+  TCustomControl::DoEnter();
+}
+
+void TCustomGrid::DoExit() {
+  Invalidate();
+  TCustomControl::DoExit();
+}
+
+}  // namespace fw

@@ -1,0 +1,226 @@
+// TCustomGrid painting: border, the visible cells (fill, DrawCell), grid lines and scroll bars.
+// Only cells on screen are visited.
+#include <algorithm>
+
+#include "framework/graphics/canvas.h"
+#include "framework/grids/grids.h"
+
+namespace fw {
+
+namespace {
+
+// A one-pixel raised or sunken frame: light top-left, dark bottom-right (swapped when sunken).
+void Frame3D(TCanvas* c, const TRect& r, TColor topLeft, TColor bottomRight) {
+  if (r.Right <= r.Left || r.Bottom <= r.Top) return;
+  c->Pen()->SetColor(topLeft);
+  c->MoveTo(r.Left, r.Bottom - 1);
+  c->LineTo(r.Left, r.Top);
+  c->LineTo(r.Right - 1, r.Top);
+  c->Pen()->SetColor(bottomRight);
+  c->LineTo(r.Right - 1, r.Bottom - 1);
+  c->LineTo(r.Left - 1, r.Bottom - 1);
+}
+
+}  // namespace
+
+TGridDrawState TCustomGrid::CellState(int c, int r) const {
+  TGridDrawState state;
+  if (c < fixedCols_ || r < fixedRows_) {
+    state.Include(gdFixed);
+    return state;
+  }
+  if (Focused() && c == col_ && r == row_) state.Include(gdFocused);
+  const TGridRect sel = Selection();
+  if (c >= sel.Left && c <= sel.Right && r >= sel.Top && r <= sel.Bottom) state.Include(gdSelected);
+  return state;
+}
+
+void TCustomGrid::DrawFocusFrame(const TRect& r) {
+  TCanvas* canvas = Canvas();
+  auto invert = [canvas](int x, int y) {
+    const TColor old = canvas->Pixels(x, y);
+    if (old != kInvalidPixel) canvas->SetPixels(x, y, old ^ 0xFFFFFF);
+  };
+  for (int x = r.Left; x < r.Right; x += 2) {
+    invert(x, r.Top);
+    invert(x, r.Bottom - 1);
+  }
+  for (int y = r.Top + 2; y < r.Bottom - 1; y += 2) {
+    invert(r.Left, y);
+    invert(r.Right - 1, y);
+  }
+}
+
+void TCustomGrid::PaintCell(int c, int r, const TRect& rect, bool fixed) {
+  TCanvas* canvas = Canvas();
+  const TGridDrawState state = CellState(c, r);
+  // The focused cell keeps the window colour unless focus-selected drawing or row select.
+  const bool highlight = state.Contains(gdSelected) &&
+                         (!state.Contains(gdFocused) || options_.Contains(goDrawFocusSelected) ||
+                          options_.Contains(goRowSelect));
+  canvas->SetFont(Font());
+  if (fixed) {
+    canvas->Brush()->SetColor(fixedColor_);
+  } else if (highlight) {
+    canvas->Brush()->SetColor(clHighlight);
+    canvas->Font()->SetColor(clHighlightText);
+  } else {
+    canvas->Brush()->SetColor(Color());
+  }
+  if (defaultDrawing_) canvas->FillRect(rect);
+  DrawCell(c, r, rect, state);
+  if (defaultDrawing_ && state.Contains(gdFocused) && !options_.Contains(goRowSelect))
+    DrawFocusFrame(rect);
+  // Fixed cells look raised when both fixed line kinds are drawn.
+  if (fixed && defaultDrawing_ && gridLineWidth_ > 0 && options_.Contains(goFixedVertLine) &&
+      options_.Contains(goFixedHorzLine))
+    Frame3D(canvas, rect, clBtnHighlight, clBtnShadow);
+}
+
+// Walks the rows on screen and, in each, the columns on screen.
+void TCustomGrid::PaintCells(const TRect& area) {
+  const Axis h = HorzAxis();
+  const Axis v = VertAxis();
+  int y = area.Top;
+  for (int r = 0; r < rowCount_ && y < area.Bottom; ++r) {
+    if (r == fixedRows_ && r < topRow_) r = topRow_;
+    const bool fixedRow = r < fixedRows_;
+    const int height = RowHeights(r);
+    int x = area.Left;
+    for (int c = 0; c < colCount_ && x < area.Right; ++c) {
+      if (c == fixedCols_ && c < leftCol_) c = leftCol_;
+      const bool fixed = fixedRow || c < fixedCols_;
+      const int width = ColWidths(c);
+      PaintCell(c, r, Rect(x, y, x + width, y + height), fixed);
+      x += width + (c < fixedCols_ ? h.fixedLine : h.line);
+    }
+    y += height + (fixedRow ? v.fixedLine : v.line);
+  }
+}
+
+// Lines after each visible column and row: black in the fixed part, silver among the cells.
+void TCustomGrid::PaintLines(const TRect& area) {
+  TCanvas* canvas = Canvas();
+  const Axis h = HorzAxis();
+  const Axis v = VertAxis();
+  const int fixedW = FixedExtent(h, colWidths_, defaultColWidth_);
+  const int fixedH = FixedExtent(v, rowHeights_, defaultRowHeight_);
+  auto fill = [&](TColor color, int l, int t, int r, int b) {
+    canvas->Brush()->SetColor(color);
+    canvas->FillRect(Rect(l, t, std::min(r, area.Right), std::min(b, area.Bottom)));
+  };
+  // Vertical lines.
+  int x = area.Left;
+  for (int c = 0; c < colCount_ && x < area.Right; ++c) {
+    if (c == fixedCols_ && c < leftCol_) c = leftCol_;
+    x += ColWidths(c);
+    if (c < fixedCols_) {
+      if (h.fixedLine > 0) fill(clBlack, x, area.Top, x + h.fixedLine, area.Bottom);
+      x += h.fixedLine;
+    } else {
+      if (h.line > 0) {
+        fill(clSilver, x, area.Top + fixedH, x + h.line, area.Bottom);
+        if (v.fixedLine > 0 || fixedH > 0)
+          fill(clBlack, x, area.Top, x + h.line, area.Top + fixedH);
+      }
+      x += h.line;
+    }
+  }
+  // Horizontal lines.
+  int y = area.Top;
+  for (int r = 0; r < rowCount_ && y < area.Bottom; ++r) {
+    if (r == fixedRows_ && r < topRow_) r = topRow_;
+    y += RowHeights(r);
+    if (r < fixedRows_) {
+      if (v.fixedLine > 0) fill(clBlack, area.Left, y, area.Right, y + v.fixedLine);
+      y += v.fixedLine;
+    } else {
+      if (v.line > 0) {
+        fill(clSilver, area.Left + fixedW, y, area.Right, y + v.line);
+        if (fixedW > 0) fill(clBlack, area.Left, y, area.Left + fixedW, y + v.line);
+      }
+      y += v.line;
+    }
+  }
+}
+
+TRect TCustomGrid::ThumbRect(const TRect& bar, bool vertical, int pos, int maxPos, int page) {
+  const int s = kGridScrollBarSize;
+  const int track = (vertical ? bar.Height() : bar.Width()) - 2 * s;
+  if (track < 8) return Rect(0, 0, 0, 0);
+  const int span = std::max(maxPos, 1);
+  const int thumb = std::clamp(track * page / (span + page), 8, track);
+  const int offset = maxPos > 0 ? (track - thumb) * std::clamp(pos, 0, maxPos) / maxPos : 0;
+  return vertical ? Rect(bar.Left, bar.Top + s + offset, bar.Right, bar.Top + s + offset + thumb)
+                  : Rect(bar.Left + s + offset, bar.Top, bar.Left + s + offset + thumb, bar.Bottom);
+}
+
+// Track, two arrow buttons and a thumb sized by the page.
+void TCustomGrid::PaintScrollBar(const TRect& bar, bool vertical, int pos, int maxPos, int page) {
+  TCanvas* canvas = Canvas();
+  canvas->Brush()->SetColor(clScrollBar);
+  canvas->FillRect(bar);
+  const int s = kGridScrollBarSize;
+  const TRect first = vertical ? Rect(bar.Left, bar.Top, bar.Right, bar.Top + s)
+                               : Rect(bar.Left, bar.Top, bar.Left + s, bar.Bottom);
+  const TRect last = vertical ? Rect(bar.Left, bar.Bottom - s, bar.Right, bar.Bottom)
+                              : Rect(bar.Right - s, bar.Top, bar.Right, bar.Bottom);
+  for (const TRect* b : {&first, &last}) {
+    const TRect& button = *b;
+    canvas->Brush()->SetColor(clBtnFace);
+    canvas->FillRect(button);
+    Frame3D(canvas, button, clBtnHighlight, clBtnShadow);
+    // A small black triangle pointing away from the track.
+    const int cx = (button.Left + button.Right) / 2;
+    const int cy = (button.Top + button.Bottom) / 2;
+    const bool towardsStart = b == &first;
+    canvas->Brush()->SetColor(clBlack);
+    for (int i = 0; i < 4; ++i) {
+      const int along = (towardsStart ? -2 : -1) + (towardsStart ? i : 3 - i);
+      const TRect stroke = vertical ? Rect(cx - i, cy + along, cx + i + 1, cy + along + 1)
+                                    : Rect(cx + along, cy - i, cx + along + 1, cy + i + 1);
+      canvas->FillRect(stroke);
+    }
+  }
+  const TRect t = ThumbRect(bar, vertical, pos, maxPos, page);
+  if (IsRectEmpty(t)) return;
+  canvas->Brush()->SetColor(clBtnFace);
+  canvas->FillRect(t);
+  Frame3D(canvas, t, clBtnHighlight, clBtnShadow);
+}
+
+void TCustomGrid::Paint() {
+  TCanvas* canvas = Canvas();
+  // Sunken border.
+  if (borderStyle_ == bsSingle) {
+    Frame3D(canvas, Rect(0, 0, Width(), Height()), clBtnShadow, clBtnHighlight);
+    Frame3D(canvas, Rect(1, 1, Width() - 1, Height() - 1), cl3DDkShadow, clBtnFace);
+  }
+  const TRect area = CellsArea();
+  // Space after the last cell shows the grid's colour.
+  canvas->Brush()->SetColor(Color());
+  canvas->FillRect(area);
+  const TRect savedClip = canvas->ClipRect();
+  if (canvas->IntersectClipRect(area)) {
+    PaintCells(area);
+    PaintLines(area);
+  }
+  canvas->SetClipRect(savedClip);
+  bool horz, vert;
+  ScrollBarsShown(horz, vert);
+  if (vert) {
+    PaintScrollBar(VertScrollBarRect(), true, topRow_ - fixedRows_, MaxTopRow() - fixedRows_,
+                   std::max(VisibleRowCount(), 1));
+  }
+  if (horz) {
+    PaintScrollBar(HorzScrollBarRect(), false, leftCol_ - fixedCols_, MaxLeftCol() - fixedCols_,
+                   std::max(VisibleColCount(), 1));
+  }
+  if (horz && vert) {
+    canvas->Brush()->SetColor(clBtnFace);
+    canvas->FillRect(Rect(area.Right, area.Bottom, area.Right + kGridScrollBarSize,
+                          area.Bottom + kGridScrollBarSize));
+  }
+}
+
+}  // namespace fw

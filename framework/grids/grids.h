@@ -1,0 +1,298 @@
+// TCustomGrid, TCustomDrawGrid and TDrawGrid: a scrolling table of cells with fixed rows and
+// columns, grid lines, selection, keyboard and mouse navigation, line sizing and scroll bars.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "framework/base/set.h"
+#include "framework/controls/customcontrol.h"
+#include "framework/controls/form.h"
+
+namespace fw {
+
+// The order gives each option its bit in the stored set.
+enum TGridOption : uint8_t {
+  goFixedVertLine,
+  goFixedHorzLine,
+  goVertLine,
+  goHorzLine,
+  goRangeSelect,
+  goDrawFocusSelected,
+  goRowSizing,
+  goColSizing,
+  goRowMoving,
+  goColMoving,
+  goEditing,
+  goTabs,
+  goRowSelect,
+  goAlwaysShowEditor,
+  goThumbTracking
+};
+using TGridOptions = Set<TGridOption>;
+
+enum TGridDrawStateItem : uint8_t { gdSelected, gdFocused, gdFixed };
+using TGridDrawState = Set<TGridDrawStateItem>;
+
+enum TScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum TGridState : uint8_t {
+  gsNormal,
+  gsSelecting,
+  gsRowSizing,
+  gsColSizing,
+  gsRowMoving,
+  gsColMoving,
+  gsScrolling
+};
+
+struct TGridCoord {
+  int X = 0;
+  int Y = 0;
+  bool operator==(const TGridCoord&) const = default;
+};
+
+// Inclusive cell range: Left..Right columns, Top..Bottom rows.
+struct TGridRect {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+  bool operator==(const TGridRect&) const = default;
+};
+
+using TDrawCellEvent =
+    Event<void(TObject* Sender, int ACol, int ARow, TRect Rect, TGridDrawState State)>;
+using TSelectCellEvent = Event<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
+using TMovedEvent = Event<void(TObject* Sender, int FromIndex, int ToIndex)>;
+using TGetEditEvent = Event<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+using TSetEditEvent = Event<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
+
+// Width of a scroll bar drawn inside the client area, and the length of its arrow buttons.
+inline constexpr int kGridScrollBarSize = 16;
+
+class TCustomGrid : public TCustomControl {
+ public:
+  explicit TCustomGrid(TComponent* AOwner);
+
+  // --- Dimensions. Counts are at least 1 (columns, rows) and the fixed counts stay below them.
+  int ColCount() const { return colCount_; }
+  void SetColCount(int value);
+  int RowCount() const { return rowCount_; }
+  void SetRowCount(int value);
+  int FixedCols() const { return fixedCols_; }
+  void SetFixedCols(int value);
+  int FixedRows() const { return fixedRows_; }
+  void SetFixedRows(int value);
+  int DefaultColWidth() const { return defaultColWidth_; }
+  void SetDefaultColWidth(int value);
+  int DefaultRowHeight() const { return defaultRowHeight_; }
+  void SetDefaultRowHeight(int value);
+  // One column's width / one row's height; an index outside the grid reads the default and
+  // writes nothing.
+  int ColWidths(int index) const;
+  void SetColWidths(int index, int value);
+  int RowHeights(int index) const;
+  void SetRowHeights(int index, int value);
+  int GridLineWidth() const { return gridLineWidth_; }
+  void SetGridLineWidth(int value);
+
+  // --- Look
+  TColor FixedColor() const { return fixedColor_; }
+  void SetFixedColor(TColor value);
+  TGridOptions Options() const { return options_; }
+  void SetOptions(TGridOptions value);
+  bool DefaultDrawing() const { return defaultDrawing_; }
+  void SetDefaultDrawing(bool value);
+  TScrollStyle ScrollBars() const { return scrollBars_; }
+  void SetScrollBars(TScrollStyle value);
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle value);
+  // Width of the border drawn inside the control (2 for bsSingle); cells start inside it.
+  int BorderWidth() const { return borderStyle_ == bsSingle ? 2 : 0; }
+
+  // --- Current cell and selection
+  int Col() const { return col_; }
+  void SetCol(int value);
+  int Row() const { return row_; }
+  void SetRow(int value);
+  TGridRect Selection() const;
+  void SetSelection(const TGridRect& value);
+
+  // --- Scrolling: the first scrolling column and row on screen.
+  int TopRow() const { return topRow_; }
+  void SetTopRow(int value);
+  int LeftCol() const { return leftCol_; }
+  void SetLeftCol(int value);
+  // Scrolling columns / rows shown whole on screen (at least 0).
+  int VisibleColCount() const;
+  int VisibleRowCount() const;
+  // The largest TopRow / LeftCol that leaves no empty space after the last row / column.
+  int MaxTopRow() const;
+  int MaxLeftCol() const;
+
+  // --- Geometry. CellRect is empty for a cell not on screen; MouseCoord gives -1 for a point
+  // outside every cell (a grid line belongs to the cell before it).
+  TRect CellRect(int ACol, int ARow) const;
+  void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
+  TGridCoord MouseCoord(int X, int Y) const;
+  // Scroll bar rectangles in client coordinates (empty when the bar is not shown).
+  TRect VertScrollBarRect() const;
+  TRect HorzScrollBarRect() const;
+
+  // --- In-place editing hooks (the editor itself is added by a later unit).
+  virtual std::string GetEditText(int ACol, int ARow);
+  virtual void SetEditText(int ACol, int ARow, const std::string& Value);
+  virtual bool CanEditShow() const;
+
+  // Moves a column / row to a new index, carrying its width / height (OnColumnMoved / OnRowMoved).
+  void MoveColumn(int FromIndex, int ToIndex);
+  void MoveRow(int FromIndex, int ToIndex);
+
+  TGridState GridState() const { return gridState_; }
+
+  TNotifyEvent OnTopLeftChanged;
+  TSelectCellEvent OnSelectCell;
+  TMovedEvent OnColumnMoved;
+  TMovedEvent OnRowMoved;
+  TGetEditEvent OnGetEditText;
+  TSetEditEvent OnSetEditText;
+
+ protected:
+  // Draws one cell's content after the base filled it (when DefaultDrawing).
+  virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+  // Asked before a cell becomes current; false keeps the current cell.
+  virtual bool SelectCell(int ACol, int ARow);
+  virtual void TopLeftChanged();
+  virtual void ColumnMoved(int FromIndex, int ToIndex);
+  virtual void RowMoved(int FromIndex, int ToIndex);
+  virtual void ColWidthsChanged() {}
+  virtual void RowHeightsChanged() {}
+
+  void Paint() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  void WndProc(TMessage& message) override;
+  // Keeps the first row and column within their limits for the new size.
+  void Resize() override;
+  void DoEnter() override;
+  void DoExit() override;
+
+  // Moves the current cell (after SelectCell agrees), extending the selection from the anchor
+  // when `extend` and range selection is on, and scrolls it into view.
+  void FocusCell(int ACol, int ARow, bool extend);
+  // Moves the current cell (after SelectCell agrees); the anchor follows when MoveAnchor or
+  // without range selection, and the grid scrolls to the cell when Show.
+  void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
+
+ private:
+  // One axis of the layout: sizes, fixed count, first scrolling index, line widths, extent.
+  struct Axis {
+    int count;
+    int fixed;
+    int first;
+    int fixedLine;
+    int line;
+    int extent;
+  };
+  Axis HorzAxis() const;
+  Axis VertAxis() const;
+  // The axis with the given scroll bars assumed shown.
+  Axis MakeAxis(bool horizontal, bool horzBar, bool vertBar) const;
+  const std::vector<int>& Sizes(bool horizontal) const {
+    return horizontal ? colWidths_ : rowHeights_;
+  }
+  static int AxisSize(const std::vector<int>& sizes, int defaultSize, int index);
+  int AxisStart(const Axis& axis, const std::vector<int>& sizes, int defaultSize, int index) const;
+  int AxisHit(const Axis& axis, const std::vector<int>& sizes, int defaultSize, int pos) const;
+  int AxisVisible(const Axis& axis, const std::vector<int>& sizes, int defaultSize) const;
+  int AxisMaxFirst(const Axis& axis, const std::vector<int>& sizes, int defaultSize) const;
+  int FixedExtent(const Axis& axis, const std::vector<int>& sizes, int defaultSize) const;
+  // Whether each scroll bar is shown (the content does not fit and the style asks for it).
+  void ScrollBarsShown(bool& horz, bool& vert) const;
+  // The cells' area in control coordinates: inside the border, beside the scroll bars.
+  TRect CellsArea() const;
+
+  void ClampCurrent();
+  void ScrollInView(int ACol, int ARow);
+  void SetTopLeft(int left, int top);
+
+  // Painting pieces (grid_paint.cpp).
+  void PaintCells(const TRect& area);
+  void PaintCell(int c, int r, const TRect& rect, bool fixed);
+  void PaintLines(const TRect& area);
+  void PaintScrollBar(const TRect& bar, bool vertical, int pos, int maxPos, int page);
+  // The thumb of a scroll bar at pos of 0..maxPos showing `page` cells.
+  static TRect ThumbRect(const TRect& bar, bool vertical, int pos, int maxPos, int page);
+  TGridDrawState CellState(int c, int r) const;
+  // A dotted frame inside the rectangle, each pixel inverted so it shows on any colour.
+  void DrawFocusFrame(const TRect& r);
+
+  // Input pieces (grid_input.cpp).
+  bool SizingHit(int X, int Y, bool& isCol, int& index) const;
+  bool ScrollBarClick(int X, int Y);
+  void DragThumb(int X, int Y);
+  void MoveByKey(uint16_t key, TShiftState shift);
+  TGridCoord DragTarget(int X, int Y) const;
+  // Starts moving a column (press in a fixed row) or row (press in a fixed column).
+  bool StartMoving(const TGridCoord& cell);
+
+  int colCount_ = 5;
+  int rowCount_ = 5;
+  int fixedCols_ = 1;
+  int fixedRows_ = 1;
+  int defaultColWidth_ = 64;
+  int defaultRowHeight_ = 24;
+  int gridLineWidth_ = 1;
+  // Empty while every size is the default; sized to the count once one differs.
+  std::vector<int> colWidths_;
+  std::vector<int> rowHeights_;
+  TColor fixedColor_ = clBtnFace;
+  TGridOptions options_{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect};
+  bool defaultDrawing_ = true;
+  TScrollStyle scrollBars_ = ssBoth;
+  TFormBorderStyle borderStyle_ = bsSingle;
+
+  int col_ = 1;
+  int row_ = 1;
+  TGridCoord anchor_{1, 1};
+  int topRow_ = 1;
+  int leftCol_ = 1;
+
+  TGridState gridState_ = gsNormal;
+  // Sizing: which line and where the drag started; scrolling: which bar and the grab offset.
+  int sizingIndex_ = -1;
+  int sizingStartPos_ = 0;
+  int sizingStartSize_ = 0;
+  bool thumbVertical_ = false;
+  int thumbGrab_ = 0;
+  // Moving: the line picked up in a fixed row / column and where it would land.
+  int moveFrom_ = -1;
+  int moveTo_ = -1;
+  // Without goThumbTracking a thumb drag scrolls on release, to this first row or column.
+  int pendingThumb_ = -1;
+  bool splitCursor_ = false;
+  TCursor savedCursor_ = crDefault;
+};
+
+class TCustomDrawGrid : public TCustomGrid {
+ public:
+  explicit TCustomDrawGrid(TComponent* AOwner);
+
+  TDrawCellEvent OnDrawCell;
+
+ protected:
+  // Calls OnDrawCell.
+  void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+};
+
+class TDrawGrid : public TCustomDrawGrid {
+ public:
+  explicit TDrawGrid(TComponent* AOwner);
+};
+
+}  // namespace fw
