@@ -23,6 +23,7 @@ std::vector<Page> AllPages();
 
 // The pages of one area, collected by AllPages.
 std::vector<Page> CanvasPages();
+std::vector<Page> GridPages();
 std::vector<Page> MeterPages();
 
 // Writes a caption in the gallery's own small style at (x, y) on the page.
