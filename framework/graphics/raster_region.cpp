@@ -2,6 +2,7 @@
 // outlines and insides, and the angular cuts of arcs, pies and chords.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "framework/graphics/raster.h"
 
@@ -82,19 +83,19 @@ Vec OnEllipse(const TRect& box, Vec d) {
   return Vec{d.x * t, d.y * t};
 }
 
-// Keeps the pixels of each segment for which inside(x, y) holds.
-template <typename Inside>
-Segments Filter(const Segments& segments, Inside&& inside) {
-  Segments out;
-  for (const Segment& s : segments) {
-    int runStart = s.x0;
-    for (int x = s.x0; x <= s.x1; ++x) {
-      if (x < s.x1 && inside(x, s.y)) continue;
-      AddPiece(out, s.y, runStart, x);
-      runStart = x + 1;
-    }
+// The x in [x0, x1) where `holds`, a test monotone in x, is true: a prefix or a suffix, as
+// [first, last). Evaluates the test O(log n) times.
+template <typename Holds>
+std::pair<int, int> MonotoneRange(int x0, int x1, Holds&& holds) {
+  if (x0 >= x1) return {x0, x0};
+  const bool first = holds(x0);
+  if (first == holds(x1 - 1)) return first ? std::pair{x0, x1} : std::pair{x0, x0};
+  int same = x0, changed = x1 - 1;  // holds(same) == first != holds(changed)
+  while (changed - same > 1) {
+    const int mid = same + (changed - same) / 2;
+    (holds(mid) == first ? same : changed) = mid;
   }
-  return out;
+  return first ? std::pair{x0, changed} : std::pair{changed, x1};
 }
 
 }  // namespace
@@ -168,11 +169,29 @@ Segments ClipToSector(const Segments& segments, const TRect& box, TPoint start, 
   const Vec s = RayDirection(box, start), e = RayDirection(box, end);
   const double turn = Cross(s, e);
   if (turn == 0 && Dot(s, e) > 0) return segments;  // the whole turn
-  return Filter(segments, [&](int x, int y) {
-    const Vec v = FromCentre(box, x, y);
-    if (turn > 0) return Cross(s, v) >= 0 && Cross(v, e) >= 0;
-    return !(Cross(e, v) > 0 && Cross(v, s) > 0);  // outside the short way back from e to s
-  });
+  // Each side test is linear in x along a row, so the pixels passing it form a prefix or a
+  // suffix of a segment: found by bisection with the same per-pixel test, row by row.
+  Segments out;
+  for (const Segment& seg : segments) {
+    const auto v = [&](int x) { return FromCentre(box, x, seg.y); };
+    if (turn > 0) {
+      const auto [a0, a1] = MonotoneRange(seg.x0, seg.x1, [&](int x) { return Cross(s, v(x)) >= 0; });
+      const auto [b0, b1] = MonotoneRange(seg.x0, seg.x1, [&](int x) { return Cross(v(x), e) >= 0; });
+      AddPiece(out, seg.y, std::max(a0, b0), std::min(a1, b1));
+    } else {
+      // Inside unless on the short way back from e to s.
+      const auto [a0, a1] = MonotoneRange(seg.x0, seg.x1, [&](int x) { return Cross(e, v(x)) > 0; });
+      const auto [b0, b1] = MonotoneRange(seg.x0, seg.x1, [&](int x) { return Cross(v(x), s) > 0; });
+      const int out0 = std::max(a0, b0), out1 = std::min(a1, b1);
+      if (out0 >= out1) {
+        AddPiece(out, seg.y, seg.x0, seg.x1);
+      } else {
+        AddPiece(out, seg.y, seg.x0, out0);
+        AddPiece(out, seg.y, out1, seg.x1);
+      }
+    }
+  }
+  return out;
 }
 
 Segments ClipToChord(const Segments& segments, const TRect& box, TPoint start, TPoint end) {
@@ -180,10 +199,15 @@ Segments ClipToChord(const Segments& segments, const TRect& box, TPoint start, T
   if (Cross(s, e) == 0 && Dot(s, e) > 0) return segments;
   const Vec ps = OnEllipse(box, s), pe = OnEllipse(box, e);
   const Vec chord{pe.x - ps.x, pe.y - ps.y};
-  return Filter(segments, [&](int x, int y) {
-    const Vec v = FromCentre(box, x, y);
-    return Cross(chord, Vec{v.x - ps.x, v.y - ps.y}) <= 1e-9;
-  });
+  Segments out;
+  for (const Segment& seg : segments) {
+    const auto [x0, x1] = MonotoneRange(seg.x0, seg.x1, [&](int x) {
+      const Vec v = FromCentre(box, x, seg.y);
+      return Cross(chord, Vec{v.x - ps.x, v.y - ps.y}) <= 1e-9;
+    });
+    AddPiece(out, seg.y, x0, x1);
+  }
+  return out;
 }
 
 TPoint EllipseRayPoint(const TRect& box, TPoint p) {
