@@ -7,6 +7,7 @@
 #include "framework/backend/headless/test_host.h"
 #include "framework/controls/messages.h"
 #include "framework/grids/grids.h"
+#include "tests/framework_grids/grid_fixture.h"
 
 namespace fw {
 namespace {
@@ -16,19 +17,7 @@ TPoint CellCentre(int c, int r) {
   return {c * 65 + 32, r * 25 + 12};
 }
 
-struct InputFixture {
-  TestHost host{400, 300};
-  TDrawGrid* grid;
-  InputFixture() {
-    grid = new TDrawGrid(host.Form());
-    grid->SetParent(host.Form());
-    grid->SetBorderStyle(bsNone);
-    grid->SetScrollBars(ssNone);
-    grid->SetBounds(0, 0, 300, 200);
-    grid->SetColCount(10);
-    grid->SetRowCount(50);
-    host.Show();
-  }
+struct InputFixture : test::GridFixture {
   void ClickCell(int c, int r, TShiftState shift = {}) {
     const TPoint p = CellCentre(c, r);
     host.Click(p.X, p.Y, mbLeft, shift);

@@ -7,24 +7,12 @@
 
 #include "framework/backend/headless/test_host.h"
 #include "framework/grids/grids.h"
+#include "tests/framework_grids/grid_fixture.h"
 
 namespace fw {
 namespace {
 
-struct PaintFixture {
-  TestHost host{400, 300};
-  TDrawGrid* grid;
-  PaintFixture() {
-    grid = new TDrawGrid(host.Form());
-    grid->SetParent(host.Form());
-    grid->SetBorderStyle(bsNone);
-    grid->SetScrollBars(ssNone);
-    grid->SetBounds(0, 0, 300, 200);
-    grid->SetColCount(10);
-    grid->SetRowCount(50);
-    host.Show();
-  }
-};
+using PaintFixture = test::GridFixture;
 
 TEST(GridPaint, CellsLinesAndFixedCellsHaveTheirColours) {
   PaintFixture f;

@@ -7,17 +7,11 @@
 #include <random>
 
 #include "framework/rtl/numtext.h"
+#include "tests/framework_rtl/settings_guard.h"
 
 namespace {
 
-class SettingsGuard {
- public:
-  SettingsGuard() : saved_(fw::FormatSettings) {}
-  ~SettingsGuard() { fw::FormatSettings = saved_; }
-
- private:
-  fw::TFormatSettings saved_;
-};
+using fw::test::SettingsGuard;
 
 TEST(FloatToStr, FifteenDigitsGeneralFormat) {
   const std::pair<double, const char*> cases[] = {

@@ -5,20 +5,14 @@
 
 #include "framework/base/exceptions.h"
 #include "framework/rtl/numtext.h"
+#include "tests/framework_rtl/settings_guard.h"
 
 namespace {
 
 using fw::Format;
 
 // Restores the global settings a test changes.
-class SettingsGuard {
- public:
-  SettingsGuard() : saved_(fw::FormatSettings) {}
-  ~SettingsGuard() { fw::FormatSettings = saved_; }
-
- private:
-  fw::TFormatSettings saved_;
-};
+using fw::test::SettingsGuard;
 
 TEST(FormatInteger, DecimalUnsignedAndHexadecimal) {
   EXPECT_EQ(Format("%d", {42}), "42");

@@ -6,17 +6,11 @@
 
 #include "framework/base/exceptions.h"
 #include "framework/rtl/numtext.h"
+#include "tests/framework_rtl/settings_guard.h"
 
 namespace {
 
-class SettingsGuard {
- public:
-  SettingsGuard() : saved_(fw::FormatSettings) {}
-  ~SettingsGuard() { fw::FormatSettings = saved_; }
-
- private:
-  fw::TFormatSettings saved_;
-};
+using fw::test::SettingsGuard;
 
 TEST(IntToStr, WritesTheFullRange) {
   EXPECT_EQ(fw::IntToStr(0), "0");
