@@ -1,0 +1,46 @@
+// The class records of the label classes: their published properties and events.
+#include <limits>
+
+#include "framework/base/registry.h"
+#include "framework/stdctrls/label.h"
+
+namespace fw {
+
+namespace {
+
+const std::vector<std::string> kAlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
+const std::vector<std::string> kTextLayoutNames{"tlTop", "tlCenter", "tlBottom"};
+constexpr double kIntMax = std::numeric_limits<int>::max();
+
+void RegisterLabels() {
+  // A new label is 65 x 17 and takes its parent's colour.
+  RegisterClass<TCustomLabel>("TCustomLabel", "TGraphicControl")
+      .Int("Width", &TControl::Width, &TControl::SetWidth, 65)
+      .Range(0, kIntMax)
+      .Int("Height", &TControl::Height, &TControl::SetHeight, 17)
+      .Range(0, kIntMax)
+      // Setting Color clears ParentColor, and the control's record lists Color first, so the
+      // generic record check would read ParentColor after changing Color; its sample keeps the
+      // colour so that ParentColor is still checked against its initial value.
+      .Color("Color", &TControl::Color, &TControl::SetColor, clWindow)
+      .Sample(clWindow)
+      .Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true);
+  // FocusControl names another component, which class records cannot express yet: it is set
+  // in code.
+  RegisterClass<TLabel>("TLabel", "TCustomLabel")
+      .Str("Caption", &TControl::Caption, &TControl::SetCaption, "")
+      .Enum("Alignment", &TCustomLabel::Alignment, &TCustomLabel::SetAlignment, kAlignmentNames,
+            taLeftJustify)
+      .Bool("AutoSize", &TCustomLabel::AutoSize, &TCustomLabel::SetAutoSize, true)
+      .Enum("Layout", &TCustomLabel::Layout, &TCustomLabel::SetLayout, kTextLayoutNames, tlTop)
+      .Bool("ShowAccelChar", &TCustomLabel::ShowAccelChar, &TCustomLabel::SetShowAccelChar, true)
+      .Bool("Transparent", &TCustomLabel::Transparent, &TCustomLabel::SetTransparent, false)
+      .Bool("WordWrap", &TCustomLabel::WordWrap, &TCustomLabel::SetWordWrap, false)
+      .Event("OnContextPopup");
+}
+
+const bool registered = (RegisterLabels(), true);
+
+}  // namespace
+
+}  // namespace fw
