@@ -46,8 +46,7 @@ void AlignmentGrid(TBitmap& page, int left, int top) {
   for (int row = 0; row < 3; ++row) {
     for (int col = 0; col < 3; ++col) {
       const TRect bounds = Bounds(left + col * 120, top + 22 + row * 56, 110, 48);
-      const std::string caption =
-          std::string(alignments[col].name) + " / " + layouts[row].name;
+      const std::string caption = std::string(alignments[col].name) + " / " + layouts[row].name;
       PlaceLabel(page, bounds, caption, [&](TLabel& l) {
         l.SetAlignment(alignments[col].value);
         l.SetLayout(layouts[row].value);
@@ -108,8 +107,8 @@ void DisabledAndTransparent(TBitmap& page, int left, int top) {
     int x;
   } states[] = {{true, 8, 0}, {false, 8, 90}, {true, 14, 180}, {false, 14, 300}};
   for (const auto& s : states) {
-    PlaceLabel(page, Bounds(left + s.x, top + 22, 110, 30),
-               s.enabled ? "Enabled" : "Disabled", [&](TLabel& l) {
+    PlaceLabel(page, Bounds(left + s.x, top + 22, 110, 30), s.enabled ? "Enabled" : "Disabled",
+               [&](TLabel& l) {
                  l.SetColor(clBtnFace);
                  l.Font()->SetSize(s.size);
                  l.SetEnabled(s.enabled);
@@ -125,16 +124,17 @@ void DisabledAndTransparent(TBitmap& page, int left, int top) {
     c->FillRect(Bounds(left + i * 70, y + 20, 70, 60));
   }
   for (bool transparent : {true, false}) {
-    PlaceLabel(page, Bounds(left + (transparent ? 20 : 220), y + 30, 170, 40),
-               transparent ? "Transparent label\nshows the colours" : "Opaque label\nfills its area",
-               [&](TLabel& l) {
-                 l.SetTransparent(transparent);
-                 l.SetColor(clCream);
-                 l.SetAlignment(taCenter);
-                 l.SetLayout(tlCenter);
-                 l.Font()->SetSize(10);
-                 l.Font()->SetStyle({fsBold});
-               });
+    PlaceLabel(
+        page, Bounds(left + (transparent ? 20 : 220), y + 30, 170, 40),
+        transparent ? "Transparent label\nshows the colours" : "Opaque label\nfills its area",
+        [&](TLabel& l) {
+          l.SetTransparent(transparent);
+          l.SetColor(clCream);
+          l.SetAlignment(taCenter);
+          l.SetLayout(tlCenter);
+          l.Font()->SetSize(10);
+          l.Font()->SetStyle({fsBold});
+        });
   }
 }
 

@@ -52,8 +52,7 @@ void DrawLines(TCanvas* canvas, const std::vector<LaidLine>& lines, const TRect&
   for (const LaidLine& line : lines) {
     const TPoint at = canvas->ToDevice(LineLeft(rect, line.width, layout.format), ClampToInt(y));
     y += lineHeight;
-    const TRect box =
-        Bounds(at.X, at.Y, std::min(line.width, TCanvas::kMaxCoordinate), lineHeight);
+    const TRect box = Bounds(at.X, at.Y, std::min(line.width, TCanvas::kMaxCoordinate), lineHeight);
     if (box.Top >= clip.Bottom) break;
     if (box.Bottom <= clip.Top) continue;
     // The brush colour goes behind the whole line, tab gaps included.
@@ -77,7 +76,8 @@ int DrawText(TCanvas* canvas, std::string_view text, TRect& rect, uint32_t forma
   FontSpec font = canvas->Font()->Spec();
   font.escapement = 0;
   const TextLayoutFormat layout = MakeLayoutFormat(font, format);
-  const std::vector<LaidLine> lines = LayoutText(text, layout, rect.Width());
+  const int width = ClampToInt((long long)rect.Right - rect.Left);
+  const std::vector<LaidLine> lines = LayoutText(text, layout, width);
   const int lineHeight = GetFontMetrics(font).height;
   const int textHeight = ClampToInt((long long)lines.size() * lineHeight);
   if (layout.format & DT_CALCRECT) {

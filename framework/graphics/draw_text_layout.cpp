@@ -31,8 +31,8 @@ std::vector<std::size_t> MarksWithin(const std::vector<std::size_t>& marks, std:
   return inside;
 }
 
-LaidLine MakeLine(std::string_view text, const std::vector<std::size_t>& marks,
-                  std::size_t begin, std::size_t end, const TextLayoutFormat& layout) {
+LaidLine MakeLine(std::string_view text, const std::vector<std::size_t>& marks, std::size_t begin,
+                  std::size_t end, const TextLayoutFormat& layout) {
   LaidLine line;
   line.text = std::string(text.substr(begin, end - begin));
   line.marks = MarksWithin(marks, begin, end);
@@ -68,55 +68,84 @@ std::size_t LongestFitting(const std::vector<std::size_t>& cuts, Fits fits) {
   return cuts[low - 1];
 }
 
-// Wraps one paragraph greedily at blanks into `lines`.
+// The width of a growing line [start, end) of a paragraph. Advances add up, so without tabs
+// only the new part is measured and wrapping costs time in proportion to the text's length.
+class LineMeter {
+ public:
+  LineMeter(std::string_view text, std::size_t start, const TextLayoutFormat& layout)
+      : text_(text), start_(start), measuredTo_(start), layout_(layout) {}
+  long long WidthTo(std::size_t end) {
+    if (layout_.tabWidth != 0) return LineWidth(text_.substr(start_, end - start_), layout_);
+    width_ += MeasureText(layout_.font, text_.substr(measuredTo_, end - measuredTo_)).width;
+    measuredTo_ = end;
+    return width_;
+  }
+
+ private:
+  std::string_view text_;
+  std::size_t start_, measuredTo_;
+  const TextLayoutFormat& layout_;
+  long long width_ = 0;
+};
+
+// Where a wrapped line ends, and where the next one starts (npos: the paragraph is done).
+struct LineBreak {
+  std::size_t end = 0;
+  std::size_t next = std::string::npos;
+};
+
+// Splits a word wider than the line (the line so far is [start, wordEnd)) after as many
+// characters as fit, at least one; returns the length kept.
+std::size_t SplitWord(std::string_view text, std::size_t start, std::size_t wordEnd,
+                      const TextLayoutFormat& layout, int maxWidth) {
+  const std::string_view head = text.substr(start, wordEnd - start);
+  const std::vector<std::size_t> cuts = Boundaries(head);
+  const std::size_t cut = LongestFitting(
+      cuts, [&](std::size_t c) { return LineWidth(head.substr(0, c), layout) <= maxWidth; });
+  return cut == 0 ? cuts[1] : cut;
+}
+
+// Greedy wrapping: the line from `start` takes words while they fit; the blanks before the
+// word that does not fit are dropped; a word alone on its line stays whole (running past the
+// edge) unless edit-control wrapping splits it.
+LineBreak NextBreak(std::string_view text, std::size_t start, const TextLayoutFormat& layout,
+                    int maxWidth) {
+  const std::size_t n = text.size();
+  LineMeter meter(text, start, layout);
+  std::size_t pos = start;
+  std::size_t fitEnd = std::string::npos;  // end of the last word on this line
+  while (pos < n) {
+    while (pos < n && IsBlank(text[pos])) ++pos;
+    if (pos == n) {
+      // Trailing blanks stay on the last line as long as they do not pass the edge.
+      if (meter.WidthTo(n) <= maxWidth) break;
+      return {fitEnd == std::string::npos ? start : fitEnd};
+    }
+    const std::size_t wordBegin = pos;
+    while (pos < n && !IsBlank(text[pos])) ++pos;
+    const std::size_t wordEnd = pos;
+    if (meter.WidthTo(wordEnd) <= maxWidth) {
+      fitEnd = wordEnd;
+      continue;
+    }
+    if (fitEnd != std::string::npos) return {fitEnd, wordBegin};
+    if (layout.format & DT_EDITCONTROL) {
+      const std::size_t cut = start + SplitWord(text, start, wordEnd, layout, maxWidth);
+      if (cut < wordEnd) return {cut, cut};
+    }
+    fitEnd = wordEnd;
+  }
+  return {n};
+}
+
+// Wraps one paragraph into `lines`.
 void WrapParagraph(const std::string& text, const std::vector<std::size_t>& marks,
                    const TextLayoutFormat& layout, int maxWidth, std::vector<LaidLine>& lines) {
-  const std::size_t n = text.size();
-  const std::string_view all = text;
-  std::size_t lineStart = 0;
-  for (;;) {
-    std::size_t pos = lineStart;
-    std::size_t fitEnd = std::string::npos;  // end of the last word on this line
-    bool broke = false;
-    while (pos < n) {
-      while (pos < n && IsBlank(text[pos])) ++pos;
-      if (pos == n) break;  // trailing blanks stay on the last line
-      const std::size_t wordBegin = pos;
-      while (pos < n && !IsBlank(text[pos])) ++pos;
-      const std::size_t wordEnd = pos;
-      const bool fits = LineWidth(all.substr(lineStart, wordEnd - lineStart), layout) <= maxWidth;
-      if (fits) {
-        fitEnd = wordEnd;
-        continue;
-      }
-      if (fitEnd != std::string::npos) {
-        // The word goes to the next line; the blanks before it are dropped.
-        lines.push_back(MakeLine(text, marks, lineStart, fitEnd, layout));
-        lineStart = wordBegin;
-        broke = true;
-        break;
-      }
-      if (layout.format & DT_EDITCONTROL) {
-        // A word wider than the line is split after as many characters as fit (at least one).
-        const std::string_view head = all.substr(lineStart, wordEnd - lineStart);
-        std::vector<std::size_t> cuts = Boundaries(head);
-        std::size_t cut = LongestFitting(cuts, [&](std::size_t c) {
-          return LineWidth(head.substr(0, c), layout) <= maxWidth;
-        });
-        if (cut == 0) cut = cuts[1];
-        if (lineStart + cut < wordEnd) {
-          lines.push_back(MakeLine(text, marks, lineStart, lineStart + cut, layout));
-          lineStart += cut;
-          broke = true;
-          break;
-        }
-      }
-      fitEnd = wordEnd;  // alone on its line, running past the edge
-    }
-    if (!broke) {
-      lines.push_back(MakeLine(text, marks, lineStart, n, layout));
-      return;
-    }
+  for (std::size_t start = 0;;) {
+    const LineBreak at = NextBreak(text, start, layout, maxWidth);
+    lines.push_back(MakeLine(text, marks, start, at.end, layout));
+    if (at.next == std::string::npos) return;
+    start = at.next;
   }
 }
 

@@ -24,11 +24,11 @@ TEST(LabelAutoSize, BoundsFollowTheCaption) {
     int chars, lines;
   };
   for (const Case& c : std::vector<Case>{{"Hello", 5, 1},
-                                          {"ab\ncdef", 4, 2},
-                                          {"tab\tx", 9, 1},   // tabs expand to 8 cells
-                                          {"&File", 4, 1},    // the prefix takes no room
-                                          {"", 1, 1},         // a blank's width, one line
-                                          {"&", 1, 1}}) {
+                                         {"ab\ncdef", 4, 2},
+                                         {"tab\tx", 9, 1},  // tabs expand to 8 cells
+                                         {"&File", 4, 1},   // the prefix takes no room
+                                         {"", 1, 1},        // a blank's width, one line
+                                         {"&", 1, 1}}) {
     SCOPED_TRACE(c.caption);
     auto label = MakeLabel(c.caption);
     label->SetLeft(30);
@@ -52,9 +52,8 @@ TEST(LabelAutoSize, FontChangesResize) {
 }
 
 TEST(LabelAutoSize, RightJustifiedLabelKeepsItsRightEdge) {
-  for (auto [alignment, keepsRight] :
-       std::vector<std::pair<TAlignment, bool>>{{taRightJustify, true}, {taLeftJustify, false},
-                                                 {taCenter, false}}) {
+  for (auto [alignment, keepsRight] : std::vector<std::pair<TAlignment, bool>>{
+           {taRightJustify, true}, {taLeftJustify, false}, {taCenter, false}}) {
     SCOPED_TRACE(int(alignment));
     auto label = MakeLabel();
     label->SetAutoSize(false);

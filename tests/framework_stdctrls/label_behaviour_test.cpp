@@ -90,14 +90,16 @@ TEST(LabelAccelerator, IsAccelFindsTheMarkedCharacter) {
     bool accel;
   };
   for (const Case& c : std::vector<Case>{{"&File", U'f', true},
-                                          {"&File", U'F', true},
-                                          {"&File", U'i', false},
-                                          {"Save &as", U'A', true},
-                                          {"a&&b", U'b', false},
-                                          {"&&&x", U'x', true},
-                                          {"File", U'f', false},
-                                          {"end&", U'd', false},
-                                          {"&\xC3\xBC" "ber", U'\u00DC', true}}) {
+                                         {"&File", U'F', true},
+                                         {"&File", U'i', false},
+                                         {"Save &as", U'A', true},
+                                         {"a&&b", U'b', false},
+                                         {"&&&x", U'x', true},
+                                         {"File", U'f', false},
+                                         {"end&", U'd', false},
+                                         {"&\xC3\xBC"
+                                          "ber",
+                                          U'\u00DC', true}}) {
     SCOPED_TRACE(::testing::Message() << c.caption << " " << uint32_t(c.key));
     EXPECT_EQ(IsAccel(c.key, c.caption), c.accel);
   }

@@ -33,9 +33,7 @@ class Page {
     bitmap_.Canvas()->Brush()->SetColor(fill);
     bitmap_.Canvas()->FillRect(Rect(0, 0, width, height));
   }
-  void Paint(TControl& control, int x = 0, int y = 0) {
-    control.PaintTo(bitmap_.Canvas(), x, y);
-  }
+  void Paint(TControl& control, int x = 0, int y = 0) { control.PaintTo(bitmap_.Canvas(), x, y); }
   TColor At(int x, int y) { return bitmap_.Canvas()->Pixels(x, y); }
   // The smallest rectangle holding every pixel of `color` (empty when there is none).
   TRect BoundsOf(TColor color) {

@@ -52,6 +52,9 @@ TEST(DrawTextMeasure, WordBreakWrapsAtBlanksWithinTheWidth) {
       {"two words fit exactly", "aaa bbb ccc", DT_WORDBREAK, 7 * kCellW, 7, 2},
       {"one pixel less: a word per line", "aaa bbb ccc", DT_WORDBREAK, 7 * kCellW - 1, 3, 3},
       {"blanks at the wrap are dropped", "ab   cd", DT_WORDBREAK, 4 * kCellW, 2, 2},
+      {"trailing blanks that fit stay", "ab  ", DT_WORDBREAK, 4 * kCellW, 4, 1},
+      {"trailing blanks past the edge go", "ab cd   ", DT_WORDBREAK, 6 * kCellW, 5, 1},
+      {"a line of blanks past the edge is empty", "      ", DT_WORDBREAK, 4 * kCellW, 0, 1},
       {"a long word stays whole and widens", "abcdefghij xy", DT_WORDBREAK, 5 * kCellW, 10, 2},
       {"edit-control style splits long words", "abcdefghij xy", DT_WORDBREAK | DT_EDITCONTROL,
        5 * kCellW, 5, 3},
@@ -85,19 +88,18 @@ TEST(DrawTextMeasure, TabsExpandToStopsOfEightAverageCharacters) {
 TEST(DrawTextMeasure, EllipsesShortenLinesToTheWidth) {
   ExpectMeasures({
       {"end: fits with dots", "abcdefghij", DT_END_ELLIPSIS, 5 * kCellW, 5, 1},
-      {"end: one pixel less drops a character", "abcdefghij", DT_END_ELLIPSIS, 5 * kCellW - 1,
-       4, 1},
+      {"end: one pixel less drops a character", "abcdefghij", DT_END_ELLIPSIS, 5 * kCellW - 1, 4,
+       1},
       {"end: a fitting line stays", "abc", DT_END_ELLIPSIS, 3 * kCellW, 3, 1},
-      {"path: the part after the separator stays", "abcdef/gh", DT_PATH_ELLIPSIS, 7 * kCellW,
-       7, 1},
-      {"path: too narrow for the last part cuts the end", "abcdef/gh", DT_PATH_ELLIPSIS,
-       5 * kCellW, 5, 1},
+      {"path: the part after the separator stays", "abcdef/gh", DT_PATH_ELLIPSIS, 7 * kCellW, 7, 1},
+      {"path: too narrow for the last part cuts the end", "abcdef/gh", DT_PATH_ELLIPSIS, 5 * kCellW,
+       5, 1},
   });
 }
 
 TEST(DrawTextMeasure, CalcRectKeepsLeftAndTopWhateverTheAlignment) {
-  for (uint32_t format : {DT_LEFT, DT_CENTER, DT_RIGHT, DT_SINGLELINE | DT_VCENTER,
-                          DT_SINGLELINE | DT_BOTTOM}) {
+  for (uint32_t format :
+       {DT_LEFT, DT_CENTER, DT_RIGHT, DT_SINGLELINE | DT_VCENTER, DT_SINGLELINE | DT_BOTTOM}) {
     SCOPED_TRACE(format);
     Sheet sheet;
     TRect r = Rect(20, 30, 180, 90);
@@ -136,12 +138,16 @@ TEST(RemovePrefixes, MarksTheCharacterAfterEachSingleAmpersand) {
     std::vector<std::size_t> marks;
   };
   for (const Case& c : std::vector<Case>{{"&File", "File", {0}},
-                                          {"Save &As", "Save As", {5}},
-                                          {"a&&b", "a&b", {}},
-                                          {"&&&x", "&x", {1}},
-                                          {"&a&b", "ab", {0, 1}},
-                                          {"end&", "end", {}},
-                                          {"&\xC3\xBC" "ber", "\xC3\xBC" "ber", {0}}}) {
+                                         {"Save &As", "Save As", {5}},
+                                         {"a&&b", "a&b", {}},
+                                         {"&&&x", "&x", {1}},
+                                         {"&a&b", "ab", {0, 1}},
+                                         {"end&", "end", {}},
+                                         {"&\xC3\xBC"
+                                          "ber",
+                                          "\xC3\xBC"
+                                          "ber",
+                                          {0}}}) {
     SCOPED_TRACE(c.text);
     std::vector<std::size_t> marks;
     EXPECT_EQ(RemovePrefixes(c.text, &marks), c.shown);

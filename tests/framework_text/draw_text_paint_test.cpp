@@ -27,8 +27,8 @@ TEST(DrawTextPlacement, AlignmentFlagsPlaceASingleLine) {
   struct Case {
     const char* what;
     uint32_t format;
-    int x, y;        // expected cell corner
-    int returned;    // expected result
+    int x, y;      // expected cell corner
+    int returned;  // expected result
   };
   const int midX = box.Left + (box.Width() - w) / 2;
   const int midY = box.Top + (box.Height() - kCellH) / 2;
@@ -36,8 +36,7 @@ TEST(DrawTextPlacement, AlignmentFlagsPlaceASingleLine) {
            {"left top", DT_LEFT | DT_TOP, box.Left, box.Top, kCellH},
            {"centre", DT_CENTER, midX, box.Top, kCellH},
            {"right", DT_RIGHT, box.Right - w, box.Top, kCellH},
-           {"vcentre single", DT_SINGLELINE | DT_VCENTER, box.Left, midY,
-            midY - box.Top + kCellH},
+           {"vcentre single", DT_SINGLELINE | DT_VCENTER, box.Left, midY, midY - box.Top + kCellH},
            {"bottom single", DT_SINGLELINE | DT_BOTTOM | DT_RIGHT, box.Right - w,
             box.Bottom - kCellH, box.Height()},
            {"vcentre needs single line", DT_VCENTER | DT_CENTER, midX, box.Top, kCellH},
@@ -76,8 +75,8 @@ TEST(DrawTextPlacement, WrappedLinesFollowEachOther) {
   Sheet sheet;
   TRect r = Rect(0, 0, 3 * kCellW, 100);
   EXPECT_EQ(DrawText(sheet.Canvas(), "HH HHH H", r, DT_WORDBREAK | DT_RIGHT), 3 * kCellH);
-  EXPECT_EQ(sheet.At(kCellW, 3), clBlack);            // "HH" right-aligned
-  EXPECT_EQ(sheet.At(0, kCellH + 3), clBlack);        // "HHH" fills the line
+  EXPECT_EQ(sheet.At(kCellW, 3), clBlack);                   // "HH" right-aligned
+  EXPECT_EQ(sheet.At(0, kCellH + 3), clBlack);               // "HHH" fills the line
   EXPECT_EQ(sheet.At(2 * kCellW, 2 * kCellH + 3), clBlack);  // "H" at the right
   EXPECT_EQ(sheet.At(0, 2 * kCellH + 3), clWhite);
 }
@@ -154,10 +153,10 @@ TEST(DrawTextPrefix, PrefixedTextLooksLikeTheShownTextPlusOneUnderline) {
     uint32_t format;
   };
   for (const Case& c : std::vector<Case>{{"A&BC", "ABC", 1, 0},
-                                          {"&File", "File", 0, 0},
-                                          {"a&&b", "a&b", -1, 0},
-                                          {"A&BC", "ABC", -1, DT_HIDEPREFIX},
-                                          {"A&BC", "A&BC", -1, DT_NOPREFIX}}) {
+                                         {"&File", "File", 0, 0},
+                                         {"a&&b", "a&b", -1, 0},
+                                         {"A&BC", "ABC", -1, DT_HIDEPREFIX},
+                                         {"A&BC", "A&BC", -1, DT_NOPREFIX}}) {
     SCOPED_TRACE(c.text);
     Sheet drawn, expected;
     TRect r = Rect(10, 20, 150, 60);
