@@ -24,7 +24,10 @@ void RegisterLabels() {
       // colour so that ParentColor is still checked against its initial value.
       .Color("Color", &TControl::Color, &TControl::SetColor, clWindow)
       .Sample(clWindow)
-      .Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true);
+      // After Color, and always written: reading Color clears ParentColor, this line restores
+      // it, so a label that follows its parent's colour still does once read back.
+      .Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true)
+      .AlwaysStored();
   // FocusControl names another component, which class records cannot express yet: it is set
   // in code.
   RegisterClass<TLabel>("TLabel", "TCustomLabel")

@@ -48,6 +48,11 @@ TEST(LabelState, AWrittenLabelReadsBackTheSame) {
   label->SetShowAccelChar(false);
   label->SetAutoSize(false);
   label->SetBounds(4, 5, 70, 30);
+  auto* coloured = new TLabel(host.Form());
+  coloured->SetName("Coloured");
+  coloured->SetParent(host.Form());
+  coloured->SetColor(clYellow);
+  host.Form()->SetColor(clAqua);
   std::unique_ptr<TComponent> again = ReadForm(WriteForm(*host.Form()));
   auto* copy = dynamic_cast<TLabel*>(again->FindComponent("Title"));
   ASSERT_NE(copy, nullptr);
@@ -59,6 +64,13 @@ TEST(LabelState, AWrittenLabelReadsBackTheSame) {
   EXPECT_FALSE(copy->ShowAccelChar());
   EXPECT_FALSE(copy->AutoSize());
   EXPECT_EQ(copy->BoundsRect(), Bounds(4, 5, 70, 30));
+  // One label follows its form's colour, the other keeps its own.
+  EXPECT_TRUE(copy->ParentColor());
+  EXPECT_EQ(copy->Color(), clAqua);
+  auto* colouredCopy = dynamic_cast<TLabel*>(again->FindComponent("Coloured"));
+  ASSERT_NE(colouredCopy, nullptr);
+  EXPECT_FALSE(colouredCopy->ParentColor());
+  EXPECT_EQ(colouredCopy->Color(), clYellow);
 }
 
 TEST(LabelFocusControl, IsForgottenWhenThatControlIsDeleted) {
