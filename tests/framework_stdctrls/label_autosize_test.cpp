@@ -112,6 +112,37 @@ end
   EXPECT_EQ(label->BoundsRect(), Bounds(100, 0, 3 * kCellW, kCellH));
 }
 
+TEST(LabelAutoSize, ALabelTakesItsFormsFontAndFitsIt) {
+  TestHost host(200, 100);
+  host.Form()->Font()->SetName(kBuiltinFontName);
+  host.Form()->Font()->SetHeight(-11);
+  auto* label = new TLabel(host.Form());
+  label->SetParent(host.Form());
+  label->SetCaption("abc");
+  EXPECT_TRUE(label->ParentFont());
+  EXPECT_EQ(label->BoundsRect(), Bounds(0, 0, 3 * kCellW, kCellH));
+  host.Form()->Font()->SetHeight(-22);  // the form's font reaches the label: scale 2
+  EXPECT_EQ(label->BoundsRect(), Bounds(0, 0, 6 * kCellW, 2 * kCellH));
+}
+
+TEST(LabelAutoSize, AShownLabelRepaintsItsNewCaption) {
+  TestHost host(200, 100);
+  host.Form()->Font()->SetName(kBuiltinFontName);
+  host.Form()->Font()->SetHeight(-11);
+  host.Form()->Font()->SetColor(clBlack);
+  auto* label = new TLabel(host.Form());
+  label->SetParent(host.Form());
+  label->SetBounds(10, 10, 10, 10);
+  label->SetCaption("H");
+  host.Show();
+  EXPECT_EQ(host.Pixel(10, 13), clBlack);  // column 0 of "H"
+  EXPECT_NE(host.Pixel(16, 13), clBlack);
+  label->SetCaption("HH");
+  EXPECT_EQ(host.Pixel(16, 13), clBlack);  // the second "H", after the label grew
+  label->SetCaption("");
+  EXPECT_NE(host.Pixel(10, 13), clBlack);
+}
+
 // A label that draws its own way and measures nothing, as a rotated caption does.
 class TOwnDrawnLabel : public TCustomLabel {
  public:
