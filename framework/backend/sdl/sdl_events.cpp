@@ -28,6 +28,11 @@ void Reported(Call call) {
   }
 }
 
+// Whether the focused control takes Tab as a character rather than a move to the next one.
+bool WantsTab(TWinControl* focused) {
+  return focused && (focused->Perform(WM_GETDLGCODE, 0, 0) & (DLGC_WANTTAB | DLGC_WANTALLKEYS));
+}
+
 }  // namespace
 
 void TSdlBackend::HandleEvent(const SDL_Event& event) {
@@ -148,6 +153,7 @@ void TSdlBackend::HandleKey(const SDL_KeyboardEvent& e, bool down) {
   // Ctrl+letter) press it too, unless the key moved the focus (a dialog key used it).
   const char32_t ch = sdl::ControlCharacter(vk, shift);
   if (ch == 0 || !formRef || form->ActiveControl() != focusedBefore) return;
+  if (vk == VK_TAB && !WantsTab(form->ActiveControl())) return;
   Application->Input().KeyPress(form, ch);
 }
 

@@ -1,0 +1,33 @@
+// The gallery's headless output: every page as DIR/<page>.png and an overview DIR/index.html
+// showing them all, with a one-line summary per page.
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "apps/gallery/gallery.h"
+
+namespace gallery {
+
+struct PageOutcome {
+  std::string name;
+  std::string title;
+  int width = 0;
+  int height = 0;
+  std::string error;  // empty: the file was written
+};
+
+// Renders every page into `dir` (created when missing) and writes the overview; prints one
+// line per page and a closing line to `summary`. Answers the outcome of each page.
+std::vector<PageOutcome> WriteGallery(const std::filesystem::path& dir,
+                                      const std::vector<Page>& pages, std::FILE* summary);
+
+// The overview page linking every page's picture, in page order.
+std::string OverviewHtml(const std::vector<PageOutcome>& outcomes);
+
+// Text made safe for HTML element content and attribute values.
+std::string HtmlEscape(const std::string& text);
+
+}  // namespace gallery
