@@ -3,6 +3,7 @@
 // viewer's Page Up and Page Down on the headless backend.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +16,7 @@
 #include "framework/backend/headless/headless_backend.h"
 #include "framework/controls/application.h"
 #include "framework/controls/screen.h"
+#include "framework/graphics/canvas.h"
 
 namespace gallery {
 namespace {
@@ -69,6 +71,38 @@ TEST(GalleryOutput, WritesEveryPageAtItsSizeAndAnOverviewShowingThemAll) {
     EXPECT_NE(index.find("src=\"" + pages[i].name + ".png\""), std::string::npos)
         << pages[i].name;
   }
+  // The contact sheet holds a thumbnail per page, in rows of kColumns.
+  fw::TBitmap sheet;
+  sheet.LoadFromFile((dir.Path() / "overview.png").string());
+  const int columns = std::min<int>(ContactSheet::kColumns, static_cast<int>(pages.size()));
+  EXPECT_GT(sheet.Width(), columns * ContactSheet::kThumbWidth);
+  EXPECT_NE(index.find("src=\"overview.png\""), std::string::npos);
+}
+
+TEST(GalleryOutput, TheContactSheetShowsEachPageShrunk) {
+  ContactSheet sheet;
+  fw::TBitmap red(480, 240), blue(480, 240);
+  red.Canvas()->Brush()->SetColor(fw::clRed);
+  red.Canvas()->FillRect(fw::Rect(0, 0, 480, 240));
+  blue.Canvas()->Brush()->SetColor(fw::clBlue);
+  blue.Canvas()->FillRect(fw::Rect(0, 0, 480, 240));
+  sheet.Add("Red", red);
+  sheet.Add("Blue", blue);
+  const auto picture = sheet.Picture();
+  // Two thumbnails of half size side by side: somewhere each colour fills a 100 x 100 block.
+  auto findBlock = [&](fw::TColor colour) {
+    for (int y = 0; y + 100 < picture->Height(); y += 10)
+      for (int x = 0; x + 100 < picture->Width(); x += 10)
+        if (picture->Canvas()->Pixels(x, y) == colour &&
+            picture->Canvas()->Pixels(x + 100, y + 100) == colour)
+          return x;
+    return -1;
+  };
+  const int redX = findBlock(fw::clRed), blueX = findBlock(fw::clBlue);
+  ASSERT_GE(redX, 0);
+  ASSERT_GE(blueX, 0);
+  EXPECT_GE(blueX - redX, ContactSheet::kThumbWidth);
+  EXPECT_LT(picture->Height(), 240);
 }
 
 TEST(GalleryOutput, AFailingPageIsReportedAndTheOthersStillWritten) {

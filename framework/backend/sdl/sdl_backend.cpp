@@ -18,6 +18,9 @@ TSdlBackend::TSdlBackend() : start_(std::chrono::steady_clock::now()) {
   // The software renderer unless the user asks for another: uploads of small dirty areas and
   // a copy per frame need no graphics driver, and behave the same on every display.
   SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, "software", SDL_HINT_DEFAULT);
+  // The software renderer draws into the window's own framebuffer, not into one more texture
+  // (which would load a graphics driver for nothing).
+  SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
   // Forms decide what closing the last window means (the main form ends the program).
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   // The first click on a window that is not active reaches the control under it.
