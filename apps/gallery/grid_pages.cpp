@@ -58,8 +58,7 @@ void BuildGrids(TForm& form) {
   grid->SetSelection({2, 3, 4, 6});
   grid->SetTopRow(2);
 
-  TDrawGrid* rows =
-      PlaceTable(form, 410, 28, "Row select, sized column and row, no scroll bars");
+  TDrawGrid* rows = PlaceTable(form, 410, 28, "Row select, sized column and row, no scroll bars");
   rows->SetOptions(rows->Options() + TGridOptions{goRowSelect});
   rows->SetScrollBars(ssNone);
   rows->SetColWidths(2, 100);

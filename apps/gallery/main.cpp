@@ -15,7 +15,8 @@ namespace {
 void Usage() {
   std::puts(
       "usage: panekit-gallery [--out DIR] [--window [--page NAME]]\n"
-      "  --out DIR     render every page into DIR/<page>.png and DIR/index.html (default ./gallery)\n"
+      "  --out DIR     render every page into DIR/<page>.png and DIR/index.html (default "
+      "./gallery)\n"
       "  --window      open the pages as windows; Page Up and Page Down switch pages\n"
       "  --page NAME   the page the windows start with");
 }

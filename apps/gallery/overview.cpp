@@ -53,8 +53,8 @@ std::string OverviewHtml(const std::vector<PageOutcome>& outcomes) {
          << "</figcaption>\n";
     if (page.error.empty()) {
       html << "<a href=\"" << name << ".png\"><img src=\"" << name << ".png\" width=\""
-           << page.width << "\" height=\"" << page.height << "\" alt=\""
-           << HtmlEscape(page.title) << "\"></a>";
+           << page.width << "\" height=\"" << page.height << "\" alt=\"" << HtmlEscape(page.title)
+           << "\"></a>";
     } else {
       html << "<p class=\"failed\">failed: " << HtmlEscape(page.error) << "</p>";
     }
@@ -98,7 +98,8 @@ std::unique_ptr<fw::TBitmap> ContactSheet::Picture() const {
     c->Brush()->SetColor(fw::clGray);
     c->FrameRect(fw::Rect(x - 1, top + kTitle - 1, x + kThumbWidth + 1,
                           top + kTitle + thumbs_[i].picture->Height() + 1));
-    if (i % kColumns == kColumns - 1 || i + 1 == thumbs_.size()) top += kTitle + rowHeights[row] + kGap;
+    if (i % kColumns == kColumns - 1 || i + 1 == thumbs_.size())
+      top += kTitle + rowHeights[row] + kGap;
   }
   return sheet;
 }

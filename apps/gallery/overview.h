@@ -20,7 +20,8 @@ struct PageOutcome {
 };
 
 // Renders every page into `dir` (created when missing) and writes the contact sheet and the
-// overview; prints one line per page and a closing line to `summary`. Answers the outcome of each page.
+// overview; prints one line per page and a closing line to `summary`. Answers the outcome of each
+// page.
 std::vector<PageOutcome> WriteGallery(const std::filesystem::path& dir,
                                       const std::vector<Page>& pages, std::FILE* summary);
 

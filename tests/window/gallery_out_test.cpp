@@ -68,8 +68,7 @@ TEST(GalleryOutput, WritesEveryPageAtItsSizeAndAnOverviewShowingThemAll) {
     picture.LoadFromFile((dir.Path() / (pages[i].name + ".png")).string());
     EXPECT_EQ(picture.Width(), pages[i].width) << pages[i].name;
     EXPECT_EQ(picture.Height(), pages[i].height) << pages[i].name;
-    EXPECT_NE(index.find("src=\"" + pages[i].name + ".png\""), std::string::npos)
-        << pages[i].name;
+    EXPECT_NE(index.find("src=\"" + pages[i].name + ".png\""), std::string::npos) << pages[i].name;
   }
   // The contact sheet holds a thumbnail per page, in rows of kColumns.
   fw::TBitmap sheet;
@@ -133,8 +132,9 @@ TEST(GalleryOutput, TextIsEscapedForHtml) {
 }
 
 TEST(GalleryOutput, ALivePageRendersItsControlsOnTheFormColour) {
-  const Page page = LivePage("probe", "Probe", 60, 40,
-                             [](fw::TForm& form) { PlaceCaption(form, 0, 0, "Wide caption text"); });
+  const Page page = LivePage("probe", "Probe", 60, 40, [](fw::TForm& form) {
+    PlaceCaption(form, 0, 0, "Wide caption text");
+  });
   const auto picture = RenderPage(page);
   ASSERT_EQ(picture->Width(), 60);
   // The form's colour where nothing is placed, the caption's black where it is.

@@ -83,8 +83,8 @@ TEST(SdlKeyMapping, ModifiersAndHeldButtonsMakeTheShiftState) {
       {KMOD_NONE, SDL_BUTTON_X1MASK, {}},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(ShiftStateOf(c.mods, c.buttons), c.expected) << "mods " << c.mods << " buttons "
-                                                           << c.buttons;
+    EXPECT_EQ(ShiftStateOf(c.mods, c.buttons), c.expected)
+        << "mods " << c.mods << " buttons " << c.buttons;
 }
 
 TEST(SdlKeyMapping, ButtonsMapAndExtraButtonsAreIgnored) {
@@ -113,21 +113,31 @@ TEST(SdlKeyMapping, KeysWithoutTextInputPressTheirControlCharacter) {
     TShiftState shift;
     char32_t ch;
   } cases[] = {
-      {VK_BACK, {}, 8},        {VK_TAB, {}, 9},          {VK_RETURN, {}, 13},
-      {VK_ESCAPE, {}, 27},     {VK_RETURN, {ssShift}, 13}, {'A', {ssCtrl}, 1},
-      {'C', {ssCtrl}, 3},      {'Z', {ssCtrl, ssShift}, 26}, {'A', {}, 0},
-      {'5', {ssCtrl}, 0},      {'C', {ssCtrl, ssAlt}, 0}, {VK_RETURN, {ssAlt}, 0},
-      {VK_LEFT, {}, 0},        {VK_SPACE, {}, 0},
+      {VK_BACK, {}, 8},
+      {VK_TAB, {}, 9},
+      {VK_RETURN, {}, 13},
+      {VK_ESCAPE, {}, 27},
+      {VK_RETURN, {ssShift}, 13},
+      {'A', {ssCtrl}, 1},
+      {'C', {ssCtrl}, 3},
+      {'Z', {ssCtrl, ssShift}, 26},
+      {'A', {}, 0},
+      {'5', {ssCtrl}, 0},
+      {'C', {ssCtrl, ssAlt}, 0},
+      {VK_RETURN, {ssAlt}, 0},
+      {VK_LEFT, {}, 0},
+      {VK_SPACE, {}, 0},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(ControlCharacter(c.vk, c.shift), c.ch) << "key " << c.vk;
+  for (const auto& c : cases) EXPECT_EQ(ControlCharacter(c.vk, c.shift), c.ch) << "key " << c.vk;
 }
 
 TEST(SdlKeyMapping, TextInputBecomesCodePoints) {
   EXPECT_EQ(TextCodePoints("a"), std::vector<char32_t>{U'a'});
   EXPECT_EQ(TextCodePoints("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"),
             (std::vector<char32_t>{U'\u00E9', U'\u20AC', U'\U0001F600'}));
-  EXPECT_EQ(TextCodePoints("\xFF" "b"), (std::vector<char32_t>{U'\uFFFD', U'b'}));
+  EXPECT_EQ(TextCodePoints("\xFF"
+                           "b"),
+            (std::vector<char32_t>{U'\uFFFD', U'b'}));
   EXPECT_TRUE(TextCodePoints("").empty());
 }
 

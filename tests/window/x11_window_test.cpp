@@ -215,8 +215,12 @@ TEST_F(WindowBackend, TimersTickOnTheRealClock) {
 }
 
 TEST_F(WindowBackend, TheClipboardKeepsText) {
-  backend_->SetClipboardText("Z\xC3\xBCrich 5 \xC2\xB0" "C");
-  EXPECT_EQ(backend_->ClipboardText(), "Z\xC3\xBCrich 5 \xC2\xB0" "C");
+  backend_->SetClipboardText(
+      "Z\xC3\xBCrich 5 \xC2\xB0"
+      "C");
+  EXPECT_EQ(backend_->ClipboardText(),
+            "Z\xC3\xBCrich 5 \xC2\xB0"
+            "C");
   backend_->SetClipboardText(std::nullopt);
   EXPECT_EQ(backend_->ClipboardText(), std::nullopt);
 }

@@ -50,8 +50,7 @@ double TSdlBackend::Now() {
   std::tm local{};
   localtime_r(&seconds, &local);
   return EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
-         EncodeTime(local.tm_hour, local.tm_min, std::min(local.tm_sec, 59),
-                    static_cast<int>(ms));
+         EncodeTime(local.tm_hour, local.tm_min, std::min(local.tm_sec, 59), static_cast<int>(ms));
 }
 
 // --- Windows
@@ -111,9 +110,10 @@ bool TSdlBackend::WaitForInput(int64_t timeoutMs) {
   SyncWindows();
   if (windows_.empty() && timeoutMs < 0) return false;
   SDL_Event event;
-  const int got = timeoutMs < 0 ? SDL_WaitEvent(&event)
-                                : SDL_WaitEventTimeout(
-                                      &event, static_cast<int>(std::min<int64_t>(timeoutMs, 1 << 30)));
+  const int got =
+      timeoutMs < 0
+          ? SDL_WaitEvent(&event)
+          : SDL_WaitEventTimeout(&event, static_cast<int>(std::min<int64_t>(timeoutMs, 1 << 30)));
   if (!got) return true;
   HandleEvent(event);
   // What else is waiting, at most a screenful, so that the loop paints between floods.

@@ -47,7 +47,8 @@ void TSdlBackend::HandleEvent(const SDL_Event& event) {
     case SDL_MOUSEMOTION:
       if (TSdlWindow* w = Find(event.motion.windowID))
         Application->Input().MouseMove(
-            w->Form(), sdl::ShiftStateOf(static_cast<uint16_t>(SDL_GetModState()), event.motion.state),
+            w->Form(),
+            sdl::ShiftStateOf(static_cast<uint16_t>(SDL_GetModState()), event.motion.state),
             event.motion.x, event.motion.y);
       break;
     case SDL_MOUSEBUTTONDOWN:
@@ -128,8 +129,8 @@ void TSdlBackend::HandleWheel(const SDL_MouseWheelEvent& e) {
   if (!w || e.y == 0) return;
   int x = 0, y = 0;
   SDL_GetMouseState(&x, &y);
-  Application->Input().MouseWheel(w->Form(), HeldModifiers(), sdl::WheelDelta(e.y, e.direction),
-                                  x, y);
+  Application->Input().MouseWheel(w->Form(), HeldModifiers(), sdl::WheelDelta(e.y, e.direction), x,
+                                  y);
 }
 
 TCustomForm* TSdlBackend::KeyForm(uint32_t windowId) const {
