@@ -46,7 +46,9 @@ void Viewer::KeyDown(uint16_t& key) {
   const int next = current_ + (key == VK_NEXT ? 1 : -1);
   key = 0;
   // Switching hides the form whose key handler runs: the loop does it afterwards.
-  Application->Post([this, next] { ShowPage(next); });
+  Application->Post([self = std::weak_ptr<Viewer*>(self_), next] {
+    if (auto viewer = self.lock()) (*viewer)->ShowPage(next);
+  });
 }
 
 void Viewer::ShowPage(int index) {

@@ -32,6 +32,8 @@ class Viewer {
   std::vector<Page> pages_;
   std::vector<std::unique_ptr<fw::TForm>> forms_;
   int current_ = -1;
+  // Page switches wait in the application's queue; they are dropped once the viewer is gone.
+  std::shared_ptr<Viewer*> self_ = std::make_shared<Viewer*>(this);
 };
 
 // Opens the windowed backend and shows the pages from `first` until a window is closed.

@@ -187,5 +187,18 @@ TEST_F(ViewerKeys, PageDownAndPageUpSwitchAndWrap) {
   EXPECT_EQ(viewer.PageIndex(), 0);
 }
 
+TEST_F(ViewerKeys, ASwitchStillQueuedWhenTheViewerGoesIsDropped) {
+  int secondBuilt = 0;
+  std::vector<Page> pages{LivePage("one", "one", 80, 60, [](fw::TForm&) {}),
+                          LivePage("two", "two", 80, 60, [&](fw::TForm&) { ++secondBuilt; })};
+  {
+    Viewer viewer(pages);
+    viewer.ShowPage(0);
+    fw::Application->Input().KeyDown(viewer.CurrentForm(), fw::VK_NEXT, {});
+  }
+  fw::Application->ProcessMessages();
+  EXPECT_EQ(secondBuilt, 0);
+}
+
 }  // namespace
 }  // namespace gallery
