@@ -1,11 +1,14 @@
-// The gallery's pages: each renders one showcase into a bitmap, which the program writes as a
-// PNG file (headless) or shows in a window.
+// The gallery's pages: each shows one showcase, either as a picture drawn into a bitmap or as
+// live controls placed on a form. The program writes them as PNG files (headless) or shows
+// them in windows.
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "framework/controls/form.h"
 #include "framework/graphics/bitmap.h"
 
 namespace gallery {
@@ -15,8 +18,23 @@ struct Page {
   std::string title;  // one line shown above the page
   int width = 800;
   int height = 600;
+  // A picture page draws itself into a bitmap of width x height (a window shows the picture).
   std::function<void(fw::TBitmap& page)> render;
+  // A live page instead places its controls on a form of width x height, owned and parented
+  // by the form; a window shows them working, the PNG file is the form painted headless.
+  std::function<void(fw::TForm& form)> build = nullptr;
 };
+
+// A live page.
+Page LivePage(std::string name, std::string title, int width, int height,
+              std::function<void(fw::TForm& form)> build);
+
+// Fills `form` with the page: a live page's controls, or a picture page's picture. The form
+// takes the page's size and title.
+void BuildPageForm(const Page& page, fw::TForm& form);
+// The page as the PNG file shows it: a picture page drawn, a live page's form shown and
+// painted on the headless backend (which is installed for the time of the call).
+std::unique_ptr<fw::TBitmap> RenderPage(const Page& page);
 
 // Every page of the gallery, in display order.
 std::vector<Page> AllPages();
@@ -29,5 +47,7 @@ std::vector<Page> LabelPages();
 
 // Writes a caption in the gallery's own small style at (x, y) on the page.
 void Caption(fw::TCanvas* canvas, int x, int y, const std::string& text);
+// Places a caption in that style at (x, y) on a live page's form.
+void PlaceCaption(fw::TForm& form, int x, int y, const std::string& text);
 
 }  // namespace gallery

@@ -1,6 +1,5 @@
 // Gallery page of the grid: fixed rows and columns, a selected range and cells drawn by
-// OnDrawCell, rendered with PaintTo onto the page.
-#include <memory>
+// OnDrawCell, as live grids on the page's form.
 #include <string>
 
 #include "apps/gallery/gallery.h"
@@ -32,63 +31,57 @@ void DrawTableCell(TDrawGrid* grid, int c, int r, const TRect& rect, TGridDrawSt
   canvas->Brush()->SetStyle(bsSolid);
 }
 
-std::unique_ptr<TDrawGrid> MakeGrid(int width, int height) {
-  auto grid = std::make_unique<TDrawGrid>(nullptr);
-  grid->SetBounds(0, 0, width, height);
+// A grid on the form at (x, y), under a caption.
+TDrawGrid* PlaceGrid(TForm& form, int x, int y, const std::string& caption) {
+  PlaceCaption(form, x, y - 20, caption);
+  auto* grid = new TDrawGrid(&form);
+  grid->SetBounds(x, y, 380, 260);
+  grid->SetParent(&form);
+  return grid;
+}
+
+TDrawGrid* PlaceTable(TForm& form, int x, int y, const std::string& caption) {
+  TDrawGrid* grid = PlaceGrid(form, x, y, caption);
   grid->SetColCount(12);
   grid->SetRowCount(40);
   grid->SetFixedRows(1);
   grid->SetFixedCols(1);
   grid->SetColWidths(0, 40);
-  TDrawGrid* g = grid.get();
-  grid->OnDrawCell = [g](TObject*, int c, int r, TRect rect, TGridDrawState s) {
-    DrawTableCell(g, c, r, rect, s);
+  grid->OnDrawCell = [grid](TObject*, int c, int r, TRect rect, TGridDrawState s) {
+    DrawTableCell(grid, c, r, rect, s);
   };
   return grid;
 }
 
-void RenderGrids(TBitmap& page) {
-  TCanvas* c = page.Canvas();
-  c->Brush()->SetColor(clBtnFace);
-  c->FillRect(Rect(0, 0, page.Width(), page.Height()));
-
-  Caption(c, 10, 8, "Fixed row and column, range selected, OnDrawCell");
-  auto grid = MakeGrid(380, 260);
+void BuildGrids(TForm& form) {
+  TDrawGrid* grid = PlaceTable(form, 10, 28, "Fixed row and column, range selected, OnDrawCell");
   grid->SetSelection({2, 3, 4, 6});
   grid->SetTopRow(2);
-  grid->PaintTo(c, 10, 28);
 
-  Caption(c, 410, 8, "Row select, sized column and row, no scroll bars");
-  auto rows = MakeGrid(380, 260);
+  TDrawGrid* rows = PlaceTable(form, 410, 28, "Row select, sized column and row, no scroll bars");
   rows->SetOptions(rows->Options() + TGridOptions{goRowSelect});
   rows->SetScrollBars(ssNone);
   rows->SetColWidths(2, 100);
   rows->SetRowHeights(3, 40);
   rows->SetRow(4);
-  rows->PaintTo(c, 410, 28);
 
-  Caption(c, 10, 310, "Two fixed rows, fixed lines only, 2 px wide");
-  auto plain = MakeGrid(380, 260);
+  TDrawGrid* plain = PlaceTable(form, 10, 330, "Two fixed rows, fixed lines only, 2 px wide");
   plain->SetFixedRows(2);
   plain->SetGridLineWidth(2);
   plain->SetOptions({goFixedVertLine, goFixedHorzLine});
   plain->SetFixedColor(clSkyBlue);
-  plain->PaintTo(c, 10, 330);
 
-  Caption(c, 410, 310, "Default drawing only, no border");
-  auto bare = std::make_unique<TDrawGrid>(nullptr);
-  bare->SetBounds(0, 0, 380, 260);
+  TDrawGrid* bare = PlaceGrid(form, 410, 330, "Default drawing only, no border");
   bare->SetBorderStyle(bsNone);
   bare->SetColCount(8);
   bare->SetRowCount(8);
   bare->SetSelection({1, 1, 3, 2});
-  bare->PaintTo(c, 410, 330);
 }
 
 }  // namespace
 
 std::vector<Page> GridPages() {
-  return {Page{"grids", "Grids", 800, 600, RenderGrids}};
+  return {LivePage("grids", "Grids", 800, 600, BuildGrids)};
 }
 
 }  // namespace gallery

@@ -1,10 +1,8 @@
 // Gallery pages of the analogue meter: every layout, a logarithmic scale, threshold bands with
-// a secondary needle, frame styles and limit lamps.
-#include <memory>
+// a secondary needle, frame styles and limit lamps, as live meters on the pages' forms.
 #include <string>
 
 #include "apps/gallery/gallery.h"
-#include "framework/graphics/canvas.h"
 #include "meter/ZEB_Meter.h"
 
 namespace gallery {
@@ -13,24 +11,18 @@ namespace {
 using namespace fw;
 using namespace zeb;
 
-// A meter created free-standing, set up by `setup`, and rendered at (x, y) with a caption.
+// A meter on the form at (x, y), set up by `setup`, with a caption below it.
 template <typename Setup>
-void PlaceMeter(TBitmap& page, int x, int y, int w, int h, const std::string& caption,
+void PlaceMeter(TForm& form, int x, int y, int w, int h, const std::string& caption,
                 Setup setup) {
-  auto meter = std::make_unique<TMeter>(nullptr);
-  meter->SetBounds(0, 0, w, h);
+  auto* meter = new TMeter(&form);
+  meter->SetBounds(x, y, w, h);
+  meter->SetParent(&form);
   setup(*meter);
-  meter->PaintTo(page.Canvas(), x, y);
-  Caption(page.Canvas(), x, y + h + 4, caption);
+  PlaceCaption(form, x, y + h + 4, caption);
 }
 
-void FillPage(TBitmap& page) {
-  page.Canvas()->Brush()->SetColor(clBtnFace);
-  page.Canvas()->FillRect(Rect(0, 0, page.Width(), page.Height()));
-}
-
-void RenderLayouts(TBitmap& page) {
-  FillPage(page);
+void BuildLayouts(TForm& page) {
   const struct {
     TMeterLayout layout;
     const char* name;
@@ -50,8 +42,7 @@ void RenderLayouts(TBitmap& page) {
   }
 }
 
-void RenderStates(TBitmap& page) {
-  FillPage(page);
+void BuildStates(TForm& page) {
   PlaceMeter(page, 10, 10, 240, 190, "Logarithmic 1..1000, value 40", [](TMeter& m) {
     m.SetMaxValue(1000);
     m.SetMinValue(1);
@@ -92,8 +83,9 @@ void RenderStates(TBitmap& page) {
 
 std::vector<Page> MeterPages() {
   return {
-      {"meter_layouts", "Meter: the six layouts", 790, 470, RenderLayouts},
-      {"meter_states", "Meter: scales, bands, needles, lamps, sizes", 790, 500, RenderStates},
+      LivePage("meter_layouts", "Meter: the six layouts", 790, 470, BuildLayouts),
+      LivePage("meter_states", "Meter: scales, bands, needles, lamps, sizes", 790, 500,
+               BuildStates),
   };
 }
 
