@@ -26,6 +26,7 @@
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/colors.h"
+#include "framework/graphics/draw_text.h"
 #include "framework/graphics/gdi.h"
 #include "framework/graphics/pen_brush_font.h"
 #include "framework/graphics/pixels.h"
@@ -52,3 +53,11 @@
 #include "framework/controls/screen.h"
 #include "framework/controls/timers.h"
 #include "framework/controls/wincontrol.h"
+
+// Standard controls
+#include "framework/grids/grids.h"
+#include "framework/stdctrls/label.h"
+
+#ifdef PANEKIT_HAVE_SDL
+#include "framework/backend/sdl/sdl_backend.h"
+#endif
