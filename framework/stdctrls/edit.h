@@ -86,7 +86,7 @@ class TCustomEdit : public TCustomControl {
 
   // --- Geometry, in client coordinates.
   // The area the text is drawn in (inside the border and margins).
-  TRect TextArea() const;
+  virtual TRect TextArea() const;
   // The x of the caret line before character `index`, and the character position nearest x.
   int PositionToX(int index) const;
   int XToPosition(int x) const;
