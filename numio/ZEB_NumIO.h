@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "companion/ZEB_zebbase.h"
+#include "framework/stdctrls/edit.h"
 
 namespace zeb {
 
@@ -113,5 +114,68 @@ bool NioOutOfRange(std::string_view text, const TNioFormat& format, double low, 
 // text with its decimal separators rewritten for a change of DecPlaceSep from oldSep to
 // newSep (unchanged when they are equal or newSep is dpBoth).
 std::string NioChangeDecSep(std::string_view text, TDecPSep oldSep, TDecPSep newSep);
+
+// ---- TNumIO: the numeric edit field -----------------------------------------------------
+
+// A single-line edit that accepts only numbers of its input format inside RangeLow..
+// RangeHigh. Every change of the text (typing, pasting, setting Text) is filtered: a text
+// that does not convert, or whose value lies outside the range (0 always passes, so texts
+// being typed like "-" or "0." do), is replaced by the last accepted text, the caret moves
+// one place left and, with Beep, a beep sounds. In itFixPoint every accepted text is
+// rewritten with exactly FixPointDecPlaces decimals. OnChange fires for accepted changes only.
+// A field created in code has the range 0..0 until it is set; in the form designer the range
+// is the whole double range.
+class TNumIO : public fw::TCustomEdit {
+ public:
+  explicit TNumIO(fw::TComponent* AOwner);
+
+  // Whether text is acceptable in this field's format and separator choice, and its value.
+  bool ConvertNumString(const std::string& text, double& value) const;
+  // The value of the edit text (0 when it does not convert).
+  double GetLabValue() const;
+  // Writes value as edit text in the field's format; the text counts as accepted.
+  void SetLabValue(double value);
+
+  // From another TNumIO: InputFormat, Beep, the range and DecPlaceSep (not the text, not
+  // FixPointDecPlaces); the text is then filtered under the new settings.
+  void Assign(fw::TPersistent* Source) override;
+  // Into another TNumIO through its Assign; other destinations as the edit control does.
+  void AssignTo(fw::TPersistent* Dest) override;
+
+  TInFormat InputFormat() const { return inputFormat_; }
+  void SetInputFormat(TInFormat value);
+  int FixPointDecPlaces() const { return fixPointDecPlaces_; }
+  void SetFixPointDecPlaces(int value);
+  double RangeLow() const { return rangeLow_; }
+  void SetRangeLow(double value);
+  double RangeHigh() const { return rangeHigh_; }
+  void SetRangeHigh(double value);
+  TDecPSep DecPlaceSep() const { return decPlaceSep_; }
+  void SetDecPlaceSep(TDecPSep value);
+  bool Beep() const { return beep_; }
+  void SetBeep(bool value) { beep_ = value; }
+
+ protected:
+  // The filter; see the class comment.
+  void Change() override;
+  void Loaded() override;
+
+ private:
+  // Sets the edit text without filtering the change this causes.
+  void SetTextUnfiltered(const std::string& text);
+  // Clears the last accepted text and filters the current one under changed settings.
+  void Refilter();
+  // The caret the fixed-point rules ask for before conversion (-1: unchanged).
+  int FixPointCaret(const std::string& text) const;
+
+  TInFormat inputFormat_ = itDynamic;
+  int fixPointDecPlaces_ = 2;
+  std::string lastAccepted_;
+  bool skipNextChange_ = false;
+  bool beep_ = false;
+  double rangeLow_ = 0;
+  double rangeHigh_ = 0;
+  TDecPSep decPlaceSep_ = dpPlatform;
+};
 
 }  // namespace zeb
