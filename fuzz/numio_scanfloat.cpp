@@ -42,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   using Scanner = int32_t (*)(std::string_view, int&);
-  for (Scanner scan : {zeb::nio::ScanDecInt, zeb::nio::ScanHexInt, zeb::nio::ScanOctInt,
-                       zeb::nio::ScanBinInt}) {
+  for (Scanner scan :
+       {zeb::nio::ScanDecInt, zeb::nio::ScanHexInt, zeb::nio::ScanOctInt, zeb::nio::ScanBinInt}) {
     pos = start;
     scan(text, pos);
     if (start <= static_cast<int>(text.size()) + 1) CheckEnd(start, pos, text);

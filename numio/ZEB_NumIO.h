@@ -73,6 +73,9 @@ std::string BinDigitStr(uint32_t value, int count);
 // the panel's validity tests (platform "." -> 1, else 2). Ordinals 1..3 map to themselves.
 int EditSepMode(TDecPSep sep);
 int PanelSepMode(TDecPSep sep);
+// The separator choice the edit field reads its own text with: sep, except that itFixPoint
+// writes and keeps a "." whatever the choice, so a choice of "," only admits "." as well.
+TDecPSep EditTextSep(TInFormat fmt, TDecPSep sep);
 
 // The low 32 bits of v rounded to the nearest integer (ties to even); 0 for NaN.
 uint32_t RoundedLow32(double v);

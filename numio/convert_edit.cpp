@@ -10,7 +10,9 @@ namespace {
 
 using namespace nio;
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 // In itExp a text being typed may end in "e", "e+" or "e-": it converts as the part before
 // the "e".
@@ -30,9 +32,18 @@ bool ConvertBase(std::string_view digits, TInFormat fmt, double& value) {
   int pos = 1;
   int32_t n = 0;
   switch (fmt) {
-    case itHex: valid = IsValidHexStr(digits); n = ScanHexInt(digits, pos); break;
-    case itOct: valid = IsValidOctStr(digits); n = ScanOctInt(digits, pos); break;
-    default: valid = IsValidBinStr(digits); n = ScanBinInt(digits, pos); break;
+    case itHex:
+      valid = IsValidHexStr(digits);
+      n = ScanHexInt(digits, pos);
+      break;
+    case itOct:
+      valid = IsValidOctStr(digits);
+      n = ScanOctInt(digits, pos);
+      break;
+    default:
+      valid = IsValidBinStr(digits);
+      n = ScanBinInt(digits, pos);
+      break;
   }
   if (digits.empty()) return true;
   if (!valid) return false;
@@ -42,10 +53,14 @@ bool ConvertBase(std::string_view digits, TInFormat fmt, double& value) {
 
 TInFormat DynamicFormat(std::string_view text) {
   switch (text.empty() ? '\0' : text[0]) {
-    case '$': return itHex;
-    case '%': return itBin;
-    case '&': return itOct;
-    default: return itExp;
+    case '$':
+      return itHex;
+    case '%':
+      return itBin;
+    case '&':
+      return itOct;
+    default:
+      return itExp;
   }
 }
 
@@ -72,10 +87,15 @@ bool ConvertNumString(std::string_view text, TInFormat fmt, TDecPSep sep, double
   switch (fmt) {
     case itHex:
     case itOct:
-    case itBin: return ConvertBase(t, fmt, value);
-    case itInt: value = ScanDecInt(t, pos); break;
+    case itBin:
+      return ConvertBase(t, fmt, value);
+    case itInt:
+      value = ScanDecInt(t, pos);
+      break;
     case itFloat:
-    case itFixPoint: value = ScanFloat(t, false, sepMode, pos); break;
+    case itFixPoint:
+      value = ScanFloat(t, false, sepMode, pos);
+      break;
     default:
       t = WithoutOpenExponent(t);
       value = ScanFloat(t, true, sepMode, pos);
@@ -92,19 +112,27 @@ double LabTextValue(std::string_view text, TInFormat fmt, TDecPSep sep) {
   // The comma just became a point, so a text the field accepted with "," as its separator
   // must now be read with "." allowed too.
   if (comma != std::string::npos && EditSepMode(sep) == 2) sep = dpBoth;
+  sep = EditTextSep(fmt, sep);
   double value = 0;
   return ConvertNumString(t, fmt, sep, value) ? value : 0.0;
 }
 
 std::string LabValueText(double value, TInFormat fmt, int fixPointDecPlaces) {
   switch (fmt) {
-    case itFloat: return FormatNumStr(1, 8, value);
-    case itFixPoint: return FormatNumStr(1, fixPointDecPlaces, value);
-    case itInt: return FormatNumStr(1, 0, value);
-    case itHex: return HexDigitStr(RoundedLow32(value), 8);
-    case itOct: return OctDigitStr(RoundedLow32(value), 8);
-    case itBin: return BinDigitStr(RoundedLow32(value), 8);
-    default: return FormatNumStr(12, -2, value);
+    case itFloat:
+      return FormatNumStr(1, 8, value);
+    case itFixPoint:
+      return FormatNumStr(1, fixPointDecPlaces, value);
+    case itInt:
+      return FormatNumStr(1, 0, value);
+    case itHex:
+      return HexDigitStr(RoundedLow32(value), 8);
+    case itOct:
+      return OctDigitStr(RoundedLow32(value), 8);
+    case itBin:
+      return BinDigitStr(RoundedLow32(value), 8);
+    default:
+      return FormatNumStr(12, -2, value);
   }
 }
 

@@ -20,7 +20,8 @@ double CheckedDecimal(std::string_view text) {
   std::size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
   constexpr int64_t kOverflow = int64_t{1} << 32;
   int64_t magnitude = 0;
-  for (; i < text.size() && magnitude < kOverflow; ++i) magnitude = magnitude * 10 + (text[i] - '0');
+  for (; i < text.size() && magnitude < kOverflow; ++i)
+    magnitude = magnitude * 10 + (text[i] - '0');
   const int64_t value = negative ? -magnitude : magnitude;
   if (value > INT32_MAX || value < INT32_MIN) return INT32_MAX;
   return static_cast<double>(value);
@@ -39,25 +40,35 @@ char SeparatorChar(TDecPSep sep) {
 bool NioCheckValidity(std::string_view text, const TNioFormat& format) {
   const int sepMode = format.DecPlaceSep;  // 0 maps to the platform's inside the tests
   switch (format.InputFormat) {
-    case itExp: return IsValidExpFloat(text, sepMode);
-    case itFloat: return IsValidPlainFloat(text, sepMode);
+    case itExp:
+      return IsValidExpFloat(text, sepMode);
+    case itFloat:
+      return IsValidPlainFloat(text, sepMode);
     case itFixPoint: {
       const std::size_t point = text.find('.');
       const long long pointPos = point == std::string_view::npos ? 0 : point + 1;
       return IsValidPlainFloat(text, sepMode) &&
              pointPos == static_cast<long long>(text.size()) - format.FixPointDecPlaces;
     }
-    case itInt: return IsValidIntStr(text);
-    case itHex: return IsValidHexStr(text);
-    case itOct: return IsValidOctStr(text);
-    case itBin: return IsValidBinStr(text);
+    case itInt:
+      return IsValidIntStr(text);
+    case itHex:
+      return IsValidHexStr(text);
+    case itOct:
+      return IsValidOctStr(text);
+    case itBin:
+      return IsValidBinStr(text);
     default:
       if (text.empty()) return false;
       switch (text[0]) {
-        case '$': return IsValidHexStr(text.substr(1));
-        case '%': return IsValidBinStr(text.substr(1));
-        case '&': return IsValidOctStr(text.substr(1));
-        default: return IsValidExpFloat(text, sepMode);
+        case '$':
+          return IsValidHexStr(text.substr(1));
+        case '%':
+          return IsValidBinStr(text.substr(1));
+        case '&':
+          return IsValidOctStr(text.substr(1));
+        default:
+          return IsValidExpFloat(text, sepMode);
       }
   }
 }
@@ -65,10 +76,14 @@ bool NioCheckValidity(std::string_view text, const TNioFormat& format) {
 double NioGetValue(std::string_view text, const TNioFormat& format) {
   int pos = 1;
   switch (format.InputFormat) {
-    case itHex: return ScanHexInt(text, pos);
-    case itOct: return ScanOctInt(text, pos);
-    case itBin: return ScanBinInt(text, pos);
-    case itInt: return IsValidIntStr(text) ? CheckedDecimal(text) : 0.0;
+    case itHex:
+      return ScanHexInt(text, pos);
+    case itOct:
+      return ScanOctInt(text, pos);
+    case itBin:
+      return ScanBinInt(text, pos);
+    case itInt:
+      return IsValidIntStr(text) ? CheckedDecimal(text) : 0.0;
     case itDynamic:
       if (text.empty()) return 0.0;
       pos = 2;
@@ -77,18 +92,24 @@ double NioGetValue(std::string_view text, const TNioFormat& format) {
       if (text[0] == '&') return ScanOctInt(text, pos);
       pos = 1;
       return ScanFloat(text, true, 3, pos);
-    default: return ScanFloat(text, true, 3, pos);
+    default:
+      return ScanFloat(text, true, 3, pos);
   }
 }
 
 std::string NioValueText(double value, const TNioFormat& format) {
   switch (format.InputFormat) {
-    case itExp: return FormatNumStr(format.SignificantDigits + 6, -2, value);
+    case itExp:
+      return FormatNumStr(format.SignificantDigits + 6, -2, value);
     case itFloat:
-    case itFixPoint: return FormatNumStr(1, format.FixPointDecPlaces, value);
-    case itHex: return HexDigitStr(RoundedLow32(value), 8);
-    case itOct: return OctDigitStr(RoundedLow32(value), 11);
-    case itBin: return BinDigitStr(RoundedLow32(value), 32);
+    case itFixPoint:
+      return FormatNumStr(1, format.FixPointDecPlaces, value);
+    case itHex:
+      return HexDigitStr(RoundedLow32(value), 8);
+    case itOct:
+      return OctDigitStr(RoundedLow32(value), 11);
+    case itBin:
+      return BinDigitStr(RoundedLow32(value), 32);
     default:
       // Below 2^53 Round gives ties to even; above, every double is already an integer.
       if (std::isfinite(value) && std::fabs(value) < 9007199254740992.0)

@@ -66,9 +66,15 @@ std::string FormatNumStr(int width, int decimals, double value) {
   return Scientific(value, fraction);
 }
 
-std::string HexDigitStr(uint32_t value, int count) { return DigitStr(value, count, 16, 4); }
-std::string OctDigitStr(uint32_t value, int count) { return DigitStr(value, count, 11, 3); }
-std::string BinDigitStr(uint32_t value, int count) { return DigitStr(value, count, 32, 1); }
+std::string HexDigitStr(uint32_t value, int count) {
+  return DigitStr(value, count, 16, 4);
+}
+std::string OctDigitStr(uint32_t value, int count) {
+  return DigitStr(value, count, 11, 3);
+}
+std::string BinDigitStr(uint32_t value, int count) {
+  return DigitStr(value, count, 32, 1);
+}
 
 uint32_t RoundedLow32(double v) {
   if (std::isnan(v)) return 0;

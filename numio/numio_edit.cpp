@@ -21,12 +21,15 @@ bool TNumIO::ConvertNumString(const std::string& text, double& value) const {
   return zeb::ConvertNumString(text, inputFormat_, decPlaceSep_, value);
 }
 
-double TNumIO::GetLabValue() const { return LabTextValue(Text(), inputFormat_, decPlaceSep_); }
+double TNumIO::GetLabValue() const {
+  return LabTextValue(Text(), inputFormat_, decPlaceSep_);
+}
 
 void TNumIO::SetLabValue(double value) {
   std::string text = LabValueText(value, inputFormat_, fixPointDecPlaces_);
   // A field that takes only "," as its separator must be able to read back what it shows.
-  if (nio::EditSepMode(decPlaceSep_) == 2) std::replace(text.begin(), text.end(), '.', ',');
+  if (nio::EditSepMode(nio::EditTextSep(inputFormat_, decPlaceSep_)) == 2)
+    std::replace(text.begin(), text.end(), '.', ',');
   lastAccepted_ = text;
   SetTextUnfiltered(text);
 }
@@ -55,7 +58,9 @@ void TNumIO::SetDecPlaceSep(TDecPSep value) {
   Refilter();
 }
 
-void TNumIO::SetFixPointDecPlaces(int value) { fixPointDecPlaces_ = std::clamp(value, 1, 8); }
+void TNumIO::SetFixPointDecPlaces(int value) {
+  fixPointDecPlaces_ = std::clamp(value, 1, 8);
+}
 
 // Each bound keeps RangeLow <= RangeHigh: a bound set past the other one takes its place
 // and the other takes the old value. While a form is read both are stored as they come and

@@ -44,7 +44,8 @@ void TNumIO::Change() {
   std::string shown = text;
 
   double value = 0;
-  bool accepted = ConvertNumString(text, value);
+  bool accepted = zeb::ConvertNumString(text, inputFormat_,
+                                        nio::EditTextSep(inputFormat_, decPlaceSep_), value);
   if (accepted && inputFormat_ == itFixPoint)
     shown = nio::FormatNumStr(1, fixPointDecPlaces_, value);
   accepted = accepted && ((rangeLow_ <= value && value <= rangeHigh_) || value == 0);

@@ -20,14 +20,20 @@ constexpr int kReject = -1;
 // overflow it.
 constexpr int kExponentSaturation = 1000000;
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+char UpperAscii(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
 
 bool IsSepChar(char c, int sepMode) {
   switch (sepMode) {
-    case 1: return c == '.';
-    case 2: return c == ',';
-    case 3: return c == '.' || c == ',';
-    default: return false;
+    case 1:
+      return c == '.';
+    case 2:
+      return c == ',';
+    case 3:
+      return c == '.' || c == ',';
+    default:
+      return false;
   }
 }
 
@@ -49,8 +55,10 @@ int NextState(int state, CharClass cc, bool allowExp) {
       static constexpr int row[] = {4, 3, 2, 1, kReject, kReject};
       return row[cc];
     }
-    case 2: return cc == ccSep ? 4 : cc == ccDigit ? 3 : kReject;
-    case 3: return cc == ccSep ? 4 : cc == ccDigit ? 3 : cc == ccExp ? afterExp : kAccept;
+    case 2:
+      return cc == ccSep ? 4 : cc == ccDigit ? 3 : kReject;
+    case 3:
+      return cc == ccSep ? 4 : cc == ccDigit ? 3 : cc == ccExp ? afterExp : kAccept;
     case 4:
     case 5:
       return cc == ccSep ? kReject : cc == ccDigit ? 5 : cc == ccExp ? afterExp : kAccept;
@@ -62,8 +70,10 @@ int NextState(int state, CharClass cc, bool allowExp) {
       static constexpr int row[] = {kReject, 8, kReject, kReject, kReject, kAccept};
       return row[cc];
     }
-    case 8: return cc == ccDigit ? 8 : kAccept;
-    default: return kReject;
+    case 8:
+      return cc == ccDigit ? 8 : kAccept;
+    default:
+      return kReject;
   }
 }
 

@@ -11,9 +11,12 @@ namespace {
 // The digit value of c in base (upper and lower case letters for 16), or -1.
 int DigitValue(char c, int base) {
   int value = -1;
-  if (c >= '0' && c <= '9') value = c - '0';
-  else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
-  else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
+  if (c >= '0' && c <= '9')
+    value = c - '0';
+  else if (c >= 'A' && c <= 'F')
+    value = c - 'A' + 10;
+  else if (c >= 'a' && c <= 'f')
+    value = c - 'a' + 10;
   return value < base ? value : -1;
 }
 
@@ -65,8 +68,14 @@ int32_t ScanDecInt(std::string_view text, int& pos) {
   return static_cast<int32_t>(negative ? 0u - magnitude : magnitude);
 }
 
-int32_t ScanHexInt(std::string_view text, int& pos) { return ScanBase(text, 16, pos); }
-int32_t ScanOctInt(std::string_view text, int& pos) { return ScanBase(text, 8, pos); }
-int32_t ScanBinInt(std::string_view text, int& pos) { return ScanBase(text, 2, pos); }
+int32_t ScanHexInt(std::string_view text, int& pos) {
+  return ScanBase(text, 16, pos);
+}
+int32_t ScanOctInt(std::string_view text, int& pos) {
+  return ScanBase(text, 8, pos);
+}
+int32_t ScanBinInt(std::string_view text, int& pos) {
+  return ScanBase(text, 2, pos);
+}
 
 }  // namespace zeb::nio

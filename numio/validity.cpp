@@ -9,12 +9,18 @@
 namespace zeb::nio {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 bool IsHexDigit(char c) {
   return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
-bool IsOctDigit(char c) { return c >= '0' && c <= '7'; }
-bool IsBinDigit(char c) { return c == '0' || c == '1'; }
+bool IsOctDigit(char c) {
+  return c >= '0' && c <= '7';
+}
+bool IsBinDigit(char c) {
+  return c == '0' || c == '1';
+}
 
 template <typename Pred>
 bool AllOf(std::string_view text, Pred isDigit) {
@@ -33,6 +39,10 @@ int PanelSepMode(TDecPSep sep) {
   return fw::FormatSettings.DecimalSeparator == '.' ? 1 : 2;
 }
 
+TDecPSep EditTextSep(TInFormat fmt, TDecPSep sep) {
+  return (fmt == itFixPoint && EditSepMode(sep) == 2) ? dpBoth : sep;
+}
+
 bool IsValidPlainFloat(std::string_view text, int sepMode) {
   if (text.empty()) return false;
   if (sepMode == 0) sepMode = PanelSepMode(dpPlatform);
@@ -44,8 +54,10 @@ bool IsValidPlainFloat(std::string_view text, int sepMode) {
   int state = 0;
   for (const char c : text) {
     int column = -1;
-    if (c == '+' || c == '-') column = 0;
-    else if (IsDigit(c)) column = 1;
+    if (c == '+' || c == '-')
+      column = 0;
+    else if (IsDigit(c))
+      column = 1;
     else if ((c == '.' && (sepMode == 1 || sepMode == 3)) ||
              (c == ',' && (sepMode == 2 || sepMode == 3)))
       column = 2;
@@ -62,8 +74,14 @@ bool IsValidIntStr(std::string_view text) {
   return std::all_of(text.begin() + 1, text.end(), IsDigit);
 }
 
-bool IsValidHexStr(std::string_view text) { return AllOf(text, IsHexDigit); }
-bool IsValidOctStr(std::string_view text) { return AllOf(text, IsOctDigit); }
-bool IsValidBinStr(std::string_view text) { return AllOf(text, IsBinDigit); }
+bool IsValidHexStr(std::string_view text) {
+  return AllOf(text, IsHexDigit);
+}
+bool IsValidOctStr(std::string_view text) {
+  return AllOf(text, IsOctDigit);
+}
+bool IsValidBinStr(std::string_view text) {
+  return AllOf(text, IsBinDigit);
+}
 
 }  // namespace zeb::nio

@@ -38,9 +38,14 @@ void RenderFormats(TBitmap& page) {
     const char* name;
     double value;
   } formats[] = {
-      {itExp, "itExp", 123.456789},   {itFloat, "itFloat", -2.5},   {itFixPoint, "itFixPoint", 3.14159},
-      {itInt, "itInt", 4711},         {itHex, "itHex", 48879},      {itOct, "itOct", 511},
-      {itBin, "itBin", 165},          {itDynamic, "itDynamic", 1e-7},
+      {itExp, "itExp", 123.456789},
+      {itFloat, "itFloat", -2.5},
+      {itFixPoint, "itFixPoint", 3.14159},
+      {itInt, "itInt", 4711},
+      {itHex, "itHex", 48879},
+      {itOct, "itOct", 511},
+      {itBin, "itBin", 165},
+      {itDynamic, "itDynamic", 1e-7},
   };
   int i = 0;
   for (const auto& f : formats) {

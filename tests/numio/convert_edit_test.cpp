@@ -123,9 +123,14 @@ TEST(NumIOLabValue, WritesTheTextOfEachFormat) {
     TInFormat fmt;
     const char* text;
   } cases[] = {
-      {26, itHex, "0000001A"},       {511.4, itOct, "00000777"},   {5, itBin, "00000101"},
-      {-1, itHex, "FFFFFFFF"},       {2.5, itInt, "3"},            {1.5, itFloat, "1.50000000"},
-      {3.14159, itFixPoint, "3.142"}, {123.456789, itExp, " 1.23457E+02"},
+      {26, itHex, "0000001A"},
+      {511.4, itOct, "00000777"},
+      {5, itBin, "00000101"},
+      {-1, itHex, "FFFFFFFF"},
+      {2.5, itInt, "3"},
+      {1.5, itFloat, "1.50000000"},
+      {3.14159, itFixPoint, "3.142"},
+      {123.456789, itExp, " 1.23457E+02"},
       {-0.5, itDynamic, "-5.00000E-01"},
   };
   for (const Case& c : cases) EXPECT_EQ(LabValueText(c.value, c.fmt, 3), c.text) << c.value;

@@ -30,17 +30,27 @@ TEST(NumIOPanelValidity, EachFormat) {
     TNioFormat format;
     bool valid;
   } cases[] = {
-      {"1.50", Fmt(itFixPoint), true},     {"1.5", Fmt(itFixPoint), false},
+      {"1.50", Fmt(itFixPoint), true},
+      {"1.5", Fmt(itFixPoint), false},
       {"1,50", Fmt(itFixPoint, dpBoth), false},  // the fixed-point test looks for "." only
-      {"150", Fmt(itFixPoint), false},     {"-.25", Fmt(itFixPoint), true},
-      {"$", Fmt(itDynamic), false},        {"$1g", Fmt(itDynamic), false},
-      {"%102", Fmt(itDynamic), false},     {"&17", Fmt(itDynamic), true},
-      {"$fF", Fmt(itDynamic), true},       {"1e-", Fmt(itDynamic), true},
-      {"", Fmt(itDynamic), false},         {"1e5000", Fmt(itExp), false},
-      {"1,5", Fmt(itExp, dpComma), true},  {"1,5", Fmt(itFloat), false},
-      {"-", Fmt(itFloat), true},           {"-", Fmt(itInt), false},
-      {"-3", Fmt(itInt), true},            {"1A", Fmt(itHex), true},
-      {"18", Fmt(itOct), false},           {"10", Fmt(itBin), true},
+      {"150", Fmt(itFixPoint), false},
+      {"-.25", Fmt(itFixPoint), true},
+      {"$", Fmt(itDynamic), false},
+      {"$1g", Fmt(itDynamic), false},
+      {"%102", Fmt(itDynamic), false},
+      {"&17", Fmt(itDynamic), true},
+      {"$fF", Fmt(itDynamic), true},
+      {"1e-", Fmt(itDynamic), true},
+      {"", Fmt(itDynamic), false},
+      {"1e5000", Fmt(itExp), false},
+      {"1,5", Fmt(itExp, dpComma), true},
+      {"1,5", Fmt(itFloat), false},
+      {"-", Fmt(itFloat), true},
+      {"-", Fmt(itInt), false},
+      {"-3", Fmt(itInt), true},
+      {"1A", Fmt(itHex), true},
+      {"18", Fmt(itOct), false},
+      {"10", Fmt(itBin), true},
   };
   for (const Case& c : cases)
     EXPECT_EQ(NioCheckValidity(c.text, c.format), c.valid)
@@ -53,14 +63,22 @@ TEST(NumIOPanelValue, ReadsEachFormat) {
     TInFormat fmt;
     double value;
   } cases[] = {
-      {"99999999999", itInt, 2147483647},   {"-99999999999", itInt, 2147483647},
-      {"-2147483648", itInt, -2147483648.0}, {"12x", itInt, 0},
-      {"", itInt, 0},                        {"$FFFFFFFF", itDynamic, -1},
-      {"%101", itDynamic, 5},                {"&777", itDynamic, 511},
-      {"", itDynamic, 0},                    {"2.5e2xyz", itDynamic, 250},
-      {"1,5", itFloat, 1.5},                 {"1.5e1", itFixPoint, 15},
-      {"$1A", itHex, 26},                    {"1A", itHex, 26},
-      {"129", itOct, 10},                    {"1012", itBin, 5},
+      {"99999999999", itInt, 2147483647},
+      {"-99999999999", itInt, 2147483647},
+      {"-2147483648", itInt, -2147483648.0},
+      {"12x", itInt, 0},
+      {"", itInt, 0},
+      {"$FFFFFFFF", itDynamic, -1},
+      {"%101", itDynamic, 5},
+      {"&777", itDynamic, 511},
+      {"", itDynamic, 0},
+      {"2.5e2xyz", itDynamic, 250},
+      {"1,5", itFloat, 1.5},
+      {"1.5e1", itFixPoint, 15},
+      {"$1A", itHex, 26},
+      {"1A", itHex, 26},
+      {"129", itOct, 10},
+      {"1012", itBin, 5},
   };
   for (const Case& c : cases)
     EXPECT_DOUBLE_EQ(NioGetValue(c.text, Fmt(c.fmt)), c.value) << "'" << c.text << "'";
@@ -72,11 +90,16 @@ TEST(NumIOPanelValue, WritesEachFormat) {
     TNioFormat format;
     const char* text;
   } cases[] = {
-      {0.000123456789, Fmt(itExp), " 1.23457E-04"}, {1e-120, Fmt(itExp), "************"},
-      {3, Fmt(itFloat), "3.00"},                     {3.14159, Fmt(itFixPoint, dpPlatform, 3), "3.142"},
-      {2.5, Fmt(itInt), "2"},                        {3.5, Fmt(itDynamic), "4"},
-      {-2.5, Fmt(itInt), "-2"},                      {1e20, Fmt(itInt), "100000000000000000000"},
-      {26, Fmt(itHex), "0000001A"},                  {-1, Fmt(itOct), "37777777777"},
+      {0.000123456789, Fmt(itExp), " 1.23457E-04"},
+      {1e-120, Fmt(itExp), "************"},
+      {3, Fmt(itFloat), "3.00"},
+      {3.14159, Fmt(itFixPoint, dpPlatform, 3), "3.142"},
+      {2.5, Fmt(itInt), "2"},
+      {3.5, Fmt(itDynamic), "4"},
+      {-2.5, Fmt(itInt), "-2"},
+      {1e20, Fmt(itInt), "100000000000000000000"},
+      {26, Fmt(itHex), "0000001A"},
+      {-1, Fmt(itOct), "37777777777"},
       {5, Fmt(itBin), "00000000000000000000000000000101"},
   };
   for (const Case& c : cases) EXPECT_EQ(NioValueText(c.value, c.format), c.text) << c.value;

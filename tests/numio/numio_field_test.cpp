@@ -86,9 +86,9 @@ TEST(NumIOField, SetLabValueWritesEachFormatAndGetLabValueReadsIt) {
     const char* text;
     double readBack;
   } cases[] = {
-      {itHex, 26, "0000001A", 26},      {itOct, 511.4, "00000777", 511},
-      {itBin, 5, "00000101", 5},        {itHex, -1, "FFFFFFFF", -1},
-      {itInt, -42, "-42", -42},         {itFixPoint, 2.345, "2.35", 2.35},
+      {itHex, 26, "0000001A", 26},       {itOct, 511.4, "00000777", 511},
+      {itBin, 5, "00000101", 5},         {itHex, -1, "FFFFFFFF", -1},
+      {itInt, -42, "-42", -42},          {itFixPoint, 2.345, "2.35", 2.35},
       {itFloat, 0.5, "0.50000000", 0.5}, {itExp, 1234.5, " 1.23450E+03", 1234.5},
   };
   for (const Case& c : cases) {
@@ -167,14 +167,13 @@ TEST(NumIOField, ClassRecordAgreesWithNewInstances) {
   const std::vector<std::string> failures = fw::testing::CheckRegisteredClass("TNumIO");
   EXPECT_TRUE(failures.empty()) << ::testing::PrintToString(failures);
   const fw::ClassRecord& record = fw::FindClass("TNumIO");
-  for (const char* property : {"InputFormat", "FixPointDecPlaces", "DecPlaceSep", "RangeLow",
-                               "RangeHigh", "Beep", "Text", "AutoSelect", "AutoSize",
-                               "BorderStyle", "HideSelection", "ReadOnly", "Color", "Font",
-                               "TabStop", "Anchors", "Align", "Hint", "Cursor"})
+  for (const char* property :
+       {"InputFormat", "FixPointDecPlaces", "DecPlaceSep", "RangeLow", "RangeHigh", "Beep", "Text",
+        "AutoSelect", "AutoSize", "BorderStyle", "HideSelection", "ReadOnly", "Color", "Font",
+        "TabStop", "Anchors", "Align", "Hint", "Cursor"})
     EXPECT_NE(fw::FindProperty(record, property), nullptr) << property;
-  for (const char* event : {"OnChange", "OnClick", "OnDblClick", "OnEnter", "OnExit",
-                            "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
-                            "OnMouseMove", "OnMouseUp"})
+  for (const char* event : {"OnChange", "OnClick", "OnDblClick", "OnEnter", "OnExit", "OnKeyDown",
+                            "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp"})
     EXPECT_TRUE(fw::HasEvent(record, event)) << event;
 }
 

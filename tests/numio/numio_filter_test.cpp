@@ -189,4 +189,17 @@ TEST(NumIOFilter, CommaSeparatorFollowsDecPlaceSep) {
   EXPECT_DOUBLE_EQ(f.field->GetLabValue(), 1.5);
 }
 
+TEST(NumIOFilter, FixedPointWithCommaSeparatorKeepsWorking) {
+  FieldFixture f(itFixPoint);
+  f.field->SetDecPlaceSep(dpComma);
+  f.Type("4");
+  EXPECT_EQ(f.Text(), "4.00");
+  f.Press(fw::VK_END);
+  f.Type("6");
+  EXPECT_EQ(f.Text(), "4.01");
+  EXPECT_DOUBLE_EQ(f.field->GetLabValue(), 4.01);
+  f.field->SetLabValue(2.5);
+  EXPECT_EQ(f.Text(), "2.50");
+}
+
 }  // namespace

@@ -29,7 +29,7 @@ TEST(NumIOScanFloat, ValueAndEndPosition) {
       {"+.5", true, 1, 0.5, 4},
       {"1.", true, 1, 1, 3},
       {".", true, 1, 0, 2},
-      {"1,5", true, 1, 1, 2},      // "," is no separator in mode 1
+      {"1,5", true, 1, 1, 2},  // "," is no separator in mode 1
       {"1,5", true, 2, 1.5, 4},
       {"1.5", true, 2, 1, 2},
       {"1,5", true, 3, 1.5, 4},
@@ -42,13 +42,13 @@ TEST(NumIOScanFloat, ValueAndEndPosition) {
       {"7 8", true, 1, 7, 2},
       {"1-", true, 1, 1, 2},
       {"1e5.", true, 1, 1e5, 4},
-      {"-", true, 1, 0, 2},        // rejected: value 0
+      {"-", true, 1, 0, 2},  // rejected: value 0
       {"e5", true, 1, 0, 1},
       {"", true, 1, 0, 1},
       {"1..2", true, 1, 0, 3},
       {"1e+-2", true, 1, 0, 4},
       {"1ex", true, 1, 1, 3},
-      {"12z", true, 1, 12, 3},     // a real "z" ends a number as the end of text does
+      {"12z", true, 1, 12, 3},  // a real "z" ends a number as the end of text does
       {"\xC3\xA9", true, 1, 0, 1},
   };
   for (const FloatCase& c : cases) {
@@ -111,11 +111,11 @@ TEST(NumIOScanFloat, LongDigitRunsConvertExactly) {
 }
 
 TEST(NumIOIsValidExpFloat, TypingTexts) {
-  for (const char* valid : {"12", "1.", "-.5", "1e", "1e-", "12x", "1e4200", " 5", "1e+3", "+1",
-                            ".", "1 "})
+  for (const char* valid :
+       {"12", "1.", "-.5", "1e", "1e-", "12x", "1e4200", " 5", "1e+3", "+1", ".", "1 "})
     EXPECT_TRUE(IsValidExpFloat(valid, 1)) << valid;
-  for (const char* invalid : {"", "-", "+", "..", "1e5000", "e5", "1e42001", " ", "x", "1e+-",
-                              "1e.", "-+1"})
+  for (const char* invalid :
+       {"", "-", "+", "..", "1e5000", "e5", "1e42001", " ", "x", "1e+-", "1e.", "-+1"})
     EXPECT_FALSE(IsValidExpFloat(invalid, 1)) << invalid;
 }
 

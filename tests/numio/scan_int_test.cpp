@@ -28,7 +28,7 @@ TEST(NumIOScanInt, ValueAndEndPosition) {
       {ScanDecInt, "  -45x", 1, -45, 6},
       {ScanDecInt, "+7", 1, 7, 3},
       {ScanDecInt, "-", 1, 0, 2},
-      {ScanDecInt, "   ", 1, 0, 3},     // blanks are skipped only up to the last character
+      {ScanDecInt, "   ", 1, 0, 3},  // blanks are skipped only up to the last character
       {ScanDecInt, "4294967297", 1, 1, 11},
       {ScanDecInt, "2147483648", 1, INT32_MIN, 11},
       {ScanDecInt, "-2147483648", 1, INT32_MIN, 12},
@@ -36,7 +36,7 @@ TEST(NumIOScanInt, ValueAndEndPosition) {
       {ScanDecInt, "1 2", 1, 1, 2},
       {ScanHexInt, "$1A", 1, 26, 4},
       {ScanHexInt, "1a", 1, 26, 3},
-      {ScanHexInt, " $1A", 1, 0, 2},   // "$" is a prefix only at position 1
+      {ScanHexInt, " $1A", 1, 0, 2},  // "$" is a prefix only at position 1
       {ScanHexInt, "FFFFFFFF", 1, -1, 9},
       {ScanHexInt, "123456789", 1, 0x23456789, 10},
       {ScanHexInt, "-1", 1, 0, 1},

@@ -23,7 +23,7 @@ TEST(NumIOIsValidPlainFloat, SeparatorModes) {
     const char* text;
     int mode;
     bool valid;
-  } cases[] = {{"1.5", 1, true}, {"1,5", 1, false}, {"1.5", 2, false}, {"1,5", 2, true},
+  } cases[] = {{"1.5", 1, true}, {"1,5", 1, false}, {"1.5", 2, false},  {"1,5", 2, true},
                {"1.5", 3, true}, {"1,5", 3, true},  {"1,5.", 3, false}, {"1.5", 7, false}};
   for (const Case& c : cases) EXPECT_EQ(IsValidPlainFloat(c.text, c.mode), c.valid) << c.text;
 }
