@@ -285,7 +285,13 @@ std::vector<Page> CanvasPages() {
 
 std::vector<Page> AllPages() {
   std::vector<Page> pages;
-  for (auto* area : {CanvasPages, GridPages, MeterPages, LabelPages}) {
+  for (auto* area : {
+           CanvasPages,
+           GridPages,
+           LabelPages,
+           NumIOPages,
+           MeterPages,
+       }) {
     for (auto& page : area()) pages.push_back(std::move(page));
   }
   return pages;

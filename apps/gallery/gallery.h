@@ -44,6 +44,7 @@ std::vector<Page> CanvasPages();
 std::vector<Page> GridPages();
 std::vector<Page> MeterPages();
 std::vector<Page> LabelPages();
+std::vector<Page> NumIOPages();
 
 // Writes a caption in the gallery's own small style at (x, y) on the page.
 void Caption(fw::TCanvas* canvas, int x, int y, const std::string& text);

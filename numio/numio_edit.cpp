@@ -1,0 +1,124 @@
+// TNumIO: construction, the properties and their rules, the value accessors and Assign.
+
+#include <algorithm>
+
+#include "companion/ZEB_univconst.h"
+#include "numio/ZEB_NumIO.h"
+
+namespace zeb {
+
+TNumIO::TNumIO(fw::TComponent* AOwner) : fw::TCustomEdit(AOwner) {
+  SetTextUnfiltered("");
+  // In the form designer the whole double range; created in code only 0 until the range is
+  // set (a field read from a form gets its stored range).
+  if (AOwner != nullptr && AOwner->ComponentState().Contains(fw::csDesigning)) {
+    rangeLow_ = -uc_MaxDouble;
+    rangeHigh_ = uc_MaxDouble;
+  }
+}
+
+bool TNumIO::ConvertNumString(const std::string& text, double& value) const {
+  return zeb::ConvertNumString(text, inputFormat_, decPlaceSep_, value);
+}
+
+double TNumIO::GetLabValue() const {
+  return LabTextValue(Text(), inputFormat_, decPlaceSep_);
+}
+
+void TNumIO::SetLabValue(double value) {
+  std::string text = LabValueText(value, inputFormat_, fixPointDecPlaces_);
+  // A field that takes only "," as its separator must be able to read back what it shows.
+  if (nio::EditSepMode(nio::EditTextSep(inputFormat_, decPlaceSep_)) == 2)
+    std::replace(text.begin(), text.end(), '.', ',');
+  lastAccepted_ = text;
+  SetTextUnfiltered(text);
+}
+
+void TNumIO::SetTextUnfiltered(const std::string& text) {
+  // Setting the text it already has calls no Change, so the flag is cleared here as well.
+  skipNextChange_ = true;
+  SetText(text);
+  skipNextChange_ = false;
+}
+
+void TNumIO::Refilter() {
+  lastAccepted_.clear();
+  Change();
+}
+
+void TNumIO::SetInputFormat(TInFormat value) {
+  if (value == inputFormat_ || value > itDynamic) return;
+  inputFormat_ = value;
+  Refilter();
+}
+
+void TNumIO::SetDecPlaceSep(TDecPSep value) {
+  if (value == decPlaceSep_ || value > dpBoth) return;
+  decPlaceSep_ = value;
+  Refilter();
+}
+
+void TNumIO::SetFixPointDecPlaces(int value) {
+  fixPointDecPlaces_ = std::clamp(value, 1, 8);
+}
+
+// Each bound keeps RangeLow <= RangeHigh: a bound set past the other one takes its place
+// and the other takes the old value. While a form is read both are stored as they come and
+// put in order by Loaded, so the reading order cannot change the range.
+void TNumIO::SetRangeLow(double value) {
+  if (ComponentState().Contains(fw::csLoading)) {
+    rangeLow_ = value;
+    return;
+  }
+  if (value < rangeHigh_) {
+    rangeLow_ = value;
+  } else {
+    rangeLow_ = rangeHigh_;
+    rangeHigh_ = value;
+  }
+  Refilter();
+}
+
+void TNumIO::SetRangeHigh(double value) {
+  if (ComponentState().Contains(fw::csLoading)) {
+    rangeHigh_ = value;
+    return;
+  }
+  if (value > rangeLow_) {
+    rangeHigh_ = value;
+  } else {
+    rangeHigh_ = rangeLow_;
+    rangeLow_ = value;
+  }
+  Refilter();
+}
+
+void TNumIO::Loaded() {
+  fw::TCustomEdit::Loaded();
+  if (rangeLow_ > rangeHigh_) std::swap(rangeLow_, rangeHigh_);
+  Refilter();
+}
+
+void TNumIO::Assign(fw::TPersistent* Source) {
+  auto* other = dynamic_cast<TNumIO*>(Source);
+  if (other == nullptr) {
+    fw::TCustomEdit::Assign(Source);
+    return;
+  }
+  inputFormat_ = other->inputFormat_;
+  beep_ = other->beep_;
+  rangeLow_ = other->rangeLow_;
+  rangeHigh_ = other->rangeHigh_;
+  decPlaceSep_ = other->decPlaceSep_;
+  Refilter();
+}
+
+void TNumIO::AssignTo(fw::TPersistent* Dest) {
+  if (auto* other = dynamic_cast<TNumIO*>(Dest)) {
+    other->Assign(this);
+    return;
+  }
+  fw::TCustomEdit::AssignTo(Dest);
+}
+
+}  // namespace zeb
