@@ -1,0 +1,193 @@
+// TRLData: CSV import and export (the layout is described in ZEB_replist.h).
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "replist/ZEB_replist.h"
+#include "replist/rldata_batch.h"
+#include "replist/rltext_io.h"
+
+namespace zeb {
+
+namespace {
+
+char DelimiterChar(TCSVDelimiters delimiter) {
+  switch (delimiter) {
+    case csvSemicolon: return ';';
+    case csvTab: return '\t';
+    case csvSpace: return ' ';
+    default: return ',';
+  }
+}
+
+// The delimiter the first line uses most outside quotes; comma when it uses none.
+char GuessDelimiter(std::string_view text) {
+  const char candidates[] = {',', ';', '\t', ' '};
+  std::size_t counts[4] = {};
+  bool quoted = false;
+  for (const char c : text) {
+    if (c == '"') quoted = !quoted;
+    if (quoted) continue;
+    if (c == '\n' || c == '\r') break;
+    for (int i = 0; i < 4; ++i)
+      if (c == candidates[i]) ++counts[i];
+  }
+  int best = 0;
+  for (int i = 1; i < 4; ++i)
+    if (counts[i] > counts[best]) best = i;
+  return candidates[best];
+}
+
+// Splits CSV text into records of fields. A quoted field may hold delimiters, line breaks and
+// doubled quotes; text after its closing quote is taken as it stands, as is a quote inside an
+// unquoted field.
+class CsvParser {
+ public:
+  CsvParser(std::string_view text, char delimiter) : text_(text), delimiter_(delimiter) {}
+
+  bool AtEnd() const { return pos_ >= text_.size(); }
+  std::size_t Position() const { return pos_; }
+
+  // The next record's fields (one empty field for an empty line).
+  void Record(std::vector<std::string>& fields) {
+    fields.clear();
+    ++line_;
+    for (;;) {
+      fields.emplace_back();
+      Field(fields.back());
+      if (pos_ >= text_.size()) return;
+      const char c = text_[pos_++];
+      if (c == delimiter_) continue;
+      // A line end: CR LF counts once.
+      if (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+      return;
+    }
+  }
+
+ private:
+  void Field(std::string& out) {
+    if (pos_ < text_.size() && text_[pos_] == '"') {
+      const std::size_t startLine = line_;
+      for (++pos_;;) {
+        const std::size_t quote = text_.find('"', pos_);
+        if (quote == std::string_view::npos)
+          throw EZEBRLDataError("Class TRLData: CSV file: a quoted field that begins in record " +
+                                std::to_string(startLine) + " is never closed");
+        out.append(text_.data() + pos_, quote - pos_);
+        pos_ = quote + 1;
+        if (pos_ < text_.size() && text_[pos_] == '"') {
+          out += '"';
+          ++pos_;
+          continue;
+        }
+        break;
+      }
+    }
+    const std::size_t start = pos_;
+    while (pos_ < text_.size() && text_[pos_] != delimiter_ && text_[pos_] != '\n' &&
+           text_[pos_] != '\r')
+      ++pos_;
+    out.append(text_.data() + start, pos_ - start);
+  }
+
+  std::string_view text_;
+  char delimiter_;
+  std::size_t pos_ = 0;
+  std::size_t line_ = 0;
+};
+
+bool NeedsQuotes(std::string_view field, char delimiter, bool onlyField) {
+  if (field.empty()) return onlyField;
+  if (field.front() == ' ' || field.front() == '\t' || field.back() == ' ' || field.back() == '\t')
+    return true;
+  return field.find_first_of(std::string{delimiter, '"', '\n', '\r'}) != std::string_view::npos;
+}
+
+void AppendField(std::string& out, std::string_view field, char delimiter, bool quoteAll,
+                 bool onlyField) {
+  if (!quoteAll && !NeedsQuotes(field, delimiter, onlyField)) {
+    out += field;
+    return;
+  }
+  out += '"';
+  for (const char c : field) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
+}  // namespace
+
+void TRLData::ImportCSV(const std::string& FileName, TCSVDelimiters Delimiter, bool WithColNames) {
+  const std::string text = rlio::AsUtf8Text(rlio::ReadWholeFile(FileName));
+  const char delimiter = Delimiter == csvAuto ? GuessDelimiter(text) : DelimiterChar(Delimiter);
+  // First pass: the shape of the data, and every error before anything changes.
+  std::vector<std::string> fields;
+  std::vector<std::string> names;
+  int records = 0;
+  std::size_t widest = 1;
+  for (CsvParser parser(text, delimiter); !parser.AtEnd(); ++records) {
+    parser.Record(fields);
+    widest = std::max(widest, fields.size());
+    if (records == 0 && WithColNames) names = fields;
+  }
+  const int rows = std::max(records - (WithColNames && records > 0 ? 1 : 0), 0);
+  const int cols = static_cast<int>(std::min<std::size_t>(widest, 0x7FFFFFFF));
+
+  ChangeBatch batch(*matrix_);
+  UnSort();
+  SetNrCols(cols);
+  SetNrRows(rows);
+  matrix_->Clear();
+  for (std::size_t c = 0; c < names.size(); ++c) SetColName(static_cast<int>(c + 1), names[c]);
+  rlio::Progress progress(*this, static_cast<int64_t>(text.size()));
+  CsvParser parser(text, delimiter);
+  if (WithColNames && !parser.AtEnd()) parser.Record(fields);
+  for (int r = 1; r <= rows; ++r) {
+    parser.Record(fields);
+    for (std::size_t c = 0; c < fields.size(); ++c)
+      if (!fields[c].empty()) SetElem(static_cast<int>(c + 1), r, fields[c]);
+    progress.Step(static_cast<int64_t>(parser.Position()));
+  }
+  batch.Done();
+  progress.Finish();
+}
+
+void TRLData::ExportCSV(const std::string& FileName, TCSVDelimiters Delimiter, bool WithColNames,
+                        bool QuoteAll, int ColLow, int RowLow, int ColHigh, int RowHigh) {
+  const char delimiter = DelimiterChar(Delimiter);
+  const int colLow = std::max(ColLow, 0);
+  const int colHigh = std::min(ColHigh, nrCols_);
+  const int rowLow = std::max(RowLow, 1);
+  const int rowHigh = std::min(RowHigh, nrRows_);
+  const bool onlyField = colLow == colHigh;
+  rlio::SafeFileWriter file(FileName);
+  rlio::TextSink sink([&file](std::string_view text) { file.Write(text); });
+  std::string& out = sink.Buffer();
+  std::string text;
+  const auto record = [&](int row, auto&& fieldOf) {
+    for (int c = colLow; c <= colHigh; ++c) {
+      text = fieldOf(c);
+      if (OnExportText) OnExportText(this, text, c, row);
+      if (c > colLow) out += delimiter;
+      AppendField(out, text, delimiter, QuoteAll, onlyField);
+    }
+    out += "\r\n";
+    sink.Check();
+  };
+  rlio::Progress progress(*this, std::max(rowHigh - rowLow + 1, 0));
+  if (colLow <= colHigh) {
+    if (WithColNames) record(0, [&](int c) { return GetColName(c); });
+    for (int r = rowLow; r <= rowHigh; ++r) {
+      record(r, [&](int c) { return GetElem(c, r); });
+      progress.Step(r - rowLow + 1);
+    }
+  }
+  sink.Flush();
+  file.Commit();
+  progress.Finish();
+}
+
+}  // namespace zeb
