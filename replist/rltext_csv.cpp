@@ -49,35 +49,44 @@ class CsvParser {
   bool AtEnd() const { return pos_ >= text_.size(); }
   std::size_t Position() const { return pos_; }
 
-  // The next record's fields (one empty field for an empty line).
-  void Record(std::vector<std::string>& fields) {
-    fields.clear();
+  // Reads the next record (one empty field for an empty line) and returns its field count.
+  // With `fields` the texts go to its first entries (which keep their memory between calls);
+  // without, the record is only checked and counted.
+  std::size_t Record(std::vector<std::string>* fields) {
     ++line_;
-    for (;;) {
-      fields.emplace_back();
-      Field(fields.back());
-      if (pos_ >= text_.size()) return;
+    for (std::size_t count = 1;; ++count) {
+      std::string* out = nullptr;
+      if (fields != nullptr) {
+        if (fields->size() < count) fields->emplace_back();
+        out = &(*fields)[count - 1];
+        out->clear();
+      }
+      Field(out);
+      if (pos_ >= text_.size()) return count;
       const char c = text_[pos_++];
       if (c == delimiter_) continue;
       // A line end: CR LF counts once.
       if (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
-      return;
+      return count;
     }
   }
 
  private:
-  void Field(std::string& out) {
+  void Append(std::string* out, std::size_t from, std::size_t to) const {
+    if (out != nullptr) out->append(text_.data() + from, to - from);
+  }
+
+  void Field(std::string* out) {
     if (pos_ < text_.size() && text_[pos_] == '"') {
-      const std::size_t startLine = line_;
       for (++pos_;;) {
         const std::size_t quote = text_.find('"', pos_);
         if (quote == std::string_view::npos)
           throw EZEBRLDataError("Class TRLData: CSV file: a quoted field that begins in record " +
-                                std::to_string(startLine) + " is never closed");
-        out.append(text_.data() + pos_, quote - pos_);
+                                std::to_string(line_) + " is never closed");
+        Append(out, pos_, quote);
         pos_ = quote + 1;
         if (pos_ < text_.size() && text_[pos_] == '"') {
-          out += '"';
+          Append(out, quote, pos_);
           ++pos_;
           continue;
         }
@@ -88,7 +97,7 @@ class CsvParser {
     while (pos_ < text_.size() && text_[pos_] != delimiter_ && text_[pos_] != '\n' &&
            text_[pos_] != '\r')
       ++pos_;
-    out.append(text_.data() + start, pos_ - start);
+    Append(out, start, pos_);
   }
 
   std::string_view text_;
@@ -125,13 +134,14 @@ void TRLData::ImportCSV(const std::string& FileName, TCSVDelimiters Delimiter, b
   const char delimiter = Delimiter == csvAuto ? GuessDelimiter(text) : DelimiterChar(Delimiter);
   // First pass: the shape of the data, and every error before anything changes.
   std::vector<std::string> fields;
-  std::vector<std::string> names;
+  std::size_t nameCount = 0;
   int records = 0;
   std::size_t widest = 1;
   for (CsvParser parser(text, delimiter); !parser.AtEnd(); ++records) {
-    parser.Record(fields);
-    widest = std::max(widest, fields.size());
-    if (records == 0 && WithColNames) names = fields;
+    const bool names = records == 0 && WithColNames;
+    const std::size_t count = parser.Record(names ? &fields : nullptr);
+    if (names) nameCount = count;
+    widest = std::max(widest, count);
   }
   const int rows = std::max(records - (WithColNames && records > 0 ? 1 : 0), 0);
   const int cols = static_cast<int>(std::min<std::size_t>(widest, 0x7FFFFFFF));
@@ -141,13 +151,13 @@ void TRLData::ImportCSV(const std::string& FileName, TCSVDelimiters Delimiter, b
   SetNrCols(cols);
   SetNrRows(rows);
   matrix_->Clear();
-  for (std::size_t c = 0; c < names.size(); ++c) SetColName(static_cast<int>(c + 1), names[c]);
+  for (std::size_t c = 0; c < nameCount; ++c) SetColName(static_cast<int>(c + 1), fields[c]);
   rlio::Progress progress(*this, static_cast<int64_t>(text.size()));
   CsvParser parser(text, delimiter);
-  if (WithColNames && !parser.AtEnd()) parser.Record(fields);
+  if (WithColNames && !parser.AtEnd()) parser.Record(nullptr);
   for (int r = 1; r <= rows; ++r) {
-    parser.Record(fields);
-    for (std::size_t c = 0; c < fields.size(); ++c)
+    const std::size_t count = parser.Record(&fields);
+    for (std::size_t c = 0; c < count; ++c)
       if (!fields[c].empty()) SetElem(static_cast<int>(c + 1), r, fields[c]);
     progress.Step(static_cast<int64_t>(parser.Position()));
   }

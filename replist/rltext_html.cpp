@@ -73,6 +73,7 @@ void TRLData::ExportHTMLTable(const std::string& FileName, int ColLow, int RowLo
 
   rlio::SafeFileWriter file(FileName);
   rlio::TextSink sink([&file](std::string_view text) { file.Write(text); });
+  rlio::Progress progress(*this, std::max(rowHigh - rowLow + 1, 0));
   std::string& out = sink.Buffer();
   out += "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>";
   AppendHtml(out, title);
@@ -121,17 +122,16 @@ void TRLData::ExportHTMLTable(const std::string& FileName, int ColLow, int RowLo
       out += "</thead>\n";
     }
     out += "<tbody>\n";
-    rlio::Progress progress(*this, std::max(rowHigh - rowLow + 1, 0));
     for (int r = rowLow; r <= rowHigh; ++r) {
       row(r, "td", [&](int c) { return GetElem(c, r); });
       progress.Step(r - rowLow + 1);
     }
     out += "</tbody>\n";
-    progress.Finish();
   }
   out += "</table>\n</body>\n</html>\n";
   sink.Flush();
   file.Commit();
+  progress.Finish();
 }
 
 }  // namespace zeb
