@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string in = ScratchName(".in");
   const std::string out = ScratchName(".out");
   if (std::FILE* f = std::fopen(in.c_str(), "wb")) {
-    std::fwrite(data, 1, size, f);
+    if (size > 0) std::fwrite(data, 1, size, f);
     std::fclose(f);
   } else {
     return 0;

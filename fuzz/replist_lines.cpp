@@ -14,7 +14,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string name = "/tmp/fuzz_replist_lines_" + std::to_string(::getpid());
   if (std::FILE* f = std::fopen(name.c_str(), "wb")) {
-    std::fwrite(data, 1, size, f);
+    if (size > 0) std::fwrite(data, 1, size, f);
     std::fclose(f);
   } else {
     return 0;

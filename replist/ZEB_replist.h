@@ -81,7 +81,10 @@ using TBeforeHTMLExportEvent =
 // are written as the predefined entities, tab, line feed, carriage return and every other
 // control character below U+0020 as numeric character references (so each item stays on one
 // line and leading and trailing blanks, tabs and line breaks survive); bytes that are not
-// UTF-8 are written as the code-page 1252 character of the same number.
+// UTF-8 are written as the code-page 1252 character of the same number. (XML 1.0 has no way
+// to carry the controls other than tab, line feed and carriage return; their references are
+// those of XML 1.1, which this reader accepts. Texts without such characters give documents
+// valid in both versions.)
 //
 // Readers accept exactly this dialect: the items in the order above (blank space and comments
 // between them are allowed, and a text may also come as CDATA), the five predefined entities
@@ -263,6 +266,10 @@ class TRLData : public fw::TComponent {
   void CopyToClipBoard(int ColLow, int RowLow, int ColHigh, int RowHigh, bool WithColNames,
                        const std::string& Delimiter);
   static constexpr int kMaxPaddedColumns = 10000;
+  // The readers of outside input (XML, CSV, lines) refuse, with EZEBRLDataError, a list of
+  // more cells than this (columns 0..NrOfColumns by NrOfRows): the cell table is dense, so a
+  // few bytes of text could otherwise ask for all the machine's memory.
+  static constexpr int64_t kMaxReadCells = int64_t{1} << 28;
 
   // Replaces the list by the records of a CSV file (see above): one row per record, as many
   // columns as the longest record has fields (at least one), cells beyond 255 characters cut.

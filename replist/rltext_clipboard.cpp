@@ -17,7 +17,8 @@ namespace {
 // Columns and rows run in 64 bits, so no range can overflow a counter.
 class BlockText {
  public:
-  BlockText(const TRLData& data, int colLow, int colHigh) : data_(data), colLow_(colLow), colHigh_(colHigh) {}
+  BlockText(const TRLData& data, int colLow, int colHigh)
+      : data_(data), colLow_(colLow), colHigh_(colHigh) {}
 
   void Names(std::string_view delimiter, const std::vector<std::size_t>* widths) {
     Line([&](int c) { return data_.GetColName(c); }, delimiter, widths);
@@ -36,7 +37,8 @@ class BlockText {
     for (int64_t c = colLow_; c <= colHigh_; ++c) {
       const std::string text = field(static_cast<int>(c));
       if (widths != nullptr) {
-        text_ += LeftString(text, static_cast<int>((*widths)[static_cast<std::size_t>(c - colLow_)] + 1));
+        text_ += LeftString(text,
+                            static_cast<int>((*widths)[static_cast<std::size_t>(c - colLow_)] + 1));
         continue;
       }
       if (c > colLow_) text_ += delimiter;
@@ -59,8 +61,8 @@ std::string StoredCell(const TRLData& data, int c, int r) {
 
 }  // namespace
 
-void TRLData::CopyToClipBoard(int ColLow, int RowLow, int ColHigh, int RowHigh,
-                              bool WithColNames, bool Tabbed) {
+void TRLData::CopyToClipBoard(int ColLow, int RowLow, int ColHigh, int RowHigh, bool WithColNames,
+                              bool Tabbed) {
   if (Tabbed) {
     CopyToClipBoard(ColLow, RowLow, ColHigh, RowHigh, WithColNames, std::string("\t"));
     return;
@@ -84,8 +86,8 @@ void TRLData::CopyToClipBoard(int ColLow, int RowLow, int ColHigh, int RowHigh,
   fw::Clipboard()->SetAsText(block.Text());
 }
 
-void TRLData::CopyToClipBoard(int ColLow, int RowLow, int ColHigh, int RowHigh,
-                              bool WithColNames, const std::string& Delimiter) {
+void TRLData::CopyToClipBoard(int ColLow, int RowLow, int ColHigh, int RowHigh, bool WithColNames,
+                              const std::string& Delimiter) {
   BlockText block(*this, ColLow, ColHigh);
   if (WithColNames) block.Names(Delimiter, nullptr);
   for (int64_t r = RowLow; r <= RowHigh; ++r) block.Row(static_cast<int>(r), Delimiter, nullptr);

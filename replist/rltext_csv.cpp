@@ -1,5 +1,7 @@
 // TRLData: CSV import and export (the layout is described in ZEB_replist.h).
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,10 +16,14 @@ namespace {
 
 char DelimiterChar(TCSVDelimiters delimiter) {
   switch (delimiter) {
-    case csvSemicolon: return ';';
-    case csvTab: return '\t';
-    case csvSpace: return ' ';
-    default: return ',';
+    case csvSemicolon:
+      return ';';
+    case csvTab:
+      return '\t';
+    case csvSpace:
+      return ' ';
+    default:
+      return ',';
   }
 }
 
@@ -138,12 +144,18 @@ void TRLData::ImportCSV(const std::string& FileName, TCSVDelimiters Delimiter, b
   int records = 0;
   std::size_t widest = 1;
   for (CsvParser parser(text, delimiter); !parser.AtEnd(); ++records) {
+    if (records == std::numeric_limits<int>::max())
+      throw EZEBRLDataError("Component \"" + Name() + "\": CSV file \"" + FileName +
+                            "\" holds too many records to read");
     const bool names = records == 0 && WithColNames;
     const std::size_t count = parser.Record(names ? &fields : nullptr);
     if (names) nameCount = count;
     widest = std::max(widest, count);
   }
   const int rows = std::max(records - (WithColNames && records > 0 ? 1 : 0), 0);
+  if ((static_cast<int64_t>(widest) + 1) * std::max(rows, 1) > kMaxReadCells)
+    throw EZEBRLDataError("Component \"" + Name() + "\": CSV file \"" + FileName +
+                          "\" holds too many cells to read");
   const int cols = static_cast<int>(std::min<std::size_t>(widest, 0x7FFFFFFF));
 
   ChangeBatch batch(*matrix_);

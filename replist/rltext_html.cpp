@@ -16,11 +16,21 @@ void AppendHtml(std::string& out, std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto b = static_cast<unsigned char>(text[i]);
     switch (b) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&#39;"; break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&#39;";
+        break;
       case '\r':
         if (i + 1 < text.size() && text[i + 1] == '\n') break;
         out += '\n';
@@ -48,7 +58,8 @@ std::string CssColor(const std::string& color) {
   if (trimmed.empty() || trimmed.size() > 64) return {};
   for (const char c : trimmed) {
     const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                    c == '#' || c == '(' || c == ')' || c == ',' || c == '.' || c == '%' || c == ' ';
+                    c == '#' || c == '(' || c == ')' || c == ',' || c == '.' || c == '%' ||
+                    c == ' ';
     if (!ok) return {};
   }
   return trimmed;
@@ -78,8 +89,9 @@ void TRLData::ExportHTMLTable(const std::string& FileName, int ColLow, int RowLo
   out += "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>";
   AppendHtml(out, title);
   out += "</title>\n<style>\ntable { border-collapse: separate; border-spacing: " + px[2] +
-         "; border: " + px[0] + " solid; }\nth, td { border: " + px[0] + " solid; padding: " +
-         px[1] + "; text-align: left; vertical-align: top; white-space: pre-wrap; }\n";
+         "; border: " + px[0] + " solid; }\nth, td { border: " + px[0] +
+         " solid; padding: " + px[1] +
+         "; text-align: left; vertical-align: top; white-space: pre-wrap; }\n";
   if (const std::string color = CssColor(HeaderColor); !color.empty())
     out += "th { background-color: " + color + "; }\n";
   if (const std::string color = CssColor(CellColor); !color.empty())

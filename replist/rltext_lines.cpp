@@ -21,7 +21,7 @@ void TRLData::LoadLinesFromFile(int Column, int Row, const std::string& FileName
     while (source(line)) ++lines;
   }
   const int64_t last = first + lines - 1;
-  if (last > std::numeric_limits<int>::max())
+  if (last > std::numeric_limits<int>::max() || (int64_t{nrCols_} + 1) * last > kMaxReadCells)
     throw EZEBRLDataError("Component \"" + Name() + "\": too many lines in \"" + FileName + "\"");
   ChangeBatch batch(*matrix_);
   if (last > nrRows_) SetNrRows(static_cast<int>(last));

@@ -277,7 +277,8 @@ class RLXmlReader {
       ++p;  // '>'
       Content(p, item_.text);
       // At(p) is '<' and starts the end tag.
-      if (At(p + 1) != '/') Fail("an element inside <" + std::string(RepListXmlTagText[item_.tag]) + ">");
+      if (At(p + 1) != '/')
+        Fail("an element inside <" + std::string(RepListXmlTagText[item_.tag]) + ">");
       p += 2;
       if (Name(p) != RepListXmlTagText[item_.tag]) Fail("a mismatched end tag");
       SkipSpace(p);
@@ -299,9 +300,12 @@ class RLXmlReader {
       if (p == before) Fail("a damaged tag");
       const std::string_view name = Name(p);
       int* slot = nullptr;
-      if (name == "col") slot = &item_.col;
-      else if (name == "row") slot = &item_.row;
-      else if (name == "checked") slot = &item_.checked;
+      if (name == "col")
+        slot = &item_.col;
+      else if (name == "row")
+        slot = &item_.row;
+      else if (name == "checked")
+        slot = &item_.checked;
       if (slot == nullptr) Fail("an unknown attribute \"" + std::string(name) + "\"");
       if (*slot >= 0) Fail("a repeated attribute");
       const std::string value = AttributeValue(p);
@@ -318,9 +322,12 @@ class RLXmlReader {
         (item_.checked >= 0 && item_.tag != xmlCell))
       Fail("wrong attributes on <" + std::string(RepListXmlTagText[item_.tag]) + ">");
     switch (stage_) {
-      case Stage::Header: return HeaderItem();
-      case Stage::Columns: return ColumnItem();
-      case Stage::Cells: return CellItem();
+      case Stage::Header:
+        return HeaderItem();
+      case Stage::Columns:
+        return ColumnItem();
+      case Stage::Cells:
+        return CellItem();
     }
   }
 
@@ -333,12 +340,22 @@ class RLXmlReader {
   void HeaderItem() {
     Expect(kHeaderItems[next_]);
     switch (item_.tag) {
-      case xmlNumCols: numCols_ = Number(item_.text, "column count"); break;
-      case xmlNumRows: numRows_ = Number(item_.text, "row count"); break;
-      case xmlCommonHd: temp_.SetCommonHeader(item_.text); break;
-      default: temp_.SetComment(item_.text); break;
+      case xmlNumCols:
+        numCols_ = Number(item_.text, "column count");
+        break;
+      case xmlNumRows:
+        numRows_ = Number(item_.text, "row count");
+        break;
+      case xmlCommonHd:
+        temp_.SetCommonHeader(item_.text);
+        break;
+      default:
+        temp_.SetComment(item_.text);
+        break;
     }
     if (++next_ < std::size(kHeaderItems)) return;
+    if ((int64_t{numCols_} + 1) * numRows_ > TRLData::kMaxReadCells)
+      Fail("a list too large to read");
     next_ = 0;
     stage_ = Stage::Columns;
     if (numCols_ == 0) StartCells();
@@ -348,13 +365,21 @@ class RLXmlReader {
     Expect(kColumnItems[next_]);
     if (item_.col != column_ + 1) Fail("a column item out of order");
     switch (item_.tag) {
-      case xmlColName: names_.push_back(item_.text); break;
-      case xmlColumnFormat: formats_.push_back(item_.text); break;
+      case xmlColName:
+        names_.push_back(item_.text);
+        break;
+      case xmlColumnFormat:
+        formats_.push_back(item_.text);
+        break;
       default:
-        if (item_.text == "none") modes_.push_back(cmNone);
-        else if (item_.text == "box") modes_.push_back(cmBox);
-        else if (item_.text == "radio") modes_.push_back(cmRadio);
-        else Fail("an unknown check mode \"" + item_.text + "\"");
+        if (item_.text == "none")
+          modes_.push_back(cmNone);
+        else if (item_.text == "box")
+          modes_.push_back(cmBox);
+        else if (item_.text == "radio")
+          modes_.push_back(cmRadio);
+        else
+          Fail("an unknown check mode \"" + item_.text + "\"");
     }
     if (++next_ < std::size(kColumnItems)) return;
     next_ = 0;
@@ -447,7 +472,9 @@ void TRLData::ReadFromXMLString(const std::string& XMLText, const std::string& D
 void TRLData::ReadFromXMLStream(fw::TStream& InStream, const std::string& DataID) {
   rlio::StreamLineReader lines(InStream);
   try {
-    RLXmlReader(*this, [&lines](std::string& line) { return lines.Next(line); }, DataID).Read();
+    RLXmlReader(
+        *this, [&lines](std::string& line) { return lines.Next(line); }, DataID)
+        .Read();
   } catch (...) {
     lines.Finish();
     throw;

@@ -45,11 +45,21 @@ void AppendEscaped(std::string& out, std::string_view text) {
     if (i == text.size()) break;
     const auto b = static_cast<unsigned char>(text[i]);
     switch (b) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&apos;"; break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&apos;";
+        break;
       default:
         if (b < 0x20) {
           AppendReference(out, b);
@@ -70,11 +80,16 @@ bool DecodeReference(std::string_view s, std::size_t& pos, std::string& out) {
   if (semicolon == std::string_view::npos || semicolon - pos > 12) return false;
   const std::string_view name = s.substr(pos + 1, semicolon - pos - 1);
   char plain = 0;
-  if (name == "amp") plain = '&';
-  else if (name == "lt") plain = '<';
-  else if (name == "gt") plain = '>';
-  else if (name == "quot") plain = '"';
-  else if (name == "apos") plain = '\'';
+  if (name == "amp")
+    plain = '&';
+  else if (name == "lt")
+    plain = '<';
+  else if (name == "gt")
+    plain = '>';
+  else if (name == "quot")
+    plain = '"';
+  else if (name == "apos")
+    plain = '\'';
   if (plain != 0) {
     out += plain;
     pos = semicolon + 1;
@@ -87,9 +102,12 @@ bool DecodeReference(std::string_view s, std::size_t& pos, std::string& out) {
   uint32_t value = 0;
   for (const char ch : digits) {
     int digit = -1;
-    if (ch >= '0' && ch <= '9') digit = ch - '0';
-    else if (hex && ch >= 'a' && ch <= 'f') digit = ch - 'a' + 10;
-    else if (hex && ch >= 'A' && ch <= 'F') digit = ch - 'A' + 10;
+    if (ch >= '0' && ch <= '9')
+      digit = ch - '0';
+    else if (hex && ch >= 'a' && ch <= 'f')
+      digit = ch - 'a' + 10;
+    else if (hex && ch >= 'A' && ch <= 'F')
+      digit = ch - 'A' + 10;
     if (digit < 0) return false;
     value = value * (hex ? 16 : 10) + static_cast<uint32_t>(digit);
     if (value > 0x10FFFF) return false;

@@ -43,8 +43,8 @@ TEST(RLTextCsv, EveryTextSurvivesEveryDelimiterAndQuoting) {
 
 TEST(RLTextCsv, TheWriterQuotesOnlyWhereNeeded) {
   rltest::ScratchDir dir;
-  auto store = rltest::MakeStore({{"plain", "a,b", "say \"hi\"", " lead", "two\nlines", ""},
-                                  {"x", "y", "z", "w", "v", "u"}});
+  auto store = rltest::MakeStore(
+      {{"plain", "a,b", "say \"hi\"", " lead", "two\nlines", ""}, {"x", "y", "z", "w", "v", "u"}});
   store->SetColName(1, "N,1");
   store->SetColName(2, "N2");
   store->ExportCSV(dir.File("q.csv"), zeb::csvComma, true, false);
@@ -68,8 +68,8 @@ TEST(RLTextCsv, ExportWritesTheRangeAndCallsOnExportTextPerField) {
   };
   store->ExportCSV(dir.File("r.csv"), zeb::csvTab, true, false, 0, 2, 2, 3);
   EXPECT_EQ(rltest::ReadFile(dir.File("r.csv")), "\tC-1\tC-2\r\nr2\ta2\tB2!\r\n\ta3\tb3\r\n");
-  EXPECT_EQ(seen, (std::vector<std::string>{"0:0", "1:0", "2:0", "0:2", "1:2", "2:2", "0:3",
-                                            "1:3", "2:3"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"0:0", "1:0", "2:0", "0:2", "1:2", "2:2", "0:3", "1:3",
+                                            "2:3"}));
   // Ranges beyond the list are clamped to it.
   store->OnExportText = nullptr;
   store->ExportCSV(dir.File("all.csv"), zeb::csvComma, false, false, -5, -5, 99, 99);
@@ -87,8 +87,12 @@ struct ImportCase {
 
 TEST(RLTextCsv, ImportShapesTheListFromTheRecords) {
   const ImportCase cases[] = {
-      {"ragged records", "a,b\nc\nd,e,f\n", zeb::csvComma, false,
-       {{"a", "b", ""}, {"c", "", ""}, {"d", "e", "f"}}, {}},
+      {"ragged records",
+       "a,b\nc\nd,e,f\n",
+       zeb::csvComma,
+       false,
+       {{"a", "b", ""}, {"c", "", ""}, {"d", "e", "f"}},
+       {}},
       {"header line", "x;y\n1;2\n", zeb::csvSemicolon, true, {{"1", "2"}}, {"x", "y"}},
       {"only a header", "x,y\r\n", zeb::csvComma, true, {}, {"x", "y"}},
       {"CR line ends, no final break", "a\rb\rc", zeb::csvComma, false, {{"a"}, {"b"}, {"c"}}, {}},
@@ -98,10 +102,21 @@ TEST(RLTextCsv, ImportShapesTheListFromTheRecords) {
       {"quote inside a field", "a\"b,c\n", zeb::csvComma, false, {{"a\"b", "c"}}, {}},
       {"auto: semicolons", "a;b;c,d\n", zeb::csvAuto, false, {{"a", "b", "c,d"}}, {}},
       {"auto: tabs", "a\tb\n", zeb::csvAuto, false, {{"a", "b"}}, {}},
-      {"auto: quoted commas do not count", "\"a,b,c\";d\n", zeb::csvAuto, false, {{"a,b,c", "d"}}, {}},
+      {"auto: quoted commas do not count",
+       "\"a,b,c\";d\n",
+       zeb::csvAuto,
+       false,
+       {{"a,b,c", "d"}},
+       {}},
       {"blank delimiter keeps empty fields", "a  b\n", zeb::csvSpace, false, {{"a", "", "b"}}, {}},
       {"byte order mark", "\xEF\xBB\xBFx,y\n", zeb::csvComma, false, {{"x", "y"}}, {}},
-      {"code page 1252", "Gr\xF6\xDF" "e,\x80\n", zeb::csvComma, false, {{"Größe", "€"}}, {}},
+      {"code page 1252",
+       "Gr\xF6\xDF"
+       "e,\x80\n",
+       zeb::csvComma,
+       false,
+       {{"Größe", "€"}},
+       {}},
       {"empty file", "", zeb::csvComma, false, {}, {}},
   };
   rltest::ScratchDir dir;
@@ -120,7 +135,8 @@ TEST(RLTextCsv, ImportShapesTheListFromTheRecords) {
     EXPECT_EQ(store->SortColumn(), -1);
     for (std::size_t r = 0; r < c.rows.size(); ++r)
       for (std::size_t col = 0; col < c.rows[r].size(); ++col) {
-        EXPECT_EQ(store->GetElem(static_cast<int>(col + 1), static_cast<int>(r + 1)), c.rows[r][col]);
+        EXPECT_EQ(store->GetElem(static_cast<int>(col + 1), static_cast<int>(r + 1)),
+                  c.rows[r][col]);
         EXPECT_FALSE(store->GetElemChecked(static_cast<int>(col + 1), static_cast<int>(r + 1)));
       }
     for (std::size_t i = 0; i < c.colNames.size(); ++i)
@@ -158,7 +174,8 @@ TEST(RLTextCsv, AFailedExportLeavesTheOldFile) {
 
 TEST(RLTextCsv, ProgressIsReportedAtMostOncePerPercent) {
   rltest::ScratchDir dir;
-  auto store = rltest::MakeStore({std::vector<std::string>(5000, "v"), std::vector<std::string>(5000, "w")});
+  auto store =
+      rltest::MakeStore({std::vector<std::string>(5000, "v"), std::vector<std::string>(5000, "w")});
   std::vector<int> percents;
   store->OnPercentDone = [&](fw::TObject*, int percent) { percents.push_back(percent); };
   store->ExportCSV(dir.File("p.csv"), zeb::csvComma, false, false);

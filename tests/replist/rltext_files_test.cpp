@@ -78,7 +78,8 @@ std::size_t Count(const std::string& text, const std::string& what) {
 
 TEST(RLTextHtml, TheTableIsEscapedAndEveryCellPassesTheHook) {
   rltest::ScratchDir dir;
-  auto store = rltest::MakeStore({{"<b>bold</b>", "a & b"}, {"\"q\" 'x'", "two\nlines"}, {"c3", "c4"}});
+  auto store =
+      rltest::MakeStore({{"<b>bold</b>", "a & b"}, {"\"q\" 'x'", "two\nlines"}, {"c3", "c4"}});
   store->SetColName(1, "<Name>");
   store->SetElem(0, 1, "r1");
   std::map<std::pair<int, int>, int> calls;

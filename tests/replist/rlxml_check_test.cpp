@@ -29,19 +29,19 @@ TEST(RLXmlCheck, RecognisesRootLinesByMarkerAndIdentifier) {
       {prices.c_str(), "PRICES", true},
       {prices.c_str(), "", true},
       {prices.c_str(), "stock", false},
-      {"<replist id=\"x\">\n", "x", false},                  // no marker word
+      {"<replist id=\"x\">\n", "x", false},  // no marker word
       {"<replist id=\"x\">\n", "", false},
-      {"<REPLIST ZEBWORKS>\n", "", true},                    // no identifier
+      {"<REPLIST ZEBWORKS>\n", "", true},  // no identifier
       {"<REPLIST ZEBWORKS>\n", "x", false},
       {two.c_str(), "b", true},
-      {"<replist zebworks id=\" b \">\n", "b", true},        // blanks around
+      {"<replist zebworks id=\" b \">\n", "b", true},  // blanks around
       {"<replist zebworks id=\" b \">\n", " B ", true},
-      {"<replist zebworks id=\"b\">", "b", true},            // no line end
+      {"<replist zebworks id=\"b\">", "b", true},  // no line end
       {"", "", false},
       {"zebworks\n<replist id=\"a\">\n", "a", false},        // marker on another line
       {"<replist zebworks id=\"a&amp;b\">\n", "a&b", true},  // references decoded
       {"<replist zebworks id=\"&#x41;\">\n", "a", true},
-      {"<replist zebworks id=\"open\n", "open", true},        // no closing quote
+      {"<replist zebworks id=\"open\n", "open", true},  // no closing quote
   };
   rltest::ScratchDir dir;
   for (const CheckCase& c : cases) {

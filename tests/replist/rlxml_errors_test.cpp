@@ -83,6 +83,10 @@ TEST(RLXmlErrors, EveryTruncationRaisesAndChangesNothing) {
     SCOPED_TRACE(length);
     EXPECT_THROW(store->ReadFromXMLString(xml.substr(0, length), "t"), zeb::EZEBRLDataError);
   }
+  // The same from a file cut in the middle of a cell.
+  rltest::ScratchDir dir;
+  rltest::WriteFile(dir.File("cut.xml"), xml.substr(0, xml.find("<cell") + 20));
+  EXPECT_THROW(store->LoadFromXMLFile(dir.File("cut.xml"), "t"), zeb::EZEBRLDataError);
   ExpectUnchanged(*store);
   store->ReadFromXMLString(xml.substr(0, end + 10), "t");  // the end tag without a line end
   rltest::ExpectSameList(*source, *store);
@@ -97,7 +101,8 @@ struct Damage {
 TEST(RLXmlErrors, DamagedListsRaiseAndChangeNothing) {
   const Damage damages[] = {
       {"unknown tag", "<comment></comment>", "<comment></comment><extra/>"},
-      {"external entity", "<comment></comment>", "<!DOCTYPE x [<!ENTITY e SYSTEM \"file:///etc/passwd\">]>"},
+      {"external entity", "<comment></comment>",
+       "<!DOCTYPE x [<!ENTITY e SYSTEM \"file:///etc/passwd\">]>"},
       {"entity reference", ">x</cell>", ">&e;</cell>"},
       {"unterminated reference", ">x</cell>", ">&amp</cell>"},
       {"surrogate reference", ">x</cell>", ">&#xD800;</cell>"},
@@ -106,15 +111,18 @@ TEST(RLXmlErrors, DamagedListsRaiseAndChangeNothing) {
       {"missing count", "  <numrows>2</numrows>\n", ""},
       {"negative count", "<numrows>2</numrows>", "<numrows>-2</numrows>"},
       {"huge count", "<numrows>2</numrows>", "<numrows>99999999999</numrows>"},
+      {"too many cells", "<numrows>2</numrows>", "<numrows>100000000</numrows>"},
       {"count is text", "<numcols>2</numcols>", "<numcols>two</numcols>"},
       {"column out of order", "<colname col=\"2\">", "<colname col=\"3\">"},
       {"unknown check mode", ">box<", ">yes<"},
       {"missing column item", "  <columnformat col=\"2\"/>\n", ""},
-      {"cell out of order", "<cell col=\"2\" row=\"1\" checked=\"1\">", "<cell col=\"0\" row=\"1\">"},
+      {"cell out of order", "<cell col=\"2\" row=\"1\" checked=\"1\">",
+       "<cell col=\"0\" row=\"1\">"},
       {"cell beyond the rows", "<cell col=\"1\" row=\"2\"/>", "<cell col=\"1\" row=\"3\"/>"},
       {"row skipped", "<cell col=\"1\" row=\"2\"/>", ""},
       {"cell beyond the columns", "<cell col=\"1\" row=\"2\"/>", "<cell col=\"3\" row=\"2\"/>"},
-      {"mark in a plain column", "<cell col=\"1\" row=\"1\">", "<cell col=\"1\" row=\"1\" checked=\"1\">"},
+      {"mark in a plain column", "<cell col=\"1\" row=\"1\">",
+       "<cell col=\"1\" row=\"1\" checked=\"1\">"},
       {"bad mark", "checked=\"1\"", "checked=\"2\""},
       {"unknown attribute", "<cell col=\"1\" row=\"1\">", "<cell col=\"1\" row=\"1\" x=\"1\">"},
       {"repeated attribute", "<cell col=\"1\" row=\"1\">", "<cell col=\"1\" col=\"1\" row=\"1\">"},
@@ -148,7 +156,8 @@ TEST(RLXmlErrors, AllowedVariationsRead) {
       {"comment over lines", "  <comment>", "  <!-- a\nb\nc --><comment>"},
       {"CDATA text", ">x</cell>", "><![CDATA[x]]></cell>"},
       {"single quotes", "<cell col=\"1\" row=\"1\">", "<cell col='1' row='1'>"},
-      {"item over lines", "<cell col=\"1\" row=\"1\">x</cell>", "<cell\n col=\"1\"\n row=\"1\"\n>x</cell\n>"},
+      {"item over lines", "<cell col=\"1\" row=\"1\">x</cell>",
+       "<cell\n col=\"1\"\n row=\"1\"\n>x</cell\n>"},
       {"decimal reference", ">x</cell>", ">&#120;</cell>"},
       {"blanks in counts", "<numrows>2</numrows>", "<numrows> 2 </numrows>"},
       {"CR LF lines", "\n  <numcols>", "\r\n  <numcols>"},

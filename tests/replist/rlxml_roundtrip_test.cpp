@@ -31,10 +31,8 @@ struct Channel {
 
 TEST(RLXmlRoundTrip, EveryItemSurvivesEveryChannel) {
   const Channel channels[] = {
-      {"string",
-       [](zeb::TRLData& from, zeb::TRLData& to, const std::string& id, const rltest::ScratchDir&) {
-         to.ReadFromXMLString(XmlOf(from, id), id);
-       }},
+      {"string", [](zeb::TRLData& from, zeb::TRLData& to, const std::string& id,
+                    const rltest::ScratchDir&) { to.ReadFromXMLString(XmlOf(from, id), id); }},
       {"stream",
        [](zeb::TRLData& from, zeb::TRLData& to, const std::string& id, const rltest::ScratchDir&) {
          fw::TMemoryStream stream;
@@ -43,12 +41,14 @@ TEST(RLXmlRoundTrip, EveryItemSurvivesEveryChannel) {
          to.ReadFromXMLStream(stream, id);
        }},
       {"file",
-       [](zeb::TRLData& from, zeb::TRLData& to, const std::string& id, const rltest::ScratchDir& dir) {
+       [](zeb::TRLData& from, zeb::TRLData& to, const std::string& id,
+          const rltest::ScratchDir& dir) {
          from.SaveAsXMLFile(dir.File("list.xml"), id);
          to.LoadFromXMLFile(dir.File("list.xml"), id);
        }},
       {"open file",
-       [](zeb::TRLData& from, zeb::TRLData& to, const std::string& id, const rltest::ScratchDir& dir) {
+       [](zeb::TRLData& from, zeb::TRLData& to, const std::string& id,
+          const rltest::ScratchDir& dir) {
          fw::TextFile out;
          fw::AssignFile(out, dir.File("open.xml"));
          fw::Rewrite(out);
@@ -95,7 +95,11 @@ TEST(RLXmlRoundTrip, ListsWithoutRowsOrColumns) {
 TEST(RLXmlRoundTrip, TheWriterPutsOneItemOnEachLine) {
   auto store = rltest::HardStore();
   const std::string xml = XmlOf(*store, "x");
-  EXPECT_EQ(xml.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<replist family=\"zebworks\" id=\"x\">\n", 0), 0u);
+  EXPECT_EQ(
+      xml.rfind(
+          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<replist family=\"zebworks\" id=\"x\">\n",
+          0),
+      0u);
   EXPECT_EQ(xml.substr(xml.size() - 11), "</replist>\n");
   // Every line is one complete item: no raw control character, and the texts' line breaks
   // became references.
