@@ -169,8 +169,16 @@ void TRLData::ImportCSV(const std::string& FileName, TCSVDelimiters Delimiter, b
   if (WithColNames && !parser.AtEnd()) parser.Record(nullptr);
   for (int r = 1; r <= rows; ++r) {
     const std::size_t count = parser.Record(&fields);
-    for (std::size_t c = 0; c < count; ++c)
-      if (!fields[c].empty()) SetElem(static_cast<int>(c + 1), r, fields[c]);
+    for (std::size_t c = 0; c < count; ++c) {
+      const std::string& field = fields[c];
+      const int col = static_cast<int>(c + 1);
+      if (field.empty()) continue;
+      // A plain column takes a short field as it is (no cut, no flag to keep).
+      if (field.size() <= TStringArray::kMaxCellLength && !IsCheckCol(col))
+        matrix_->SetElem(col, r, field);
+      else
+        SetElem(col, r, field);
+    }
     progress.Step(static_cast<int64_t>(parser.Position()));
   }
   batch.Done();

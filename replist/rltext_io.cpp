@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -193,14 +194,20 @@ LineSource TextFileLines(fw::TextFile& file) {
 
 std::string ReadWholeFile(const std::string& fileName) {
   fw::TFileStream stream(fileName, fw::fmOpenRead | fw::fmShareDenyWrite);
+  // Read straight into the string, sized by the file and grown if the file grows meanwhile.
   std::string bytes;
-  char block[1 << 16];
+  const int64_t size = stream.Size();
+  bytes.resize(static_cast<std::size_t>(std::max<int64_t>(size, 0)) + (1 << 16));
+  std::size_t filled = 0;
   for (;;) {
-    const int64_t got = stream.Read(block, sizeof block);
+    if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
+    const int64_t got =
+        stream.Read(bytes.data() + filled, static_cast<int64_t>(bytes.size() - filled));
     if (got < 0) throw fw::EInOutError("Read error: \"" + fileName + "\"");
     if (got == 0) break;
-    bytes.append(block, static_cast<std::size_t>(got));
+    filled += static_cast<std::size_t>(got);
   }
+  bytes.resize(filled);
   return bytes;
 }
 
@@ -236,6 +243,10 @@ std::string AsUtf8Text(std::string bytes) {
   if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
   std::size_t pos = 0;
   while (pos < bytes.size()) {
+    if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
+      ++pos;
+      continue;
+    }
     const std::size_t length = ValidUtf8Length(bytes, pos);
     if (length == 0) break;
     pos += length;
