@@ -69,7 +69,9 @@ void TReportListView::MouseDown(fw::TMouseButton Button, fw::TShiftState Shift, 
   const int d = DataColOfGrid(cell.X);
   const fw::TRect rect = CellRect(cell.X, cell.Y);
   if (cell.Y == ColumnHeaderRow()) {
-    if (sortEnabled_ && X - rect.Left > kHeaderEdge && rect.Right - X > kHeaderEdge)
+    // The second press of a double click belongs to the double click (which may just have
+    // fitted a column, moving the borders under the pointer).
+    if (sortEnabled_ && !Shift.Contains(fw::ssDouble) && X - rect.Left > kHeaderEdge && rect.Right - X > kHeaderEdge)
       HeaderClickSort(d);
     return;
   }
