@@ -15,6 +15,8 @@ TReportListView::TReportListView(fw::TComponent* AOwner) : fw::TCustomDrawGrid(A
   fw::TCustomGrid::SetRowCount(5);
   SetFixedCols(0);
   SetFixedRows(1);
+  // The grid starts scrolled to its old first scrolling column; the view shows column 0.
+  fw::TCustomGrid::SetLeftCol(0);
   fw::TCustomGrid::SetFixedColor(colorColumnHd_);
   data_->SetNrCols(ColCount());
   data_->SetNrRows(RowCount() - 1);

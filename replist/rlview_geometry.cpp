@@ -37,11 +37,14 @@ int TReportListView::GridColOfData(int d) const {
 }
 
 // The grid always keeps one data row, even for an empty list, below the header rows.
+// The first visible data row stays when header rows come or go.
 void TReportListView::RebuildGridRows() {
+  const int top = fw::TCustomGrid::TopRow() - FixedRows() + 1;
   const int k = CountHeadRows();
   fw::TCustomGrid::SetRowCount(std::max(k + NrOfRows(), k + 1));
   SetFixedRows(k);
   SetHeaderHeights();
+  SetTopRow(top);
 }
 
 void TReportListView::SetHeaderHeights() {

@@ -138,7 +138,10 @@ void TReportListView::SetEnabled(bool Value) {
 
 void TReportListView::SetFixedFirstColumn(bool Value) {
   fixedFirstColumn_ = Value;
+  // A list scrolled to its start stays there.
+  const bool atStart = fw::TCustomGrid::LeftCol() == FixedCols();
   SetFixedCols(Value ? 1 : 0);
+  if (atStart) fw::TCustomGrid::SetLeftCol(FixedCols());
   Changed();
   RepaintView();
 }

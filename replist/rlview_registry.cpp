@@ -35,8 +35,6 @@ void RegisterColors(fw::ClassBuilder<V>& b) {
       .Color("ColorSelectedBoth", &V::ColorSelectedBoth, &V::SetColorSelectedBoth, 0)
       .Color("ColorSelectedBothText", &V::ColorSelectedBothText, &V::SetColorSelectedBothText, 0)
       .Color("ColorColumnHd", &V::ColorColumnHd, &V::SetColorColumnHd, fw::clBtnFace)
-      .Color("FixedColor", &V::ColorColumnHd, &V::SetColorColumnHd, fw::clBtnFace)
-      .NotStored()
       .Color("ColorColumnHdText", &V::ColorColumnHdText, &V::SetColorColumnHdText, fw::clBlack)
       .Color("ColorCommonHd", &V::ColorCommonHd, &V::SetColorCommonHd, fw::clBtnFace)
       .Color("ColorCommonHdText", &V::ColorCommonHdText, &V::SetColorCommonHdText, fw::clBlack)
@@ -48,7 +46,17 @@ void RegisterColors(fw::ClassBuilder<V>& b) {
 }
 
 void RegisterLayout(fw::ClassBuilder<V>& b) {
-  b.Int("NrOfColumns", &V::NrOfColumns, &V::SetNrCols, 5)
+  // Positions and the alias first: later properties move or change them.
+  b.Int("TopRow", &V::TopRow, &V::SetTopRow, 1)
+      .Range(1, 1)
+      .NotStored()
+      .Int("LeftCol", &V::LeftCol, &V::SetLeftCol, 1)
+      .Range(1, 1)
+      .NotStored()
+      // The grid's fixed colour is the column header colour; written through ColorColumnHd.
+      .Color("FixedColor", &V::ColorColumnHd, nullptr, fw::clBtnFace)
+      .NotStored()
+      .Int("NrOfColumns", &V::NrOfColumns, &V::SetNrCols, 5)
       .Range(1, kIntMax)
       .AlwaysStored()
       .Int("NrOfRows", &V::NrOfRows, &V::SetNrRows, 4)
@@ -77,18 +85,12 @@ void RegisterLayout(fw::ClassBuilder<V>& b) {
       .Int("HighLightRow", &V::HighLightRow, &V::SetHighLightRow, 0)
       .Int("HighLightColumn", &V::HighLightColumn, &V::SetHighLightColumn, 0)
       .Int("InterRowIndicatorWidth", &V::InterRowIndicatorWidth, &V::SetInterRowIndicatorWidth, 3)
-      .Int("LeftCol", &V::LeftCol, &V::SetLeftCol, 1)
-      .Range(1, 1)
-      .NotStored()
       .SetOf("Options", &fw::TCustomGrid::Options, &fw::TCustomGrid::SetOptions, kGridOptionNames,
              fw::TGridOptions{fw::goFixedVertLine, fw::goFixedHorzLine, fw::goColSizing,
                               fw::goRowSelect, fw::goThumbTracking})
       .Default(fw::TGridOptions::FromBits(31))
       .Int("RowColPattern", &V::RowColPattern, &V::SetRowColPattern, 1)
       .Bool("ShowEmptyCheckBoxes", &V::ShowEmptyCheckBoxes, &V::SetShowEmptyCheckBoxes, true)
-      .Int("TopRow", &V::TopRow, &V::SetTopRow, 1)
-      .Range(1, 1)
-      .NotStored()
       .Enum("ScrollBars", &fw::TCustomGrid::ScrollBars, &fw::TCustomGrid::SetScrollBars,
             kScrollStyleNames, fw::ssBoth)
       .Enum("BorderStyle", &fw::TCustomGrid::BorderStyle, &fw::TCustomGrid::SetBorderStyle,

@@ -34,6 +34,8 @@ TEST(ReportListViewNew, StartsWithFiveColumnsFourRowsAndAColumnHeader) {
                                               fw::goColSizing, fw::goRowSelect,
                                               fw::goThumbTracking}));
   EXPECT_TRUE(view.SuppressPaint()) << "painting starts with the window";
+  EXPECT_EQ(view.LeftCol(), 1) << "the first column is on screen";
+  EXPECT_EQ(view.TopRow(), 1);
   EXPECT_EQ(view.GetColOrder(3), 3);
   EXPECT_EQ(view.GetColAlignment(2), zeb::taLeftJustify);
 }
