@@ -203,16 +203,13 @@ enum TFilterMode : uint8_t { fmSimple, fmBoolean, fmGrep };
 
 // Lets the application change the colours, font style and text of a data cell before it is
 // drawn (ACol, ARow data numbers, 1-based).
-using TRenderCellEvent = fw::Event<void(fw::TObject* Sender, int ACol, int ARow,
-                                        fw::TColor& PenColor, fw::TColor& BrushColor,
-                                        fw::TColor& FontColor, fw::TFontStyles& FontStyles,
-                                        std::string& Text)>;
+using TRenderCellEvent = fw::Event<void(
+    fw::TObject* Sender, int ACol, int ARow, fw::TColor& PenColor, fw::TColor& BrushColor,
+    fw::TColor& FontColor, fw::TFontStyles& FontStyles, std::string& Text)>;
 // Lets the application replace the text GetElem returns.
-using TReadCellEvent =
-    fw::Event<void(fw::TObject* Sender, int ACol, int ARow, std::string& Text)>;
+using TReadCellEvent = fw::Event<void(fw::TObject* Sender, int ACol, int ARow, std::string& Text)>;
 // Before / after a click changes a check mark.
-using TCheckStateChangeEvent =
-    fw::Event<void(fw::TObject* Sender, bool& State, int Col, int Row)>;
+using TCheckStateChangeEvent = fw::Event<void(fw::TObject* Sender, bool& State, int Col, int Row)>;
 // After a cursor key moved the selection.
 using TCursorKeyActionEvent = fw::Event<void(fw::TObject* Sender, uint16_t Key)>;
 // The row editing form asks for a cell's format.
@@ -221,8 +218,8 @@ using TRequestEditFormatEvent =
 // Asked for each row FilterAndSort considers: Found holds the internal verdict and may be
 // replaced by the application's; CombineWithInternalSearch (loReplace to begin with) tells how
 // the application's Found combines with the internal verdict.
-using TBeforeFilterEvent = fw::Event<void(fw::TObject* Sender, int Row, bool& Found,
-                                          TLogicOp& CombineWithInternalSearch)>;
+using TBeforeFilterEvent =
+    fw::Event<void(fw::TObject* Sender, int Row, bool& Found, TLogicOp& CombineWithInternalSearch)>;
 
 // The visual report list: a draw grid showing the cells of its own TRLData under up to two
 // header rows (a common header across all columns and the column headers). Grid row r at or

@@ -253,8 +253,7 @@ void TReportListView::FilterAndSort(const std::string& SearchText, std::span<con
     if (SearchText.size() > kMaxPatternLength || HasNestedRepetition(SearchText))
       throw EZEBRepListError(error + " (too complex)");
     try {
-      re = std::make_unique<std::regex>(SearchText,
-                                        std::regex::ECMAScript | std::regex::icase);
+      re = std::make_unique<std::regex>(SearchText, std::regex::ECMAScript | std::regex::icase);
     } catch (const std::regex_error&) {
       throw EZEBRepListError(error);
     }
@@ -297,7 +296,8 @@ void TReportListView::FilterAndSort(const std::string& SearchText, std::span<con
       uint8_t a = m.GetRowAttrib(r);
       a = found ? static_cast<uint8_t>(a & ~kRowDisabled) : static_cast<uint8_t>(a | kRowDisabled);
       if (SelectMatches)
-        a = found ? static_cast<uint8_t>(a | kRowSelected) : static_cast<uint8_t>(a & ~kRowSelected);
+        a = found ? static_cast<uint8_t>(a | kRowSelected)
+                  : static_cast<uint8_t>(a & ~kRowSelected);
       m.SetRowAttrib(r, a);
     }
     SortEnabledState(SortCol, -1, Ascending);

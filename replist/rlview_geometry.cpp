@@ -26,7 +26,8 @@ int TReportListView::ColumnHeaderRow() const {
 }
 
 int TReportListView::DataColOfGrid(int c) const {
-  if (c >= 0 && c < static_cast<int>(colOrder_.size())) return colOrder_[static_cast<size_t>(c)] + 1;
+  if (c >= 0 && c < static_cast<int>(colOrder_.size()))
+    return colOrder_[static_cast<size_t>(c)] + 1;
   return c + 1;
 }
 

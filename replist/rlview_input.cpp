@@ -71,7 +71,8 @@ void TReportListView::MouseDown(fw::TMouseButton Button, fw::TShiftState Shift, 
   if (cell.Y == ColumnHeaderRow()) {
     // The second press of a double click belongs to the double click (which may just have
     // fitted a column, moving the borders under the pointer).
-    if (sortEnabled_ && !Shift.Contains(fw::ssDouble) && X - rect.Left > kHeaderEdge && rect.Right - X > kHeaderEdge)
+    if (sortEnabled_ && !Shift.Contains(fw::ssDouble) && X - rect.Left > kHeaderEdge &&
+        rect.Right - X > kHeaderEdge)
       HeaderClickSort(d);
     return;
   }
@@ -114,8 +115,8 @@ void TReportListView::ClickSelect(int dataRow, fw::TShiftState Shift) {
     const int lo = std::min(anchorRow_, dataRow), hi = std::max(anchorRow_, dataRow);
     for (int r = std::max(lo, 1); r <= std::min(hi, NrOfRows()); ++r) {
       const uint8_t a = m.GetRowAttrib(r);
-      m.SetRowAttrib(r, on ? static_cast<uint8_t>(a | kRowSelected)
-                           : static_cast<uint8_t>(a & ~kRowSelected));
+      m.SetRowAttrib(
+          r, on ? static_cast<uint8_t>(a | kRowSelected) : static_cast<uint8_t>(a & ~kRowSelected));
     }
   } else if (rowSelectMode_ == 2) {
     anchorRow_ = dataRow;
@@ -157,13 +158,12 @@ void TReportListView::MouseMove(fw::TShiftState Shift, int X, int Y) {
 
 // In multiple selection a release beside or below the rows clears the selection.
 void TReportListView::MouseUp(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) {
-  const bool wasSizing =
-      GridState() == fw::gsColSizing || GridState() == fw::gsRowSizing ||
-      GridState() == fw::gsScrolling;
+  const bool wasSizing = GridState() == fw::gsColSizing || GridState() == fw::gsRowSizing ||
+                         GridState() == fw::gsScrolling;
   fw::TCustomDrawGrid::MouseUp(Button, Shift, X, Y);
   if (rowSelectMode_ != 2 || Button != fw::mbLeft || wasSizing) return;
-  const bool scrollBar = fw::PtInRect(VertScrollBarRect(), {X, Y}) ||
-                         fw::PtInRect(HorzScrollBarRect(), {X, Y});
+  const bool scrollBar =
+      fw::PtInRect(VertScrollBarRect(), {X, Y}) || fw::PtInRect(HorzScrollBarRect(), {X, Y});
   if (scrollBar || (X < UsedRight() && Y < UsedBottom())) return;
   {
     PaintHold hold(*this);

@@ -23,8 +23,7 @@ std::string Shorten(fw::TCanvas* canvas, const std::string& text, int room, bool
   const int tw = canvas->TextWidth(fw::Copy(text, 2, 0x7FFFFFFF));
   if (tw <= room || tw <= 0) return text;
   const auto length = static_cast<long long>(fw::Length(text));
-  const auto n = std::max<long long>(
-      fw::Round(static_cast<double>(length) * room / tw - 4.0), 1);
+  const auto n = std::max<long long>(fw::Round(static_cast<double>(length) * room / tw - 4.0), 1);
   if (rightAligned) return fw::Copy(text, 1, 1) + "..." + fw::Copy(text, length - n + 1, n);
   return fw::Copy(text, 1, n) + "...";
 }

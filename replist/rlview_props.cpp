@@ -14,24 +14,60 @@ void TReportListView::ColorSetter(fw::TColor& field, fw::TColor Value) {
   SetupChanged();
 }
 
-void TReportListView::SetColorText(fw::TColor v) { ColorSetter(colorText_, v); }
-void TReportListView::SetColorBkgdNormal(fw::TColor v) { ColorSetter(colorBkgdNormal_, v); }
-void TReportListView::SetColorBkgdShaded(fw::TColor v) { ColorSetter(colorBkgdShaded_, v); }
-void TReportListView::SetColorHigh(fw::TColor v) { ColorSetter(colorHigh_, v); }
-void TReportListView::SetColorHighText(fw::TColor v) { ColorSetter(colorHighText_, v); }
-void TReportListView::SetColorSelectedRow(fw::TColor v) { ColorSetter(colorSelRow_, v); }
-void TReportListView::SetColorSelectedRowText(fw::TColor v) { ColorSetter(colorSelRowText_, v); }
-void TReportListView::SetColorSelectedCol(fw::TColor v) { ColorSetter(colorSelCol_, v); }
-void TReportListView::SetColorSelectedColText(fw::TColor v) { ColorSetter(colorSelColText_, v); }
-void TReportListView::SetColorSelectedBoth(fw::TColor v) { ColorSetter(colorSelBoth_, v); }
-void TReportListView::SetColorSelectedBothText(fw::TColor v) { ColorSetter(colorSelBothText_, v); }
-void TReportListView::SetColorColumnHdText(fw::TColor v) { ColorSetter(colorColumnHdText_, v); }
-void TReportListView::SetColorCommonHd(fw::TColor v) { ColorSetter(colorCommonHd_, v); }
-void TReportListView::SetColorCommonHdText(fw::TColor v) { ColorSetter(colorCommonHdText_, v); }
-void TReportListView::SetColorDisabledBkgd(fw::TColor v) { ColorSetter(colorDisabledBkgd_, v); }
-void TReportListView::SetColorDisabledText(fw::TColor v) { ColorSetter(colorDisabledText_, v); }
-void TReportListView::SetColorEmptyMsg(fw::TColor v) { ColorSetter(colorEmptyMsg_, v); }
-void TReportListView::SetInterRowIndicatorColor(fw::TColor v) { ColorSetter(interRowColor_, v); }
+void TReportListView::SetColorText(fw::TColor v) {
+  ColorSetter(colorText_, v);
+}
+void TReportListView::SetColorBkgdNormal(fw::TColor v) {
+  ColorSetter(colorBkgdNormal_, v);
+}
+void TReportListView::SetColorBkgdShaded(fw::TColor v) {
+  ColorSetter(colorBkgdShaded_, v);
+}
+void TReportListView::SetColorHigh(fw::TColor v) {
+  ColorSetter(colorHigh_, v);
+}
+void TReportListView::SetColorHighText(fw::TColor v) {
+  ColorSetter(colorHighText_, v);
+}
+void TReportListView::SetColorSelectedRow(fw::TColor v) {
+  ColorSetter(colorSelRow_, v);
+}
+void TReportListView::SetColorSelectedRowText(fw::TColor v) {
+  ColorSetter(colorSelRowText_, v);
+}
+void TReportListView::SetColorSelectedCol(fw::TColor v) {
+  ColorSetter(colorSelCol_, v);
+}
+void TReportListView::SetColorSelectedColText(fw::TColor v) {
+  ColorSetter(colorSelColText_, v);
+}
+void TReportListView::SetColorSelectedBoth(fw::TColor v) {
+  ColorSetter(colorSelBoth_, v);
+}
+void TReportListView::SetColorSelectedBothText(fw::TColor v) {
+  ColorSetter(colorSelBothText_, v);
+}
+void TReportListView::SetColorColumnHdText(fw::TColor v) {
+  ColorSetter(colorColumnHdText_, v);
+}
+void TReportListView::SetColorCommonHd(fw::TColor v) {
+  ColorSetter(colorCommonHd_, v);
+}
+void TReportListView::SetColorCommonHdText(fw::TColor v) {
+  ColorSetter(colorCommonHdText_, v);
+}
+void TReportListView::SetColorDisabledBkgd(fw::TColor v) {
+  ColorSetter(colorDisabledBkgd_, v);
+}
+void TReportListView::SetColorDisabledText(fw::TColor v) {
+  ColorSetter(colorDisabledText_, v);
+}
+void TReportListView::SetColorEmptyMsg(fw::TColor v) {
+  ColorSetter(colorEmptyMsg_, v);
+}
+void TReportListView::SetInterRowIndicatorColor(fw::TColor v) {
+  ColorSetter(interRowColor_, v);
+}
 
 // The column header colour is the grid's fixed colour as well.
 void TReportListView::SetColorColumnHd(fw::TColor Value) {
@@ -153,8 +189,8 @@ void TReportListView::SetRowSelectMode(int Value) {
   if (Value != 2) {
     PaintHold hold(*this);
     SetAllRowBits(kRowSelected, false);
-    if (Value == 0) SetSelection({NrOfColumns() + 1, NrOfRows() + 1, NrOfColumns() + 1,
-                                  NrOfRows() + 1});
+    if (Value == 0)
+      SetSelection({NrOfColumns() + 1, NrOfRows() + 1, NrOfColumns() + 1, NrOfRows() + 1});
   }
   ChangedSelection();
 }

@@ -102,12 +102,26 @@ void RegisterBehaviour(fw::ClassBuilder<V>& b) {
       .Int("RowSelectMode", &V::RowSelectMode, &V::SetRowSelectMode, 1)
       .Bool("SortEnabled", &V::SortEnabled, &V::SetSortEnabled, true)
       .Bool("UseCtrlForMultiSel", &V::UseCtrlForMultiSel, &V::SetUseCtrlForMultiSel, true);
-  for (const char* e :
-       {"OnBeforeRenderCell", "OnReadCell", "OnChange", "OnChangeSetup", "OnSelectedChange",
-        "OnPercentDone", "OnBeforeSortExchange", "OnBeforeHTMLExport", "OnCheckedChange",
-        "OnBeforeCheckedChange", "OnBeforeFilter", "OnRequestEditFormat", "OnCursorKeyAction",
-        "OnGetEditText", "OnSetEditText", "OnDrawCell", "OnRowMoved", "OnSelectCell",
-        "OnTopLeftChanged", "OnContextPopup"})
+  for (const char* e : {"OnBeforeRenderCell",
+                        "OnReadCell",
+                        "OnChange",
+                        "OnChangeSetup",
+                        "OnSelectedChange",
+                        "OnPercentDone",
+                        "OnBeforeSortExchange",
+                        "OnBeforeHTMLExport",
+                        "OnCheckedChange",
+                        "OnBeforeCheckedChange",
+                        "OnBeforeFilter",
+                        "OnRequestEditFormat",
+                        "OnCursorKeyAction",
+                        "OnGetEditText",
+                        "OnSetEditText",
+                        "OnDrawCell",
+                        "OnRowMoved",
+                        "OnSelectCell",
+                        "OnTopLeftChanged",
+                        "OnContextPopup"})
     b.Event(e);
 }
 

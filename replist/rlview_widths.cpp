@@ -77,7 +77,8 @@ int TReportListView::DetermineMaxColWidth(int ACol, bool WithHeader) {
   const int rows = NrOfRows();
   int best = 0;
   if (OnBeforeRenderCell) {
-    for (int r = 1; r <= rows; ++r) best = std::max(best, TextWidthOf(ACol, r, m.GetElem(ACol, r), false));
+    for (int r = 1; r <= rows; ++r)
+      best = std::max(best, TextWidthOf(ACol, r, m.GetElem(ACol, r), false));
   } else {
     // Every text's width is bounded by the sum of its characters' widths; only texts whose
     // bound could beat the widest one measured so far are measured.

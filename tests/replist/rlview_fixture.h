@@ -41,9 +41,7 @@ struct ViewFixture {
   }
   static fw::TRect HeaderCell(int c) { return fw::Rect(c * 64, 0, c * 64 + 64, 20); }
   // A point of the cell's background that text never covers.
-  static fw::TPoint Background(const fw::TRect& cell) {
-    return {cell.Left + 1, cell.Bottom - 3};
-  }
+  static fw::TPoint Background(const fw::TRect& cell) { return {cell.Left + 1, cell.Bottom - 3}; }
   fw::TColor Pixel(fw::TPoint p) { return host.Pixel(p.X, p.Y); }
   void Click(int gridCol, int dataRow, fw::TShiftState shift = {}) {
     const fw::TRect cell = DataCell(gridCol, dataRow);

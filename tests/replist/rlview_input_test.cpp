@@ -314,8 +314,8 @@ TEST(ReportListViewFit, ColumnWidthsFollowTheContent) {
   EXPECT_EQ(f.view->GetColWidths(3), 56);
   EXPECT_EQ(f.view->GetColWidths(2), 400 - 10 - 118 - 56);
   // Bold cells measure bold.
-  f.view->OnBeforeRenderCell = [](fw::TObject*, int, int r, fw::TColor&, fw::TColor&,
-                                  fw::TColor&, fw::TFontStyles& s, std::string& t) {
+  f.view->OnBeforeRenderCell = [](fw::TObject*, int, int r, fw::TColor&, fw::TColor&, fw::TColor&,
+                                  fw::TFontStyles& s, std::string& t) {
     if (r == 1) t = "wider text of 25 letters.";
     s = {};
   };

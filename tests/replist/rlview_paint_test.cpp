@@ -30,9 +30,9 @@ TEST(ReportListViewNew, StartsWithFiveColumnsFourRowsAndAColumnHeader) {
   EXPECT_TRUE(view.ColumnHeadersVisible());
   EXPECT_EQ(view.CountHeadRows(), 1);
   EXPECT_FALSE(view.DefaultDrawing());
-  EXPECT_EQ(view.Options(), (fw::TGridOptions{fw::goFixedVertLine, fw::goFixedHorzLine,
-                                              fw::goColSizing, fw::goRowSelect,
-                                              fw::goThumbTracking}));
+  EXPECT_EQ(view.Options(),
+            (fw::TGridOptions{fw::goFixedVertLine, fw::goFixedHorzLine, fw::goColSizing,
+                              fw::goRowSelect, fw::goThumbTracking}));
   EXPECT_TRUE(view.SuppressPaint()) << "painting starts with the window";
   EXPECT_EQ(view.LeftCol(), 1) << "the first column is on screen";
   EXPECT_EQ(view.TopRow(), 1);
@@ -130,7 +130,9 @@ TEST(ReportListViewPaint, CheckBoxesAndTicksArePlacedToThePixel) {
   const fw::TColor shadow = ColorToRGB(fw::clBtnShadow), ink = 0x002000, back = 0xFFFFFF;
   const fw::TRect c1 = ViewFixture::DataCell(1, 1), c2 = ViewFixture::DataCell(1, 2),
                   c3 = ViewFixture::DataCell(1, 3);
-  auto at = [&](const fw::TRect& c, int dx, int dy) { return f.host.Pixel(c.Left + dx, c.Top + dy); };
+  auto at = [&](const fw::TRect& c, int dx, int dy) {
+    return f.host.Pixel(c.Left + dx, c.Top + dy);
+  };
   for (const fw::TRect* c : {&c1, &c2, &c3}) {
     EXPECT_EQ(at(*c, 4, 4), shadow);
     EXPECT_EQ(at(*c, 14, 14), shadow);
@@ -159,8 +161,11 @@ TEST(ReportListViewPaint, RadioMarksDrawACircleAndADot) {
   f.view->SetColCheckMode(1, zeb::cmRadio);
   f.view->SetElemChecked(1, 2, true);
   const fw::TRect on = ViewFixture::DataCell(0, 2), off = ViewFixture::DataCell(0, 1);
-  auto at = [&](const fw::TRect& c, int dx, int dy) { return f.host.Pixel(c.Left + dx, c.Top + dy); };
-  const int dot[][2] = {{8, 7}, {10, 7}, {7, 8}, {11, 8}, {9, 9}, {7, 10}, {11, 10}, {8, 11}, {10, 11}};
+  auto at = [&](const fw::TRect& c, int dx, int dy) {
+    return f.host.Pixel(c.Left + dx, c.Top + dy);
+  };
+  const int dot[][2] = {{8, 7},  {10, 7},  {7, 8},  {11, 8}, {9, 9},
+                        {7, 10}, {11, 10}, {8, 11}, {10, 11}};
   for (const auto& p : dot) {
     EXPECT_EQ(at(on, p[0], p[1]), 0x002000) << p[0] << "," << p[1];
     EXPECT_EQ(at(off, p[0], p[1]), 0xFFFFFF) << p[0] << "," << p[1];
