@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "framework/grids/grids.h"
+#include "framework/grids/inplace_edit.h"
 
 namespace fw {
 
@@ -150,8 +151,13 @@ void TCustomGrid::DragThumb(int X, int Y) {
 }
 
 void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  pressOnCurrent_ = false;
   if (Button == mbLeft) {
+    const bool wasFocused = Focused();
     if (CanFocus() && !Focused()) SetFocus();
+    const TGridCoord pressed = MouseCoord(X, Y);
+    pressOnCurrent_ =
+        wasFocused && !Shift.Contains(ssShift) && pressed.X == col_ && pressed.Y == row_;
     if (!ScrollBarClick(X, Y)) {
       bool isCol = false;
       int index = -1;
@@ -233,6 +239,11 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
   }
   moveFrom_ = moveTo_ = -1;
   sizingIndex_ = -1;
+  // A click on the cell that was already current opens the editor.
+  if (state == gsSelecting && pressOnCurrent_ && MouseCoord(X, Y) == TGridCoord{col_, row_} &&
+      !editorMode_)
+    ShowEditor();
+  pressOnCurrent_ = false;
   TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
@@ -251,6 +262,11 @@ bool TCustomGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
 void TCustomGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
   TCustomControl::KeyDown(Key, Shift);
   if (Key == 0) return;
+  if (Key == VK_F2 && !Shift.Contains(ssCtrl) && CanEditShow()) {
+    ShowEditor();
+    if (editorMode_ && inplaceEdit_) inplaceEdit_->Deselect();
+    return;
+  }
   MoveByKey(Key, Shift);
 }
 
@@ -345,6 +361,7 @@ void TCustomGrid::Resize() {
 void TCustomGrid::DoEnter() {
   Invalidate();
   TCustomControl::DoEnter();
+  if (options_.Contains(goAlwaysShowEditor) && !editorMode_ && CanEditShow()) ShowEditor();
 }
 
 void TCustomGrid::DoExit() {

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "framework/grids/grids.h"
+#include "framework/grids/inplace_edit.h"
 
 namespace fw {
 
@@ -120,6 +121,8 @@ void TCustomGrid::SetFixedColor(TColor value) {
 void TCustomGrid::SetOptions(TGridOptions value) {
   if (value == options_) return;
   options_ = value;
+  if (editorMode_ && !CanEditShow()) HideEditor();
+  if (!editorMode_ && options_.Contains(goAlwaysShowEditor) && Focused()) ShowEditor();
   // Row selection makes the selection the current row; without range selection it is one cell.
   anchor_ = {col_, row_};
   SetTopLeft(leftCol_, topRow_);
@@ -196,10 +199,14 @@ void TCustomGrid::SetLeftCol(int value) {
 void TCustomGrid::SetTopLeft(int left, int top) {
   left = std::clamp(left, fixedCols_, MaxLeftCol());
   top = std::clamp(top, fixedRows_, MaxTopRow());
-  if (left == leftCol_ && top == topRow_) return;
+  if (left == leftCol_ && top == topRow_) {
+    UpdateEditorBounds();
+    return;
+  }
   leftCol_ = left;
   topRow_ = top;
   Invalidate();
+  UpdateEditorBounds();
   TopLeftChanged();
 }
 
@@ -222,8 +229,27 @@ void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show) {
   ARow = std::clamp(ARow, fixedRows_, rowCount_ - 1);
   const bool moves = ACol != col_ || ARow != row_;
   if (moves && !SelectCell(ACol, ARow)) return;
+  // Moving ends an edit with its text written through; goAlwaysShowEditor carries the open
+  // editor on to the new cell.
+  const bool carryEditor = moves && editorMode_ && options_.Contains(goAlwaysShowEditor);
+  if (moves && editorMode_) {
+    if (carryEditor)
+      UpdateText();
+    else
+      HideEditor();
+    if (ACol >= colCount_ || ARow >= rowCount_) return;
+  }
   col_ = ACol;
   row_ = ARow;
+  if (carryEditor && editorMode_ && inplaceEdit_) {
+    editCell_ = {col_, row_};
+    inplaceEdit_->UpdateContents();
+    if (Show) ScrollInView(col_, row_);
+    ShowEditor();
+  } else if (moves && !editorMode_ && options_.Contains(goAlwaysShowEditor) && Focused()) {
+    if (Show) ScrollInView(col_, row_);
+    ShowEditor();
+  }
   // A single-cell selection has its anchor on the current cell.
   if (MoveAnchor || !options_.Contains(goRangeSelect)) anchor_ = {col_, row_};
   if (Show) ScrollInView(col_, row_);

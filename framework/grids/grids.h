@@ -9,6 +9,7 @@
 #include "framework/base/set.h"
 #include "framework/controls/customcontrol.h"
 #include "framework/controls/form.h"
+#include "framework/controls/scroll_style.h"
 
 namespace fw {
 
@@ -32,10 +33,13 @@ enum TGridOption : uint8_t {
 };
 using TGridOptions = Set<TGridOption>;
 
+// How the in-place editor offers a cell: plain text, text with an ellipsis button, or text with
+// a drop-down list of choices.
+enum TEditStyle : uint8_t { esSimple, esEllipsis, esPickList };
+
 enum TGridDrawStateItem : uint8_t { gdSelected, gdFocused, gdFixed };
 using TGridDrawState = Set<TGridDrawStateItem>;
 
-enum TScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TGridState : uint8_t {
   gsNormal,
   gsSelecting,
@@ -67,6 +71,8 @@ using TSelectCellEvent = Event<void(TObject* Sender, int ACol, int ARow, bool& C
 using TMovedEvent = Event<void(TObject* Sender, int FromIndex, int ToIndex)>;
 using TGetEditEvent = Event<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 using TSetEditEvent = Event<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
+
+class TInplaceEdit;
 
 // Width of a scroll bar drawn inside the client area, and the length of its arrow buttons.
 inline constexpr int kGridScrollBarSize = 16;
@@ -140,10 +146,34 @@ class TCustomGrid : public TCustomControl {
   TRect VertScrollBarRect() const;
   TRect HorzScrollBarRect() const;
 
-  // --- In-place editing hooks (the editor itself is added by a later unit).
+  // --- In-place editing (goEditing). The editor opens over the current cell on F2, Enter, a
+  // click on the cell that was already current in a focused grid, or a typed character (which
+  // replaces the cell's text). Enter writes the text through SetEditText and closes it, Escape
+  // closes it without writing; moving to another cell, or the focus leaving grid and editor,
+  // writes through and closes it too. With goAlwaysShowEditor it reopens on every new cell.
+  // The text offered to the editor: OnGetEditText may set it (empty by default).
   virtual std::string GetEditText(int ACol, int ARow);
+  // The text the editor accepted: OnSetEditText.
   virtual void SetEditText(int ACol, int ARow, const std::string& Value);
+  // The mask text handed to the editor (OnGetEditMask; kept by the editor, not enforced).
+  virtual std::string GetEditMask(int ACol, int ARow);
+  // Simple text, ellipsis button or pick list, per cell (esSimple here).
+  virtual TEditStyle GetEditStyle(int ACol, int ARow);
   virtual bool CanEditShow() const;
+  TInplaceEdit* InplaceEditor() const { return inplaceEdit_; }
+  bool EditorMode() const { return editorMode_; }
+  void SetEditorMode(bool value);
+  // Opens the editor on the current cell (creating it with CreateEditor the first time) with
+  // the cell's text selected; nothing when CanEditShow is false.
+  void ShowEditor();
+  // Writes the editor's text through and closes it.
+  void HideEditor();
+  // Closes the editor without writing its text.
+  void CancelEditor();
+  // Writes the editor's text through SetEditText for the cell it edits, keeping it open.
+  void UpdateText();
+  // The cell the open editor edits ({-1, -1} when closed).
+  TGridCoord EditorCell() const { return editorMode_ ? editCell_ : TGridCoord{-1, -1}; }
 
   // Moves a column / row to a new index, carrying its width / height (OnColumnMoved / OnRowMoved).
   void MoveColumn(int FromIndex, int ToIndex);
@@ -157,8 +187,17 @@ class TCustomGrid : public TCustomControl {
   TMovedEvent OnRowMoved;
   TGetEditEvent OnGetEditText;
   TSetEditEvent OnSetEditText;
+  TGetEditEvent OnGetEditMask;
 
  protected:
+  // Makes the in-place editor (a TInplaceEdit owned by the grid); derived grids return their
+  // own kind, such as a TInplaceEditList.
+  virtual TInplaceEdit* CreateEditor();
+  // Enter opens and closes the editor, Escape cancels it, a character opens it on that
+  // character. The editor passes every character typed into it here first.
+  void KeyPress(char32_t& Key) override;
+  void Notification(TComponent* component, TOperation operation) override;
+
   // Draws one cell's content after the base filled it (when DefaultDrawing).
   virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
   // Asked before a cell becomes current; false keeps the current cell.
@@ -232,6 +271,15 @@ class TCustomGrid : public TCustomControl {
   // A dotted frame inside the rectangle, each pixel inverted so it shows on any colour.
   void DrawFocusFrame(const TRect& r);
 
+  // Editor pieces (grid_editor.cpp).
+  friend class TInplaceEdit;
+  // Keeps the open editor over its cell after scrolling or sizing; an editor left on a cell
+  // that is no longer current is closed (writing through when its cell still exists).
+  void UpdateEditorBounds();
+  // The editor lost the focus to a control outside the grid.
+  void EditorExit();
+  void CloseEditor(bool write);
+
   // Input pieces (grid_input.cpp).
   bool SizingHit(int X, int Y, bool& isCol, int& index) const;
   bool ScrollBarClick(int X, int Y);
@@ -277,6 +325,12 @@ class TCustomGrid : public TCustomControl {
   int pendingThumb_ = -1;
   bool splitCursor_ = false;
   TCursor savedCursor_ = crDefault;
+
+  TInplaceEdit* inplaceEdit_ = nullptr;  // owned by the grid as a component
+  bool editorMode_ = false;
+  TGridCoord editCell_{-1, -1};
+  // The press landed on the cell that was current in the focused grid: its release edits.
+  bool pressOnCurrent_ = false;
 };
 
 class TCustomDrawGrid : public TCustomGrid {
