@@ -536,7 +536,7 @@ class TReportListView : public fw::TCustomDrawGrid {
   void SetAllRowBits(uint8_t bit, bool on);
   void SetAllColBits(uint8_t bit, bool on);
   int CountRowBits(uint8_t bit, bool on) const;
-  void CloseEditor();
+  void EndEditing();
   void ClearSortState();
   // Moves the grid's current row to data row ARow (scrolled into view).
   void FocusDataRow(int ARow);

@@ -149,20 +149,20 @@ int TReportListView::FirstCheckedElemInRow(int ARow) const {
 }
 
 void TReportListView::Sort(int SortCol, int SortColSec, bool Ascending) {
-  CloseEditor();
+  EndEditing();
   // The recorded secondary direction stays as it was.
   data_->Sort(SortCol, SortColSec, Ascending, data_->SortAscendingSec());
   RepaintView();
 }
 
 void TReportListView::Sort(int SortCol, int SortColSec, bool Ascending, bool AscendingSec) {
-  CloseEditor();
+  EndEditing();
   data_->Sort(SortCol, SortColSec, Ascending, AscendingSec);
   RepaintView();
 }
 
 void TReportListView::UnSort() {
-  CloseEditor();
+  EndEditing();
   data_->UnSort();
   RepaintView();
 }

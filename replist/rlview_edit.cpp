@@ -1,5 +1,6 @@
 // TReportListView in-place editing: the text the grid's editor shows for a cell and how an
 // edited text is written back (behind the check flag in check columns).
+#include "framework/grids/inplace_edit.h"
 #include "replist/ZEB_replist.h"
 
 namespace zeb {
@@ -9,6 +10,9 @@ std::string TReportListView::GetEditText(int ACol, int ARow) {
   const int d = DataColOfGrid(ACol);
   const int r = ARow - FixedRows() + 1;
   std::string value = data_->GetElem(d, r);
+  // A password stays hidden in the editor too.
+  if (fw::TInplaceEdit* editor = InplaceEditor())
+    editor->SetPasswordChar(GetColumnIsPwd(d) ? U'*' : 0);
   if (OnGetEditText) OnGetEditText(this, d, r, value);
   return value;
 }
@@ -21,6 +25,9 @@ void TReportListView::SetEditText(int ACol, int ARow, const std::string& Value) 
   if (OnSetEditText) OnSetEditText(this, d, r, Value);
 }
 
-void TReportListView::CloseEditor() {}
+// Structure changes write an open editor's text through and close it first.
+void TReportListView::EndEditing() {
+  if (EditorMode()) HideEditor();
+}
 
 }  // namespace zeb

@@ -258,7 +258,7 @@ void TReportListView::FilterAndSort(const std::string& SearchText, std::span<con
       throw EZEBRepListError(error);
     }
   }
-  CloseEditor();
+  EndEditing();
   {
     PaintHold hold(*this);
     TStringArray& m = *data_->Matrix();
@@ -309,7 +309,7 @@ void TReportListView::FilterAndSort(const std::string& SearchText, std::span<con
 // Sorts by the columns through the data store (recording the sort state), then moves the
 // enabled rows before the disabled ones, each group keeping the sorted order.
 void TReportListView::SortEnabledState(int SortCol, int SortColSec, bool Ascending) {
-  CloseEditor();
+  EndEditing();
   PaintHold hold(*this);
   TStringArray& m = *data_->Matrix();
   if (SortCol >= 1 && SortCol <= NrOfColumns()) data_->Sort(SortCol, SortColSec, Ascending);

@@ -63,7 +63,7 @@ void TReportListView::SetHeaderHeights() {
 }
 
 void TReportListView::SetNrRows(int Value) {
-  CloseEditor();
+  EndEditing();
   data_->SetNrRows(Value);
   SetSelection({0, 0, 0, 0});
   RebuildGridRows();
@@ -72,7 +72,7 @@ void TReportListView::SetNrRows(int Value) {
 }
 
 void TReportListView::SetNrCols(int Value) {
-  CloseEditor();
+  EndEditing();
   const int oldLast = ColCount() - 1;
   const int lastWidth = ColWidths(oldLast);
   data_->SetNrCols(Value);

@@ -230,9 +230,14 @@ void TReportListView::KeyDown(uint16_t& Key, fw::TShiftState Shift) {
   ChangedSelection();
 }
 
+// Enter (which the grid may have taken to close the editor, clearing the key) moves to the
+// next row; an Enter that just opened the editor and other characters do not.
 void TReportListView::KeyPress(char32_t& Key) {
+  const char32_t typed = Key;
+  const bool editing = EditorMode();
   fw::TCustomDrawGrid::KeyPress(Key);
-  if (autoAdvance_ && (Key == 0 || Key == 13)) {
+  const bool opened = !editing && EditorMode();
+  if (autoAdvance_ && !opened && (typed == 0 || typed == 13) && (Key == 0 || Key == 13)) {
     uint16_t down = fw::VK_DOWN;
     KeyDown(down, {});
   }

@@ -137,7 +137,7 @@ void TReportListView::SetCommonHeaderAlignment(TAlignment Value) {
 
 void TReportListView::SetCommonHeaderVisible(bool Value) {
   if (Value == commonHeaderVisible_) return;
-  CloseEditor();
+  EndEditing();
   commonHeaderVisible_ = Value;
   RebuildGridRows();
   Changed();
@@ -146,7 +146,7 @@ void TReportListView::SetCommonHeaderVisible(bool Value) {
 
 void TReportListView::SetColumnHeadersVisible(bool Value) {
   if (Value == columnHeadersVisible_) return;
-  CloseEditor();
+  EndEditing();
   columnHeadersVisible_ = Value;
   RebuildGridRows();
   Changed();

@@ -51,7 +51,7 @@ int TReportListView::AddRow() {
 }
 
 int TReportListView::InsertRow(int ARow) {
-  CloseEditor();
+  EndEditing();
   PaintHold hold(*this);
   ClearSortState();
   if (ARow <= 0) return 0;
@@ -63,7 +63,7 @@ int TReportListView::InsertRow(int ARow) {
 }
 
 int TReportListView::InsertColumn(int ACol) {
-  CloseEditor();
+  EndEditing();
   PaintHold hold(*this);
   ClearSortState();
   if (ACol <= 0) return 0;
@@ -88,7 +88,7 @@ int TReportListView::InsertColumn(int ACol) {
 
 void TReportListView::RemoveRow(int ARow) {
   if (!InRows(ARow)) return;
-  CloseEditor();
+  EndEditing();
   PaintHold hold(*this);
   data_->RemoveRow(ARow);
   if (NrOfRows() > 0) {
@@ -101,7 +101,7 @@ void TReportListView::RemoveRow(int ARow) {
 
 void TReportListView::RemoveColumn(int ACol) {
   if (!InDataCols(ACol)) return;
-  CloseEditor();
+  EndEditing();
   PaintHold hold(*this);
   if (NrOfColumns() == 1) {
     // The list keeps its column tables and grid column; it has no data columns now.
@@ -123,7 +123,7 @@ void TReportListView::RemoveColumn(int ACol) {
 // Keeps the unselected rows in their order by moving them up, then cuts the list: one pass
 // however many rows go.
 void TReportListView::RemoveSelectedRows() {
-  CloseEditor();
+  EndEditing();
   {
     PaintHold hold(*this);
     MatrixChangeHold changes(*data_->Matrix());
@@ -147,7 +147,7 @@ void TReportListView::RemoveSelectedRows() {
 }
 
 void TReportListView::RemoveEmptyRows() {
-  CloseEditor();
+  EndEditing();
   PaintHold hold(*this);
   MatrixChangeHold changes(*data_->Matrix());
   const int before = NrOfRows();
@@ -159,13 +159,13 @@ void TReportListView::RemoveEmptyRows() {
 }
 
 void TReportListView::Fill(std::string_view Text) {
-  CloseEditor();
+  EndEditing();
   PaintHold hold(*this);
   data_->Fill(Text);
 }
 
 void TReportListView::Clear() {
-  CloseEditor();
+  EndEditing();
   PaintHold hold(*this);
   data_->Clear();
   std::fill(colAlignment_.begin(), colAlignment_.end(), taLeftJustify);
