@@ -35,15 +35,15 @@ class BusyCursor {
 }  // namespace
 
 int TReportListView::UsedRight() const {
+  // The first row on screen: row 0 when there are fixed rows, else the top row.
+  const int row = FixedRows() > 0 ? 0 : fw::TCustomGrid::TopRow();
   int right = BorderWidth();
-  for (int c = ColCount() - 1; c >= 0; --c) {
-    const fw::TRect cell = CellRect(c, 0);
-    if (!fw::IsRectEmpty(cell)) right = std::max(right, cell.Right);
-    if (c < FixedCols() || c <= fw::TCustomGrid::LeftCol()) break;
+  for (int c = 0; c < ColCount(); ++c) {
+    if (c >= FixedCols() && c < fw::TCustomGrid::LeftCol()) continue;
+    const fw::TRect cell = CellRect(c, row);
+    if (fw::IsRectEmpty(cell)) break;
+    right = cell.Right;
   }
-  // Columns to the right of the last one on screen may be cut by the edge.
-  const fw::TRect last = CellRect(fw::TCustomGrid::LeftCol() + VisibleColCount(), 0);
-  if (!fw::IsRectEmpty(last)) right = std::max(right, last.Right);
   return right;
 }
 
