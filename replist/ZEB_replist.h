@@ -524,6 +524,11 @@ class TReportListView : public fw::TCustomDrawGrid {
   int GridColOfData(int d) const;
   int ColumnHeaderRow() const;
   std::size_t ColIndex(int ACol) const { return static_cast<std::size_t>(ACol - 1); }
+  // Data column ACol has an entry in the view's column tables (they follow NrOfColumns
+  // through the view; a store changed directly through Data() may differ for a while).
+  bool HasColEntry(int ACol) const {
+    return InDataCols(ACol) && ColIndex(ACol) < colAlignment_.size();
+  }
 
   // Notification and painting helpers.
   void RepaintView();

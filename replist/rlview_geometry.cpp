@@ -148,7 +148,7 @@ void TReportListView::TopLeftChanged() {
 // ---- column order and widths --------------------------------------------------------------
 
 int TReportListView::GetColOrder(int ACol) const {
-  if (!InDataCols(ACol) || ColIndex(ACol) >= colOrder_.size()) return 0;
+  if (!HasColEntry(ACol) || ColIndex(ACol) >= colOrder_.size()) return 0;
   return colOrder_[ColIndex(ACol)] + 1;
 }
 

@@ -198,34 +198,33 @@ void TReportListView::SetRowSelectMode(int Value) {
 // ---- per-column view settings -------------------------------------------------------------
 
 TAlignment TReportListView::GetColAlignment(int ACol) const {
-  return InDataCols(ACol) && ColIndex(ACol) < colAlignment_.size() ? colAlignment_[ColIndex(ACol)]
-                                                                   : taLeftJustify;
+  return HasColEntry(ACol) ? colAlignment_[ColIndex(ACol)] : taLeftJustify;
 }
 
 void TReportListView::SetColAlignment(int ACol, TAlignment Value) {
-  if (!InDataCols(ACol) || colAlignment_[ColIndex(ACol)] == Value) return;
+  if (!HasColEntry(ACol) || colAlignment_[ColIndex(ACol)] == Value) return;
   colAlignment_[ColIndex(ACol)] = Value;
   Changed();
   RepaintView();
 }
 
 bool TReportListView::GetColumnIsPwd(int ACol) const {
-  return InDataCols(ACol) && ColIndex(ACol) < colPassword_.size() && colPassword_[ColIndex(ACol)];
+  return HasColEntry(ACol) && colPassword_[ColIndex(ACol)];
 }
 
 void TReportListView::SetColumnIsPwd(int ACol, bool Value) {
-  if (!InDataCols(ACol) || colPassword_[ColIndex(ACol)] == Value) return;
+  if (!HasColEntry(ACol) || colPassword_[ColIndex(ACol)] == Value) return;
   colPassword_[ColIndex(ACol)] = Value;
   Changed();
   RepaintView();
 }
 
 bool TReportListView::GetColumnEditable(int ACol) const {
-  return InDataCols(ACol) && ColIndex(ACol) < colEditable_.size() && colEditable_[ColIndex(ACol)];
+  return HasColEntry(ACol) && colEditable_[ColIndex(ACol)];
 }
 
 void TReportListView::SetColumnEditable(int ACol, bool Value) {
-  if (InDataCols(ACol)) colEditable_[ColIndex(ACol)] = Value;
+  if (HasColEntry(ACol)) colEditable_[ColIndex(ACol)] = Value;
 }
 
 }  // namespace zeb

@@ -117,9 +117,10 @@ void TReportListView::AutoColWidth(int ACol, bool WithHeader, int MaxWidth, int 
 // The room is the cells' width: the client width less the border drawn inside the control
 // and a shown vertical scroll bar.
 void TReportListView::ExpandColWidth(int ACol, int Margin) {
-  if (InDataCols(ACol)) {
+  if (HasColEntry(ACol)) {
     int sum = 0;
-    for (int i = 0; i < NrOfColumns(); ++i)
+    const int n = std::min(NrOfColumns(), static_cast<int>(colOrder_.size()));
+    for (int i = 0; i < n; ++i)
       if (i != ACol - 1) sum += ColWidths(colOrder_[static_cast<size_t>(i)]);
     const int room = ClientWidth() - 2 * BorderWidth() - VertScrollBarRect().Width();
     fw::TCustomGrid::SetColWidths(GetColOrder(ACol) - 1, std::max(room - Margin - sum, 16));

@@ -295,6 +295,24 @@ TEST(ReportListViewData, AssignCopiesSettingsTablesAndData) {
   EXPECT_EQ(sortEvents, 4);
 }
 
+// A store changed behind the view's back (through Data()) must not make the view read past
+// its column tables.
+TEST(ReportListViewData, AStoreResizedDirectlyIsDrawnSafely) {
+  ViewFixture f(2, 3);
+  f.view->Data()->SetNrCols(6);
+  f.view->SetColAlignment(5, zeb::taCenter);
+  f.view->SetColumnIsPwd(6, true);
+  f.view->SetColumnEditable(6, true);
+  EXPECT_EQ(f.view->GetColAlignment(5), zeb::taLeftJustify);
+  f.view->ExpandColWidth(5, 0);
+  f.view->FitAllColWidths(6, true, 0, 100, 0);
+  f.view->Invalidate();
+  f.host.ProcessMessages();
+  f.view->SetNrCols(6);
+  f.view->SetColAlignment(5, zeb::taCenter);
+  EXPECT_EQ(f.view->GetColAlignment(5), zeb::taCenter);
+}
+
 TEST(ReportListViewRegistry, ClassRecordAgreesWithANewView) {
   EXPECT_EQ(fw::testing::CheckRegisteredClass("TReportListView"), std::vector<std::string>{});
 }
