@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <random>
 #include <span>
 #include <string>
 #include <vector>
@@ -117,6 +118,28 @@ TEST(ReportListViewFilter, BadOrRiskyPatternsAreRefusedWithThePattern) {
   // Repetitions that cannot blow up are fine.
   FilterFixture f;
   EXPECT_NO_THROW(f.view.FilterAndSort("(ab)?c+[a-z]*(d|e)", {}, false, zeb::fmGrep, 1, true));
+}
+
+// Whatever is typed, a search either filters or (for a bad pattern) raises the view's error.
+TEST(ReportListViewFilter, ArbitrarySearchTextsNeverBreakTheFilter) {
+  const std::vector<std::string> pieces{"a",   "e",   "r",   " ",  "(", ")", "\"",
+                                        "AND", "or",  "NOT", "*",  "+", "?", "[",
+                                        "]",   "{2}", "|",   "\\", "^", "$", "."};
+  std::mt19937 random(7);
+  FilterFixture f;
+  for (int i = 0; i < 400; ++i) {
+    std::string text;
+    const int n = 1 + static_cast<int>(random() % 8);
+    for (int k = 0; k < n; ++k) text += pieces[random() % pieces.size()];
+    for (zeb::TFilterMode mode : {zeb::fmSimple, zeb::fmBoolean, zeb::fmGrep}) {
+      try {
+        f.view.FilterAndSort(text, {}, i % 2 == 0, mode, 1 + i % 3, i % 3 == 0);
+      } catch (const zeb::EZEBRepListError&) {
+        EXPECT_EQ(mode, zeb::fmGrep) << text;
+      }
+      EXPECT_EQ(f.view.NrOfRows(), 6);
+    }
+  }
 }
 
 TEST(ReportListViewFilter, ApplicationVerdictCombinesByLogicOp) {
