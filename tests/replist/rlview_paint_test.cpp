@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "framework/graphics/colors.h"
 #include "replist/ZEB_replist.h"
@@ -95,6 +97,30 @@ TEST(ReportListViewPaint, TextColoursFollowTheCellState) {
   f.view->SetEnabled(false);
   EXPECT_EQ(f.InkColumns(r1, ColorToRGB(fw::clInactiveCaption)), rltest::TextInk("r1c1", 4));
   EXPECT_EQ(f.InkColumns(r3, ColorToRGB(fw::clInactiveCaption)), rltest::TextInk("r3c1", 4));
+}
+
+TEST(ReportListViewPaint, BeforeRenderCellMayChangeColoursAndText) {
+  ViewFixture f;
+  std::vector<std::pair<int, int>> cells;
+  f.view->OnBeforeRenderCell = [&](fw::TObject*, int c, int r, fw::TColor&, fw::TColor& brush,
+                                   fw::TColor& font, fw::TFontStyles&, std::string& text) {
+    cells.emplace_back(c, r);
+    if (c == 2 && r == 3) {
+      brush = fw::clYellow;
+      font = fw::clRed;
+      text = "XY";
+    }
+  };
+  f.view->Invalidate();
+  const fw::TRect cell = ViewFixture::DataCell(1, 3);
+  EXPECT_EQ(f.Pixel(ViewFixture::Background(cell)), ColorToRGB(fw::clYellow));
+  EXPECT_EQ(f.InkColumns(cell, fw::clRed), rltest::TextInk("XY", 68));
+  // Data columns and rows, 1-based; never for header cells.
+  EXPECT_NE(std::find(cells.begin(), cells.end(), std::make_pair(3, 10)), cells.end());
+  for (const auto& [c, r] : cells) {
+    EXPECT_GE(c, 1);
+    EXPECT_GE(r, 1);
+  }
 }
 
 TEST(ReportListViewPaint, ShadingBandsFollowRowColPattern) {
