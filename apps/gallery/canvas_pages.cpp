@@ -289,6 +289,7 @@ std::vector<Page> AllPages() {
            CanvasPages,
            GridPages,
            LabelPages,
+           ReplistPages,
            NumIOPages,
            MeterPages,
        }) {

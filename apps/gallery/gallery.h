@@ -45,6 +45,7 @@ std::vector<Page> GridPages();
 std::vector<Page> MeterPages();
 std::vector<Page> LabelPages();
 std::vector<Page> NumIOPages();
+std::vector<Page> ReplistPages();
 
 // Writes a caption in the gallery's own small style at (x, y) on the page.
 void Caption(fw::TCanvas* canvas, int x, int y, const std::string& text);

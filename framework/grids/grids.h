@@ -9,6 +9,7 @@
 #include "framework/base/set.h"
 #include "framework/controls/customcontrol.h"
 #include "framework/controls/form.h"
+#include "framework/controls/scroll_style.h"
 
 namespace fw {
 
@@ -39,7 +40,6 @@ enum TEditStyle : uint8_t { esSimple, esEllipsis, esPickList };
 enum TGridDrawStateItem : uint8_t { gdSelected, gdFocused, gdFixed };
 using TGridDrawState = Set<TGridDrawStateItem>;
 
-enum TScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TGridState : uint8_t {
   gsNormal,
   gsSelecting,

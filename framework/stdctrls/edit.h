@@ -127,19 +127,23 @@ class TCustomEdit : public TCustomControl {
   // Height for AutoSize.
   void AdjustHeight();
   // Scrolls so the caret is inside the text area.
-  void ScrollCaretIntoView();
+  virtual void ScrollCaretIntoView();
+  // The character position under a client point (mouse placement and drag selection).
+  virtual int HitTest(int X, int Y) const;
+  // What pasting inserts of the clipboard's text (here its first line).
+  virtual std::string PasteText(const std::string& clipboard) const;
+  void DrawBorder(TCanvas* canvas);
   // Shows the caret at once and restarts its blink.
   void RestartCaret();
   // The text as drawn (masked for a password field).
   std::string DisplayText() const;
+  int TextLength() const;
 
  private:
   void TextChanged();
   void SelectionChanged();
   void StartBlink();
   void StopBlink();
-  void DrawBorder(TCanvas* canvas);
-  int TextLength() const;
 
   int anchor_ = 0;
   int caret_ = 0;

@@ -99,7 +99,11 @@ void TCustomEdit::CutToClipboard() {
 
 void TCustomEdit::PasteFromClipboard() {
   if (readOnly_) return;
-  InsertText(textpos::FirstLine(Clipboard()->AsText()));
+  InsertText(PasteText(Clipboard()->AsText()));
+}
+
+std::string TCustomEdit::PasteText(const std::string& clipboard) const {
+  return textpos::FirstLine(clipboard);
 }
 
 // --- Mouse: a press places the caret (Shift extends), a drag selects, a double click
@@ -109,7 +113,7 @@ void TCustomEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
   if (Button == mbLeft) {
     if (CanFocus() && !Focused()) SetFocus();
     if (!Shift.Contains(ssDouble)) {
-      MoveCaret(XToPosition(X), Shift.Contains(ssShift));
+      MoveCaret(HitTest(X, Y), Shift.Contains(ssShift));
       selecting_ = true;
     }
   }
@@ -118,7 +122,7 @@ void TCustomEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
 
 void TCustomEdit::MouseMove(TShiftState Shift, int X, int Y) {
   if (selecting_ && Shift.Contains(ssLeft)) {
-    const int pos = XToPosition(X);
+    const int pos = HitTest(X, Y);
     if (pos != caret_) MoveCaret(pos, true);
   }
   TCustomControl::MouseMove(Shift, X, Y);

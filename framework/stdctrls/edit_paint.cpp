@@ -54,6 +54,10 @@ int TCustomEdit::XToPosition(int x) const {
   return low;
 }
 
+int TCustomEdit::HitTest(int X, int) const {
+  return XToPosition(X);
+}
+
 // Keeps the caret inside the text area, moving by a quarter of the area when it leaves, and
 // never scrolls further than the text needs.
 void TCustomEdit::ScrollCaretIntoView() {

@@ -1,0 +1,194 @@
+// TReportListView geometry: how grid rows and columns map onto the data store, the header
+// rows and their heights, the sizes, scrolling, column order and MouseCell.
+#include <algorithm>
+#include <new>
+
+#include "replist/ZEB_replist.h"
+#include "replist/rlview_hold.h"
+
+namespace zeb {
+
+int TReportListView::NrOfColumns() const {
+  return data_->NrOfColumns();
+}
+int TReportListView::NrOfRows() const {
+  return data_->NrOfRows();
+}
+
+int TReportListView::CountHeadRows() const {
+  return (commonHeaderVisible_ ? 1 : 0) + (columnHeadersVisible_ ? 1 : 0);
+}
+
+// Grid row of the column headers, -1 when they are hidden.
+int TReportListView::ColumnHeaderRow() const {
+  if (!columnHeadersVisible_) return -1;
+  return commonHeaderVisible_ ? 1 : 0;
+}
+
+int TReportListView::DataColOfGrid(int c) const {
+  if (c >= 0 && c < static_cast<int>(colOrder_.size()))
+    return colOrder_[static_cast<size_t>(c)] + 1;
+  return c + 1;
+}
+
+int TReportListView::GridColOfData(int d) const {
+  for (size_t c = 0; c < colOrder_.size(); ++c)
+    if (colOrder_[c] == d - 1) return static_cast<int>(c);
+  return -1;
+}
+
+// The grid always keeps one data row, even for an empty list, below the header rows.
+// The first visible data row stays when header rows come or go.
+void TReportListView::RebuildGridRows() {
+  const int top = fw::TCustomGrid::TopRow() - FixedRows() + 1;
+  const int k = CountHeadRows();
+  fw::TCustomGrid::SetRowCount(std::max(k + NrOfRows(), k + 1));
+  SetFixedRows(k);
+  SetHeaderHeights();
+  SetTopRow(top);
+}
+
+void TReportListView::SetHeaderHeights() {
+  const int rows = RowCount();
+  if (commonHeaderVisible_ && columnHeadersVisible_) {
+    SetRowHeights(0, commonHeaderHeight_);
+    if (rows >= 2) SetRowHeights(1, columnHeadersHeight_);
+    return;
+  }
+  int first = DefaultRowHeight();
+  if (commonHeaderVisible_) first = commonHeaderHeight_;
+  if (columnHeadersVisible_) first = columnHeadersHeight_;
+  SetRowHeights(0, first);
+  if (rows >= 2) SetRowHeights(1, DefaultRowHeight());
+}
+
+void TReportListView::SetNrRows(int Value) {
+  EndEditing();
+  data_->SetNrRows(Value);
+  SetSelection({0, 0, 0, 0});
+  RebuildGridRows();
+  RepaintView();
+  ChangedSetup();
+}
+
+void TReportListView::SetNrCols(int Value) {
+  EndEditing();
+  const int oldLast = ColCount() - 1;
+  const int lastWidth = ColWidths(oldLast);
+  data_->SetNrCols(Value);
+  const int count = data_->NrOfColumns();
+  fw::TCustomGrid::SetColCount(count);
+  for (int c = oldLast; c < count; ++c) fw::TCustomGrid::SetColWidths(c, lastWidth);
+  try {
+    ResizeColumnTables(count);
+  } catch (const std::bad_alloc&) {
+    throw EZEBRepListError("Component \"" + Name() + "\": not enough memory on heap");
+  }
+  ResetColumnOrder();
+  SetTopRow(0);
+  RepaintView();
+  ChangedSetup();
+}
+
+void TReportListView::ResizeColumnTables(int count) {
+  const auto n = static_cast<size_t>(std::max(count, 1));
+  colAlignment_.resize(n, taLeftJustify);
+  colPassword_.resize(n, false);
+  colEditable_.resize(n, false);
+}
+
+void TReportListView::ResetColumnOrder() {
+  colOrder_.resize(colAlignment_.size());
+  for (size_t i = 0; i < colOrder_.size(); ++i) colOrder_[i] = static_cast<int>(i);
+}
+
+// ---- scrolling ----------------------------------------------------------------------------
+
+int TReportListView::GetTopRow() const {
+  return fw::TCustomGrid::TopRow() - CountHeadRows() + 1;
+}
+
+void TReportListView::SetTopRow(int Value) {
+  const int k = CountHeadRows();
+  const int top = std::max(std::min(Value + k - 1, k + NrOfRows() - 1), k);
+  fw::TCustomGrid::SetTopRow(top);
+}
+
+int TReportListView::GetLeftCol() const {
+  return fw::TCustomGrid::LeftCol() + 1;
+}
+
+void TReportListView::SetLeftCol(int Value) {
+  Value = std::max(std::min(Value, NrOfColumns()), FixedCols() + 1);
+  fw::TCustomGrid::SetLeftCol(Value - 1);
+}
+
+void TReportListView::SetDefaultColWidth(int Value) {
+  fw::TCustomGrid::SetDefaultColWidth(Value);
+  SetupChanged();
+}
+
+void TReportListView::SetDefaultRowHeight(int Value) {
+  fw::TCustomGrid::SetDefaultRowHeight(Value);
+  SetHeaderHeights();
+  SetupChanged();
+}
+
+void TReportListView::Resize() {
+  fw::TCustomDrawGrid::Resize();
+  RepaintView();
+}
+
+// Headers span several columns, so scrolling repaints the whole grid.
+void TReportListView::TopLeftChanged() {
+  Invalidate();
+  fw::TCustomDrawGrid::TopLeftChanged();
+}
+
+// ---- column order and widths --------------------------------------------------------------
+
+int TReportListView::GetColOrder(int ACol) const {
+  if (!HasColEntry(ACol) || ColIndex(ACol) >= colOrder_.size()) return 0;
+  return colOrder_[ColIndex(ACol)] + 1;
+}
+
+bool TReportListView::SetColumnOrder(std::span<const int> Order) {
+  const int n = NrOfColumns();
+  if (static_cast<int>(Order.size()) != n || static_cast<int>(colOrder_.size()) != n) return false;
+  bool ok = true;
+  for (size_t i = 0; i < Order.size(); ++i) {
+    if (Order[i] >= 1 && Order[i] <= n)
+      colOrder_[i] = Order[i] - 1;
+    else
+      ok = false;
+  }
+  return ok;
+}
+
+int TReportListView::GetColWidths(int ACol) const {
+  if (!InDataCols(ACol)) return 0;
+  return ColWidths(GetColOrder(ACol) - 1);
+}
+
+void TReportListView::SetColWidths(int ACol, int Width) {
+  if (InDataCols(ACol)) fw::TCustomGrid::SetColWidths(GetColOrder(ACol) - 1, Width);
+  ChangedSetup();
+}
+
+// ---- mouse mapping ------------------------------------------------------------------------
+
+fw::TGridCoord TReportListView::MouseCell(int X, int Y) const {
+  const fw::TGridCoord cell = MouseCoord(X, Y);
+  if (cell.X < 0 || cell.Y < 0) return {0, 0};
+  const int k = CountHeadRows();
+  int y = cell.Y - k + 1;
+  if (cell.Y == ColumnHeaderRow())
+    y = -1;
+  else if (commonHeaderVisible_ && cell.Y == 0)
+    y = -2;
+  else if (y > NrOfRows())
+    y = 0;
+  return {cell.X + 1, y};
+}
+
+}  // namespace zeb
