@@ -285,7 +285,7 @@ std::vector<Page> CanvasPages() {
 
 std::vector<Page> AllPages() {
   std::vector<Page> pages;
-  for (auto* area : {CanvasPages, GridPages, MeterPages}) {
+  for (auto* area : {CanvasPages, GridPages, MeterPages, StdCtrlsPages}) {
     for (auto& page : area()) pages.push_back(std::move(page));
   }
   return pages;

@@ -25,6 +25,7 @@ std::vector<Page> AllPages();
 std::vector<Page> CanvasPages();
 std::vector<Page> GridPages();
 std::vector<Page> MeterPages();
+std::vector<Page> StdCtrlsPages();
 
 // Writes a caption in the gallery's own small style at (x, y) on the page.
 void Caption(fw::TCanvas* canvas, int x, int y, const std::string& text);

@@ -146,7 +146,9 @@ TEST(MemoWordWrap, LongLinesBreakAtBlanksToFitTheWidth) {
     std::string trimmed = piece;
     while (!trimmed.empty() && trimmed.back() == ' ') trimmed.pop_back();
     EXPECT_LE(f.TextWidth(trimmed), width) << piece;
-    if (row.end < static_cast<int>(text.size())) EXPECT_EQ(piece.back(), ' ') << piece;
+    if (row.end < static_cast<int>(text.size())) {
+      EXPECT_EQ(piece.back(), ' ') << piece;
+    }
     expectedStart = row.end;
   }
   EXPECT_EQ(expectedStart, static_cast<int>(text.size()));
@@ -211,6 +213,12 @@ TEST(MemoScrolling, ScrollBarsTakeTheirRoomAndScroll) {
   EXPECT_EQ(f.memo->TopRow(), 1);
   EXPECT_EQ(f.host.Pixel(f.memo->Left() + bar.Left + 8, f.memo->Top() + bar.Top + 8),
             ColorToRGB(clBtnFace));
+  // The thumb is drawn raised somewhere on the track.
+  bool thumb = false;
+  for (int y = bar.Top + 16; y < bar.Bottom - 16; ++y)
+    thumb = thumb || f.host.Pixel(f.memo->Left() + bar.Right - 1, f.memo->Top() + y) ==
+                         ColorToRGB(clBtnShadow);
+  EXPECT_TRUE(thumb);
   f.memo->SetWordWrap(false);
   f.memo->SetScrollBars(ssBoth);
   EXPECT_FALSE(IsRectEmpty(f.memo->HorzScrollBarRect()));
