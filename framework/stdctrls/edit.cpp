@@ -209,6 +209,7 @@ void TCustomEdit::WndProc(TMessage& message) {
       message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
       return;
     case WM_TIMER:
+      if (message.WParam != kCaretTimerId) break;
       caretOn_ = !caretOn_;
       Invalidate();
       return;

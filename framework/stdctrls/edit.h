@@ -12,8 +12,10 @@
 
 namespace fw {
 
-// Milliseconds between two caret blinks.
+// Milliseconds between two caret blinks, and the id of the blink timer on the control's
+// window (derived controls keep their own timers off it).
 inline constexpr unsigned kCaretBlinkTime = 530;
+inline constexpr UINT kCaretTimerId = 0xCA7E;
 
 // Positions (SelStart, SelLength, MaxLength) count Unicode code points; the caret never lands
 // inside a code point's bytes.

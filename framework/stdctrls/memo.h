@@ -15,7 +15,8 @@ namespace fw {
 class TCustomMemo;
 
 // The memo's lines as a string list: reading splits the memo's text, every change writes the
-// text back (one Change per change, as for any text change).
+// text back (one Change per change, as for any text change) with each line ending in a line
+// break, so Lines.Text equals the memo's Text afterwards.
 class TMemoStrings : public TStrings {
  public:
   explicit TMemoStrings(TCustomMemo* memo) : memo_(memo) {}
@@ -37,7 +38,8 @@ class TMemoStrings : public TStrings {
 
 // The text's lines are separated by "\n"; "\r\n" and "\r" in text set or pasted become "\n".
 // Positions (SelStart, SelLength, CaretPos) count code points of that text, a line break as
-// one. An empty text has no lines; a final line break starts an empty last line.
+// one. An empty text has no lines, and a final line break ends the last line without
+// starting another (the caret can still stand after it, on an empty row).
 class TCustomMemo : public TCustomEdit {
  public:
   explicit TCustomMemo(TComponent* AOwner);

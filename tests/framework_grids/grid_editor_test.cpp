@@ -158,6 +158,12 @@ TEST(GridEditor, TheEditorFollowsScrollingAndSizing) {
   EXPECT_TRUE(editor->Visible());
   EXPECT_EQ(editor->BoundsRect(), f.grid->CellRect(1, 3));
   EXPECT_EQ(editor->Text(), "1:3kept");
+  // Typing while the cell is out of view brings it back and goes on with the same edit.
+  f.grid->SetTopRow(10);
+  f.host.TypeText("!");
+  EXPECT_TRUE(editor->Visible());
+  EXPECT_EQ(editor->Text(), "1:3kept!");
+  EXPECT_EQ(editor->BoundsRect(), f.grid->CellRect(1, 3));
 }
 
 // A grid that refuses characters in read-only cells, the way a derived grid guards its data.
