@@ -132,6 +132,9 @@ void TCustomEdit::TextChanged() {
   ScrollCaretIntoView();
   RestartCaret();
   Invalidate();
+  // A text read from a form is the starting state, not a change: properties read after it
+  // (a filter's settings) are not there yet.
+  if (ComponentState().Contains(csLoading)) return;
   Change();
 }
 

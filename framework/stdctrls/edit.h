@@ -28,7 +28,8 @@ inline constexpr UINT kCaretTimerId = 0xCA7E;
 //    the caret); the nested text change calls Change once more, and what Change leaves is
 //    what the user sees.
 // Every text change calls Change: typing, deleting, cutting, pasting and setting Text (to a
-// different value; setting the same text changes nothing and calls nothing).
+// different value; setting the same text changes nothing and calls nothing), except the text
+// read from a form while csLoading is set.
 class TCustomEdit : public TCustomControl {
  public:
   explicit TCustomEdit(TComponent* AOwner);
