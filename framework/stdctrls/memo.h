@@ -107,6 +107,8 @@ class TCustomMemo : public TCustomEdit {
   void PaintBar(TCanvas* canvas, const TRect& bar, bool vertical, int pos, int maxPos, int page);
   bool BarClick(int X, int Y);
   int MaxTopRow() const;
+  // The largest sideways offset: the widest row just fits (0 with WordWrap).
+  int MaxHorzOffset() const;
 
   std::unique_ptr<TMemoStrings> lines_;
   bool wantReturns_ = true;

@@ -99,7 +99,7 @@ bool TCustomMemo::BarClick(int X, int Y) {
     const int step =
         X < horz.Left + kBarSize || X >= horz.Right - kBarSize ? 8 : TextArea().Width();
     const bool left = X < (horz.Left + horz.Right) / 2;
-    scrollX_ = std::max(scrollX_ + (left ? -step : step), 0);
+    scrollX_ = std::clamp(scrollX_ + (left ? -step : step), 0, MaxHorzOffset());
     Invalidate();
     return true;
   }

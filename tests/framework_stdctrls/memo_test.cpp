@@ -230,6 +230,22 @@ TEST(MemoScrolling, ScrollBarsTakeTheirRoomAndScroll) {
   EXPECT_FALSE(IsRectEmpty(f.memo->HorzScrollBarRect()));
 }
 
+TEST(MemoScrolling, SidewaysScrollingStopsAtTheWidestRow) {
+  MemoFixture f;
+  f.memo->SetWordWrap(false);
+  f.memo->SetScrollBars(ssBoth);
+  f.memo->SetText("short\n" + std::string(80, 'w') + "\nend");
+  const TRect bar = f.memo->HorzScrollBarRect();
+  // Paging right many times ends with the widest row's end just in view.
+  for (int i = 0; i < 20; ++i)
+    f.host.Click(f.memo->Left() + bar.Right - 30, f.memo->Top() + bar.Top + 8);
+  const int widest = f.TextWidth(std::string(80, 'w'));
+  EXPECT_EQ(f.memo->HorzOffset(), widest - f.memo->TextArea().Width() + 1);
+  // The caret on the short row pulls the view back to it.
+  f.memo->SetSelStart(2);
+  EXPECT_EQ(f.memo->HorzOffset(), 0);
+}
+
 TEST(MemoRegistry, MemosAgreeWithTheirClassRecords) {
   for (const char* name : {"TMemo", "TCustomMemo"}) {
     for (const std::string& problem : testing::CheckRegisteredClass(name)) ADD_FAILURE() << problem;
