@@ -110,7 +110,7 @@ void TCustomGrid::KeyPress(char32_t& Key) {
     } else {
       CancelEditor();
     }
-    Key = 0;
+    // The key stays Escape so a derived grid's KeyPress can see what ended the edit.
   } else if (Key >= U' ' && Key != 0x7F && Focused()) {
     // A character opens the editor and replaces the cell's text; an edit already open (its
     // cell was scrolled away) comes back into view and takes the character at its caret.

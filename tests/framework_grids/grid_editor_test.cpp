@@ -3,6 +3,8 @@
 // it follows scrolling and sizing, and the pick list.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "framework/stdctrls/edit.h"
 #include "tests/framework_grids/editor_fixture.h"
 
@@ -201,6 +203,37 @@ TEST(GridEditor, ADerivedGridSeesEveryCharacterFirst) {
   grid->ShowEditor();
   host.TypeText("x");
   EXPECT_EQ(grid->InplaceEditor()->Text(), "");
+}
+
+// Records what each character is after the base grid handled it.
+class RecordingGrid : public test::TextGrid {
+ public:
+  using TextGrid::TextGrid;
+  std::vector<char32_t> after;
+
+ protected:
+  void KeyPress(char32_t& Key) override {
+    TextGrid::KeyPress(Key);
+    after.push_back(Key);
+  }
+};
+
+TEST(GridEditor, EnterIsConsumedAndEscapeStaysForDerivedGrids) {
+  TestHost host(400, 300);
+  auto* grid = new RecordingGrid(host.Form());
+  grid->SetParent(host.Form());
+  grid->SetBounds(0, 0, 300, 200);
+  grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+  host.Show();
+  grid->SetFocus();
+  host.KeyPress(U'\r');  // opens
+  host.KeyPress(U'x');   // typed into the editor, seen by the grid first
+  host.KeyPress(U'\r');  // accepts
+  host.KeyPress(U'\r');  // opens again
+  host.KeyPress(0x1B);   // cancels
+  EXPECT_EQ(grid->after, (std::vector<char32_t>{0, U'x', 0, 0, 0x1B}));
+  EXPECT_FALSE(grid->EditorMode());
+  EXPECT_EQ(grid->Cell(1, 1), "x");
 }
 
 }  // namespace
