@@ -85,6 +85,17 @@ TEST(GridPickList, EscapeClosesTheListOnlyAndAPlainCellHasNoButton) {
   EXPECT_FALSE(editor->ListVisible());
 }
 
+TEST(GridPickList, DeletingTheGridWithTheListDownTakesTheListAlong) {
+  PickFixture f;
+  TInplaceEditList* editor = f.OpenPick();
+  f.host.PressKey(VK_F4);
+  ASSERT_TRUE(editor->ListVisible());
+  const int before = f.host.Form()->ControlCount();
+  delete f.grid;
+  EXPECT_EQ(f.host.Form()->ControlCount(), before - 2);  // the grid and its list
+  f.host.ProcessMessages();
+}
+
 // A grid whose column 4 offers an ellipsis button.
 class EllipsisGrid : public test::TextGrid {
  public:
