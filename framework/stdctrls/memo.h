@@ -117,6 +117,10 @@ class TCustomMemo : public TCustomEdit {
   TScrollStyle scrollBars_ = ssNone;
   int topRow_ = 0;
   int scrollX_ = 0;
+  // Up and Down aim for the x where a run of them began (in text coordinates), so passing a
+  // short line does not pull the caret to the left for good.
+  int goalX_ = 0;
+  int goalCaret_ = -1;
   // Layout cache: valid for this text, width, wrap setting and font.
   mutable std::vector<Row> rows_;
   mutable std::string layoutText_;

@@ -15,8 +15,10 @@ void TCustomMemo::MoveVertically(int rows, bool extend) {
   const std::vector<Row>& all = DisplayRows();
   const int row = RowOfPosition(CaretPos());
   const int target = std::clamp(row + rows, 0, static_cast<int>(all.size()) - 1);
-  const int x = RowX(all[static_cast<std::size_t>(row)], CaretPos());
-  MoveCaret(RowHit(all[static_cast<std::size_t>(target)], x), extend);
+  if (goalCaret_ != CaretPos())
+    goalX_ = RowX(all[static_cast<std::size_t>(row)], CaretPos()) + scrollX_;
+  MoveCaret(RowHit(all[static_cast<std::size_t>(target)], goalX_ - scrollX_), extend);
+  goalCaret_ = CaretPos();
 }
 
 void TCustomMemo::KeyDown(uint16_t& Key, TShiftState Shift) {

@@ -117,6 +117,24 @@ TEST(MemoEditing, CaretKeysWorkLineByLine) {
   EXPECT_GT(f.memo->SelLength(), 4);
 }
 
+TEST(MemoEditing, UpAndDownKeepTheirColumnAcrossAShortLine) {
+  MemoFixture f;
+  f.memo->SetText("abcdefgh\nab\nabcdefgh");
+  f.memo->SetSelStart(6);
+  f.host.PressKey(VK_DOWN);
+  EXPECT_EQ(f.memo->CaretColumn(), 2);
+  f.host.PressKey(VK_DOWN);
+  EXPECT_EQ(f.memo->CaretColumn(), 6);
+  f.host.PressKey(VK_UP);
+  f.host.PressKey(VK_UP);
+  EXPECT_EQ(f.memo->CaretPos(), 6);
+  // Any other move starts a new run from where the caret then is.
+  f.host.PressKey(VK_DOWN);
+  f.host.PressKey(VK_LEFT);
+  f.host.PressKey(VK_DOWN);
+  EXPECT_EQ(f.memo->CaretColumn(), 1);
+}
+
 TEST(MemoEditing, PasteKeepsLinesAndMouseReachesEveryRow) {
   MemoFixture f;
   f.host.SetClipboardText("x\r\ny\r\nz");
