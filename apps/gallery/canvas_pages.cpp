@@ -288,6 +288,7 @@ std::vector<Page> AllPages() {
   for (auto* area : {
            CanvasPages,
            GridPages,
+           StdCtrlsPages,
            LabelPages,
            ReplistPages,
            NumIOPages,

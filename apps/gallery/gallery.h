@@ -43,6 +43,7 @@ std::vector<Page> AllPages();
 std::vector<Page> CanvasPages();
 std::vector<Page> GridPages();
 std::vector<Page> MeterPages();
+std::vector<Page> StdCtrlsPages();
 std::vector<Page> LabelPages();
 std::vector<Page> NumIOPages();
 std::vector<Page> ReplistPages();

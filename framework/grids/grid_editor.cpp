@@ -110,12 +110,14 @@ void TCustomGrid::KeyPress(char32_t& Key) {
     } else {
       CancelEditor();
     }
-    Key = 0;
-  } else if (Key >= U' ' && Key != 0x7F && !editorMode_) {
-    // A character opens the editor and replaces the cell's text.
+    // The key stays Escape so a derived grid's KeyPress can see what ended the edit.
+  } else if (Key >= U' ' && Key != 0x7F && Focused()) {
+    // A character opens the editor and replaces the cell's text; an edit already open (its
+    // cell was scrolled away) comes back into view and takes the character at its caret.
+    const bool wasOpen = editorMode_;
     ShowEditor();
     if (editorMode_ && inplaceEdit_) {
-      inplaceEdit_->SelectAll();
+      if (!wasOpen) inplaceEdit_->SelectAll();
       inplaceEdit_->TypeChar(Key);
     }
     Key = 0;

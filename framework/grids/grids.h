@@ -193,8 +193,9 @@ class TCustomGrid : public TCustomControl {
   // Makes the in-place editor (a TInplaceEdit owned by the grid); derived grids return their
   // own kind, such as a TInplaceEditList.
   virtual TInplaceEdit* CreateEditor();
-  // Enter opens and closes the editor, Escape cancels it, a character opens it on that
-  // character. The editor passes every character typed into it here first.
+  // Enter opens and closes the editor (the key then becomes 0), Escape cancels it (the key
+  // stays), a character opens it on that character (the key becomes 0). The editor passes
+  // every character typed into it here first.
   void KeyPress(char32_t& Key) override;
   void Notification(TComponent* component, TOperation operation) override;
 

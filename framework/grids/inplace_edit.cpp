@@ -11,6 +11,8 @@ TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
   grid_ = dynamic_cast<TCustomGrid*>(AOwner);
   SetBorderStyle(bsNone);
   SetAutoSize(false);
+  // The grid selects the text when it opens the editor; focus coming back keeps the caret.
+  SetAutoSelect(false);
   SetTabStop(false);
   SetParentFont(true);
 }

@@ -132,6 +132,9 @@ void TCustomEdit::TextChanged() {
   ScrollCaretIntoView();
   RestartCaret();
   Invalidate();
+  // A text read from a form is the starting state, not a change: properties read after it
+  // (a filter's settings) are not there yet.
+  if (ComponentState().Contains(csLoading)) return;
   Change();
 }
 
@@ -209,6 +212,7 @@ void TCustomEdit::WndProc(TMessage& message) {
       message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
       return;
     case WM_TIMER:
+      if (message.WParam != kCaretTimerId) break;
       caretOn_ = !caretOn_;
       Invalidate();
       return;

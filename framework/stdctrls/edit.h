@@ -12,8 +12,10 @@
 
 namespace fw {
 
-// Milliseconds between two caret blinks.
+// Milliseconds between two caret blinks, and the id of the blink timer on the control's
+// window (derived controls keep their own timers off it).
 inline constexpr unsigned kCaretBlinkTime = 530;
+inline constexpr UINT kCaretTimerId = 0xCA7E;
 
 // Positions (SelStart, SelLength, MaxLength) count Unicode code points; the caret never lands
 // inside a code point's bytes.
@@ -26,7 +28,8 @@ inline constexpr unsigned kCaretBlinkTime = 530;
 //    the caret); the nested text change calls Change once more, and what Change leaves is
 //    what the user sees.
 // Every text change calls Change: typing, deleting, cutting, pasting and setting Text (to a
-// different value; setting the same text changes nothing and calls nothing).
+// different value; setting the same text changes nothing and calls nothing), except the text
+// read from a form while csLoading is set.
 class TCustomEdit : public TCustomControl {
  public:
   explicit TCustomEdit(TComponent* AOwner);

@@ -10,10 +10,6 @@
 
 namespace fw {
 
-namespace {
-constexpr UINT kCaretTimer = 1;
-}  // namespace
-
 void TCustomEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
   TCustomControl::KeyDown(Key, Shift);
   if (Key == 0) return;
@@ -171,12 +167,12 @@ void TCustomEdit::DestroyWnd() {
 
 void TCustomEdit::StartBlink() {
   caretOn_ = true;
-  blinking_ = HandleAllocated() && SetTimer(Handle(), kCaretTimer, kCaretBlinkTime);
+  blinking_ = HandleAllocated() && SetTimer(Handle(), kCaretTimerId, kCaretBlinkTime);
   Invalidate();
 }
 
 void TCustomEdit::StopBlink() {
-  if (blinking_ && HandleAllocated()) KillTimer(Handle(), kCaretTimer);
+  if (blinking_ && HandleAllocated()) KillTimer(Handle(), kCaretTimerId);
   blinking_ = false;
   caretOn_ = false;
 }

@@ -31,26 +31,28 @@ std::string NormaliseBreaks(std::string_view text) {
 
 // --- Lines
 
+// A final line break ends the last line without starting another, as for any string list.
 std::vector<std::string> TMemoStrings::Split() const {
   std::vector<std::string> lines;
   const std::string& text = memo_->Text();
-  if (text.empty()) return lines;
   std::size_t from = 0;
-  for (;;) {
+  while (from < text.size()) {
     const std::size_t at = text.find('\n', from);
-    lines.push_back(text.substr(from, at == std::string::npos ? std::string::npos : at - from));
-    if (at == std::string::npos) break;
+    if (at == std::string::npos) {
+      lines.push_back(text.substr(from));
+      break;
+    }
+    lines.push_back(text.substr(from, at - from));
     from = at + 1;
   }
   return lines;
 }
 
+// Lines written through the list each end with a line break, so the memo's text equals the
+// list's Text.
 void TMemoStrings::Store(const std::vector<std::string>& lines) {
   std::string text;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) text += '\n';
-    text += NormaliseBreaks(lines[i]);
-  }
+  for (const std::string& line : lines) text += NormaliseBreaks(line) + '\n';
   memo_->SetText(text);
 }
 
@@ -74,11 +76,6 @@ void TMemoStrings::Insert(int index, const std::string& s) {
   std::vector<std::string> lines = Split();
   if (index < 0 || index > static_cast<int>(lines.size())) IndexError(index);
   lines.insert(lines.begin() + index, s);
-  // A single empty line is no text at all; keep it visible as a line break.
-  if (lines.size() == 1 && s.empty()) {
-    memo_->SetText("\n");
-    return;
-  }
   Store(lines);
 }
 
@@ -93,11 +90,8 @@ void TMemoStrings::Clear() {
   memo_->SetText("");
 }
 
-// A final line break does not start another line, as for every string list.
 void TMemoStrings::SetText(std::string_view text) {
-  std::string normal = NormaliseBreaks(text);
-  if (!normal.empty() && normal.back() == '\n') normal.pop_back();
-  memo_->SetText(normal);
+  memo_->SetText(NormaliseBreaks(text));
 }
 
 // --- Memo

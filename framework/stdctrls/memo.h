@@ -15,7 +15,8 @@ namespace fw {
 class TCustomMemo;
 
 // The memo's lines as a string list: reading splits the memo's text, every change writes the
-// text back (one Change per change, as for any text change).
+// text back (one Change per change, as for any text change) with each line ending in a line
+// break, so Lines.Text equals the memo's Text afterwards.
 class TMemoStrings : public TStrings {
  public:
   explicit TMemoStrings(TCustomMemo* memo) : memo_(memo) {}
@@ -37,7 +38,8 @@ class TMemoStrings : public TStrings {
 
 // The text's lines are separated by "\n"; "\r\n" and "\r" in text set or pasted become "\n".
 // Positions (SelStart, SelLength, CaretPos) count code points of that text, a line break as
-// one. An empty text has no lines; a final line break starts an empty last line.
+// one. An empty text has no lines, and a final line break ends the last line without
+// starting another (the caret can still stand after it, on an empty row).
 class TCustomMemo : public TCustomEdit {
  public:
   explicit TCustomMemo(TComponent* AOwner);
@@ -105,6 +107,8 @@ class TCustomMemo : public TCustomEdit {
   void PaintBar(TCanvas* canvas, const TRect& bar, bool vertical, int pos, int maxPos, int page);
   bool BarClick(int X, int Y);
   int MaxTopRow() const;
+  // The largest sideways offset: the widest row just fits (0 with WordWrap).
+  int MaxHorzOffset() const;
 
   std::unique_ptr<TMemoStrings> lines_;
   bool wantReturns_ = true;
@@ -113,6 +117,10 @@ class TCustomMemo : public TCustomEdit {
   TScrollStyle scrollBars_ = ssNone;
   int topRow_ = 0;
   int scrollX_ = 0;
+  // Up and Down aim for the x where a run of them began (in text coordinates), so passing a
+  // short line does not pull the caret to the left for good.
+  int goalX_ = 0;
+  int goalCaret_ = -1;
   // Layout cache: valid for this text, width, wrap setting and font.
   mutable std::vector<Row> rows_;
   mutable std::string layoutText_;

@@ -15,8 +15,10 @@ void TCustomMemo::MoveVertically(int rows, bool extend) {
   const std::vector<Row>& all = DisplayRows();
   const int row = RowOfPosition(CaretPos());
   const int target = std::clamp(row + rows, 0, static_cast<int>(all.size()) - 1);
-  const int x = RowX(all[static_cast<std::size_t>(row)], CaretPos());
-  MoveCaret(RowHit(all[static_cast<std::size_t>(target)], x), extend);
+  if (goalCaret_ != CaretPos())
+    goalX_ = RowX(all[static_cast<std::size_t>(row)], CaretPos()) + scrollX_;
+  MoveCaret(RowHit(all[static_cast<std::size_t>(target)], goalX_ - scrollX_), extend);
+  goalCaret_ = CaretPos();
 }
 
 void TCustomMemo::KeyDown(uint16_t& Key, TShiftState Shift) {
@@ -99,7 +101,7 @@ bool TCustomMemo::BarClick(int X, int Y) {
     const int step =
         X < horz.Left + kBarSize || X >= horz.Right - kBarSize ? 8 : TextArea().Width();
     const bool left = X < (horz.Left + horz.Right) / 2;
-    scrollX_ = std::max(scrollX_ + (left ? -step : step), 0);
+    scrollX_ = std::clamp(scrollX_ + (left ? -step : step), 0, MaxHorzOffset());
     Invalidate();
     return true;
   }

@@ -1,6 +1,7 @@
 // TCustomMemo geometry and painting: text area beside the scroll bars, rows scrolled to keep
 // the caret in view, selection per row, the caret, and the bars.
 #include <algorithm>
+#include <cstdint>
 
 #include "framework/graphics/text_engine.h"
 #include "framework/stdctrls/memo.h"
@@ -68,6 +69,19 @@ int TCustomMemo::MaxTopRow() const {
   return std::max(RowCount() - VisibleRows(), 0);
 }
 
+int TCustomMemo::MaxHorzOffset() const {
+  if (wordWrap_) return 0;
+  const std::string& text = Text();
+  int widest = 0;
+  for (const Row& row : DisplayRows()) {
+    const std::size_t a = textpos::ByteOffset(text, row.start);
+    const std::size_t b = textpos::ByteOffset(text, row.end);
+    widest = std::max(widest,
+                      MeasureText(Font()->Spec(), std::string_view(text).substr(a, b - a)).width);
+  }
+  return std::max(widest - TextArea().Width() + 1, 0);
+}
+
 void TCustomMemo::SetTopRow(int value) {
   value = std::clamp(value, 0, MaxTopRow());
   if (value == topRow_) return;
@@ -130,6 +144,7 @@ void TCustomMemo::ScrollCaretIntoView() {
     x = scrollX_;
     if (caretAt < x) x = std::max(caretAt - areaWidth / 4, 0);
     if (caretAt >= x + areaWidth) x = caretAt - areaWidth + 1 + areaWidth / 4;
+    x = std::min(std::clamp(x, 0, MaxHorzOffset()), caretAt);
   }
   if (top == topRow_ && x == scrollX_) return;
   topRow_ = top;
@@ -195,7 +210,10 @@ void TCustomMemo::Paint() {
   bool horz, vert;
   ShownBars(horz, vert);
   if (vert) PaintBar(canvas, VertScrollBarRect(), true, topRow_, MaxTopRow(), VisibleRows());
-  if (horz) PaintBar(canvas, HorzScrollBarRect(), false, scrollX_, std::max(scrollX_, 1), 1);
+  if (horz) {
+    // Across, the bar counts pixels: a page is the text area's width.
+    PaintBar(canvas, HorzScrollBarRect(), false, scrollX_, MaxHorzOffset(), TextArea().Width());
+  }
   if (horz && vert) {
     const TRect v = VertScrollBarRect();
     canvas->Brush()->SetColor(clBtnFace);
@@ -219,9 +237,10 @@ void TCustomMemo::PaintBar(TCanvas* canvas, const TRect& bar, bool vertical, int
   }
   const int track = (vertical ? bar.Height() : bar.Width()) - 2 * kBarSize;
   if (maxPos <= 0 || track <= 8) return;
-  const int total = maxPos + page;
-  const int length = std::max(track * page / total, 8);
-  const int start = kBarSize + (track - length) * pos / maxPos;
+  const int64_t total = static_cast<int64_t>(maxPos) + page;
+  const int length = std::max(static_cast<int>(int64_t{track} * page / total), 8);
+  const int start =
+      kBarSize + static_cast<int>(int64_t{track - length} * std::clamp(pos, 0, maxPos) / maxPos);
   const TRect thumb = vertical
                           ? Rect(bar.Left, bar.Top + start, bar.Right, bar.Top + start + length)
                           : Rect(bar.Left + start, bar.Top, bar.Left + start + length, bar.Bottom);

@@ -3,6 +3,8 @@
 // it follows scrolling and sizing, and the pick list.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "framework/stdctrls/edit.h"
 #include "tests/framework_grids/editor_fixture.h"
 
@@ -158,6 +160,12 @@ TEST(GridEditor, TheEditorFollowsScrollingAndSizing) {
   EXPECT_TRUE(editor->Visible());
   EXPECT_EQ(editor->BoundsRect(), f.grid->CellRect(1, 3));
   EXPECT_EQ(editor->Text(), "1:3kept");
+  // Typing while the cell is out of view brings it back and goes on with the same edit.
+  f.grid->SetTopRow(10);
+  f.host.TypeText("!");
+  EXPECT_TRUE(editor->Visible());
+  EXPECT_EQ(editor->Text(), "1:3kept!");
+  EXPECT_EQ(editor->BoundsRect(), f.grid->CellRect(1, 3));
 }
 
 // A grid that refuses characters in read-only cells, the way a derived grid guards its data.
@@ -195,6 +203,37 @@ TEST(GridEditor, ADerivedGridSeesEveryCharacterFirst) {
   grid->ShowEditor();
   host.TypeText("x");
   EXPECT_EQ(grid->InplaceEditor()->Text(), "");
+}
+
+// Records what each character is after the base grid handled it.
+class RecordingGrid : public test::TextGrid {
+ public:
+  using TextGrid::TextGrid;
+  std::vector<char32_t> after;
+
+ protected:
+  void KeyPress(char32_t& Key) override {
+    TextGrid::KeyPress(Key);
+    after.push_back(Key);
+  }
+};
+
+TEST(GridEditor, EnterIsConsumedAndEscapeStaysForDerivedGrids) {
+  TestHost host(400, 300);
+  auto* grid = new RecordingGrid(host.Form());
+  grid->SetParent(host.Form());
+  grid->SetBounds(0, 0, 300, 200);
+  grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+  host.Show();
+  grid->SetFocus();
+  host.KeyPress(U'\r');  // opens
+  host.KeyPress(U'x');   // typed into the editor, seen by the grid first
+  host.KeyPress(U'\r');  // accepts
+  host.KeyPress(U'\r');  // opens again
+  host.KeyPress(0x1B);   // cancels
+  EXPECT_EQ(grid->after, (std::vector<char32_t>{0, U'x', 0, 0, 0x1B}));
+  EXPECT_FALSE(grid->EditorMode());
+  EXPECT_EQ(grid->Cell(1, 1), "x");
 }
 
 }  // namespace

@@ -85,5 +85,51 @@ TEST(GridPickList, EscapeClosesTheListOnlyAndAPlainCellHasNoButton) {
   EXPECT_FALSE(editor->ListVisible());
 }
 
+TEST(GridPickList, DeletingTheGridWithTheListDownTakesTheListAlong) {
+  PickFixture f;
+  TInplaceEditList* editor = f.OpenPick();
+  f.host.PressKey(VK_F4);
+  ASSERT_TRUE(editor->ListVisible());
+  const int before = f.host.Form()->ControlCount();
+  delete f.grid;
+  EXPECT_EQ(f.host.Form()->ControlCount(), before - 2);  // the grid and its list
+  f.host.ProcessMessages();
+}
+
+// A grid whose column 4 offers an ellipsis button.
+class EllipsisGrid : public test::TextGrid {
+ public:
+  using TextGrid::TextGrid;
+  TEditStyle GetEditStyle(int ACol, int ARow) override {
+    return ACol == 4 ? esEllipsis : TextGrid::GetEditStyle(ACol, ARow);
+  }
+};
+
+TEST(GridPickList, TheEllipsisButtonFiresItsEvent) {
+  TestHost host(400, 300);
+  auto* grid = new EllipsisGrid(host.Form());
+  grid->SetParent(host.Form());
+  grid->SetBounds(0, 0, 360, 200);
+  grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+  host.Show();
+  grid->SetFocus();
+  grid->SetCol(4);
+  host.PressKey(VK_F2);
+  auto* editor = dynamic_cast<TInplaceEditList*>(grid->InplaceEditor());
+  ASSERT_NE(editor, nullptr);
+  int clicks = 0;
+  editor->OnEditButtonClick = [&](TObject*) { ++clicks; };
+  EXPECT_EQ(editor->EditStyle(), esEllipsis);
+  const TRect button = editor->ButtonRect();
+  ASSERT_FALSE(IsRectEmpty(button));
+  const TPoint origin = editor->FormOrigin();
+  host.Click(origin.X + button.Left + 4, origin.Y + 4);
+  host.PressKey(VK_RETURN, {ssCtrl});
+  EXPECT_EQ(clicks, 2);
+  // The text stops short of the button.
+  EXPECT_LE(editor->TextArea().Right, button.Left);
+  EXPECT_FALSE(editor->ListVisible());
+}
+
 }  // namespace
 }  // namespace fw

@@ -98,5 +98,31 @@ TEST(EditClipboard, PasswordAndReadOnlyFieldsGuardTheirText) {
   EXPECT_EQ(f.host.ClipboardText().value_or(""), "secret");
 }
 
+// Clipboard text comes from outside: malformed UTF-8 must neither crash nor let the caret
+// split a character, and every byte that is not a character counts as one.
+TEST(EditClipboard, MalformedTextPastesAsSingleByteCharacters) {
+  const std::string cases[] = {
+      "\xFF\xFE",              // bytes that never start a character
+      "a\xC3",                 // a sequence cut short at the end
+      "\xE2\x82x",             // a sequence cut short in the middle
+      "\xF0\x9F\x98\x80\x80",  // a stray continuation byte after an emoji
+      "\xED\xA0\x80",          // an encoded surrogate
+  };
+  for (const std::string& bad : cases) {
+    EditFixture f;
+    f.host.SetClipboardText(bad);
+    f.edit->PasteFromClipboard();
+    EXPECT_EQ(f.edit->Text(), bad);
+    const int length = f.edit->CaretPos();
+    EXPECT_GT(length, 0);
+    // Walking back over the text and deleting everything ends with an empty field.
+    f.edit->SelectAll();
+    EXPECT_EQ(f.edit->SelText(), bad);
+    f.edit->SetSelStart(length);
+    for (int i = 0; i < length; ++i) f.host.PressKey(VK_BACK);
+    EXPECT_EQ(f.edit->Text(), "");
+  }
+}
+
 }  // namespace
 }  // namespace fw

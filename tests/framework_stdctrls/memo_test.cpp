@@ -31,18 +31,24 @@ TEST(MemoLines, LinesAndTextAgree) {
   MemoFixture f;
   f.memo->SetText("one\r\ntwo\rthree\n");
   EXPECT_EQ(f.memo->Text(), "one\ntwo\nthree\n");
-  ASSERT_EQ(f.memo->Lines()->Count(), 4);
+  ASSERT_EQ(f.memo->Lines()->Count(), 3);
   EXPECT_EQ(f.memo->Lines()->Strings(2), "three");
-  EXPECT_EQ(f.memo->Lines()->Strings(3), "");
+  f.memo->SetText("a\n\n");
+  EXPECT_EQ(f.memo->Lines()->Count(), 2);
+  EXPECT_EQ(f.memo->Lines()->Strings(1), "");
   f.changes = 0;
-  f.memo->Lines()->SetText("a\nb\n");
+  f.memo->Lines()->SetText("a\nb");
   EXPECT_EQ(f.memo->Text(), "a\nb");
   f.memo->Lines()->Add("c");
   f.memo->Lines()->Insert(0, "z");
   f.memo->Lines()->Put(1, "A");
   f.memo->Lines()->Delete(2);
-  EXPECT_EQ(f.memo->Text(), "z\nA\nc");
+  EXPECT_EQ(f.memo->Text(), "z\nA\nc\n");
+  EXPECT_EQ(f.memo->Lines()->Text(), f.memo->Text());
   EXPECT_EQ(f.changes, 5);
+  f.memo->Lines()->Clear();
+  f.memo->Lines()->Add("");
+  EXPECT_EQ(f.memo->Lines()->Count(), 1);
   f.memo->Lines()->Clear();
   EXPECT_EQ(f.memo->Lines()->Count(), 0);
   EXPECT_THROW(f.memo->Lines()->Strings(0), EListError);
@@ -111,6 +117,24 @@ TEST(MemoEditing, CaretKeysWorkLineByLine) {
   EXPECT_GT(f.memo->SelLength(), 4);
 }
 
+TEST(MemoEditing, UpAndDownKeepTheirColumnAcrossAShortLine) {
+  MemoFixture f;
+  f.memo->SetText("abcdefgh\nab\nabcdefgh");
+  f.memo->SetSelStart(6);
+  f.host.PressKey(VK_DOWN);
+  EXPECT_EQ(f.memo->CaretColumn(), 2);
+  f.host.PressKey(VK_DOWN);
+  EXPECT_EQ(f.memo->CaretColumn(), 6);
+  f.host.PressKey(VK_UP);
+  f.host.PressKey(VK_UP);
+  EXPECT_EQ(f.memo->CaretPos(), 6);
+  // Any other move starts a new run from where the caret then is.
+  f.host.PressKey(VK_DOWN);
+  f.host.PressKey(VK_LEFT);
+  f.host.PressKey(VK_DOWN);
+  EXPECT_EQ(f.memo->CaretColumn(), 1);
+}
+
 TEST(MemoEditing, PasteKeepsLinesAndMouseReachesEveryRow) {
   MemoFixture f;
   f.host.SetClipboardText("x\r\ny\r\nz");
@@ -146,7 +170,9 @@ TEST(MemoWordWrap, LongLinesBreakAtBlanksToFitTheWidth) {
     std::string trimmed = piece;
     while (!trimmed.empty() && trimmed.back() == ' ') trimmed.pop_back();
     EXPECT_LE(f.TextWidth(trimmed), width) << piece;
-    if (row.end < static_cast<int>(text.size())) EXPECT_EQ(piece.back(), ' ') << piece;
+    if (row.end < static_cast<int>(text.size())) {
+      EXPECT_EQ(piece.back(), ' ') << piece;
+    }
     expectedStart = row.end;
   }
   EXPECT_EQ(expectedStart, static_cast<int>(text.size()));
@@ -211,9 +237,31 @@ TEST(MemoScrolling, ScrollBarsTakeTheirRoomAndScroll) {
   EXPECT_EQ(f.memo->TopRow(), 1);
   EXPECT_EQ(f.host.Pixel(f.memo->Left() + bar.Left + 8, f.memo->Top() + bar.Top + 8),
             ColorToRGB(clBtnFace));
+  // The thumb is drawn raised somewhere on the track.
+  bool thumb = false;
+  for (int y = bar.Top + 16; y < bar.Bottom - 16; ++y)
+    thumb = thumb || f.host.Pixel(f.memo->Left() + bar.Right - 1, f.memo->Top() + y) ==
+                         ColorToRGB(clBtnShadow);
+  EXPECT_TRUE(thumb);
   f.memo->SetWordWrap(false);
   f.memo->SetScrollBars(ssBoth);
   EXPECT_FALSE(IsRectEmpty(f.memo->HorzScrollBarRect()));
+}
+
+TEST(MemoScrolling, SidewaysScrollingStopsAtTheWidestRow) {
+  MemoFixture f;
+  f.memo->SetWordWrap(false);
+  f.memo->SetScrollBars(ssBoth);
+  f.memo->SetText("short\n" + std::string(80, 'w') + "\nend");
+  const TRect bar = f.memo->HorzScrollBarRect();
+  // Paging right many times ends with the widest row's end just in view.
+  for (int i = 0; i < 20; ++i)
+    f.host.Click(f.memo->Left() + bar.Right - 30, f.memo->Top() + bar.Top + 8);
+  const int widest = f.TextWidth(std::string(80, 'w'));
+  EXPECT_EQ(f.memo->HorzOffset(), widest - f.memo->TextArea().Width() + 1);
+  // The caret on the short row pulls the view back to it.
+  f.memo->SetSelStart(2);
+  EXPECT_EQ(f.memo->HorzOffset(), 0);
 }
 
 TEST(MemoRegistry, MemosAgreeWithTheirClassRecords) {
