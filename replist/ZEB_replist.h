@@ -343,6 +343,7 @@ class TRLData : public fw::TComponent {
 #include <span>
 
 #include "framework/grids/grids.h"
+#include "framework/stdctrls/text_alignment.h"
 
 namespace zeb {
 
@@ -352,8 +353,11 @@ class EZEBRepListError : public EZEBError {
   using EZEBError::EZEBError;
 };
 
-// Text alignment of a column's cells and header.
-enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
+// Text alignment of a column's cells and header: the framework's own alignment type.
+using fw::TAlignment;
+using fw::taCenter;
+using fw::taLeftJustify;
+using fw::taRightJustify;
 
 // How FilterAndSort matches the search text: a plain substring, words joined by AND, OR and
 // NOT with quoted phrases and parentheses, or a regular expression (ECMAScript).
