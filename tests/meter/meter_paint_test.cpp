@@ -289,3 +289,15 @@ TEST(MeterPaint, SecondaryNeedleIsDrawnUnderThePrimary) {
   s.meter->NeedleLayoutSec()->SetVisible(false);
   EXPECT_NE(tip(0.75), fw::clBlue);
 }
+
+// A range of no width still draws the arc between the layout's two ends, not a full circle.
+TEST(MeterPaint, ZeroWidthRangeKeepsTheArcGap) {
+  ShownMeter s(297, 400);
+  s.meter->SetMeterLayout(zeb::mlCirc270);
+  fw::ReadFormInto(*s.meter, "object M: TMeter\n MeterMinValue = 3\n MeterMaxValue = 3\nend\n");
+  ASSERT_EQ(s.meter->MeterMinValue(), s.meter->MeterMaxValue());
+  const int cx = s.meter->PivotX(), cy = s.meter->PivotY();
+  const int rr = int(fw::Round(s.meter->ScaleRadius()));
+  EXPECT_EQ(s.Pixel(cx, cy - rr), fw::clNavy);
+  for (int y = cy + rr - 3; y <= cy + rr + 1; ++y) EXPECT_NE(s.Pixel(cx, y), fw::clNavy) << y;
+}
