@@ -267,8 +267,15 @@ class TMeter : public fw::TGraphicControl {
   void PaintAnchor(fw::TCanvas* c);
   void PaintLamp(fw::TCanvas* c, int left, bool active);
   void PaintFrame(fw::TCanvas* c);
-  // The radial point at radius r (pixels) in the scale direction a (radians).
+  // The radial point at radius r (pixels) in the scale direction a (radians), rounded as a
+  // whole; ticks, labels and needles stand on it.
   fw::TPoint RadialPoint(double a, double r) const;
+  // The arc point at the scale radius in direction a: the pivot plus the rounded offset;
+  // the scale arc and the band's pies start and end there.
+  fw::TPoint ArcPoint(double a) const;
+  // The directions (radians) of the arc's two ends, from the span alone.
+  double MinEndAngle() const;
+  double MaxEndAngle() const;
 
   double value_ = 0.0;
   double valueSec_ = 0.0;

@@ -19,6 +19,19 @@ fw::TPoint TMeter::RadialPoint(double a, double r) const {
   return fw::Point(RoundInt(std::cos(a) * r + pivotX_), RoundInt(pivotY_ - std::sin(a) * r));
 }
 
+fw::TPoint TMeter::ArcPoint(double a) const {
+  return fw::Point(pivotX_ + RoundInt(std::cos(a) * scaleRadius_),
+                   pivotY_ - RoundInt(std::sin(a) * scaleRadius_));
+}
+
+// The ends follow from the span even when the range has no width.
+double TMeter::MinEndAngle() const {
+  return (90.0 + scaleSpan_ / 2.0) * kDegToRad;
+}
+double TMeter::MaxEndAngle() const {
+  return (90.0 - scaleSpan_ / 2.0) * kDegToRad;
+}
+
 void TMeter::Paint() {
   const int w = Width();
   const int h = Height();
@@ -34,10 +47,11 @@ void TMeter::Paint() {
   c->SetFont(fontCaption_.get());
   c->TextOut(pivotX_ - c->TextWidth(Caption()) / 2,
              pivotY_ - RoundInt(scaleRadius_ / 3) - c->TextHeight(Caption()) / 2, Caption());
-  // Needles: the secondary under the primary; the application may draw the primary itself.
+  // Needles: the secondary first, so it lies under the primary and under whatever the
+  // application draws in place of the primary.
+  if (needleSec_->Visible()) PaintNeedle(c, *needleSec_, valueSec_);
   bool needleDrawn = false;
   OnBeforeDrawNeedle(this, c, needleDrawn);
-  if (needleSec_->Visible()) PaintNeedle(c, *needleSec_, valueSec_);
   if (!needleDrawn) PaintNeedle(c, *needle_, value_);
   PaintRims(c);
   PaintAnchor(c);
@@ -80,21 +94,19 @@ void TMeter::PaintBackground(fw::TCanvas* c) {
 // The coloured ring under the scale: three pies from the outer radius, then the inside
 // blanked with the face colour.
 void TMeter::PaintBand(fw::TCanvas* c) {
-  const double aMin = ScaleAngle(minValue_) * kDegToRad;
-  const double aMax = ScaleAngle(maxValue_) * kDegToRad;
+  const double aMin = MinEndAngle();
+  const double aMax = MaxEndAngle();
+  // Thresholds read from a form may lie outside the range: ScaleAngle brings them onto the
+  // arc, so no pie runs the long way round the face.
   const double aLow = ScaleAngle(thresholdLow_) * kDegToRad;
   const double aHigh = ScaleAngle(thresholdHigh_) * kDegToRad;
   const int ro = RoundInt(scaleRadius_ + 4);
   const int ri = RoundInt((100 - scaleBkWidth_) * scaleRadius_ / 100);
-  auto q = [&](double a) {
-    return fw::Point(pivotX_ + RoundInt(std::cos(a) * scaleRadius_),
-                     pivotY_ - RoundInt(std::sin(a) * scaleRadius_));
-  };
   auto pie = [&](fw::TColor color, double from, double to) {
     if (std::fabs(from - to) <= 1e-6) return;
     c->Brush()->SetColor(color);
     c->Pen()->SetColor(color);
-    fw::TPoint s = q(from), e = q(to);
+    fw::TPoint s = ArcPoint(from), e = ArcPoint(to);
     c->Pie(pivotX_ - ro, pivotY_ - ro, pivotX_ + ro + 1, pivotY_ + ro, s.X, s.Y, e.X, e.Y);
   };
   pie(colorSclBkLow_, aLow, aMin);

@@ -103,6 +103,9 @@ void TMeter::PaintAnchor(fw::TCanvas* c) {
   c->LineTo(cx - r, h - rimBottom_);
   c->LineTo(cx - r, cy - 1);
   c->Arc(cx - r, cy - r, cx + r, cy + r, w, cy, 0, cy);
+  // The first 45 degrees of the cap from the right lie in its shadow.
+  c->Pen()->SetColor(fw::clGray);
+  c->Arc(cx - r, cy - r, cx + r, cy + r, cx + r, cy, cx + r, cy - r);
 }
 
 }  // namespace zeb

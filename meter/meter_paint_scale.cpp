@@ -68,8 +68,8 @@ void TMeter::PaintScale(fw::TCanvas* c) {
   const int rr = RoundInt(r);
   c->Pen()->SetColor(colorScale_);
   if (scaleLine_) {
-    const fw::TPoint qMax = RadialPoint(ScaleAngle(maxValue_) * kDegToRad, r);
-    const fw::TPoint qMin = RadialPoint(ScaleAngle(minValue_) * kDegToRad, r);
+    const fw::TPoint qMax = ArcPoint(MaxEndAngle());
+    const fw::TPoint qMin = ArcPoint(MinEndAngle());
     c->Arc(pivotX_ - rr, pivotY_ - rr, pivotX_ + rr + 1, pivotY_ + rr, qMax.X, qMax.Y, qMin.X,
            qMin.Y);
   }

@@ -130,10 +130,13 @@ void RegisterMeter() {
       .AlwaysStored()
       .Int("AnchorSize", &M::AnchorSize, &M::SetAnchorSize, 24)
       .AlwaysStored()
+      // The image names keep only names of files that exist.
       .Str("AnchorImage", &M::AnchorImage, &M::SetACoverFname, "")
       .AlwaysStored()
+      .NoSample()
       .Str("BackGroundImg", &M::BackGroundImg, &M::SetBakGndFname, "")
       .AlwaysStored()
+      .NoSample()
       .Enum("BkgndFillMode", &M::BkgndFillMode, &M::SetBkgndFillMode, kFillNames, bfSimple)
       .AlwaysStored()
       .Str("Caption", &M::Caption, &M::SetUnitLabel, "")

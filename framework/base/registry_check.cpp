@@ -15,6 +15,7 @@ namespace {
 
 // A valid value other than the property's initial one, or nothing when none can be made.
 std::optional<PropertyValue> OtherValue(const PropertyRecord& p) {
+  if (p.noSample) return std::nullopt;
   if (p.sample) return p.sample;
   const PropertyValue& v = p.initial;
   switch (p.kind) {

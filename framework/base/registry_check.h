@@ -11,8 +11,8 @@ namespace fw::testing {
 // instance (owner nullptr): the getter reports the registered initial value (an object
 // property a non-null object of a registered class); setting a valid value different from
 // the initial one (the registered sample, else one derived from the initial value within
-// the declared range) reads back unchanged. Returns one line per disagreement, empty when
-// all agree.
+// the declared range; none for properties registered with NoSample) reads back unchanged.
+// Returns one line per disagreement, empty when all agree.
 std::vector<std::string> CheckRegisteredClasses();
 // The same for one class.
 std::vector<std::string> CheckRegisteredClass(const std::string& className);

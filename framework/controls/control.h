@@ -10,6 +10,7 @@
 #include "framework/base/event.h"
 #include "framework/controls/backend.h"
 #include "framework/controls/constraints.h"
+#include "framework/controls/drag.h"
 #include "framework/controls/messages.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/pen_brush_font.h"
@@ -167,6 +168,23 @@ class TControl : public TComponent {
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor value);
 
+  // --- Drag and drop (drag.cpp). With DragMode dmAutomatic a left press and a move of
+  // kDragThreshold pixels start a drag; BeginDrag starts one from code (an OnMouseDown
+  // handler, say). DragCursor shows while the control under the pointer accepts the drop.
+  TDragMode DragMode() const { return dragMode_; }
+  void SetDragMode(TDragMode value) { dragMode_ = value; }
+  TDragKind DragKind() const { return dragKind_; }
+  void SetDragKind(TDragKind value) { dragKind_ = value; }
+  TCursor DragCursor() const { return dragCursor_; }
+  void SetDragCursor(TCursor value) { dragCursor_ = value; }
+  // At once, or once the pointer moved Threshold pixels (negative: kDragThreshold).
+  void BeginDrag(bool Immediate, int Threshold = -1);
+  // Drop on the control under the pointer if Drop and it accepts; else cancel.
+  void EndDrag(bool Drop);
+  bool Dragging() const;
+  // Source dropped here: OnDragDrop.
+  virtual void DragDrop(TObject* Source, int X, int Y);
+
   // --- Layout within the parent
   TAlign Align() const { return align_; }
   void SetAlign(TAlign value);
@@ -226,6 +244,10 @@ class TControl : public TComponent {
   TNotifyEvent OnResize;
   // MousePos in client coordinates; Handled suppresses the popup menu.
   TContextPopupEvent OnContextPopup;
+  TStartDragEvent OnStartDrag;
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TEndDragEvent OnEndDrag;
 
   // Paints the control into `bitmap` with client (0, 0) at device `origin`, clipped to
   // `clip` (device coordinates); windowed controls then paint their children. Used by the
@@ -249,6 +271,11 @@ class TControl : public TComponent {
   virtual void DefaultHandler(TMessage& message);
   // Before a context menu shows: OnContextPopup, which may handle it.
   virtual void DoContextPopup(TPoint MousePos, bool& Handled);
+  // Drag steps: OnStartDrag; OnDragOver (Accept is false unless a handler is assigned and
+  // keeps it); OnEndDrag.
+  virtual void DoStartDrag(TDragObject*& DragObject);
+  virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+  virtual void DoEndDrag(TObject* Target, int X, int Y);
 
   // The canvas bound to the form's surface with the control's origin and clip (no target
   // when the control has no surface). Inside a paint cycle it keeps the cycle's binding.
@@ -274,6 +301,7 @@ class TControl : public TComponent {
  private:
   friend class TWinControl;
   friend class TCustomForm;
+  friend class TDragTracker;
 
   void HandleButtonDown(TMessage& message, TMouseButton button, bool doubleClick);
   void HandleButtonUp(TMessage& message, TMouseButton button);
@@ -307,6 +335,9 @@ class TControl : public TComponent {
   bool parentShowHint_ = true;
   TComponent* popupMenu_ = nullptr;
   TCursor cursor_ = crDefault;
+  TDragMode dragMode_ = dmManual;
+  TDragKind dragKind_ = dkDrag;
+  TCursor dragCursor_ = crDrag;
   TAlign align_ = alNone;
   TAnchors anchors_ = {akLeft, akTop};
   TControlStyle style_ = {csCaptureMouse, csClickEvents, csDoubleClicks};

@@ -16,6 +16,8 @@ const std::vector<std::string> kAlignNames{"alNone", "alTop",   "alBottom",
 const std::vector<std::string> kAnchorNames{"akLeft", "akTop", "akRight", "akBottom"};
 const std::vector<std::string> kBorderStyleNames{"bsNone",   "bsSingle",     "bsSizeable",
                                                  "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+const std::vector<std::string> kDragKindNames{"dkDrag", "dkDock"};
+const std::vector<std::string> kDragModeNames{"dmManual", "dmAutomatic"};
 constexpr double kIntMax = std::numeric_limits<int>::max();
 
 void RegisterControl() {
@@ -47,6 +49,9 @@ void RegisterControl() {
       .Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true)
       .Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, false)
       .Int("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault)
+      .Int("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor, crDrag)
+      .Enum("DragKind", &TControl::DragKind, &TControl::SetDragKind, kDragKindNames, dkDrag)
+      .Enum("DragMode", &TControl::DragMode, &TControl::SetDragMode, kDragModeNames, dmManual)
       .Object("Constraints", &TControl::Constraints)
       .Object("Font", &TControl::Font)
       // After Font, and always written: reading Font.* clears ParentFont, this line restores it.
@@ -54,6 +59,9 @@ void RegisterControl() {
       .AlwaysStored()
       .Event("OnClick")
       .Event("OnDblClick")
+      .Event("OnDragDrop")
+      .Event("OnDragOver")
+      .Event("OnEndDrag")
       .Event("OnMouseDown")
       .Event("OnMouseMove")
       .Event("OnMouseUp")
@@ -62,7 +70,8 @@ void RegisterControl() {
       .Event("OnMouseWheel")
       .Event("OnMouseWheelDown")
       .Event("OnMouseWheelUp")
-      .Event("OnResize");
+      .Event("OnResize")
+      .Event("OnStartDrag");
 }
 
 void RegisterWindowed() {

@@ -1,6 +1,7 @@
 // Input dispatch, one rule per function: hit-test, hover (enter/leave), capture, press
-// (with double-click detection), move, release (Click follows in the control), wheel to the
-// focused control, navigation keys, keys to the focused control.
+// (with double-click detection), move, release (Click follows in the control), drags (left
+// presses, moves and releases reported to the drag tracker), wheel to the focused control,
+// navigation keys, keys to the focused control.
 #include "framework/controls/input.h"
 
 #include <cstdlib>
@@ -145,6 +146,8 @@ void TInputDispatch::MouseDown(TCustomForm* form, TMouseButton button, TShiftSta
     // A double click uses up the first press: a third press starts afresh.
     lastPress_ = doubleClick ? PressRecord{} : PressRecord{target->Ref(), button, p, now};
     if (!capture_ && target->ControlStyle().Contains(csCaptureMouse)) capture_ = target->Ref();
+    // Armed first, so an OnMouseDown handler's BeginDrag measures from this press too.
+    if (button == mbLeft && !doubleClick) drag_.Pressed(target, form->ClientToScreen(p));
     SendMouse(target, DownMessage(button, doubleClick), form, p);
   });
 }
@@ -154,6 +157,7 @@ void TInputDispatch::MouseMove(TCustomForm* form, TShiftState shift, int x, int 
     SetModifiers(shift);
     const TPoint p = Point(x, y);
     UpdateHover(HitTest(form, p));
+    if (drag_.Moved(HitTest(form, p), form->ClientToScreen(p))) return;
     if (TControl* target = MouseTarget(form, p)) SendMouse(target, WM_MOUSEMOVE, form, p);
   });
 }
@@ -163,6 +167,12 @@ void TInputDispatch::MouseUp(TCustomForm* form, TMouseButton button, TShiftState
   Guarded([&] {
     SetModifiers(shift);
     const TPoint p = Point(x, y);
+    if (button == mbLeft && drag_.Released(HitTest(form, p), form->ClientToScreen(p))) {
+      buttons_.Exclude(ssLeft);
+      ReleaseCaptureIfIdle();
+      UpdateHover(HitTest(form, p));
+      return;
+    }
     TControl* target = MouseTarget(form, p);
     buttons_.Exclude(ButtonShift(button));
     const TControlRef targetRef = target ? target->Ref() : TControlRef();
@@ -274,6 +284,7 @@ void TInputDispatch::Forget(const TControl* control) {
   if (IsSelfOrInside(capture_.Get(), control)) capture_ = TControlRef();
   if (IsSelfOrInside(hover_.Get(), control)) hover_ = TControlRef();
   if (IsSelfOrInside(lastPress_.control.Get(), control)) lastPress_ = PressRecord{};
+  drag_.Forget(control);
 }
 
 void TInputDispatch::Reset() {
@@ -282,6 +293,7 @@ void TInputDispatch::Reset() {
   lastPress_ = PressRecord{};
   modifiers_ = TShiftState{};
   buttons_ = TShiftState{};
+  drag_.Reset();
 }
 
 int16_t GetKeyState(int vk) {

@@ -39,6 +39,8 @@ class TInputDispatch {
   TControl* HoverControl() const { return hover_.Get(); }
   // Modifier keys held down (Shift, Ctrl, Alt) and mouse buttons held.
   TShiftState ShiftState() const { return modifiers_ + buttons_; }
+  // The drag that left presses arm; it takes the moves and the release while it runs.
+  TDragTracker& Drag() { return drag_; }
 
  private:
   struct PressRecord {
@@ -65,6 +67,7 @@ class TInputDispatch {
   PressRecord lastPress_;
   TShiftState modifiers_;
   TShiftState buttons_;
+  TDragTracker drag_;
 };
 
 // The modifier state as the platform's GetKeyState reports it: the high bit (negative

@@ -183,5 +183,46 @@ TEST(ClassRegistry, CallablesDefaultsAndSamples) {
   EXPECT_EQ(writtenAtDefault, "object TLines\nend\n");
 }
 
+// A property whose setter keeps only names of things that exist: no made-up value reads
+// back, so it is registered with NoSample and the check compares its initial value only.
+class TPicture : public TComponent {
+ public:
+  using TComponent::TComponent;
+  const std::string& FileName() const { return fileName_; }
+  void SetFileName(const std::string& name) { fileName_ = name == "exists.bmp" ? name : ""; }
+
+ private:
+  std::string fileName_;
+};
+
+TEST(ClassRegistry, NoSampleSkipsOnlyTheSetterCheck) {
+  struct Case {
+    bool noSample;
+    const char* initial;
+    std::vector<std::string> failures;
+  };
+  const Case cases[] = {
+      {false, "", {"TPicture.FileName: set 'x', read back ''"}},
+      {true, "", {}},
+      {true, "a.bmp", {"TPicture.FileName: new instance reports '', registered initial 'a.bmp'"}},
+  };
+  for (const Case& c : cases) {
+    auto builder = RegisterClass<TPicture>("TPicture", "TComponent")
+                       .Str("FileName", &TPicture::FileName, &TPicture::SetFileName, c.initial);
+    if (c.noSample) builder.NoSample();
+    auto failures = testing::CheckRegisteredClass("TPicture");
+    UnregisterClass("TPicture");
+    EXPECT_EQ(failures, c.failures) << c.noSample << " " << c.initial;
+  }
+  // A sample given after NoSample is used again.
+  RegisterClass<TPicture>("TPicture", "TComponent")
+      .Str("FileName", &TPicture::FileName, &TPicture::SetFileName, "")
+      .NoSample()
+      .Sample(std::string("exists.bmp"));
+  auto failures = testing::CheckRegisteredClass("TPicture");
+  UnregisterClass("TPicture");
+  EXPECT_TRUE(failures.empty()) << (failures.empty() ? "" : failures[0]);
+}
+
 }  // namespace
 }  // namespace fw

@@ -10,13 +10,7 @@
 #include "tests/meter/meter_test_support.h"
 
 using meter_test::CountingMeter;
-
-namespace {
-
-const zeb::TMeterLayout kLayouts[] = {zeb::mlCirc90,  zeb::mlCirc120, zeb::mlCirc180,
-                                      zeb::mlCirc270, zeb::mlCirc300, zeb::mlCirc360};
-
-}  // namespace
+using meter_test::kLayouts;
 
 TEST(MeterLayout, DefaultSizeParametersPerLayout) {
   // 297 x 209 with rims 8 (top), 10 (bottom), 10 (sides): the height leaves 175 pixels for

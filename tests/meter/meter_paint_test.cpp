@@ -6,27 +6,12 @@
 
 #include "framework/backend/headless/test_host.h"
 #include "framework/base/form_text.h"
+#include "framework/rtl/rounding.h"
 #include "meter/ZEB_Meter.h"
+#include "tests/meter/meter_test_support.h"
 
-namespace {
-
-const zeb::TMeterLayout kLayouts[] = {zeb::mlCirc90,  zeb::mlCirc120, zeb::mlCirc180,
-                                      zeb::mlCirc270, zeb::mlCirc300, zeb::mlCirc360};
-
-// A meter on a shown form at (0, 0).
-struct ShownMeter {
-  explicit ShownMeter(int w = 297, int h = 209) : host(w, h) {
-    meter = new zeb::TMeter(host.Form());
-    meter->SetParent(host.Form());
-    meter->SetBounds(0, 0, w, h);
-    host.Show();
-  }
-  fw::TColor Pixel(int x, int y) { return host.Pixel(x, y); }
-  fw::TestHost host;
-  zeb::TMeter* meter;
-};
-
-}  // namespace
+using meter_test::kLayouts;
+using meter_test::ShownMeter;
 
 TEST(MeterTicks, SpacingIsOneTwoOrFiveTimesAPowerOfTen) {
   struct Case {
@@ -112,20 +97,84 @@ TEST(MeterPaint, NeedleTipLiesOnTheArcAtBothEndsAndTheMiddle) {
   }
 }
 
-TEST(MeterPaint, BandColoursByZone) {
-  ShownMeter s;
-  s.meter->SetHighThreshold(0.7);
-  s.meter->SetLowThreshold(0.3);
-  s.meter->SetScaleBkWidth(100);
-  s.meter->SetScaleBkVisible(true);
-  const struct {
-    double v;
-    fw::TColor color;
-  } cases[] = {{0.15, fw::clLime}, {0.5, 0x0080FF}, {0.85, fw::clRed}};
-  for (const auto& c : cases) {
-    int x = 0, y = 0;
-    s.meter->ConvertToPixelCoords(c.v, 50, x, y);
-    EXPECT_EQ(s.Pixel(x, y), c.color) << c.v;
+// The band is a ring from the inner radius to 4 pixels outside the arc, coloured by zone,
+// with the face colour inside it; in every layout.
+TEST(MeterPaint, BandColoursByZoneInARing) {
+  for (auto layout : kLayouts) {
+    ShownMeter s;
+    s.meter->SetMeterLayout(layout);
+    s.meter->SetScaleVisible(false);
+    s.meter->SetColorBakG(fw::clYellow);
+    s.meter->SetHighThreshold(0.7);
+    s.meter->SetLowThreshold(0.3);
+    s.meter->SetScaleBkWidth(30);
+    s.meter->SetScaleBkVisible(true);
+    const double outside = 100 * (s.meter->ScaleRadius() + 2) / s.meter->ScaleRadius();
+    const struct {
+      double v, percent;
+      fw::TColor color;
+    } cases[] = {
+        {0.15, 85, fw::clLime},      {0.5, 85, 0x0080FF},        {0.85, 85, fw::clRed},
+        {0.15, outside, fw::clLime}, {0.85, outside, fw::clRed}, {0.5, 60, fw::clYellow},
+        {0.15, 50, fw::clYellow},    {0.25, 80, fw::clLime},     {0.35, 80, 0x0080FF},
+        {0.65, 80, 0x0080FF},        {0.75, 80, fw::clRed},
+    };
+    for (const auto& c : cases) {
+      int x = 0, y = 0;
+      s.meter->ConvertToPixelCoords(c.v, c.percent, x, y);
+      EXPECT_EQ(s.Pixel(x, y), c.color)
+          << int(layout) << " value " << c.v << " at " << c.percent << "%";
+    }
+  }
+}
+
+// Major ticks run 8 pixels in from the arc, minor ones 4; both in the scale colour.
+TEST(MeterPaint, TickLengths) {
+  struct Case {
+    double lo, hi;  // the straight-up position is a major tick on the first range only
+    bool shortTicks, scaleLine;
+    int marked;  // pixels in the scale colour from the arc inwards
+  };
+  const Case cases[] = {{-1, 1, true, true, 8},
+                        {0, 1, true, true, 4},
+                        {0, 1, false, true, 1},
+                        {0, 1, false, false, 0}};
+  for (const Case& c : cases) {
+    ShownMeter s;
+    s.meter->SetMinValue(c.lo);
+    s.meter->SetMaxValue(c.hi);
+    s.meter->SetValue(c.lo);  // the needle lies on the left
+    s.meter->SetMeterShortTicks(c.shortTicks);
+    s.meter->SetMeterScaleLine(c.scaleLine);
+    const int x = s.meter->PivotX();
+    const int top = s.meter->PivotY() - int(s.meter->ScaleRadius());
+    for (int k = 0; k <= 9; ++k)
+      EXPECT_EQ(s.Pixel(x, top + k), k < c.marked ? fw::clNavy : fw::clWhite)
+          << c.lo << ".." << c.hi << " short " << c.shortTicks << " line " << c.scaleLine
+          << " pixel " << k;
+  }
+}
+
+// Labels stand centred on a point inside the arc, half a label plus 15 pixels in.
+TEST(MeterPaint, LabelCentresLieInsideTheArc) {
+  for (auto layout : kLayouts) {
+    ShownMeter s;
+    s.meter->SetMeterLayout(layout);
+    s.meter->SetMinValue(-1);
+    s.meter->SetMaxValue(1);
+    int chartX = 0, chartY = 0;
+    s.meter->OnBeforeDrawScaleLabel = [&](fw::TObject*, fw::TCanvas* c, std::string& text, int x,
+                                          int y) {
+      if (text != "0.0") return;
+      chartX = x + c->TextWidth(text) / 2;
+      chartY = y + c->TextHeight(text) / 2;
+      // The widest label, the maximum's, sets the distance from the arc.
+      const double dy = c->TextHeight("1.0") / 2.0 + 15;
+      EXPECT_EQ(chartY, int(fw::Round(s.meter->PivotY() - (s.meter->ScaleRadius() - dy))))
+          << int(layout);
+    };
+    s.meter->SetValue(-1);
+    EXPECT_EQ(chartX, s.meter->PivotX()) << int(layout);
   }
 }
 
@@ -146,13 +195,36 @@ TEST(MeterPaint, EventsCanReplaceLabelsAndTheNeedle) {
   int x = 0, y = 0;
   s.meter->ConvertToPixelCoords(0.5, 60, x, y);
   EXPECT_EQ(s.Pixel(x, y), fw::clWhite);
+}
 
-  s.meter->SetMaxValue(1000);
-  s.meter->SetMinValue(1);
-  labels.clear();
-  s.meter->SetLogarithmic(true);
-  EXPECT_EQ(labels, (std::vector<std::string>{"1.0", "2.0", "5.0", "10.0", "20.0", "50.0", "100.0",
-                                              "200.0", "500.0", "1000.0"}));
+// Logarithmic scales over decades label 1, 2 and 5 times each power of ten inside the
+// range; within one decade they label the linear spacing, placed logarithmically.
+TEST(MeterPaint, LogarithmicLabels) {
+  struct Case {
+    double lo, hi;
+    std::vector<std::string> labels;
+  };
+  const Case cases[] = {
+      {1, 1000, {"1", "2", "5", "10", "20", "50", "100", "200", "500", "1000"}},
+      {0.5, 20, {"0.5", "1", "2", "5", "10", "20"}},
+      {2, 5, {"2", "3", "4", "5"}},
+  };
+  for (const Case& c : cases) {
+    ShownMeter s;
+    s.meter->SetMaxValue(c.hi);
+    s.meter->SetMinValue(c.lo);
+    s.meter->SetMeterDecPlaces(c.lo < 1 ? 1 : 0);
+    std::vector<std::string> labels;
+    s.meter->OnBeforeDrawScaleLabel = [&](fw::TObject*, fw::TCanvas*, std::string& text, int, int) {
+      labels.push_back(text);
+    };
+    s.meter->SetLogarithmic(true);
+    std::vector<std::string> expected = c.labels;
+    if (c.lo < 1)
+      for (auto& e : expected)
+        if (e.find('.') == std::string::npos) e += ".0";
+    EXPECT_EQ(labels, expected) << c.lo << ".." << c.hi;
+  }
 }
 
 TEST(MeterPaint, DegenerateRangesReadFromAFormPaintOneLabel) {
@@ -203,6 +275,29 @@ TEST(MeterPaint, SecondaryNeedleIsDrawnUnderThePrimary) {
   EXPECT_EQ(tip(0.75), fw::clBlue);
   s.meter->SetValue2(0.25);
   EXPECT_EQ(tip(0.25), fw::clRed);
+  // What the application draws before the primary needle lies over the secondary one.
+  s.meter->SetValue2(0.75);
+  s.meter->OnBeforeDrawNeedle = [&](fw::TObject*, fw::TCanvas* c, bool&) {
+    int x = 0, y = 0;
+    s.meter->ConvertToPixelCoords(0.75, 100 * (s.meter->ScaleRadius() - 4) / s.meter->ScaleRadius(),
+                                  x, y);
+    c->SetPixels(x, y, fw::clFuchsia);
+  };
+  s.meter->Repaint();
+  EXPECT_EQ(tip(0.75), fw::clFuchsia);
+  s.meter->OnBeforeDrawNeedle = nullptr;
   s.meter->NeedleLayoutSec()->SetVisible(false);
   EXPECT_NE(tip(0.75), fw::clBlue);
+}
+
+// A range of no width still draws the arc between the layout's two ends, not a full circle.
+TEST(MeterPaint, ZeroWidthRangeKeepsTheArcGap) {
+  ShownMeter s(297, 400);
+  s.meter->SetMeterLayout(zeb::mlCirc270);
+  fw::ReadFormInto(*s.meter, "object M: TMeter\n MeterMinValue = 3\n MeterMaxValue = 3\nend\n");
+  ASSERT_EQ(s.meter->MeterMinValue(), s.meter->MeterMaxValue());
+  const int cx = s.meter->PivotX(), cy = s.meter->PivotY();
+  const int rr = int(fw::Round(s.meter->ScaleRadius()));
+  EXPECT_EQ(s.Pixel(cx, cy - rr), fw::clNavy);
+  for (int y = cy + rr - 3; y <= cy + rr + 1; ++y) EXPECT_NE(s.Pixel(cx, y), fw::clNavy) << y;
 }

@@ -106,6 +106,22 @@ TEST(MeterRange, MaximumBelowValuesLowersThemWithoutEvents) {
   EXPECT_EQ(m.ThresholdLow(), -3.0);
 }
 
+// Widening the range moves nothing: a 0..5 meter keeps the thresholds 0 and 1 of the
+// initial range, so 3.3 lies above the high threshold until the application moves it.
+TEST(MeterRange, WideningKeepsThresholdsAndValues) {
+  CountingMeter m;
+  m.SetValue(0.5);
+  m.SetMaxValue(5);
+  m.SetMinValue(-5);
+  EXPECT_EQ(m.ThresholdLow(), 0.0);
+  EXPECT_EQ(m.ThresholdHigh(), 1.0);
+  EXPECT_EQ(m.Value(), 0.5);
+  m.Reset();
+  m.SetValue(3.3);
+  EXPECT_EQ(m.events, (std::vector<std::string>{"over"}));
+  EXPECT_TRUE(m.HighLimitActive());
+}
+
 TEST(MeterRange, MinimumAboveMaximumPushesTheMaximumAndRaisesValues) {
   CountingMeter m;
   m.SetMinValue(5);
