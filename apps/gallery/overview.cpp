@@ -93,7 +93,13 @@ std::unique_ptr<fw::TBitmap> ContactSheet::Picture() const {
   for (size_t i = 0; i < thumbs_.size(); ++i) {
     const int row = static_cast<int>(i) / kColumns;
     const int x = kGap + static_cast<int>(i % kColumns) * (kThumbWidth + kGap);
-    Caption(c, x, top, thumbs_[i].title);
+    // The title is drawn on its own strip so that a long one is cut at the thumbnail's edge
+    // instead of running into the next column.
+    fw::TBitmap title(kThumbWidth, kTitle);
+    title.Canvas()->Brush()->SetColor(fw::RGB(0xDD, 0xDD, 0xDD));
+    title.Canvas()->FillRect(fw::Rect(0, 0, kThumbWidth, kTitle));
+    Caption(title.Canvas(), 0, 0, thumbs_[i].title);
+    c->Draw(x, top, &title);
     c->Draw(x, top + kTitle, thumbs_[i].picture.get());
     c->Brush()->SetColor(fw::clGray);
     c->FrameRect(fw::Rect(x - 1, top + kTitle - 1, x + kThumbWidth + 1,
