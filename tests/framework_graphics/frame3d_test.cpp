@@ -1,0 +1,48 @@
+// Frame3D: which pixels take the top colour and which the bottom one, nesting, the rectangle
+// left inside, and empty rectangles.
+#include <gtest/gtest.h>
+
+#include "framework/graphics/frame3d.h"
+#include "graphics_test_util.h"
+
+namespace fw {
+namespace {
+
+using test::At;
+
+TEST(Frame3D, TopLeftLinesInTheTopColourBottomRightInTheOtherNestedByWidth) {
+  TBitmap bmp(12, 10);
+  TRect r = Rect(1, 1, 11, 9);
+  Frame3D(bmp.Canvas(), r, clRed, clBlue, 2);
+  EXPECT_EQ(r, Rect(3, 3, 9, 7));
+  for (int y = 0; y < 10; ++y) {
+    for (int x = 0; x < 12; ++x) {
+      TColor expected = clWhite;
+      for (int ring = 0; ring < 2; ++ring) {
+        const int l = 1 + ring, t = 1 + ring, rr = 10 - ring, b = 8 - ring;
+        // LineTo leaves out end points: the top-right pixel is the right line's, the
+        // bottom-left one the bottom line's.
+        const bool onTopLeft = (x == l && y > t && y <= b) || (y == t && x >= l && x < rr);
+        const bool onBottomRight = (x == rr && y >= t && y < b) || (y == b && x >= l && x <= rr);
+        if (onBottomRight) expected = clBlue;
+        else if (onTopLeft) expected = clRed;
+      }
+      EXPECT_EQ(At(bmp, x, y), expected) << x << "," << y;
+    }
+  }
+}
+
+TEST(Frame3D, AnEmptyRectangleDrawsNothingAndStopsNesting) {
+  TBitmap bmp(6, 6);
+  TRect flat = Rect(2, 2, 2, 5);
+  Frame3D(bmp.Canvas(), flat, clRed, clBlue, 3);
+  EXPECT_EQ(test::CountOf(bmp, clWhite), 36);
+  TRect thin = Rect(1, 1, 3, 5);  // two columns: one ring, then nothing is left
+  Frame3D(bmp.Canvas(), thin, clRed, clBlue, 3);
+  EXPECT_EQ(At(bmp, 1, 1), clRed);
+  EXPECT_EQ(At(bmp, 2, 4), clBlue);
+  EXPECT_EQ(test::CountOf(bmp, clWhite), 36 - 8);
+}
+
+}  // namespace
+}  // namespace fw
