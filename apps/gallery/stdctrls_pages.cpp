@@ -97,8 +97,8 @@ SampleGrid* PlaceSampleGrid(TForm& form, int x, int y, const std::string& captio
   return grid;
 }
 
-// The editors open once the form is shown: the pick list's grid takes the focus (a list
-// closes when its editor loses it); the other editor stays open beside it without the focus.
+// The editors open once the form is shown: the pick list's editor takes the focus (its list
+// closes when it loses it); the other editor stays open beside it without the focus.
 void PlaceGridEditors(TForm& form) {
   SampleGrid* grid = PlaceSampleGrid(form, 10, 240, "Grid with an open in-place editor");
   SampleGrid* pick = PlaceSampleGrid(form, 400, 240, "Grid with an open pick list (blue chosen)");
