@@ -193,6 +193,25 @@ TEST_F(ViewerKeys, PageDownAndPageUpSwitchAndWrap) {
   EXPECT_EQ(viewer.PageIndex(), 0);
 }
 
+TEST_F(ViewerKeys, EveryPageCanBeLeftAndShownAgainKeepingItsState) {
+  Viewer viewer(AllPages());
+  for (int round = 0; round < 2; ++round) {
+    for (int i = 0; i < viewer.PageCount(); ++i) {
+      viewer.ShowPage(i);
+      fw::Application->ProcessMessages();
+      ASSERT_TRUE(viewer.CurrentForm()->Visible()) << i;
+    }
+  }
+  // The edit page's editors were opened on the first showing only, and are still open.
+  const int edits = FindPage(AllPages(), "stdctrls_edits");
+  ASSERT_GE(edits, 0);
+  viewer.ShowPage(edits);
+  fw::Application->ProcessMessages();
+  auto* editor = dynamic_cast<fw::TInplaceEditList*>(viewer.CurrentForm()->ActiveControl());
+  ASSERT_NE(editor, nullptr);
+  EXPECT_TRUE(editor->Grid()->EditorMode());
+}
+
 TEST_F(ViewerKeys, ASwitchStillQueuedWhenTheViewerGoesIsDropped) {
   int secondBuilt = 0;
   std::vector<Page> pages{LivePage("one", "one", 80, 60, [](fw::TForm&) {}),
