@@ -1,6 +1,8 @@
 // Gallery page of the edit controls: edits in their states, a memo, and grids with an open
 // in-place editor and an open pick list, as live controls on the page's form.
+#include <map>
 #include <string>
+#include <utility>
 
 #include "apps/gallery/gallery.h"
 #include "framework/graphics/canvas.h"
@@ -13,7 +15,8 @@ namespace {
 
 using namespace fw;
 
-// A grid whose cells show "r:c" and whose third column edits through a pick list.
+// A grid whose cells show "r:c" and whose third column edits through a pick list; it keeps
+// the texts its editors accept.
 class SampleGrid : public TDrawGrid {
  public:
   explicit SampleGrid(TComponent* owner) : TDrawGrid(owner) {
@@ -27,12 +30,18 @@ class SampleGrid : public TDrawGrid {
     };
   }
   std::string CellText(int c, int r) const {
+    if (const auto it = edited_.find({c, r}); it != edited_.end()) return it->second;
     if (r == 0) return c == 0 ? "" : (c == 2 ? "Colour" : "Col " + std::to_string(c));
     if (c == 0) return "Row " + std::to_string(r);
     if (c == 2) return r % 2 ? "red" : "green";
     return std::to_string(r) + ":" + std::to_string(c);
   }
   std::string GetEditText(int c, int r) override { return CellText(c, r); }
+  void SetEditText(int c, int r, const std::string& value) override {
+    edited_[{c, r}] = value;
+    Invalidate();
+    TDrawGrid::SetEditText(c, r, value);
+  }
   TEditStyle GetEditStyle(int c, int) override { return c == 2 ? esPickList : esSimple; }
 
  protected:
@@ -43,6 +52,9 @@ class SampleGrid : public TDrawGrid {
       editor->PickList()->Add(item);
     return editor;
   }
+
+ private:
+  std::map<std::pair<int, int>, std::string> edited_;
 };
 
 // An edit on the form at (x, y) holding `text`.

@@ -288,6 +288,10 @@ TEST_F(LivePageTest, TheEditPageShowsItsCellEditorsOpenAndTakesTyping) {
   host_->KeyPress(U'\r');
   EXPECT_FALSE(pick->ListVisible());
   EXPECT_EQ(pick->Text(), "blue");
+  // A second Enter closes the editor; the grid keeps the accepted text.
+  host_->KeyPress(U'\r');
+  EXPECT_FALSE(grids[1]->EditorMode());
+  EXPECT_EQ(grids[1]->GetEditText(2, 1), "blue");
 
   const auto edits = Controls<fw::TEdit>();
   ASSERT_FALSE(edits.empty());
