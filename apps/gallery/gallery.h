@@ -52,5 +52,9 @@ std::vector<Page> ReplistPages();
 void Caption(fw::TCanvas* canvas, int x, int y, const std::string& text);
 // Places a caption in that style at (x, y) on a live page's form.
 void PlaceCaption(fw::TForm& form, int x, int y, const std::string& text);
+// Runs `setup` when the form is first shown, with its windows made: for state that needs
+// them, such as the focus, an open cell editor or a dropped-down list. Takes the form's
+// OnShow.
+void WhenFirstShown(fw::TForm& form, std::function<void()> setup);
 
 }  // namespace gallery

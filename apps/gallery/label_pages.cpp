@@ -1,7 +1,10 @@
 // Gallery page of the label: every alignment and layout, word wrap, auto size, accelerator
-// characters, disabled (embossed) text and transparent labels over a coloured background.
+// characters, disabled (embossed) text and transparent labels over a coloured background, as
+// live labels on the page's form.
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "apps/gallery/gallery.h"
 #include "framework/graphics/canvas.h"
@@ -12,29 +15,42 @@ namespace {
 
 using namespace fw;
 
-// A free-standing label with the given caption and bounds, set up further by `setup`, painted
-// at its position on the page.
+// What the form paints under its labels: grey frames just outside some labels' bounds, so
+// that their extent shows, and colour bands under the transparent label.
+struct Decorations {
+  std::vector<TControl*> outlined;
+  std::vector<std::pair<TRect, TColor>> bands;
+
+  void Paint(TCanvas* canvas) const {
+    for (const auto& [rect, colour] : bands) {
+      canvas->Brush()->SetColor(colour);
+      canvas->FillRect(rect);
+    }
+    canvas->Brush()->SetColor(clGray);
+    for (const TControl* control : outlined) {
+      TRect r = control->BoundsRect();
+      InflateRect(r, 1, 1);
+      canvas->FrameRect(r);
+    }
+  }
+};
+
+// A white label on the form with the given caption and bounds, AutoSize off, set up further
+// by `setup`.
 template <typename Setup>
-void PlaceLabel(TBitmap& page, const TRect& bounds, const std::string& caption, Setup setup) {
-  auto label = std::make_unique<TLabel>(nullptr);
+TLabel* PlaceLabel(TForm& form, const TRect& bounds, const std::string& caption, Setup setup) {
+  auto* label = new TLabel(&form);
   label->SetAutoSize(false);
-  label->SetBounds(0, 0, bounds.Width(), bounds.Height());
+  label->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
   label->SetColor(clWhite);
   label->SetCaption(caption);
   setup(*label);
-  label->PaintTo(page.Canvas(), bounds.Left, bounds.Top);
+  label->SetParent(&form);
+  return label;
 }
 
-// A grey frame just outside a control's bounds, so that its extent shows.
-void Outline(TBitmap& page, const TRect& bounds) {
-  TRect r = bounds;
-  InflateRect(r, 1, 1);
-  page.Canvas()->Brush()->SetColor(clGray);
-  page.Canvas()->FrameRect(r);
-}
-
-void AlignmentGrid(TBitmap& page, int left, int top) {
-  Caption(page.Canvas(), left, top, "Alignment (columns) and Layout (rows), AutoSize off");
+void AlignmentGrid(TForm& form, Decorations& deco, int left, int top) {
+  PlaceCaption(form, left, top, "Alignment (columns) and Layout (rows), AutoSize off");
   const struct {
     TAlignment value;
     const char* name;
@@ -47,17 +63,16 @@ void AlignmentGrid(TBitmap& page, int left, int top) {
     for (int col = 0; col < 3; ++col) {
       const TRect bounds = Bounds(left + col * 120, top + 22 + row * 56, 110, 48);
       const std::string caption = std::string(alignments[col].name) + " / " + layouts[row].name;
-      PlaceLabel(page, bounds, caption, [&](TLabel& l) {
+      deco.outlined.push_back(PlaceLabel(form, bounds, caption, [&](TLabel& l) {
         l.SetAlignment(alignments[col].value);
         l.SetLayout(layouts[row].value);
-      });
-      Outline(page, bounds);
+      }));
     }
   }
 }
 
-void WordWrapSamples(TBitmap& page, int left, int top) {
-  Caption(page.Canvas(), left, top, "WordWrap with AutoSize: the width stays, the height fits");
+void WordWrapSamples(TForm& form, Decorations& deco, int left, int top) {
+  PlaceCaption(form, left, top, "WordWrap with AutoSize: the width stays, the height fits");
   const std::string text =
       "A label wraps its caption at blanks to its width; a line break\nstarts a new line.";
   const struct {
@@ -65,19 +80,19 @@ void WordWrapSamples(TBitmap& page, int left, int top) {
     int x;
   } samples[] = {{taLeftJustify, 0}, {taCenter, 190}};
   for (const auto& s : samples) {
-    auto label = std::make_unique<TLabel>(nullptr);
+    auto* label = new TLabel(&form);
     label->SetColor(clWhite);
-    label->SetBounds(0, 0, 170, 20);
+    label->SetBounds(left + s.x, top + 22, 170, 20);
     label->SetWordWrap(true);
     label->SetAlignment(s.alignment);
     label->SetCaption(text);
-    label->PaintTo(page.Canvas(), left + s.x, top + 22);
-    Outline(page, Bounds(left + s.x, top + 22, label->Width(), label->Height()));
+    label->SetParent(&form);
+    deco.outlined.push_back(label);
   }
 }
 
-void AccelAndAutoSize(TBitmap& page, int left, int top) {
-  Caption(page.Canvas(), left, top, "Accelerators and AutoSize (outline = bounds)");
+void AccelAndAutoSize(TForm& form, Decorations& deco, int left, int top) {
+  PlaceCaption(form, left, top, "Accelerators and AutoSize (outline = bounds)");
   const struct {
     const char* caption;
     bool showAccel;
@@ -88,26 +103,26 @@ void AccelAndAutoSize(TBitmap& page, int left, int top) {
                  {"Two lines\nof auto-sized text", true}};
   int y = top + 22;
   for (const auto& s : samples) {
-    auto label = std::make_unique<TLabel>(nullptr);
+    auto* label = new TLabel(&form);
     label->SetColor(clWhite);
     label->SetShowAccelChar(s.showAccel);
     label->SetCaption(s.caption);
-    label->PaintTo(page.Canvas(), left, y);
-    Outline(page, Bounds(left, y, label->Width(), label->Height()));
+    label->SetBounds(left, y, label->Width(), label->Height());
+    label->SetParent(&form);
+    deco.outlined.push_back(label);
     y += label->Height() + 8;
   }
 }
 
-void DisabledAndTransparent(TBitmap& page, int left, int top) {
-  TCanvas* c = page.Canvas();
-  Caption(c, left, top, "Enabled and disabled (embossed) on the button face");
+void DisabledAndTransparent(TForm& form, Decorations& deco, int left, int top) {
+  PlaceCaption(form, left, top, "Enabled and disabled (embossed) on the button face");
   const struct {
     bool enabled;
     int size;
     int x;
   } states[] = {{true, 8, 0}, {false, 8, 90}, {true, 14, 180}, {false, 14, 300}};
   for (const auto& s : states) {
-    PlaceLabel(page, Bounds(left + s.x, top + 22, 110, 30), s.enabled ? "Enabled" : "Disabled",
+    PlaceLabel(form, Bounds(left + s.x, top + 22, 110, 30), s.enabled ? "Enabled" : "Disabled",
                [&](TLabel& l) {
                  l.SetColor(clBtnFace);
                  l.Font()->SetSize(s.size);
@@ -116,16 +131,13 @@ void DisabledAndTransparent(TBitmap& page, int left, int top) {
   }
 
   const int y = top + 70;
-  Caption(c, left, y, "Transparent (left) and opaque (right) over a coloured background");
-  // Colour bands under the labels.
+  PlaceCaption(form, left, y, "Transparent (left) and opaque (right) over a coloured background");
   const TColor bands[] = {clRed, clYellow, clLime, clAqua, clBlue, clFuchsia};
-  for (int i = 0; i < 6; ++i) {
-    c->Brush()->SetColor(bands[i]);
-    c->FillRect(Bounds(left + i * 70, y + 20, 70, 60));
-  }
+  for (int i = 0; i < 6; ++i)
+    deco.bands.emplace_back(Bounds(left + i * 70, y + 20, 70, 60), bands[i]);
   for (bool transparent : {true, false}) {
     PlaceLabel(
-        page, Bounds(left + (transparent ? 20 : 220), y + 30, 170, 40),
+        form, Bounds(left + (transparent ? 20 : 220), y + 30, 170, 40),
         transparent ? "Transparent label\nshows the colours" : "Opaque label\nfills its area",
         [&](TLabel& l) {
           l.SetTransparent(transparent);
@@ -138,20 +150,21 @@ void DisabledAndTransparent(TBitmap& page, int left, int top) {
   }
 }
 
-void RenderLabels(TBitmap& page) {
-  page.Canvas()->Brush()->SetColor(clBtnFace);
-  page.Canvas()->FillRect(Rect(0, 0, page.Width(), page.Height()));
-  AlignmentGrid(page, 10, 8);
-  AccelAndAutoSize(page, 390, 8);
-  WordWrapSamples(page, 10, 206);
-  DisabledAndTransparent(page, 10, 330);
+void BuildLabels(TForm& form) {
+  auto deco = std::make_shared<Decorations>();
+  AlignmentGrid(form, *deco, 10, 8);
+  AccelAndAutoSize(form, *deco, 390, 8);
+  WordWrapSamples(form, *deco, 10, 206);
+  DisabledAndTransparent(form, *deco, 10, 330);
+  form.OnPaint = [&form, deco](TObject*) { deco->Paint(form.Canvas()); };
 }
 
 }  // namespace
 
 std::vector<Page> LabelPages() {
-  return {{"labels", "Label: alignment, layout, word wrap, accelerators, disabled, transparent",
-           760, 520, RenderLabels}};
+  return {LivePage("labels",
+                   "Label: alignment, layout, word wrap, accelerators, disabled, transparent", 760,
+                   520, BuildLabels)};
 }
 
 }  // namespace gallery

@@ -1,6 +1,5 @@
 // Gallery page of the numeric edit field: one field per input format holding a value, and
-// the fields' typing rules shown by the texts they accept.
-#include <memory>
+// the fields' typing rules shown by the texts they accept, as live fields on the page's form.
 #include <string>
 
 #include "apps/gallery/gallery.h"
@@ -14,25 +13,20 @@ namespace {
 using namespace fw;
 using namespace zeb;
 
-void FillPage(TBitmap& page) {
-  page.Canvas()->Brush()->SetColor(clBtnFace);
-  page.Canvas()->FillRect(Rect(0, 0, page.Width(), page.Height()));
-}
-
-// A field with a wide range, set up by `setup`, rendered at (x, y) below its caption.
+// A field with a wide range on the form at (x, y) below its caption, set up by `setup`.
 template <typename Setup>
-void PlaceField(TBitmap& page, int x, int y, const std::string& caption, Setup setup) {
-  auto field = std::make_unique<TNumIO>(nullptr);
-  field->SetBounds(0, 0, 160, 24);
+TNumIO* PlaceField(TForm& form, int x, int y, const std::string& caption, Setup setup) {
+  auto* field = new TNumIO(&form);
+  field->SetBounds(x, y + 16, 160, 24);
   field->SetRangeHigh(1e9);
   field->SetRangeLow(-1e9);
   setup(*field);
-  Caption(page.Canvas(), x, y, caption);
-  field->PaintTo(page.Canvas(), x, y + 16);
+  field->SetParent(&form);
+  PlaceCaption(form, x, y, caption);
+  return field;
 }
 
-void RenderFormats(TBitmap& page) {
-  FillPage(page);
+void BuildFormats(TForm& page) {
   const struct {
     TInFormat format;
     const char* name;
@@ -70,15 +64,22 @@ void RenderFormats(TBitmap& page) {
       {itFloat, dpComma, "-0,75", "itFloat, comma separator"},
   };
   i = 0;
+  TNumIO* typing = nullptr;
   for (const auto& t : typed) {
     const int x = 420, y = 10 + i * 56;
-    PlaceField(page, x, y, t.caption, [&](TNumIO& n) {
+    TNumIO* field = PlaceField(page, x, y, t.caption, [&](TNumIO& n) {
       n.SetInputFormat(t.format);
       n.SetDecPlaceSep(t.sep);
       n.SetText(t.text);
     });
+    if (!typing) typing = field;
     ++i;
   }
+  // The first typed text has the focus, with the caret at its end, ready to go on typing.
+  WhenFirstShown(page, [&page, typing] {
+    page.SetActiveControl(typing);
+    typing->SetSelStart(static_cast<int>(typing->Text().size()));
+  });
   PlaceField(page, 10, 240, "itFixPoint, 4 places, typed \"2\"", [](TNumIO& n) {
     n.SetInputFormat(itFixPoint);
     n.SetFixPointDecPlaces(4);
@@ -103,8 +104,8 @@ void RenderFormats(TBitmap& page) {
 
 std::vector<Page> NumIOPages() {
   return {
-      {"numio_formats", "Numeric edit field: input formats and typed texts", 600, 300,
-       RenderFormats},
+      LivePage("numio_formats", "Numeric edit field: input formats and typed texts", 600, 300,
+               BuildFormats),
   };
 }
 

@@ -63,6 +63,14 @@ void PlaceCaption(TForm& form, int x, int y, const std::string& text) {
   label->SetParent(&form);
 }
 
+void WhenFirstShown(TForm& form, std::function<void()> setup) {
+  form.OnShow = [done = false, setup = std::move(setup)](TObject*) mutable {
+    if (done) return;
+    done = true;
+    setup();
+  };
+}
+
 void BuildPageForm(const Page& page, TForm& form) {
   form.SetBounds(form.Left(), form.Top(), page.width, page.height);
   form.SetCaption(page.title);

@@ -1,8 +1,7 @@
 // Gallery page of the report list view: a filled list with both header rows, shading, check
 // box, radio and password columns, a sorted column, selected, highlighted and disabled rows,
-// and an empty list with its message, rendered with PaintTo onto the page.
+// and an empty list with its message, as live lists on the page's form.
 #include <array>
-#include <memory>
 #include <string>
 
 #include "apps/gallery/gallery.h"
@@ -38,10 +37,18 @@ constexpr std::array<Person, 12> kPeople{{
     {"Luis Ortega", "Cadiz", "57", "p2", true},
 }};
 
-// Built and set as an application would; painting starts here because the view has no window.
-std::unique_ptr<TReportListView> MakeFilledList() {
-  auto view = std::make_unique<TReportListView>(nullptr);
-  view->SetBounds(0, 0, 520, 300);
+// A list on the form at (x, y), painting held back until it is filled.
+TReportListView* PlaceList(TForm& form, int x, int y, int w, int h) {
+  auto* view = new TReportListView(&form);
+  view->SetSuppressPaint(true);
+  view->SetBounds(x, y, w, h);
+  view->SetParent(&form);
+  return view;
+}
+
+// Built and set as an application would; painting resumes once it is filled.
+void PlaceFilledList(TForm& form, int x, int y) {
+  TReportListView* view = PlaceList(form, x, y, 520, 300);
   view->SetNrCols(5);
   view->SetNrRows(static_cast<int>(kPeople.size()));
   const char* names[] = {"Member", "Name", "City", "Age", "Password"};
@@ -71,13 +78,11 @@ std::unique_ptr<TReportListView> MakeFilledList() {
   view->SetRowEnabled(8, false);
   view->SetInterRowIndi(10);
   view->SetSuppressPaint(false);
-  return view;
 }
 
 // A radio column among shaded bands of two rows, a fixed first column and a centred column.
-std::unique_ptr<TReportListView> MakeRadioList() {
-  auto view = std::make_unique<TReportListView>(nullptr);
-  view->SetBounds(0, 0, 250, 250);
+void PlaceRadioList(TForm& form, int x, int y) {
+  TReportListView* view = PlaceList(form, x, y, 250, 250);
   view->SetNrCols(3);
   view->SetNrRows(8);
   const char* names[] = {"Plan", "Choice", "Price"};
@@ -96,39 +101,30 @@ std::unique_ptr<TReportListView> MakeRadioList() {
   view->SetColWidths(2, 100);
   view->SetColWidths(3, 60);
   view->SetSuppressPaint(false);
-  return view;
 }
 
-std::unique_ptr<TReportListView> MakeEmptyList() {
-  auto view = std::make_unique<TReportListView>(nullptr);
-  view->SetBounds(0, 0, 250, 250);
+void PlaceEmptyList(TForm& form, int x, int y) {
+  TReportListView* view = PlaceList(form, x, y, 250, 250);
   view->SetNrCols(3);
   view->SetNrRows(0);
   view->SetEmptyMessage("No entries yet|Add a row to begin");
   view->SetColorEmptyMsg(clGray);
   view->SetSuppressPaint(false);
-  return view;
 }
 
-void RenderReportLists(TBitmap& page) {
-  TCanvas* c = page.Canvas();
-  c->Brush()->SetColor(clBtnFace);
-  c->FillRect(Rect(0, 0, page.Width(), page.Height()));
-
-  Caption(c, 10, 8, "Sorted by Name; rows 2-3 selected, 6 highlighted, 8 disabled");
-  MakeFilledList()->PaintTo(c, 10, 28);
-
-  Caption(c, 10, 340, "Radio marks, fixed column, bands of 2");
-  MakeRadioList()->PaintTo(c, 10, 360);
-
-  Caption(c, 280, 340, "An empty list");
-  MakeEmptyList()->PaintTo(c, 280, 360);
+void BuildReportLists(TForm& form) {
+  PlaceCaption(form, 10, 8, "Sorted by Name; rows 2-3 selected, 6 highlighted, 8 disabled");
+  PlaceFilledList(form, 10, 28);
+  PlaceCaption(form, 10, 340, "Radio marks, fixed column, bands of 2");
+  PlaceRadioList(form, 10, 360);
+  PlaceCaption(form, 280, 340, "An empty list");
+  PlaceEmptyList(form, 280, 360);
 }
 
 }  // namespace
 
 std::vector<Page> ReplistPages() {
-  return {Page{"replist_view", "Report list view", 560, 620, RenderReportLists}};
+  return {LivePage("replist_view", "Report list view", 560, 620, BuildReportLists)};
 }
 
 }  // namespace gallery

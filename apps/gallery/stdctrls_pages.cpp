@@ -1,7 +1,8 @@
 // Gallery page of the edit controls: edits in their states, a memo, and grids with an open
-// in-place editor and an open pick list, rendered with PaintTo onto the page.
-#include <memory>
+// in-place editor and an open pick list, as live controls on the page's form.
+#include <map>
 #include <string>
+#include <utility>
 
 #include "apps/gallery/gallery.h"
 #include "framework/graphics/canvas.h"
@@ -14,11 +15,11 @@ namespace {
 
 using namespace fw;
 
-// A grid whose cells show "r:c" and whose third column edits through a pick list.
+// A grid whose cells show "r:c" and whose third column edits through a pick list; it keeps
+// the texts its editors accept.
 class SampleGrid : public TDrawGrid {
  public:
   explicit SampleGrid(TComponent* owner) : TDrawGrid(owner) {
-    SetBounds(0, 0, 360, 170);
     SetColCount(5);
     SetRowCount(12);
     SetOptions(Options() + TGridOptions{goEditing});
@@ -29,12 +30,18 @@ class SampleGrid : public TDrawGrid {
     };
   }
   std::string CellText(int c, int r) const {
+    if (const auto it = edited_.find({c, r}); it != edited_.end()) return it->second;
     if (r == 0) return c == 0 ? "" : (c == 2 ? "Colour" : "Col " + std::to_string(c));
     if (c == 0) return "Row " + std::to_string(r);
     if (c == 2) return r % 2 ? "red" : "green";
     return std::to_string(r) + ":" + std::to_string(c);
   }
   std::string GetEditText(int c, int r) override { return CellText(c, r); }
+  void SetEditText(int c, int r, const std::string& value) override {
+    edited_[{c, r}] = value;
+    Invalidate();
+    TDrawGrid::SetEditText(c, r, value);
+  }
   TEditStyle GetEditStyle(int c, int) override { return c == 2 ? esPickList : esSimple; }
 
  protected:
@@ -45,45 +52,46 @@ class SampleGrid : public TDrawGrid {
       editor->PickList()->Add(item);
     return editor;
   }
+
+ private:
+  std::map<std::pair<int, int>, std::string> edited_;
 };
 
-std::unique_ptr<TEdit> MakeEdit(const std::string& text) {
-  auto edit = std::make_unique<TEdit>(nullptr);
-  edit->SetBounds(0, 0, 280, 21);
+// An edit on the form at (x, y) holding `text`.
+TEdit* PlaceEdit(TForm& form, int x, int y, const std::string& text) {
+  auto* edit = new TEdit(&form);
+  edit->SetBounds(x, y, 280, 21);
   edit->SetText(text);
+  edit->SetParent(&form);
   return edit;
 }
 
-void RenderEdits(TCanvas* c) {
-  Caption(c, 10, 8, "TEdit: plain, selection, password, read-only, disabled");
-  auto plain = MakeEdit("Plain text, caret at the end");
-  plain->PaintTo(c, 10, 28);
-  auto selected = MakeEdit("Part of this text is selected");
+void PlaceEdits(TForm& form) {
+  PlaceCaption(form, 10, 8, "TEdit: plain, selection, password, read-only, disabled");
+  PlaceEdit(form, 10, 28, "Plain text, caret at the end");
+  TEdit* selected = PlaceEdit(form, 10, 58, "Part of this text is selected");
   selected->SetHideSelection(false);
   selected->SetSelStart(8);
   selected->SetSelLength(12);
-  selected->PaintTo(c, 10, 58);
-  auto password = MakeEdit("secret");
+  TEdit* password = PlaceEdit(form, 10, 88, "secret");
   password->SetPasswordChar(U'*');
-  password->PaintTo(c, 10, 88);
-  auto readOnly = MakeEdit("Read-only: can be copied");
+  TEdit* readOnly = PlaceEdit(form, 10, 118, "Read-only: can be copied");
   readOnly->SetReadOnly(true);
   readOnly->SetColor(clBtnFace);
-  readOnly->PaintTo(c, 10, 118);
-  auto disabled = MakeEdit("Disabled");
+  TEdit* disabled = PlaceEdit(form, 10, 148, "Disabled");
   disabled->SetEnabled(false);
-  disabled->PaintTo(c, 10, 148);
-  auto scrolled = MakeEdit("A text longer than the box scrolls to keep the caret in view");
+  TEdit* scrolled =
+      PlaceEdit(form, 10, 178, "A text longer than the box scrolls to keep the caret in view");
   scrolled->SetSelStart(60);
-  scrolled->PaintTo(c, 10, 178);
 }
 
-void RenderMemo(TCanvas* c) {
-  Caption(c, 360, 8, "TMemo: word wrap, vertical scroll bar, selection");
-  auto memo = std::make_unique<TMemo>(nullptr);
-  memo->SetBounds(0, 0, 400, 130);
+void PlaceMemo(TForm& form) {
+  PlaceCaption(form, 360, 8, "TMemo: word wrap, vertical scroll bar, selection");
+  auto* memo = new TMemo(&form);
+  memo->SetBounds(360, 28, 400, 130);
   memo->SetScrollBars(ssVertical);
   memo->SetHideSelection(false);
+  memo->SetParent(&form);
   memo->SetText(
       "A memo keeps its text as lines.\nLong lines wrap at blanks to fit the width of the "
       "memo, and the rows scroll to keep the caret in view.\n\nThird paragraph.\nLine five\n"
@@ -91,48 +99,53 @@ void RenderMemo(TCanvas* c) {
   memo->SetSelStart(32);
   memo->SetSelLength(40);
   memo->SetTopRow(1);
-  memo->PaintTo(c, 360, 28);
 }
 
-void RenderGridEditors(TCanvas* c) {
-  Caption(c, 10, 220, "Grid with an open in-place editor");
-  auto grid = std::make_unique<SampleGrid>(nullptr);
-  grid->SetCol(3);
-  grid->SetRow(2);
-  grid->ShowEditor();
-  grid->InplaceEditor()->SetText("edited text");
-  grid->InplaceEditor()->SetSelStart(7);
-  grid->InplaceEditor()->SetSelLength(4);
-  grid->InplaceEditor()->SetHideSelection(false);
-  grid->PaintTo(c, 10, 240);
-
-  Caption(c, 400, 220, "Grid with an open pick list (blue chosen)");
-  auto pick = std::make_unique<SampleGrid>(nullptr);
-  pick->SetCol(2);
-  pick->SetRow(1);
-  pick->ShowEditor();
-  auto* editor = dynamic_cast<TInplaceEditList*>(pick->InplaceEditor());
-  if (editor) {
-    editor->DropDown();
-    if (TPickListPopup* list = editor->ListControl()) list->SetItemIndex(2);
-  }
-  pick->PaintTo(c, 400, 240);
+SampleGrid* PlaceSampleGrid(TForm& form, int x, int y, const std::string& caption) {
+  PlaceCaption(form, x, y - 20, caption);
+  auto* grid = new SampleGrid(&form);
+  grid->SetBounds(x, y, 360, 170);
+  grid->SetParent(&form);
+  return grid;
 }
 
-void RenderStdCtrls(TBitmap& page) {
-  TCanvas* c = page.Canvas();
-  c->Brush()->SetColor(clBtnFace);
-  c->FillRect(Rect(0, 0, page.Width(), page.Height()));
-  RenderEdits(c);
-  RenderMemo(c);
-  RenderGridEditors(c);
+// The editors open once the form is shown: the pick list's editor takes the focus (its list
+// closes when it loses it); the other editor stays open beside it without the focus.
+void PlaceGridEditors(TForm& form) {
+  SampleGrid* grid = PlaceSampleGrid(form, 10, 240, "Grid with an open in-place editor");
+  SampleGrid* pick = PlaceSampleGrid(form, 400, 240, "Grid with an open pick list (blue chosen)");
+  WhenFirstShown(form, [&form, grid, pick] {
+    grid->SetCol(3);
+    grid->SetRow(2);
+    grid->ShowEditor();
+    if (TInplaceEdit* editor = grid->InplaceEditor()) {
+      editor->SetText("edited text");
+      editor->SetSelStart(7);
+      editor->SetSelLength(4);
+      editor->SetHideSelection(false);
+    }
+    pick->SetCol(2);
+    pick->SetRow(1);
+    pick->ShowEditor();
+    if (auto* editor = dynamic_cast<TInplaceEditList*>(pick->InplaceEditor())) {
+      form.SetActiveControl(editor);
+      editor->DropDown();
+      if (TPickListPopup* list = editor->ListControl()) list->SetItemIndex(2);
+    }
+  });
+}
+
+void BuildStdCtrls(TForm& form) {
+  PlaceEdits(form);
+  PlaceMemo(form);
+  PlaceGridEditors(form);
 }
 
 }  // namespace
 
 std::vector<Page> StdCtrlsPages() {
-  return {
-      {"stdctrls_edits", "Edit controls: edits, memo, in-place editors", 780, 430, RenderStdCtrls}};
+  return {LivePage("stdctrls_edits", "Edit controls: edits, memo, in-place editors", 780, 430,
+                   BuildStdCtrls)};
 }
 
 }  // namespace gallery

@@ -1,12 +1,13 @@
 // The gallery's headless output and its page switching: every page written as a PNG of its
 // size, an overview naming them all, failures reported without stopping the others, and the
-// viewer's Page Up and Page Down on the headless backend.
+// viewer's Page Up and Page Down on the headless backend, and live pages driven as a user would.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <stdexcept>
 
@@ -14,9 +15,14 @@
 #include "apps/gallery/overview.h"
 #include "apps/gallery/viewer.h"
 #include "framework/backend/headless/headless_backend.h"
+#include "framework/backend/headless/test_host.h"
 #include "framework/controls/application.h"
 #include "framework/controls/screen.h"
 #include "framework/graphics/canvas.h"
+#include "framework/grids/inplace_edit.h"
+#include "framework/stdctrls/edit.h"
+#include "numio/ZEB_NumIO.h"
+#include "replist/ZEB_replist.h"
 
 namespace gallery {
 namespace {
@@ -187,6 +193,25 @@ TEST_F(ViewerKeys, PageDownAndPageUpSwitchAndWrap) {
   EXPECT_EQ(viewer.PageIndex(), 0);
 }
 
+TEST_F(ViewerKeys, EveryPageCanBeLeftAndShownAgainKeepingItsState) {
+  Viewer viewer(AllPages());
+  for (int round = 0; round < 2; ++round) {
+    for (int i = 0; i < viewer.PageCount(); ++i) {
+      viewer.ShowPage(i);
+      fw::Application->ProcessMessages();
+      ASSERT_TRUE(viewer.CurrentForm()->Visible()) << i;
+    }
+  }
+  // The edit page's editors were opened on the first showing only, and are still open.
+  const int edits = FindPage(AllPages(), "stdctrls_edits");
+  ASSERT_GE(edits, 0);
+  viewer.ShowPage(edits);
+  fw::Application->ProcessMessages();
+  auto* editor = dynamic_cast<fw::TInplaceEditList*>(viewer.CurrentForm()->ActiveControl());
+  ASSERT_NE(editor, nullptr);
+  EXPECT_TRUE(editor->Grid()->EditorMode());
+}
+
 TEST_F(ViewerKeys, ASwitchStillQueuedWhenTheViewerGoesIsDropped) {
   int secondBuilt = 0;
   std::vector<Page> pages{LivePage("one", "one", 80, 60, [](fw::TForm&) {}),
@@ -198,6 +223,123 @@ TEST_F(ViewerKeys, ASwitchStillQueuedWhenTheViewerGoesIsDropped) {
   }
   fw::Application->ProcessMessages();
   EXPECT_EQ(secondBuilt, 0);
+}
+
+// A gallery page shown on a headless host, as its PNG file is made.
+class LivePageTest : public ::testing::Test {
+ protected:
+  void Show(const std::string& name) {
+    const auto pages = AllPages();
+    const int index = FindPage(pages, name);
+    ASSERT_GE(index, 0) << name;
+    host_ = std::make_unique<fw::TestHost>(pages[index].width, pages[index].height);
+    BuildPageForm(pages[index], *host_->Form());
+    host_->Show();
+  }
+  // The form's direct children of type T, in creation order.
+  template <typename T>
+  std::vector<T*> Controls() const {
+    std::vector<T*> found;
+    fw::TForm* form = host_->Form();
+    for (int i = 0; i < form->ControlCount(); ++i)
+      if (auto* control = dynamic_cast<T*>(form->Controls(i))) found.push_back(control);
+    return found;
+  }
+  // Clicks the middle of `cell` of a control placed on the form.
+  void ClickIn(const fw::TControl* control, const fw::TRect& cell) {
+    host_->Click(control->Left() + (cell.Left + cell.Right) / 2,
+                 control->Top() + (cell.Top + cell.Bottom) / 2);
+  }
+  std::unique_ptr<fw::TestHost> host_;
+};
+
+TEST_F(LivePageTest, StateSetWhenFirstShownIsSetOnceWithTheFormShowing) {
+  int runs = 0;
+  bool showing = false;
+  const Page page = LivePage("probe", "Probe", 80, 60, [&](fw::TForm& form) {
+    WhenFirstShown(form, [&] {
+      ++runs;
+      showing = form.Showing();
+    });
+  });
+  fw::TestHost host(80, 60);
+  BuildPageForm(page, *host.Form());
+  EXPECT_EQ(runs, 0);
+  host.Show();
+  host.Form()->Hide();
+  host.Show();
+  EXPECT_EQ(runs, 1);
+  EXPECT_TRUE(showing);
+}
+
+TEST_F(LivePageTest, TheEditPageShowsItsCellEditorsOpenAndTakesTyping) {
+  Show("stdctrls_edits");
+  const auto grids = Controls<fw::TDrawGrid>();
+  ASSERT_EQ(grids.size(), 2u);
+  ASSERT_TRUE(grids[0]->EditorMode());
+  EXPECT_EQ(grids[0]->InplaceEditor()->Text(), "edited text");
+  EXPECT_EQ(grids[0]->InplaceEditor()->SelText(), "text");
+  auto* pick = dynamic_cast<fw::TInplaceEditList*>(grids[1]->InplaceEditor());
+  ASSERT_NE(pick, nullptr);
+  EXPECT_TRUE(pick->ListVisible());
+  EXPECT_EQ(pick->ItemIndex(), 2);
+  EXPECT_EQ(host_->Form()->ActiveControl(), pick);
+  // Enter takes the list's choice into the editor.
+  host_->KeyPress(U'\r');
+  EXPECT_FALSE(pick->ListVisible());
+  EXPECT_EQ(pick->Text(), "blue");
+  // A second Enter closes the editor; the grid keeps the accepted text.
+  host_->KeyPress(U'\r');
+  EXPECT_FALSE(grids[1]->EditorMode());
+  EXPECT_EQ(grids[1]->GetEditText(2, 1), "blue");
+
+  const auto edits = Controls<fw::TEdit>();
+  ASSERT_FALSE(edits.empty());
+  fw::TEdit* plain = edits.front();
+  ClickIn(plain, plain->ClientRect());
+  EXPECT_EQ(host_->Form()->ActiveControl(), plain);
+  host_->PressKey(fw::VK_END);
+  host_->TypeText("!");
+  EXPECT_EQ(plain->Text(), "Plain text, caret at the end!");
+}
+
+TEST_F(LivePageTest, TheNumericPageTypesIntoItsFocusedFieldUnderTheFieldsRules) {
+  Show("numio_formats");
+  auto* field = dynamic_cast<zeb::TNumIO*>(host_->Form()->ActiveControl());
+  ASSERT_NE(field, nullptr);
+  ASSERT_EQ(field->Text(), "1.5e-");
+  host_->TypeText("3");
+  EXPECT_EQ(field->Text(), "1.5e-3");
+  EXPECT_DOUBLE_EQ(field->GetLabValue(), 1.5e-3);
+  // Not part of a number: the text stays as it was.
+  host_->TypeText("x");
+  EXPECT_EQ(field->Text(), "1.5e-3");
+}
+
+// The ages of the list's rows from top to bottom.
+std::vector<int> Ages(zeb::TReportListView* view) {
+  std::vector<int> ages;
+  for (int r = 1; r <= view->NrOfRows(); ++r) ages.push_back(std::stoi(view->GetElem(4, r)));
+  return ages;
+}
+
+TEST_F(LivePageTest, AClickOnAReportListHeaderSortsByThatColumnAndAgainTurnsTheOrder) {
+  Show("replist_view");
+  const auto lists = Controls<zeb::TReportListView>();
+  ASSERT_FALSE(lists.empty());
+  zeb::TReportListView* view = lists.front();
+  ASSERT_EQ(view->Data()->SortColumn(), 2);
+  const auto unsorted = Ages(view);
+  ASSERT_FALSE(std::is_sorted(unsorted.begin(), unsorted.end()));
+  // Row 0 is the common header, row 1 the column names; "Age" is the fourth column.
+  ClickIn(view, view->CellRect(3, 1));
+  EXPECT_EQ(view->Data()->SortColumn(), 4);
+  const auto first = Ages(view);
+  ClickIn(view, view->CellRect(3, 1));
+  const auto second = Ages(view);
+  EXPECT_TRUE(std::is_sorted(first.begin(), first.end()) ||
+              std::is_sorted(first.rbegin(), first.rend()));
+  EXPECT_EQ(second, std::vector<int>(first.rbegin(), first.rend()));
 }
 
 }  // namespace

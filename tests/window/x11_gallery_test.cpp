@@ -1,28 +1,75 @@
 // The gallery in real windows: a page's window shows the pixels of its headless rendering, a
-// real click reaches a control and leaves the pixels a headless click leaves, Page Down
-// switches windows.
+// real click or real typing reaches a control and leaves the pixels the same input leaves
+// headless, Page Down switches windows.
 #include <gtest/gtest.h>
 
 #include "apps/gallery/gallery.h"
 #include "apps/gallery/viewer.h"
 #include "framework/backend/headless/test_host.h"
 #include "framework/grids/grids.h"
+#include "framework/grids/inplace_edit.h"
+#include "numio/ZEB_NumIO.h"
+#include "replist/ZEB_replist.h"
 #include "tests/window/x11_driver.h"
 
 namespace fw::testing {
 namespace {
 
-using GalleryWindow = WindowTest;
+class GalleryWindow : public WindowTest {
+ protected:
+  // Pumps until the window shows `expected`; answers the last difference. A focused edit's
+  // caret blinks, so the window matches a headless picture (caret on) at least once a blink.
+  long PumpUntilWindowMatches(TForm* form, const TBitmap& expected, int timeoutMs = 4000) {
+    long difference = -1;
+    PumpUntil(
+        [&] {
+          SDL_Window* window = backend_->WindowOf(form);
+          auto shot = window ? x_->Screenshot(window) : nullptr;
+          difference = shot ? CountDifferentPixels(*shot, expected) : -1;
+          return difference == 0;
+        },
+        timeoutMs);
+    return difference;
+  }
+  // A real press and release of the key with that X name, to the form's window.
+  void Type(TForm* form, const std::string& keyName) {
+    x_->Focus(backend_->WindowOf(form));
+    x_->Key(keyName, true);
+    x_->Key(keyName, false);
+  }
+  // A real left click at (x, y) of the form.
+  void Click(TForm* form, TPoint at) {
+    x_->MoveTo(backend_->WindowOf(form), at.X, at.Y);
+    x_->Button(1, true);
+    x_->Button(1, false);
+  }
+};
+
+// The page as a headless host shows it after `script`.
+std::unique_ptr<TBitmap> Headless(const gallery::Page& page,
+                                  const std::function<void(TestHost&)>& script) {
+  TestHost host(page.width, page.height);
+  gallery::BuildPageForm(page, *host.Form());
+  host.Show();
+  script(host);
+  return host.Snapshot();
+}
+
+template <typename T>
+T* FirstOf(TForm* form) {
+  for (int i = 0; i < form->ControlCount(); ++i)
+    if (auto* control = dynamic_cast<T*>(form->Controls(i))) return control;
+  return nullptr;
+}
 
 TDrawGrid* FirstGrid(TForm* form) {
-  for (int i = 0; i < form->ControlCount(); ++i)
-    if (auto* grid = dynamic_cast<TDrawGrid*>(form->Controls(i))) return grid;
-  return nullptr;
+  return FirstOf<TDrawGrid>(form);
 }
 
 TEST_F(GalleryWindow, EachKindOfPageShowsItsHeadlessPixels) {
   const auto pages = gallery::AllPages();
-  for (const char* name : {"grids", "meter_layouts", "canvas_shapes"}) {
+  for (const char* name : {"grids", "meter_layouts", "canvas_shapes", "stdctrls_edits", "labels",
+                           "replist_view", "numio_formats"}) {
     const int index = gallery::FindPage(pages, name);
     ASSERT_GE(index, 0) << name;
     const auto expected = gallery::RenderPage(pages[index]);
@@ -30,10 +77,7 @@ TEST_F(GalleryWindow, EachKindOfPageShowsItsHeadlessPixels) {
     viewer.ShowPage(index);
     TForm* form = viewer.CurrentForm();
     ASSERT_NE(backend_->WindowOf(form), nullptr) << name;
-    EXPECT_EQ(PumpUntilWindowShows(form), 0) << name;
-    auto shot = x_->Screenshot(backend_->WindowOf(form));
-    ASSERT_NE(shot, nullptr);
-    EXPECT_EQ(CountDifferentPixels(*shot, *expected), 0) << name;
+    EXPECT_EQ(PumpUntilWindowMatches(form, *expected), 0) << name;
   }
 }
 
@@ -70,6 +114,75 @@ TEST_F(GalleryWindow, ARealClickReachesAGridAndPaintsAsAHeadlessClick) {
   auto shot = x_->Screenshot(backend_->WindowOf(form));
   ASSERT_NE(shot, nullptr);
   EXPECT_EQ(CountDifferentPixels(*shot, *expected), 0);
+}
+
+TEST_F(GalleryWindow, RealKeysTypeIntoTheFocusedNumericFieldAsHeadlessTyping) {
+  const auto pages = gallery::AllPages();
+  const int index = gallery::FindPage(pages, "numio_formats");
+  ASSERT_GE(index, 0);
+  const auto expected = Headless(pages[index], [](TestHost& host) { host.TypeText("3x"); });
+  gallery::Viewer viewer(pages);
+  viewer.ShowPage(index);
+  TForm* form = viewer.CurrentForm();
+  auto* field = dynamic_cast<zeb::TNumIO*>(form->ActiveControl());
+  ASSERT_NE(field, nullptr);
+  EXPECT_EQ(PumpUntilWindowShows(form), 0);
+  Type(form, "3");
+  EXPECT_TRUE(PumpUntil([&] { return field->Text() == "1.5e-3"; })) << field->Text();
+  // A letter is no part of the number: refused.
+  Type(form, "x");
+  PumpFor(100);
+  EXPECT_EQ(field->Text(), "1.5e-3");
+  EXPECT_EQ(PumpUntilWindowMatches(form, *expected), 0);
+}
+
+TEST_F(GalleryWindow, ARealClickOnAReportListHeaderSortsItAsAHeadlessClick) {
+  const auto pages = gallery::AllPages();
+  const int index = gallery::FindPage(pages, "replist_view");
+  ASSERT_GE(index, 0);
+  TPoint target;
+  const auto expected = Headless(pages[index], [&](TestHost& host) {
+    auto* view = FirstOf<zeb::TReportListView>(host.Form());
+    ASSERT_NE(view, nullptr);
+    // The "Age" column's name, in the header row below the common header.
+    const TRect cell = view->CellRect(3, 1);
+    target = Point(view->Left() + (cell.Left + cell.Right) / 2,
+                   view->Top() + (cell.Top + cell.Bottom) / 2);
+    host.Click(target.X, target.Y);
+    ASSERT_EQ(view->Data()->SortColumn(), 4);
+  });
+  gallery::Viewer viewer(pages);
+  viewer.ShowPage(index);
+  TForm* form = viewer.CurrentForm();
+  auto* view = FirstOf<zeb::TReportListView>(form);
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(PumpUntilWindowShows(form), 0);
+  Click(form, target);
+  EXPECT_TRUE(PumpUntil([&] { return view->Data()->SortColumn() == 4; }));
+  EXPECT_EQ(PumpUntilWindowMatches(form, *expected), 0);
+}
+
+TEST_F(GalleryWindow, RealKeysWorkTheOpenPickListAsHeadlessKeys) {
+  const auto pages = gallery::AllPages();
+  const int index = gallery::FindPage(pages, "stdctrls_edits");
+  ASSERT_GE(index, 0);
+  const auto expected = Headless(pages[index], [](TestHost& host) {
+    host.PressKey(VK_DOWN);
+    host.KeyPress(U'\r');
+  });
+  gallery::Viewer viewer(pages);
+  viewer.ShowPage(index);
+  TForm* form = viewer.CurrentForm();
+  auto* editor = dynamic_cast<TInplaceEditList*>(form->ActiveControl());
+  ASSERT_NE(editor, nullptr);
+  ASSERT_TRUE(editor->ListVisible());
+  EXPECT_EQ(PumpUntilWindowShows(form), 0);
+  // Down moves the choice from blue to yellow, Return takes it.
+  Type(form, "Down");
+  Type(form, "Return");
+  EXPECT_TRUE(PumpUntil([&] { return !editor->ListVisible(); }));
+  EXPECT_EQ(editor->Text(), "yellow");
+  EXPECT_EQ(PumpUntilWindowMatches(form, *expected), 0);
 }
 
 TEST_F(GalleryWindow, PageDownAndPageUpSwitchWindows) {
