@@ -670,7 +670,8 @@ class TReportListView : public fw::TCustomDrawGrid {
   void CheckStateHasChanged(bool State, int ACol, int ARow);
   void BeforeCheckStateChange(bool& State, int ACol, int ARow);
 
-  // ---- in-place editing (grid indices; the column order applies)
+  // ---- in-place editing (grid indices; the column order applies; OnGetEditText and
+  // OnSetEditText receive the grid column and the data row)
   std::string GetEditText(int ACol, int ARow) override;
   void SetEditText(int ACol, int ARow, const std::string& Value) override;
 

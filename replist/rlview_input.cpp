@@ -211,7 +211,8 @@ bool TReportListView::SelectCell(int ACol, int ARow) {
   return fw::TCustomDrawGrid::SelectCell(ACol, ARow);
 }
 
-// Cursor keys select the row they move to (in the modes that select rows).
+// Cursor keys select the row they move to (in the modes that select rows). The anchor of
+// Shift ranges stays where the last plain click put it.
 void TReportListView::KeyDown(uint16_t& Key, fw::TShiftState Shift) {
   fw::TCustomDrawGrid::KeyDown(Key, Shift);
   if (Key < fw::VK_PRIOR || Key > fw::VK_DOWN) return;
@@ -223,7 +224,6 @@ void TReportListView::KeyDown(uint16_t& Key, fw::TShiftState Shift) {
     if (InRows(r)) {
       TStringArray& m = *data_->Matrix();
       m.SetRowAttrib(r, static_cast<uint8_t>(m.GetRowAttrib(r) | kRowSelected));
-      anchorRow_ = r;
     }
   }
   CursorKeyAction(key);

@@ -350,6 +350,21 @@ TEST(ReportListViewKeys, CursorKeysSelectTheRowTheyMoveTo) {
   EXPECT_EQ(keys, (std::vector<uint16_t>{fw::VK_DOWN, fw::VK_UP, fw::VK_UP, fw::VK_END}));
 }
 
+TEST(ReportListViewKeys, CursorKeysLeaveTheShiftAnchorAlone) {
+  ViewFixture f;
+  f.view->SetRowSelectMode(2);
+  f.Click(0, 2);
+  f.host.PressKey(fw::VK_DOWN);
+  f.host.PressKey(fw::VK_DOWN);
+  EXPECT_EQ(f.view->GetSelectedRows(), (TIntArray{4}));
+  f.Click(0, 6, {fw::ssShift});
+  // The range runs from the last plain click (row 2) and takes row 2's state (unselected).
+  EXPECT_EQ(f.view->GetSelectedRows(), (TIntArray{}));
+  f.Click(0, 5, {fw::ssCtrl});
+  f.Click(0, 7, {fw::ssShift});
+  EXPECT_EQ(f.view->GetSelectedRows(), (TIntArray{5, 6, 7}));
+}
+
 TEST(ReportListViewKeys, AutoAdvanceMovesDownOnEnter) {
   ViewFixture f;
   f.Click(0, 4);

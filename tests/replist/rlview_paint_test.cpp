@@ -265,7 +265,10 @@ TEST(ReportListViewPaint, ColumnHeadersShowNamesInTheirColours) {
   EXPECT_EQ(f.host.Pixel(64 + 40, 15), ColorToRGB(fw::clAqua));
   EXPECT_EQ(f.InkColumns(ViewFixture::HeaderCell(1), fw::clRed), rltest::TextInk("Name", 68));
   EXPECT_EQ(f.host.Pixel(64, 10), ColorToRGB(fw::clWhite)) << "raised left edge";
-  EXPECT_EQ(f.host.Pixel(127, 10), kGrey) << "raised right edge";
+  // One raised bar: light left edges per column, the dark edges only at the bar's ends.
+  EXPECT_EQ(f.host.Pixel(127, 10), ColorToRGB(fw::clAqua)) << "no dark edge between columns";
+  EXPECT_EQ(f.host.Pixel(3 * 64 - 1, 10), kGrey) << "dark right end of the bar";
+  EXPECT_EQ(f.host.Pixel(100, 19), kGrey) << "dark bottom edge";
   f.view->SetEnabled(false);
   EXPECT_EQ(f.host.Pixel(64 + 40, 15), 0xF0F0F0) << "disabled header background";
 }
