@@ -76,7 +76,14 @@ void TReportListView::MouseDown(fw::TMouseButton Button, fw::TShiftState Shift, 
       HeaderClickSort(d);
     return;
   }
-  if (cell.Y < FixedRows()) return;
+  if (cell.Y < FixedRows()) {
+    // A click on the common header applies the selection rules to the current row.
+    const int current = Selection().Top - FixedRows() + 1;
+    if (!InRows(current)) return;
+    PaintHold hold(*this);
+    ClickSelect(current, Shift);
+    return;
+  }
   const int r = cell.Y - FixedRows() + 1;
   if (!InRows(r)) return;
   PaintHold hold(*this);

@@ -41,6 +41,26 @@ TEST(ReportListViewSelection, MultipleModeWithCtrlAndShift) {
   EXPECT_EQ(f.view->GetSelectedRows(), (TIntArray{}));
 }
 
+TEST(ReportListViewSelection, CommonHeaderClicksApplyToTheCurrentRow) {
+  ViewFixture f;
+  f.view->SetCommonHeaderVisible(true);
+  f.view->SetRowSelectMode(2);
+  const int commonY = 10, dataTop = 42;  // two 20 px header rows, each with its grid line
+  f.host.Click(30, dataTop + 24 * 2 + 12, fw::mbLeft);  // row 3
+  f.host.Click(30, dataTop + 24 * 5 + 12, fw::mbLeft, {fw::ssCtrl});  // row 6
+  ASSERT_EQ(f.view->GetSelectedRows(), (TIntArray{3, 6}));
+  int changes = 0;
+  f.view->OnSelectedChange = [&](fw::TObject*) { ++changes; };
+  f.host.Click(100, commonY, fw::mbLeft, {fw::ssCtrl});
+  EXPECT_EQ(f.view->GetSelectedRows(), (TIntArray{3})) << "Ctrl toggles the current row 6";
+  f.host.Click(100, commonY, fw::mbLeft);
+  EXPECT_EQ(f.view->GetSelectedRows(), (TIntArray{6})) << "a plain click selects it alone";
+  EXPECT_EQ(changes, 2);
+  f.view->SetRowSelectMode(0);
+  f.host.Click(100, commonY, fw::mbLeft);
+  EXPECT_EQ(f.view->NumSelectedRows(), 0);
+}
+
 TEST(ReportListViewSelection, WithoutCtrlForMultiSelEveryClickToggles) {
   ViewFixture f;
   f.view->SetRowSelectMode(2);
