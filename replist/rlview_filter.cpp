@@ -208,7 +208,9 @@ bool HasLargeCount(const std::string& counts) {
 }
 
 // True when a repeated group ("*", "+" or "{...}" after ")") itself holds a repetition or an
-// alternative, as in "(a+)+" or "(a|aa)*": a backtracking matcher can take exponential time
+// alternative, as in "(a+)+" or "(a|aa)*", or when quantifiers follow each other, as in "a**"
+// (which the matcher reads as a repeated repetition): a backtracking matcher can take
+// exponential time
 // on such patterns when a match fails. Also true for a repetition count above
 // kMaxRepeatCount.
 bool HasNestedRepetition(const std::string& p) {
@@ -260,7 +262,8 @@ bool HasNestedRepetition(const std::string& p) {
             i = close;
           }
         }
-        afterInnerGroup = false;
+        // A quantifier right after this one repeats a repetition ("a**", "a+{2}").
+        afterInnerGroup = true;
         break;
       case '?':
         break;  // optional or lazy: no repetition of its own
