@@ -13,8 +13,8 @@
 namespace {
 
 const char* const kCells[][3] = {
-    {"Berlin", "Germany", "capital"},   {"munich", "GERMANY", "beer (dark)"},
-    {"Paris", "France", "capital city"}, {"", "", ""},
+    {"Berlin", "Germany", "capital"},       {"munich", "GERMANY", "beer (dark)"},
+    {"Paris", "France", "capital city"},    {"", "", ""},
     {"a+b*c", "\"quoted\" text", "Or not"}, {"Zürich", "Schweiz", "AND banks"}};
 constexpr int kRows = 6;
 
@@ -22,7 +22,8 @@ std::map<std::string, int> RowTexts(zeb::TReportListView& view) {
   std::map<std::string, int> texts;
   for (int r = 1; r <= view.NrOfRows(); ++r) {
     std::string row;
-    for (int c = 0; c <= view.NrOfColumns(); ++c) row += view.Data()->Matrix()->GetElem(c, r) + '\t';
+    for (int c = 0; c <= view.NrOfColumns(); ++c)
+      row += view.Data()->Matrix()->GetElem(c, r) + '\t';
     ++texts[row];
   }
   return texts;
@@ -58,8 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (view.NrOfRows() != kRows || RowTexts(view) != before) std::abort();
   bool seenDisabled = false;
   for (int r = 1; r <= kRows; ++r) {
-    if (!view.GetRowEnabled(r)) seenDisabled = true;
-    else if (seenDisabled) std::abort();
+    if (!view.GetRowEnabled(r))
+      seenDisabled = true;
+    else if (seenDisabled)
+      std::abort();
   }
   if (text.empty() && view.NumEnabledRows() != kRows) std::abort();
   return 0;

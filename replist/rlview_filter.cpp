@@ -210,9 +210,8 @@ bool HasLargeCount(const std::string& counts) {
 // True when a repeated group ("*", "+" or "{...}" after ")") itself holds a repetition or an
 // alternative, as in "(a+)+" or "(a|aa)*", or when quantifiers follow each other, as in "a**"
 // (which the matcher reads as a repeated repetition): a backtracking matcher can take
-// exponential time
-// on such patterns when a match fails. Also true for a repetition count above
-// kMaxRepeatCount.
+// exponential time on such patterns when a match fails. Also true for a repetition count
+// above kMaxRepeatCount.
 bool HasNestedRepetition(const std::string& p) {
   std::vector<bool> inner;  // per open group: holds a repetition or an alternative
   bool afterInnerGroup = false;

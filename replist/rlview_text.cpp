@@ -86,8 +86,7 @@ void TReportListView::ImportCSV(const std::string& FileName, TCSVDelimiters Deli
 void TReportListView::ExportCSV(const std::string& FileName, TCSVDelimiters Delimiter,
                                 bool WithColNames, bool QuoteAll, int ColLow, int RowLow,
                                 int ColHigh, int RowHigh) {
-  data_->ExportCSV(FileName, Delimiter, WithColNames, QuoteAll, ColLow, RowLow, ColHigh,
-                   RowHigh);
+  data_->ExportCSV(FileName, Delimiter, WithColNames, QuoteAll, ColLow, RowLow, ColHigh, RowHigh);
 }
 
 void TReportListView::LoadLinesFromFile(int Column, int Row, const std::string& FileName) {
@@ -100,8 +99,8 @@ void TReportListView::ExportHTMLTable(const std::string& FileName, int ColLow, i
                                       bool WithColNames, const std::string& Title,
                                       const std::string& HeaderColor,
                                       const std::string& CellColor) {
-  data_->ExportHTMLTable(FileName, ColLow, RowLow, ColHigh, RowHigh, ColWidths, Border,
-                         CellPadding, CellSpacing, WithColNames, Title, HeaderColor, CellColor);
+  data_->ExportHTMLTable(FileName, ColLow, RowLow, ColHigh, RowHigh, ColWidths, Border, CellPadding,
+                         CellSpacing, WithColNames, Title, HeaderColor, CellColor);
 }
 
 }  // namespace zeb

@@ -46,7 +46,7 @@ TEST(ReportListViewSelection, CommonHeaderClicksApplyToTheCurrentRow) {
   f.view->SetCommonHeaderVisible(true);
   f.view->SetRowSelectMode(2);
   const int commonY = 10, dataTop = 42;  // two 20 px header rows, each with its grid line
-  f.host.Click(30, dataTop + 24 * 2 + 12, fw::mbLeft);  // row 3
+  f.host.Click(30, dataTop + 24 * 2 + 12, fw::mbLeft);                // row 3
   f.host.Click(30, dataTop + 24 * 5 + 12, fw::mbLeft, {fw::ssCtrl});  // row 6
   ASSERT_EQ(f.view->GetSelectedRows(), (TIntArray{3, 6}));
   int changes = 0;

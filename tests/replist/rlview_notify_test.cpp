@@ -15,17 +15,20 @@ using zeb::TReportListView;
 struct SetterCase {
   const char* name;
   std::function<void(TReportListView&)> set;  // sets the value a new view already has
-  int changes, setups;                          // notifications that follow
+  int changes, setups;                        // notifications that follow
 };
 
 TEST(ReportListViewNotify, SettingAnUnchangedValue) {
   const SetterCase cases[] = {
       {"ColorText", [](TReportListView& v) { v.SetColorText(v.ColorText()); }, 0, 1},
-      {"ColorBkgdShaded", [](TReportListView& v) { v.SetColorBkgdShaded(v.ColorBkgdShaded()); }, 0, 1},
+      {"ColorBkgdShaded", [](TReportListView& v) { v.SetColorBkgdShaded(v.ColorBkgdShaded()); }, 0,
+       1},
       {"ColorHigh", [](TReportListView& v) { v.SetColorHigh(v.ColorHigh()); }, 0, 1},
-      {"ColorSelectedRow", [](TReportListView& v) { v.SetColorSelectedRow(v.ColorSelectedRow()); }, 0, 1},
+      {"ColorSelectedRow", [](TReportListView& v) { v.SetColorSelectedRow(v.ColorSelectedRow()); },
+       0, 1},
       {"ColorColumnHd", [](TReportListView& v) { v.SetColorColumnHd(v.ColorColumnHd()); }, 0, 1},
-      {"ColorDisabledText", [](TReportListView& v) { v.SetColorDisabledText(v.ColorDisabledText()); }, 0, 1},
+      {"ColorDisabledText",
+       [](TReportListView& v) { v.SetColorDisabledText(v.ColorDisabledText()); }, 0, 1},
       {"InterRowIndicatorColor",
        [](TReportListView& v) { v.SetInterRowIndicatorColor(v.InterRowIndicatorColor()); }, 0, 1},
       {"InterRowIndicatorWidth",
@@ -39,7 +42,8 @@ TEST(ReportListViewNotify, SettingAnUnchangedValue) {
       {"ColorEmptyMsg", [](TReportListView& v) { v.SetColorEmptyMsg(v.ColorEmptyMsg()); }, 0, 0},
       {"EmptyMessage", [](TReportListView& v) { v.SetEmptyMessage(""); }, 0, 0},
       {"CommonHeader", [](TReportListView& v) { v.SetCommonHeader(v.CommonHeader()); }, 0, 0},
-      {"CommonHeaderAlignment", [](TReportListView& v) { v.SetCommonHeaderAlignment(zeb::taCenter); }, 0, 0},
+      {"CommonHeaderAlignment",
+       [](TReportListView& v) { v.SetCommonHeaderAlignment(zeb::taCenter); }, 0, 0},
       {"CommonHeaderVisible", [](TReportListView& v) { v.SetCommonHeaderVisible(false); }, 0, 0},
       {"ColumnHeadersVisible", [](TReportListView& v) { v.SetColumnHeadersVisible(true); }, 0, 0},
   };
@@ -59,7 +63,8 @@ TEST(ReportListViewNotify, ChangedValuesNotifyOnce) {
       {"ColorEmptyMsg", [](TReportListView& v) { v.SetColorEmptyMsg(fw::clRed); }, 0, 1},
       {"EmptyMessage", [](TReportListView& v) { v.SetEmptyMessage("none"); }, 0, 1},
       {"CommonHeader", [](TReportListView& v) { v.SetCommonHeader("other"); }, 1, 0},
-      {"CommonHeaderAlignment", [](TReportListView& v) { v.SetCommonHeaderAlignment(zeb::taLeftJustify); }, 1, 0},
+      {"CommonHeaderAlignment",
+       [](TReportListView& v) { v.SetCommonHeaderAlignment(zeb::taLeftJustify); }, 1, 0},
       {"CommonHeaderVisible", [](TReportListView& v) { v.SetCommonHeaderVisible(true); }, 1, 0},
       {"FixedFirstColumn", [](TReportListView& v) { v.SetFixedFirstColumn(true); }, 1, 0},
       {"ColAlignment", [](TReportListView& v) { v.SetColAlignment(2, zeb::taRightJustify); }, 1, 0},

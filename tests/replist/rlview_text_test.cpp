@@ -21,7 +21,8 @@ std::string XmlList(int cols, int rows) {
   store.SetNrCols(cols);
   store.SetNrRows(rows);
   for (int r = 1; r <= rows; ++r)
-    for (int c = 1; c <= cols; ++c) store.SetElem(c, r, std::to_string(c) + "." + std::to_string(r));
+    for (int c = 1; c <= cols; ++c)
+      store.SetElem(c, r, std::to_string(c) + "." + std::to_string(r));
   rltest::ScratchDir dir;
   store.SaveAsXMLFile(dir.File("l.xml"), "t");
   return rltest::ReadFile(dir.File("l.xml"));
@@ -50,9 +51,11 @@ TEST(ReportListViewText, ReadingFitsTheGridToTheNewList) {
     EXPECT_EQ(f.view->ColCount(), c.cols);
     EXPECT_EQ(f.view->RowCount(), c.rows + 1);
     EXPECT_EQ(f.view->TopRow(), 1);
-    EXPECT_EQ(f.view->GetElem(c.cols, c.rows), std::to_string(c.cols) + "." + std::to_string(c.rows));
+    EXPECT_EQ(f.view->GetElem(c.cols, c.rows),
+              std::to_string(c.cols) + "." + std::to_string(c.rows));
     EXPECT_EQ(f.view->GetColAlignment(2), zeb::taRightJustify) << "a column that stays";
-    EXPECT_EQ(f.view->GetColAlignment(c.cols), c.cols == 2 ? zeb::taRightJustify : zeb::taLeftJustify);
+    EXPECT_EQ(f.view->GetColAlignment(c.cols),
+              c.cols == 2 ? zeb::taRightJustify : zeb::taLeftJustify);
     for (int col = 1; col <= c.cols; ++col) EXPECT_EQ(f.view->GetColOrder(col), col);
     if (c.cols > 3) {
       EXPECT_EQ(f.view->GetColWidths(c.cols), 90) << "former last width";
