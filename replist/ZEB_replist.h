@@ -574,6 +574,36 @@ class TReportListView : public fw::TCustomDrawGrid {
   void Assign(fw::TPersistent* Source) override;
   void AssignTo(fw::TPersistent* Dest) override;
 
+  // ---- XML files and text exchange, forwarded to the data store
+  void SaveAsXMLFile(const std::string& FileName, const std::string& DataID);
+  void WriteToXMLStream(fw::TStream& OutStream, bool Flag, const std::string& DataID);
+  void WriteToOpenXMLFile(fw::TextFile& OutFile, bool Flag, const std::string& DataID);
+  // Reading replaces the list: the view then follows its new size (view settings of the
+  // columns that remain stay, new columns take the former last column's width, the column
+  // order becomes the identity when the count changed), clears the grid's selection, shows
+  // the first row, calls OnChangeSetup and repaints once. OnChange comes from the cells.
+  // A failed read changes nothing.
+  void LoadFromXMLFile(const std::string& FileName, const std::string& DataID);
+  void ReadFromXMLStream(fw::TStream& InStream, const std::string& DataID);
+  void ReadFromOpenXMLFile(fw::TextFile& InFile, const std::string& DataID);
+  void ReadFromXMLString(const std::string& XMLText, const std::string& DataID);
+  void CopyToClipBoard(int ColLow, int RowLow, int ColHigh, int RowHigh, bool WithColNames,
+                       bool Tabbed);
+  void CopyToClipBoard(int ColLow, int RowLow, int ColHigh, int RowHigh, bool WithColNames,
+                       const std::string& Delimiter);
+  void ImportCSV(const std::string& FileName, TCSVDelimiters Delimiter, bool WithColNames);
+  void ExportCSV(const std::string& FileName, TCSVDelimiters Delimiter, bool WithColNames,
+                 bool QuoteAll, int ColLow = 1, int RowLow = 1,
+                 int ColHigh = std::numeric_limits<int>::max(),
+                 int RowHigh = std::numeric_limits<int>::max());
+  // The list grows to hold the lines, as a read does.
+  void LoadLinesFromFile(int Column, int Row, const std::string& FileName);
+  // OnBeforeHTMLExport of the view sees each exported cell.
+  void ExportHTMLTable(const std::string& FileName, int ColLow, int RowLow, int ColHigh,
+                       int RowHigh, std::span<const int> ColWidths, int Border, int CellPadding,
+                       int CellSpacing, bool WithColNames, const std::string& Title,
+                       const std::string& HeaderColor, const std::string& CellColor);
+
   // ---- selection and enabling (data numbers, 1-based)
   bool GetRowSelect(int ARow) const;
   void SetRowSelect(int ARow, bool Value);
@@ -640,7 +670,8 @@ class TReportListView : public fw::TCustomDrawGrid {
   void CheckStateHasChanged(bool State, int ACol, int ARow);
   void BeforeCheckStateChange(bool& State, int ACol, int ARow);
 
-  // ---- in-place editing (grid indices; the column order applies)
+  // ---- in-place editing (grid indices; the column order applies; OnGetEditText and
+  // OnSetEditText receive the grid column and the data row)
   std::string GetEditText(int ACol, int ARow) override;
   void SetEditText(int ACol, int ARow, const std::string& Value) override;
 
@@ -707,6 +738,10 @@ class TReportListView : public fw::TCustomDrawGrid {
   void ClearSortState();
   // Moves the grid's current row to data row ARow (scrolled into view).
   void FocusDataRow(int ARow);
+  // Runs a read of the data store with painting held back, then fits the grid to the list.
+  template <typename Read>
+  void ReadIntoStore(Read&& read);
+  void FollowStoreShape();
   // Assign's copy of the settings, tables and data of another view.
   void AssignFrom(TReportListView& src);
 

@@ -6,6 +6,7 @@
 namespace zeb {
 
 // Grid column ACol edits the data column it shows; grid row ARow the data row below the headers.
+// OnGetEditText and OnSetEditText receive the grid column ACol and the data row.
 std::string TReportListView::GetEditText(int ACol, int ARow) {
   const int d = DataColOfGrid(ACol);
   const int r = ARow - FixedRows() + 1;
@@ -13,7 +14,7 @@ std::string TReportListView::GetEditText(int ACol, int ARow) {
   // A password stays hidden in the editor too.
   if (fw::TInplaceEdit* editor = InplaceEditor())
     editor->SetPasswordChar(GetColumnIsPwd(d) ? U'*' : 0);
-  if (OnGetEditText) OnGetEditText(this, d, r, value);
+  if (OnGetEditText) OnGetEditText(this, ACol, r, value);
   return value;
 }
 
@@ -22,7 +23,7 @@ void TReportListView::SetEditText(int ACol, int ARow, const std::string& Value) 
   const int r = ARow - FixedRows() + 1;
   if (!InDataCols(d) || !InRows(r)) return;
   data_->SetElem(d, r, Value);
-  if (OnSetEditText) OnSetEditText(this, d, r, Value);
+  if (OnSetEditText) OnSetEditText(this, ACol, r, Value);
 }
 
 // Structure changes write an open editor's text through and close it first.

@@ -18,11 +18,18 @@ constexpr size_t kMaxPatternLength = 256;
 
 // ---- boolean search expressions -----------------------------------------------------------
 
-// A node of a parsed boolean search: a lower-case term, or NOT, AND, OR of sub-expressions.
+// Parentheses and NOT nested deeper than this are read as if they were not there, so a
+// search text of any length parses and evaluates within a small, fixed stack depth.
+constexpr int kMaxNesting = 64;
+// A repetition count above this makes a regular expression too complex to compile.
+constexpr long kMaxRepeatCount = 1000;
+
+// A node of a parsed boolean search: a lower-case term, NOT of one sub-expression, or AND, OR
+// of any number of them (kept flat, so long chains do not make the tree deep).
 struct Expr {
   enum Kind { Term, Not, And, Or } kind = Term;
   std::string term;
-  std::unique_ptr<Expr> left, right;
+  std::vector<std::unique_ptr<Expr>> kids;
 };
 
 struct Token {
@@ -89,10 +96,14 @@ class BoolParser {
                                     std::unique_ptr<Expr> b) {
     if (!a) return b;
     if (!b) return a;
+    if (a->kind == kind) {
+      a->kids.push_back(std::move(b));
+      return a;
+    }
     auto e = std::make_unique<Expr>();
     e->kind = kind;
-    e->left = std::move(a);
-    e->right = std::move(b);
+    e->kids.push_back(std::move(a));
+    e->kids.push_back(std::move(b));
     return e;
   }
   bool At(Token::Kind k) const { return pos_ < tokens_.size() && tokens_[pos_].kind == k; }
@@ -116,19 +127,23 @@ class BoolParser {
   }
 
   std::unique_ptr<Expr> ParseUnary() {
+    if (depth_ >= kMaxNesting)
+      while (At(Token::NotOp) || At(Token::Open)) ++pos_;
     if (pos_ >= tokens_.size()) return nullptr;
     const Token& t = tokens_[pos_];
     if (t.kind == Token::NotOp) {
       ++pos_;
+      Nest nest(depth_);
       auto operand = ParseUnary();
       if (!operand) return nullptr;
       auto e = std::make_unique<Expr>();
       e->kind = Expr::Not;
-      e->left = std::move(operand);
+      e->kids.push_back(std::move(operand));
       return e;
     }
     if (t.kind == Token::Open) {
       ++pos_;
+      Nest nest(depth_);
       auto e = ParseOr();
       if (At(Token::Close)) ++pos_;
       return e;
@@ -142,8 +157,18 @@ class BoolParser {
     return nullptr;  // an operator where a term belongs: AND, OR, ")" left to the caller
   }
 
+  // Counts one level of nesting while alive.
+  struct Nest {
+    explicit Nest(int& d) : depth(d) { ++depth; }
+    ~Nest() { --depth; }
+    Nest(const Nest&) = delete;
+    Nest& operator=(const Nest&) = delete;
+    int& depth;
+  };
+
   std::vector<Token> tokens_;
   size_t pos_ = 0;
+  int depth_ = 0;
 };
 
 bool Evaluate(const Expr* e, const std::vector<std::string>& cells) {
@@ -154,20 +179,39 @@ bool Evaluate(const Expr* e, const std::vector<std::string>& cells) {
         return cell.find(e->term) != std::string::npos;
       });
     case Expr::Not:
-      return !Evaluate(e->left.get(), cells);
+      return !Evaluate(e->kids.front().get(), cells);
     case Expr::And:
-      return Evaluate(e->left.get(), cells) && Evaluate(e->right.get(), cells);
+      return std::all_of(e->kids.begin(), e->kids.end(),
+                         [&](const auto& kid) { return Evaluate(kid.get(), cells); });
     case Expr::Or:
-      return Evaluate(e->left.get(), cells) || Evaluate(e->right.get(), cells);
+      return std::any_of(e->kids.begin(), e->kids.end(),
+                         [&](const auto& kid) { return Evaluate(kid.get(), cells); });
   }
   return false;
 }
 
 // ---- regular expressions ------------------------------------------------------------------
 
+// True when a repetition count ("{n}", "{n,}", "{n,m}") exceeds kMaxRepeatCount: the compiled
+// expression holds one copy of the repeated item per count.
+bool HasLargeCount(const std::string& counts) {
+  long value = 0;
+  for (const char c : counts) {
+    if (c >= '0' && c <= '9') {
+      value = value * 10 + (c - '0');
+      if (value > kMaxRepeatCount) return true;
+    } else {
+      value = 0;
+    }
+  }
+  return false;
+}
+
 // True when a repeated group ("*", "+" or "{...}" after ")") itself holds a repetition or an
-// alternative, as in "(a+)+" or "(a|aa)*": a backtracking matcher can take exponential time
-// on such patterns when a match fails.
+// alternative, as in "(a+)+" or "(a|aa)*", or when quantifiers follow each other, as in "a**"
+// (which the matcher reads as a repeated repetition): a backtracking matcher can take
+// exponential time on such patterns when a match fails. Also true for a repetition count
+// above kMaxRepeatCount.
 bool HasNestedRepetition(const std::string& p) {
   std::vector<bool> inner;  // per open group: holds a repetition or an alternative
   bool afterInnerGroup = false;
@@ -212,9 +256,13 @@ bool HasNestedRepetition(const std::string& p) {
         if (!inner.empty()) inner.back() = true;
         if (c == '{') {
           const size_t close = p.find('}', i);
-          if (close != std::string::npos) i = close;
+          if (close != std::string::npos) {
+            if (HasLargeCount(p.substr(i + 1, close - i - 1))) return true;
+            i = close;
+          }
         }
-        afterInnerGroup = false;
+        // A quantifier right after this one repeats a repetition ("a**", "a+{2}").
+        afterInnerGroup = true;
         break;
       case '?':
         break;  // optional or lazy: no repetition of its own

@@ -131,15 +131,17 @@ void TReportListView::DrawColumnHeader(int ACol, const fw::TRect& ARect) {
     arrow = std::min(arrow, ColWidths(ACol) - 12);
     DrawSortArrow(canvas, t.Left + arrow, t.Top + h / 2, data_->SortAscending());
   }
-  // Each header cell looks raised on its own.
+  // The header row looks like one raised bar to the right edge of the last column on screen,
+  // with a light edge at the left of each column.
+  const int r = HeaderRight();
   canvas->Pen()->SetColor(fw::clWhite);
   canvas->MoveTo(f.Left, f.Bottom - 1);
   canvas->LineTo(f.Left, f.Top);
-  canvas->LineTo(f.Right, f.Top);
+  canvas->LineTo(r, f.Top);
   canvas->Pen()->SetColor(kEdgeDark);
   canvas->MoveTo(f.Left + 1, f.Bottom - 1);
-  canvas->LineTo(f.Right - 1, f.Bottom - 1);
-  canvas->LineTo(f.Right - 1, f.Top);
+  canvas->LineTo(r - 1, f.Bottom - 1);
+  canvas->LineTo(r - 1, f.Top);
 }
 
 // Up for ascending, down for descending; light on one side, dark on the other.

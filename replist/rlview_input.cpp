@@ -76,7 +76,14 @@ void TReportListView::MouseDown(fw::TMouseButton Button, fw::TShiftState Shift, 
       HeaderClickSort(d);
     return;
   }
-  if (cell.Y < FixedRows()) return;
+  if (cell.Y < FixedRows()) {
+    // A click on the common header applies the selection rules to the current row.
+    const int current = Selection().Top - FixedRows() + 1;
+    if (!InRows(current)) return;
+    PaintHold hold(*this);
+    ClickSelect(current, Shift);
+    return;
+  }
   const int r = cell.Y - FixedRows() + 1;
   if (!InRows(r)) return;
   PaintHold hold(*this);
@@ -211,7 +218,8 @@ bool TReportListView::SelectCell(int ACol, int ARow) {
   return fw::TCustomDrawGrid::SelectCell(ACol, ARow);
 }
 
-// Cursor keys select the row they move to (in the modes that select rows).
+// Cursor keys select the row they move to (in the modes that select rows). The anchor of
+// Shift ranges stays where the last plain click put it.
 void TReportListView::KeyDown(uint16_t& Key, fw::TShiftState Shift) {
   fw::TCustomDrawGrid::KeyDown(Key, Shift);
   if (Key < fw::VK_PRIOR || Key > fw::VK_DOWN) return;
@@ -223,7 +231,6 @@ void TReportListView::KeyDown(uint16_t& Key, fw::TShiftState Shift) {
     if (InRows(r)) {
       TStringArray& m = *data_->Matrix();
       m.SetRowAttrib(r, static_cast<uint8_t>(m.GetRowAttrib(r) | kRowSelected));
-      anchorRow_ = r;
     }
   }
   CursorKeyAction(key);

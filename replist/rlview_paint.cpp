@@ -56,7 +56,9 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const fw::TRect& ARect) {
     if (!options.Contains(fw::goVertLine)) ++f.Right;
     if (!options.Contains(fw::goHorzLine)) ++f.Bottom;
   }
-  fw::TRect t = f;
+  // The text box comes from the cell itself: the background's reach over a missing grid
+  // line does not move the text.
+  fw::TRect t = ARect;
   t.Left += 4;
   t.Top += 2;
   t.Right -= 6;

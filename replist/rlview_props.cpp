@@ -1,5 +1,5 @@
-// TReportListView published appearance and behaviour properties: each setter ignores an
-// unchanged value, stores the new one and tells which notification follows.
+// TReportListView published appearance and behaviour properties: each setter stores the value
+// and tells which notification follows (some only when the value changes).
 #include <algorithm>
 
 #include "replist/ZEB_replist.h"
@@ -7,9 +7,8 @@
 
 namespace zeb {
 
-// Colours: repaint and OnChangeSetup.
+// Colours: repaint and OnChangeSetup, also for an unchanged value.
 void TReportListView::ColorSetter(fw::TColor& field, fw::TColor Value) {
-  if (field == Value) return;
   field = Value;
   SetupChanged();
 }
@@ -62,8 +61,9 @@ void TReportListView::SetColorDisabledBkgd(fw::TColor v) {
 void TReportListView::SetColorDisabledText(fw::TColor v) {
   ColorSetter(colorDisabledText_, v);
 }
+// The empty message's colour notifies only when it changes.
 void TReportListView::SetColorEmptyMsg(fw::TColor v) {
-  ColorSetter(colorEmptyMsg_, v);
+  if (v != colorEmptyMsg_) ColorSetter(colorEmptyMsg_, v);
 }
 void TReportListView::SetInterRowIndicatorColor(fw::TColor v) {
   ColorSetter(interRowColor_, v);
@@ -76,31 +76,26 @@ void TReportListView::SetColorColumnHd(fw::TColor Value) {
 }
 
 void TReportListView::SetHighLightBold(bool Value) {
-  if (Value == highLightBold_) return;
   highLightBold_ = Value;
   SetupChanged();
 }
 
 void TReportListView::SetHighLightRow(int Value) {
-  if (Value == highLightRow_) return;
   highLightRow_ = Value;
   SetupChanged();
 }
 
 void TReportListView::SetHighLightColumn(int Value) {
-  if (Value == highLightColumn_) return;
   highLightColumn_ = Value;
   SetupChanged();
 }
 
 void TReportListView::SetInterRowIndicatorWidth(int Value) {
-  if (Value == interRowWidth_) return;
   interRowWidth_ = Value;
   SetupChanged();
 }
 
 void TReportListView::SetRowColPattern(int Value) {
-  if (Value == rowColPattern_) return;
   rowColPattern_ = Value;
   SetupChanged();
 }

@@ -42,7 +42,7 @@ TEST(ReportListViewEdit, EditableCellsOpenTheEditorAndWriteBack) {
   f.host.KeyPress(U'\r');
   EXPECT_FALSE(f.view->EditorMode());
   EXPECT_EQ(f.view->GetElem(2, 3), "new");
-  EXPECT_EQ(set, (std::vector<std::string>{"2,3=new"}));
+  EXPECT_EQ(set, (std::vector<std::string>{"1,3=new"}));
 }
 
 TEST(ReportListViewEdit, OnlyEditableColumnsOfEnabledRowsEdit) {
@@ -64,7 +64,7 @@ TEST(ReportListViewEdit, CheckCellsKeepTheirMark) {
   f.view->SetColCheckMode(2, zeb::cmBox);
   f.view->SetElemChecked(2, 2, true);
   f.view->OnGetEditText = [](fw::TObject*, int c, int r, std::string& v) {
-    if (c == 2 && r == 2) v += "!";
+    if (c == 1 && r == 2) v += "!";
   };
   f.Open(1, 2);
   ASSERT_TRUE(f.view->EditorMode());
@@ -95,9 +95,15 @@ TEST(ReportListViewEdit, TheColumnOrderAppliesToEditing) {
   f.Open(0, 1);  // grid column 0 shows data column 2
   ASSERT_TRUE(f.view->EditorMode());
   EXPECT_EQ(f.view->InplaceEditor()->Text(), "r1c2");
+  std::vector<int> gets, sets;
+  f.view->OnGetEditText = [&](fw::TObject*, int c, int, std::string&) { gets.push_back(c); };
+  f.view->OnSetEditText = [&](fw::TObject*, int c, int, const std::string&) { sets.push_back(c); };
   f.host.TypeText("z");
   f.host.KeyPress(U'\r');
   EXPECT_EQ(f.view->GetElem(2, 1), "z");
+  // The editing events name the grid column the editor sits in.
+  EXPECT_EQ(sets, (std::vector<int>{0}));
+  for (int c : gets) EXPECT_EQ(c, 0);
   EXPECT_EQ(f.view->GetElem(1, 1), "r1c1");
 }
 

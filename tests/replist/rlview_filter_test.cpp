@@ -103,7 +103,8 @@ TEST(ReportListViewFilter, GrepModeUsesRegularExpressions) {
 
 TEST(ReportListViewFilter, BadOrRiskyPatternsAreRefusedWithThePattern) {
   for (const std::string& pattern : std::vector<std::string>{
-           "([a-z", "a{2,1}", "(a+)+$", "(x*)*y", "((ab)+)*", "(a|aa)+b", std::string(300, 'a')}) {
+           "([a-z", "a{2,1}", "(a+)+$", "(x*)*y", "((ab)+)*", "(a|aa)+b", std::string(300, 'a'),
+           "[a-z]{1001}", "x{2,99999999}", "a**b", "[x]+{2}", "a*?*"}) {
     FilterFixture f;
     f.view.SetRowEnabled(2, false);
     try {
@@ -118,6 +119,35 @@ TEST(ReportListViewFilter, BadOrRiskyPatternsAreRefusedWithThePattern) {
   // Repetitions that cannot blow up are fine.
   FilterFixture f;
   EXPECT_NO_THROW(f.view.FilterAndSort("(ab)?c+[a-z]*(d|e)", {}, false, zeb::fmGrep, 1, true));
+  EXPECT_NO_THROW(f.view.FilterAndSort("^[a-z]{2,1000}$", {}, false, zeb::fmGrep, 1, true));
+}
+
+// Searches far longer and deeper than anyone types still parse and give their plain meaning:
+// nesting beyond a fixed depth is read as if the extra parentheses and NOTs were not there.
+TEST(ReportListViewFilter, HugeBooleanSearchesStayShallow) {
+  std::string orChain = "beer";
+  for (int i = 0; i < 200000; ++i) orChain += " OR food";
+  std::string andChain;
+  for (int i = 0; i < 200000; ++i) andChain += "capital ";
+  struct Case {
+    std::string text, expected;
+  };
+  const Case cases[] = {
+      {orChain, "Lyon Munich | Berlin Bern Paris Zurich "},
+      {andChain, "Berlin Bern Paris | Lyon Munich Zurich "},
+      {std::string(200000, '(') + "food", "Lyon | Berlin Bern Munich Paris Zurich "},
+      {"NOT NOT " + std::string(100, '(') + "food" + std::string(100, ')'),
+       "Lyon | Berlin Bern Munich Paris Zurich "},
+  };
+  for (const Case& c : cases) {
+    FilterFixture f;
+    EXPECT_EQ(f.Filter(c.text, zeb::fmBoolean), c.expected) << c.text.substr(0, 40);
+  }
+  std::string nots;
+  for (int i = 0; i < 100001; ++i) nots += "NOT ";
+  FilterFixture f;
+  const std::string result = f.Filter(nots + "food", zeb::fmBoolean);
+  EXPECT_EQ(f.view.NrOfRows(), 6) << result;
 }
 
 // Whatever is typed, a search either filters or (for a bad pattern) raises the view's error.

@@ -41,6 +41,26 @@ TEST(ReportListViewSelection, MultipleModeWithCtrlAndShift) {
   EXPECT_EQ(f.view->GetSelectedRows(), (TIntArray{}));
 }
 
+TEST(ReportListViewSelection, CommonHeaderClicksApplyToTheCurrentRow) {
+  ViewFixture f;
+  f.view->SetCommonHeaderVisible(true);
+  f.view->SetRowSelectMode(2);
+  const int commonY = 10, dataTop = 42;  // two 20 px header rows, each with its grid line
+  f.host.Click(30, dataTop + 24 * 2 + 12, fw::mbLeft);                // row 3
+  f.host.Click(30, dataTop + 24 * 5 + 12, fw::mbLeft, {fw::ssCtrl});  // row 6
+  ASSERT_EQ(f.view->GetSelectedRows(), (TIntArray{3, 6}));
+  int changes = 0;
+  f.view->OnSelectedChange = [&](fw::TObject*) { ++changes; };
+  f.host.Click(100, commonY, fw::mbLeft, {fw::ssCtrl});
+  EXPECT_EQ(f.view->GetSelectedRows(), (TIntArray{3})) << "Ctrl toggles the current row 6";
+  f.host.Click(100, commonY, fw::mbLeft);
+  EXPECT_EQ(f.view->GetSelectedRows(), (TIntArray{6})) << "a plain click selects it alone";
+  EXPECT_EQ(changes, 2);
+  f.view->SetRowSelectMode(0);
+  f.host.Click(100, commonY, fw::mbLeft);
+  EXPECT_EQ(f.view->NumSelectedRows(), 0);
+}
+
 TEST(ReportListViewSelection, WithoutCtrlForMultiSelEveryClickToggles) {
   ViewFixture f;
   f.view->SetRowSelectMode(2);
@@ -348,6 +368,21 @@ TEST(ReportListViewKeys, CursorKeysSelectTheRowTheyMoveTo) {
   EXPECT_EQ(f.view->GetSelectedRows(), (TIntArray{10}));
   f.host.PressKey('A');
   EXPECT_EQ(keys, (std::vector<uint16_t>{fw::VK_DOWN, fw::VK_UP, fw::VK_UP, fw::VK_END}));
+}
+
+TEST(ReportListViewKeys, CursorKeysLeaveTheShiftAnchorAlone) {
+  ViewFixture f;
+  f.view->SetRowSelectMode(2);
+  f.Click(0, 2);
+  f.host.PressKey(fw::VK_DOWN);
+  f.host.PressKey(fw::VK_DOWN);
+  EXPECT_EQ(f.view->GetSelectedRows(), (TIntArray{4}));
+  f.Click(0, 6, {fw::ssShift});
+  // The range runs from the last plain click (row 2) and takes row 2's state (unselected).
+  EXPECT_EQ(f.view->GetSelectedRows(), (TIntArray{}));
+  f.Click(0, 5, {fw::ssCtrl});
+  f.Click(0, 7, {fw::ssShift});
+  EXPECT_EQ(f.view->GetSelectedRows(), (TIntArray{5, 6, 7}));
 }
 
 TEST(ReportListViewKeys, AutoAdvanceMovesDownOnEnter) {

@@ -218,11 +218,12 @@ TEST(ReportListViewPaint, TooLongTextsAreShortened) {
     f.view->SetElem(1, 1, text);
     const fw::TRect cell = fw::Rect(0, 21, 100, 45);
     const int w = static_cast<int>(c.shown.size()) * 6;
-    // Without vertical grid lines the cell reaches one pixel further: text box 4..95.
-    const int x = c.align == zeb::taLeftJustify ? 4 : 95 - w;
+    // The text box is the cell less 4 px on the left and 6 px on the right: 4..94, also when
+    // the background reaches one pixel further over the missing grid line.
+    const int x = c.align == zeb::taLeftJustify ? 4 : 94 - w;
     std::set<int> expected;
     for (int px : rltest::TextInk(c.shown, x))
-      if (px >= 4 && px < 95) expected.insert(px);
+      if (px >= 4 && px < 94) expected.insert(px);
     EXPECT_EQ(f.InkColumns(cell, 0x002000), expected) << c.shown;
   }
 }
@@ -265,7 +266,10 @@ TEST(ReportListViewPaint, ColumnHeadersShowNamesInTheirColours) {
   EXPECT_EQ(f.host.Pixel(64 + 40, 15), ColorToRGB(fw::clAqua));
   EXPECT_EQ(f.InkColumns(ViewFixture::HeaderCell(1), fw::clRed), rltest::TextInk("Name", 68));
   EXPECT_EQ(f.host.Pixel(64, 10), ColorToRGB(fw::clWhite)) << "raised left edge";
-  EXPECT_EQ(f.host.Pixel(127, 10), kGrey) << "raised right edge";
+  // One raised bar: light left edges per column, the dark edges only at the bar's ends.
+  EXPECT_EQ(f.host.Pixel(127, 10), ColorToRGB(fw::clAqua)) << "no dark edge between columns";
+  EXPECT_EQ(f.host.Pixel(3 * 64 - 1, 10), kGrey) << "dark right end of the bar";
+  EXPECT_EQ(f.host.Pixel(100, 19), kGrey) << "dark bottom edge";
   f.view->SetEnabled(false);
   EXPECT_EQ(f.host.Pixel(64 + 40, 15), 0xF0F0F0) << "disabled header background";
 }

@@ -220,7 +220,7 @@ TEST(ReportListViewData, ForwardedCallsAndNotifications) {
   EXPECT_EQ(f.view->Data()->CommonHeader(), "Title");
   f.view->SetColorText(fw::clRed);
   f.view->SetColorText(fw::clRed);
-  EXPECT_EQ(setups, 1);
+  EXPECT_EQ(setups, 2) << "colours report every setting";
   f.view->OnReadCell = [](fw::TObject*, int c, int r, std::string& t) {
     if (c == 1 && r == 2) t = "replaced";
   };
