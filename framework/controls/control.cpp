@@ -212,6 +212,36 @@ void TControl::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
 }
 
+// --- Reading order and help
+
+void TControl::SetBiDiMode(TBiDiMode value) {
+  if (value == biDiMode_) return;
+  biDiMode_ = value;
+  parentBiDiMode_ = false;
+  Perform(CM_BIDIMODECHANGED, 0, 0);
+}
+
+void TControl::TakeParentBiDiMode() {
+  if (!parent_ || parent_->biDiMode_ == biDiMode_) return;
+  biDiMode_ = parent_->biDiMode_;
+  Perform(CM_BIDIMODECHANGED, 0, 0);
+}
+
+void TControl::SetParentBiDiMode(bool value) {
+  parentBiDiMode_ = value;
+  if (value) TakeParentBiDiMode();
+}
+
+void TControl::SetHelpContext(THelpContext value) {
+  if (!ComponentState().Contains(csLoading)) helpType_ = htContext;
+  helpContext_ = value;
+}
+
+void TControl::SetHelpKeyword(const std::string& value) {
+  if (!ComponentState().Contains(csLoading)) helpType_ = htKeyword;
+  helpKeyword_ = value;
+}
+
 void TControl::SetCursor(TCursor value) {
   if (value == cursor_) return;
   cursor_ = value;

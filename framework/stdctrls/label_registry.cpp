@@ -19,17 +19,8 @@ void RegisterLabels() {
       .Range(0, kIntMax)
       .Int("Height", &TControl::Height, &TControl::SetHeight, 17)
       .Range(0, kIntMax)
-      // Setting Color clears ParentColor, and the control's record lists Color first, so the
-      // generic record check would read ParentColor after changing Color; its sample keeps the
-      // colour so that ParentColor is still checked against its initial value.
-      .Color("Color", &TControl::Color, &TControl::SetColor, clWindow)
-      .Sample(clWindow)
-      // After Color, and always written: reading Color clears ParentColor, this line restores
-      // it, so a label that follows its parent's colour still does once read back.
-      .Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true)
-      .AlwaysStored();
-  // FocusControl names another component, which class records cannot express yet: it is set
-  // in code.
+      // In the control's place, before Color, which is written only when this is false.
+      .Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true);
   RegisterClass<TLabel>("TLabel", "TCustomLabel")
       .Str("Caption", &TControl::Caption, &TControl::SetCaption, "")
       .Enum("Alignment", &TCustomLabel::Alignment, &TCustomLabel::SetAlignment, kAlignmentNames,
@@ -39,6 +30,7 @@ void RegisterLabels() {
       .Bool("ShowAccelChar", &TCustomLabel::ShowAccelChar, &TCustomLabel::SetShowAccelChar, true)
       .Bool("Transparent", &TCustomLabel::Transparent, &TCustomLabel::SetTransparent, false)
       .Bool("WordWrap", &TCustomLabel::WordWrap, &TCustomLabel::SetWordWrap, false)
+      .Component("FocusControl", &TCustomLabel::FocusControl, &TCustomLabel::SetFocusControl)
       .Event("OnContextPopup");
 }
 
