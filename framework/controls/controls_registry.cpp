@@ -47,6 +47,8 @@ void RegisterControl() {
       .Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled, true)
       // Each Parent... flag before the value it governs: setting the value clears the flag,
       // and the value is written only when the control does not take it from its parent.
+      // Where the flag starts set, a control joining its parent while being read takes the
+      // parent's value before the flag is read, so its own value is then always written.
       .Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
       .Color("Color", &TControl::Color, &TControl::SetColor, clWindow)
       .StoredIf([](TControl* c) { return !c->ParentColor(); })
@@ -54,10 +56,12 @@ void RegisterControl() {
       .Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true)
       .Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, false)
       .StoredIf([](TControl* c) { return !c->ParentShowHint(); })
+      .AlwaysStored()
       .Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true)
       .Enum("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode, kBiDiModeNames,
             bdLeftToRight)
       .StoredIf([](TControl* c) { return !c->ParentBiDiMode(); })
+      .AlwaysStored()
       // HelpType first: outside reading, setting the others changes it.
       .Enum("HelpType", &TControl::HelpType, &TControl::SetHelpType, kHelpTypeNames, htContext)
       .Int("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext, 0)
@@ -100,6 +104,7 @@ void RegisterWindowed() {
       .Bool("ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D, true)
       .Bool("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D, true)
       .StoredIf([](TWinControl* c) { return !c->ParentCtl3D(); })
+      .AlwaysStored()
       .Event("OnKeyDown")
       .Event("OnKeyPress")
       .Event("OnKeyUp")

@@ -19,8 +19,12 @@ void RegisterLabels() {
       .Range(0, kIntMax)
       .Int("Height", &TControl::Height, &TControl::SetHeight, 17)
       .Range(0, kIntMax)
-      // In the control's place, before Color, which is written only when this is false.
-      .Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true);
+      // In the control's places. A label being read takes its parent's colour when it joins
+      // it, before ParentColor is read: a colour of its own is always written.
+      .Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true)
+      .Color("Color", &TControl::Color, &TControl::SetColor, clWindow)
+      .StoredIf([](TControl* c) { return !c->ParentColor(); })
+      .AlwaysStored();
   RegisterClass<TLabel>("TLabel", "TCustomLabel")
       .Str("Caption", &TControl::Caption, &TControl::SetCaption, "")
       .Enum("Alignment", &TCustomLabel::Alignment, &TCustomLabel::SetAlignment, kAlignmentNames,
