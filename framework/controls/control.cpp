@@ -24,7 +24,6 @@ TControl::~TControl() {
   Destroying();
   if (parent_) parent_->RemoveControl(this);
   if (Application) Application->Input().Forget(this);
-  if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
   font_->OnChange = nullptr;
   constraints_->OnChange = nullptr;
   *self_ = nullptr;
@@ -195,9 +194,11 @@ void TControl::SetParentShowHint(bool value) {
   if (value && parent_) showHint_ = parent_->showHint_;
 }
 
+// The link to a previous menu stays: a descendant may still refer to that component in
+// another slot, and removing the link would leave that slot unaware of its deletion. A stale
+// link only brings a Notification that matches nothing.
 void TControl::SetPopupMenu(TComponent* value) {
   if (value == popupMenu_) return;
-  if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
   popupMenu_ = value;
   if (popupMenu_) popupMenu_->FreeNotification(this);
 }

@@ -26,9 +26,9 @@ class TTestLink : public TComponent {
   }
 
   TComponent* Target() const { return target_; }
-  void SetTarget(TComponent* value) { Hold(target_, value); }
+  void SetTarget(TComponent* value) { Hold(target_, value, buddy_); }
   TTestGauge* Buddy() const { return buddy_; }
-  void SetBuddy(TTestGauge* value) { Hold(buddy_, value); }
+  void SetBuddy(TTestGauge* value) { Hold(buddy_, value, target_); }
 
   // What Loaded found: the target's name, or "-" when none was set by then.
   std::string targetAtLoaded;
@@ -48,9 +48,10 @@ class TTestLink : public TComponent {
 
  private:
   template <typename P>
-  void Hold(P*& slot, P* value) {
+  void Hold(P*& slot, P* value, const TComponent* other) {
     if (slot == value) return;
-    if (slot) slot->RemoveFreeNotification(this);
+    // The other slot may hold the same component and still needs to hear of its deletion.
+    if (slot && slot != other) slot->RemoveFreeNotification(this);
     slot = value;
     if (slot) slot->FreeNotification(this);
   }

@@ -251,3 +251,37 @@ TEST(StandardProperties, ALabelsOwnColourSurvivesOnAParentOfAnotherColour) {
 
 }  // namespace
 }  // namespace fw
+
+namespace fw {
+namespace {
+
+// A control that held a component as its popup menu and also refers to it elsewhere still
+// hears of its deletion after the popup menu changed.
+class TReferrer : public TCustomControl {
+ public:
+  using TCustomControl::TCustomControl;
+  TComponent* other = nullptr;
+  void Refer(TComponent* c) {
+    other = c;
+    c->FreeNotification(this);
+  }
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override {
+    if (operation == opRemove && component == other) other = nullptr;
+    TCustomControl::Notification(component, operation);
+  }
+};
+
+TEST(ComponentReferences, ChangingThePopupMenuKeepsOtherReferencesToItInformed) {
+  TReferrer referrer(nullptr);
+  auto menu = std::make_unique<TComponent>(nullptr);
+  referrer.SetPopupMenu(menu.get());
+  referrer.Refer(menu.get());
+  referrer.SetPopupMenu(nullptr);
+  menu.reset();
+  EXPECT_EQ(referrer.other, nullptr);
+}
+
+}  // namespace
+}  // namespace fw
