@@ -167,8 +167,8 @@ class TFormReader {
       if (!Alive(f.component)) continue;  // deleted by a setter meanwhile
       TComponent* target = SameText(root.Name(), f.name) ? &root : root.FindComponent(f.name);
       if (target == nullptr)
-        throw EFormReadError(f.line, "Component " + f.name + " referenced by " + f.path +
-                                         " not found");
+        throw EFormReadError(f.line,
+                             "Component " + f.name + " referenced by " + f.path + " not found");
       TPersistent* object = f.component;
       for (const PropertyRecord* o : f.objects) {
         object = std::get<TPersistent*>(o->get(object));

@@ -44,7 +44,7 @@ std::string DoubleText(double d) {
 std::string ValueName(const PropertyRecord& property, int64_t ordinal) {
   if (ordinal < 0 || ordinal >= static_cast<int64_t>(property.valueNames.size()))
     throw EFormWriteError("Property " + property.name + " has no value name for " +
-                      std::to_string(ordinal));
+                          std::to_string(ordinal));
   return property.valueNames[static_cast<size_t>(ordinal)];
 }
 

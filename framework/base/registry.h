@@ -68,8 +68,8 @@ struct PropertyRecord {
   std::function<bool(TPersistent*)> storedIf;
   // Component: the C++ class the referenced component must be of.
   std::type_index referenceType = typeid(void);
-  std::optional<PropertyValue> sample;         // a valid value differing from initial, for tests
-  bool noSample = false;  // no valid value other than the initial one can be made up
+  std::optional<PropertyValue> sample;  // a valid value differing from initial, for tests
+  bool noSample = false;                // no valid value other than the initial one can be made up
 };
 
 struct ClassRecord {
@@ -91,9 +91,9 @@ ClassRecord& RegisterClassRecord(const std::string& name, const std::string& par
                                  std::function<TComponent*(TComponent*)> factory);
 // Forgets a class (a plug-in going away); lookups of it fail afterwards.
 void UnregisterClass(const std::string& name);
-const ClassRecord* GetClass(const std::string& name);     // nullptr when unknown
-const ClassRecord& FindClass(const std::string& name);    // raises EClassNotFound
-const ClassRecord* ClassRecordOf(const TObject& object);  // by the object's C++ class
+const ClassRecord* GetClass(const std::string& name);        // nullptr when unknown
+const ClassRecord& FindClass(const std::string& name);       // raises EClassNotFound
+const ClassRecord* ClassRecordOf(const TObject& object);     // by the object's C++ class
 const ClassRecord* ClassRecordOfType(std::type_index type);  // nullptr when unregistered
 const ClassRecord* ParentClass(const ClassRecord& record);
 // True when `record` is the class `ancestorName` or descends from it.
@@ -184,8 +184,8 @@ V FromValue(const PropertyRecord& record, const PropertyValue& value) {
     auto* typed = dynamic_cast<V>(object);
     if (typed == nullptr) {
       auto* component = dynamic_cast<TComponent*>(object);
-      RangeError(record, component && !component->Name().empty() ? component->Name()
-                                                                  : object->ClassName());
+      RangeError(record,
+                 component && !component->Name().empty() ? component->Name() : object->ClassName());
     }
     return typed;
   } else if constexpr (std::is_same_v<V, bool>) {

@@ -58,8 +58,7 @@ void RegisterControl() {
       .StoredIf([](TControl* c) { return !c->ParentShowHint(); })
       .AlwaysStored()
       .Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true)
-      .Enum("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode, kBiDiModeNames,
-            bdLeftToRight)
+      .Enum("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode, kBiDiModeNames, bdLeftToRight)
       .StoredIf([](TControl* c) { return !c->ParentBiDiMode(); })
       .AlwaysStored()
       // HelpType first: outside reading, setting the others changes it.

@@ -208,9 +208,10 @@ TEST(DockEvents, AreKnownWhereThePlatformPublishesThem) {
   options.bindEvent = [&](TComponent* c, const std::string& event, const std::string& handler) {
     bound.push_back(c->Name() + "." + event + "=" + handler);
   };
-  ReadForm("object F: TForm\n  OnDockDrop = FDockDrop\n  object L: TLabel\n"
-           "    OnEndDock = LEndDock\n  end\nend\n",
-           options);
+  ReadForm(
+      "object F: TForm\n  OnDockDrop = FDockDrop\n  object L: TLabel\n"
+      "    OnEndDock = LEndDock\n  end\nend\n",
+      options);
   EXPECT_EQ(bound, (std::vector<std::string>{"F.OnDockDrop=FDockDrop", "L.OnEndDock=LEndDock"}));
 }
 
