@@ -121,6 +121,7 @@ class TFormReader {
     ReadBody(root, 1);
     SkipSpace();
     if (pos_ < text_.size()) Fail("End of text expected");
+    ResolveReferences(root);
     std::vector<TComponent*> created = loaded_.Items();
     for (TComponent* c : created) c->ExcludeState(csReading);
     int line = line_;
@@ -140,6 +141,48 @@ class TFormReader {
   }
 
   [[noreturn]] void Fail(const std::string& message) const { throw EFormReadError(line_, message); }
+
+  // --- references to components, set once every component of the form exists
+
+  struct Fixup {
+    TComponent* component;                       // whose property it is
+    std::vector<const PropertyRecord*> objects;  // the nested objects leading to it
+    const PropertyRecord* property;
+    std::string path;  // as written, for messages
+    std::string name;  // of the referenced component
+    int line;
+  };
+
+  bool Alive(TComponent* c) const {
+    const auto& live = loaded_.Items();
+    return std::find(live.begin(), live.end(), c) != live.end();
+  }
+
+  // Sets every reference read, in reading order, to the component of that name in the form
+  // (the root or a component it owns); an unknown name is an error.
+  void ResolveReferences(TComponent& root) {
+    std::vector<Fixup> fixups;
+    fixups.swap(fixups_);
+    for (const Fixup& f : fixups) {
+      if (!Alive(f.component)) continue;  // deleted by a setter meanwhile
+      TComponent* target = SameText(root.Name(), f.name) ? &root : root.FindComponent(f.name);
+      if (target == nullptr)
+        throw EFormReadError(f.line,
+                             "Component " + f.name + " referenced by " + f.path + " not found");
+      TPersistent* object = f.component;
+      for (const PropertyRecord* o : f.objects) {
+        object = std::get<TPersistent*>(o->get(object));
+        if (object == nullptr) throw EFormReadError(f.line, "Property " + f.path + " is nil");
+      }
+      try {
+        f.property->set(object, static_cast<TPersistent*>(target));
+      } catch (const EFormReadError&) {
+        throw;
+      } catch (const Exception& e) {
+        throw EFormReadError(f.line, "Error reading " + f.path + ": " + e.Message());
+      }
+    }
+  }
 
   // --- lexical level ---
 
@@ -343,6 +386,7 @@ class TFormReader {
     }
     Expect('=');
     TPersistent* object = &component;
+    std::vector<const PropertyRecord*> objects;
     for (size_t i = 0; i < path.size(); ++i) {
       const ClassRecord* record = ClassRecordOf(*object);
       if (record == nullptr) Fail("Class " + object->ClassName() + " has no published properties");
@@ -355,6 +399,10 @@ class TFormReader {
       if (p == nullptr) Fail("Property " + JoinPath(path, i + 1) + " does not exist");
       bool stringsPath = p->kind == TPropertyKind::Strings && i + 2 == path.size() &&
                          SameText(path[i + 1], "Strings");
+      if (last && p->kind == TPropertyKind::Component) {
+        ReadReference(component, std::move(objects), *object, *p, JoinPath(path, path.size()));
+        return;
+      }
       if (last || stringsPath) {
         SetValue(*object, *p, JoinPath(path, path.size()));
         return;
@@ -362,6 +410,7 @@ class TFormReader {
       if (p->kind != TPropertyKind::Object)
         Fail("Property " + JoinPath(path, i + 1) + " has no properties");
       object = std::get<TPersistent*>(p->get(object));
+      objects.push_back(p);
       if (object == nullptr) Fail("Property " + JoinPath(path, i + 1) + " is nil");
     }
   }
@@ -370,6 +419,24 @@ class TFormReader {
     std::string s;
     for (size_t i = 0; i < n; ++i) s += (i ? "." : "") + path[i];
     return s;
+  }
+
+  // "nil" clears the reference at once; a name is kept for ResolveReferences.
+  void ReadReference(TComponent& component, std::vector<const PropertyRecord*> objects,
+                     TPersistent& object, const PropertyRecord& p, const std::string& path) {
+    if (!p.set) Fail("Property " + path + " is read-only");
+    Peek();
+    int line = line_;
+    std::string name = ReadIdent();
+    if (!SameText(name, "nil")) {
+      fixups_.push_back(Fixup{&component, std::move(objects), &p, path, name, line});
+      return;
+    }
+    try {
+      p.set(&object, static_cast<TPersistent*>(nullptr));
+    } catch (const Exception& e) {
+      throw EFormReadError(line, "Error reading " + path + ": " + e.Message());
+    }
   }
 
   void ReadEvent(TComponent& component, const std::string& event) {
@@ -415,6 +482,7 @@ class TFormReader {
       case TPropertyKind::Strings:
         return ParseStrings();
       case TPropertyKind::Object:
+      case TPropertyKind::Component:
         break;
     }
     Fail("Property " + path + " cannot be given a value");
@@ -535,6 +603,7 @@ class TFormReader {
   int line_ = 1;
   int valueLine_ = 1;  // where the value being parsed begins
   TComponent* root_ = nullptr;
+  std::vector<Fixup> fixups_;
   TLoadList loaded_;
 };
 

@@ -44,7 +44,7 @@ std::string DoubleText(double d) {
 std::string ValueName(const PropertyRecord& property, int64_t ordinal) {
   if (ordinal < 0 || ordinal >= static_cast<int64_t>(property.valueNames.size()))
     throw EFormWriteError("Property " + property.name + " has no value name for " +
-                      std::to_string(ordinal));
+                          std::to_string(ordinal));
   return property.valueNames[static_cast<size_t>(ordinal)];
 }
 
@@ -87,6 +87,13 @@ std::string PropertyValueText(const PropertyRecord& property, const PropertyValu
       std::string out = "(";
       for (const std::string& line : lines) out += (out.size() > 1 ? " " : "") + QuoteString(line);
       return out + ")";
+    }
+    case TPropertyKind::Component: {
+      auto* component = dynamic_cast<TComponent*>(std::get<TPersistent*>(value));
+      if (component == nullptr) return "nil";
+      if (component->Name().empty())
+        throw EFormWriteError("Property " + property.name + " names a component without a name");
+      return component->Name();
     }
     case TPropertyKind::Object:
       break;
@@ -156,12 +163,22 @@ class TFormWriter {
         continue;
       }
       if (p->storedDefault && value == *p->storedDefault) continue;
+      if (p->storedIf && !p->storedIf(&object)) continue;
+      if (p->kind == TPropertyKind::Component && !InForm(std::get<TPersistent*>(value))) continue;
       if (p->kind == TPropertyKind::Strings) {
         WriteStrings(indent, prefix + p->name, std::get<std::vector<std::string>>(value));
         continue;
       }
       out_ += indent + prefix + p->name + " = " + PropertyValueText(*p, value) + "\n";
     }
+  }
+
+  // A referenced component the reader can find again: the root or a named component it owns.
+  // References to components outside the form are not written.
+  bool InForm(TPersistent* value) const {
+    auto* component = dynamic_cast<TComponent*>(value);
+    if (component == nullptr || component->Name().empty()) return false;
+    return component == &root_ || component->Owner() == &root_;
   }
 
   void WriteStrings(const std::string& indent, const std::string& name,

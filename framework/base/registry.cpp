@@ -108,6 +108,13 @@ const ClassRecord* ClassRecordOf(const TObject& object) {
   return it == byType.end() ? nullptr : it->second;
 }
 
+const ClassRecord* ClassRecordOfType(std::type_index type) {
+  EnsureBuiltins();
+  auto& byType = TheRegistry().byType;
+  auto it = byType.find(type);
+  return it == byType.end() ? nullptr : it->second;
+}
+
 const ClassRecord* ParentClass(const ClassRecord& record) {
   if (record.parentName.empty()) return nullptr;
   const ClassRecord* parent = GetClass(record.parentName);

@@ -37,6 +37,10 @@ enum class TPropertyKind : uint8_t {
   Char,     // char32_t
   Object,   // TPersistent*: a nested object whose own class record lists its properties
   Strings,  // std::vector<std::string>: a list of text lines
+  // TPersistent* holding a TComponent* or nullptr: another component, written by its name and
+  // resolved once the whole form is read. The owner of the property clears it when the
+  // component it names is deleted (through a free notification).
+  Component,
 };
 
 // One property value; the alternative is the one named beside its kind above.
@@ -59,8 +63,13 @@ struct PropertyRecord {
   std::optional<PropertyValue> storedDefault;  // the writer omits the value equal to it;
                                                // nothing: always written
   bool stored = true;                          // false: never written
-  std::optional<PropertyValue> sample;         // a valid value differing from initial, for tests
-  bool noSample = false;  // no valid value other than the initial one can be made up
+  // When set, the value is written only while it returns true (a colour that follows the
+  // parent's is not written, say).
+  std::function<bool(TPersistent*)> storedIf;
+  // Component: the C++ class the referenced component must be of.
+  std::type_index referenceType = typeid(void);
+  std::optional<PropertyValue> sample;  // a valid value differing from initial, for tests
+  bool noSample = false;                // no valid value other than the initial one can be made up
 };
 
 struct ClassRecord {
@@ -82,9 +91,10 @@ ClassRecord& RegisterClassRecord(const std::string& name, const std::string& par
                                  std::function<TComponent*(TComponent*)> factory);
 // Forgets a class (a plug-in going away); lookups of it fail afterwards.
 void UnregisterClass(const std::string& name);
-const ClassRecord* GetClass(const std::string& name);     // nullptr when unknown
-const ClassRecord& FindClass(const std::string& name);    // raises EClassNotFound
-const ClassRecord* ClassRecordOf(const TObject& object);  // by the object's C++ class
+const ClassRecord* GetClass(const std::string& name);        // nullptr when unknown
+const ClassRecord& FindClass(const std::string& name);       // raises EClassNotFound
+const ClassRecord* ClassRecordOf(const TObject& object);     // by the object's C++ class
+const ClassRecord* ClassRecordOfType(std::type_index type);  // nullptr when unregistered
 const ClassRecord* ParentClass(const ClassRecord& record);
 // True when `record` is the class `ancestorName` or descends from it.
 bool IsA(const ClassRecord& record, const std::string& ancestorName);
@@ -168,6 +178,16 @@ V FromValue(const PropertyRecord& record, const PropertyValue& value) {
     return expect(static_cast<std::string*>(nullptr));
   } else if constexpr (std::is_same_v<V, std::vector<std::string>>) {
     return expect(static_cast<std::vector<std::string>*>(nullptr));
+  } else if constexpr (std::is_pointer_v<V>) {
+    TPersistent* object = expect(static_cast<TPersistent**>(nullptr));
+    if (object == nullptr) return nullptr;
+    auto* typed = dynamic_cast<V>(object);
+    if (typed == nullptr) {
+      auto* component = dynamic_cast<TComponent*>(object);
+      RangeError(record,
+                 component && !component->Name().empty() ? component->Name() : object->ClassName());
+    }
+    return typed;
   } else if constexpr (std::is_same_v<V, bool>) {
     return expect(static_cast<bool*>(nullptr));
   } else if constexpr (std::is_same_v<V, char32_t>) {
@@ -265,6 +285,17 @@ class ClassBuilder {
     record_->properties.push_back(std::move(p));
     return *this;
   }
+  // A reference to another component (initially none); the setter's parameter type is the
+  // getter's result, a pointer to TComponent or a descendant.
+  template <typename G, typename S>
+  ClassBuilder& Component(const std::string& name, G getter, S setter) {
+    using R = Result<G>;
+    static_assert(std::is_pointer_v<R> && std::is_base_of_v<TComponent, std::remove_pointer_t<R>>,
+                  "Component needs a getter returning a component pointer");
+    PropertyRecord& p = Add(name, TPropertyKind::Component, getter, setter, R{nullptr});
+    p.referenceType = typeid(std::remove_pointer_t<R>);
+    return *this;
+  }
   ClassBuilder& Event(const std::string& name) {
     record_->events.push_back(name);
     return *this;
@@ -279,6 +310,15 @@ class ClassBuilder {
   // Never written (the object header carries it, or it is derived from others).
   ClassBuilder& NotStored() {
     Last().stored = false;
+    return *this;
+  }
+  // Written only while `predicate` holds for the instance (besides differing from the stored
+  // default).
+  template <typename P>
+  ClassBuilder& StoredIf(P predicate) {
+    Last().storedIf = [predicate, name = Last().name](TPersistent* o) {
+      return static_cast<bool>(std::invoke(predicate, registry_detail::Cast<T>(o, name)));
+    };
     return *this;
   }
   // The value the writer omits, when it is not the initial value.

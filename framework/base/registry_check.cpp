@@ -53,6 +53,7 @@ std::optional<PropertyValue> OtherValue(const PropertyRecord& p) {
       return PropertyValue(lines);
     }
     case TPropertyKind::Object:
+    case TPropertyKind::Component:
       break;
   }
   return std::nullopt;
@@ -66,9 +67,45 @@ std::string Text(const PropertyRecord& p, const PropertyValue& v) {
   }
 }
 
+// A creatable class the component a reference property names may be of: the property's own
+// class, else the first registered descendant with a factory.
+const ClassRecord* ReferenceClass(const PropertyRecord& p) {
+  const ClassRecord* own = ClassRecordOfType(p.referenceType);
+  if (own == nullptr) return nullptr;
+  if (own->factory) return own;
+  for (const ClassRecord* c : RegisteredClasses())
+    if (c->factory && IsA(*c, own->name)) return c;
+  return nullptr;
+}
+
+// A reference starts as nil, keeps a component set to it, and forgets it when that
+// component is deleted.
+void CheckReference(TComponent& instance, const PropertyRecord& p, const std::string& where,
+                    std::vector<std::string>& failures) {
+  if (std::get<TPersistent*>(p.get(&instance)) != nullptr)
+    failures.push_back(where + "new instance refers to a component");
+  if (!p.set || p.noSample) return;
+  const ClassRecord* target = ReferenceClass(p);
+  if (target == nullptr) {
+    failures.push_back(where + "no registered class can be referenced");
+    return;
+  }
+  std::unique_ptr<TComponent> referenced(target->factory(nullptr));
+  p.set(&instance, static_cast<TPersistent*>(referenced.get()));
+  if (std::get<TPersistent*>(p.get(&instance)) != referenced.get())
+    failures.push_back(where + "a " + target->name + " set does not read back");
+  referenced.reset();
+  if (std::get<TPersistent*>(p.get(&instance)) != nullptr)
+    failures.push_back(where + "still refers to a deleted " + target->name);
+}
+
 void CheckProperty(const ClassRecord& record, TComponent& instance, const PropertyRecord& p,
                    std::vector<std::string>& failures) {
   std::string where = record.name + "." + p.name + ": ";
+  if (p.kind == TPropertyKind::Component) {
+    CheckReference(instance, p, where, failures);
+    return;
+  }
   PropertyValue now = p.get(&instance);
   if (p.kind == TPropertyKind::Object) {
     auto* nested = std::get<TPersistent*>(now);

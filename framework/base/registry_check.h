@@ -12,6 +12,8 @@ namespace fw::testing {
 // property a non-null object of a registered class); setting a valid value different from
 // the initial one (the registered sample, else one derived from the initial value within
 // the declared range; none for properties registered with NoSample) reads back unchanged.
+// A component reference starts as nil, keeps a new instance of its class (or of a registered
+// descendant) set to it, and is nil again once that instance is deleted.
 // Returns one line per disagreement, empty when all agree.
 std::vector<std::string> CheckRegisteredClasses();
 // The same for one class.

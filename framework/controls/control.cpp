@@ -24,7 +24,6 @@ TControl::~TControl() {
   Destroying();
   if (parent_) parent_->RemoveControl(this);
   if (Application) Application->Input().Forget(this);
-  if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
   font_->OnChange = nullptr;
   constraints_->OnChange = nullptr;
   *self_ = nullptr;
@@ -195,9 +194,11 @@ void TControl::SetParentShowHint(bool value) {
   if (value && parent_) showHint_ = parent_->showHint_;
 }
 
+// The link to a previous menu stays: a descendant may still refer to that component in
+// another slot, and removing the link would leave that slot unaware of its deletion. A stale
+// link only brings a Notification that matches nothing.
 void TControl::SetPopupMenu(TComponent* value) {
   if (value == popupMenu_) return;
-  if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
   popupMenu_ = value;
   if (popupMenu_) popupMenu_->FreeNotification(this);
 }
@@ -210,6 +211,36 @@ void TControl::Loaded() {
 void TControl::Notification(TComponent* component, TOperation operation) {
   if (operation == opRemove && component == popupMenu_) popupMenu_ = nullptr;
   TComponent::Notification(component, operation);
+}
+
+// --- Reading order and help
+
+void TControl::SetBiDiMode(TBiDiMode value) {
+  if (value == biDiMode_) return;
+  biDiMode_ = value;
+  parentBiDiMode_ = false;
+  Perform(CM_BIDIMODECHANGED, 0, 0);
+}
+
+void TControl::TakeParentBiDiMode() {
+  if (!parent_ || parent_->biDiMode_ == biDiMode_) return;
+  biDiMode_ = parent_->biDiMode_;
+  Perform(CM_BIDIMODECHANGED, 0, 0);
+}
+
+void TControl::SetParentBiDiMode(bool value) {
+  parentBiDiMode_ = value;
+  if (value) TakeParentBiDiMode();
+}
+
+void TControl::SetHelpContext(THelpContext value) {
+  if (!ComponentState().Contains(csLoading)) helpType_ = htContext;
+  helpContext_ = value;
+}
+
+void TControl::SetHelpKeyword(const std::string& value) {
+  if (!ComponentState().Contains(csLoading)) helpType_ = htKeyword;
+  helpKeyword_ = value;
 }
 
 void TControl::SetCursor(TCursor value) {

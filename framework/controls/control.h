@@ -68,6 +68,32 @@ using TControlState = Set<TControlStateItem>;
 
 using TContextPopupEvent = Event<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
 
+// Reading order and alignment of text. The framework lays out every control left to right
+// whatever the mode: the mode is kept, inherited and streamed for the controls that honour it.
+enum TBiDiMode : uint8_t {
+  bdLeftToRight,
+  bdRightToLeft,
+  bdRightToLeftNoAlign,
+  bdRightToLeftReadingOnly
+};
+
+// How a control names its help topic: by keyword or by context number. No help viewer is
+// attached to the framework; the values are kept and streamed for the application to use.
+enum THelpType : uint8_t { htKeyword, htContext };
+using THelpContext = int;
+
+// Sent to a control whose BiDiMode changed, and to the children of a windowed control whose
+// BiDiMode changed (those with ParentBiDiMode take it).
+inline constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 60;
+inline constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
+
+// Docking is not supported: controls never dock, so the dock events below are published
+// (forms that name handlers for them read and write) but never raised.
+// The object an OnStartDock handler may hand out for a dock drag.
+class TDragDockObject : public TDragObject {};
+// Sender starts a dock drag; the handler may set DragObject.
+using TStartDockEvent = Event<void(TObject* Sender, TDragDockObject*& DragObject)>;
+
 // What a control needs of the component in its PopupMenu slot: to show it at a screen point
 // for the control. Menu classes implement it.
 class IPopupMenu {
@@ -168,6 +194,22 @@ class TControl : public TComponent {
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor value);
 
+  // --- Reading order, inherited from the parent while ParentBiDiMode is set; setting a
+  // different BiDiMode clears the flag.
+  TBiDiMode BiDiMode() const { return biDiMode_; }
+  void SetBiDiMode(TBiDiMode value);
+  bool ParentBiDiMode() const { return parentBiDiMode_; }
+  void SetParentBiDiMode(bool value);
+
+  // --- Help topic. Outside form reading, setting HelpContext makes HelpType htContext and
+  // setting HelpKeyword makes it htKeyword.
+  THelpContext HelpContext() const { return helpContext_; }
+  void SetHelpContext(THelpContext value);
+  const std::string& HelpKeyword() const { return helpKeyword_; }
+  void SetHelpKeyword(const std::string& value);
+  THelpType HelpType() const { return helpType_; }
+  void SetHelpType(THelpType value) { helpType_ = value; }
+
   // --- Drag and drop (drag.cpp). With DragMode dmAutomatic a left press and a move of
   // kDragThreshold pixels start a drag; BeginDrag starts one from code (an OnMouseDown
   // handler, say). DragCursor shows while the control under the pointer accepts the drop.
@@ -248,6 +290,8 @@ class TControl : public TComponent {
   TDragOverEvent OnDragOver;
   TDragDropEvent OnDragDrop;
   TEndDragEvent OnEndDrag;
+  TStartDockEvent OnStartDock;  // never raised: docking is not supported
+  TEndDragEvent OnEndDock;      // never raised: docking is not supported
 
   // Paints the control into `bitmap` with client (0, 0) at device `origin`, clipped to
   // `clip` (device coordinates); windowed controls then paint their children. Used by the
@@ -287,9 +331,11 @@ class TControl : public TComponent {
   TRect VisibleFormRect() const;
   TBitmap* SurfaceOf() const;
 
-  // Font or colour inherited from the parent (ParentFont / ParentColor set).
+  // Font, colour or reading order inherited from the parent (ParentFont / ParentColor /
+  // ParentBiDiMode set).
   void TakeParentFont();
   void TakeParentColor();
+  void TakeParentBiDiMode();
   // Realign the parent after a change of this control's visibility, size or alignment.
   void RequestAlign();
 
@@ -335,6 +381,11 @@ class TControl : public TComponent {
   bool parentShowHint_ = true;
   TComponent* popupMenu_ = nullptr;
   TCursor cursor_ = crDefault;
+  TBiDiMode biDiMode_ = bdLeftToRight;
+  bool parentBiDiMode_ = true;
+  THelpContext helpContext_ = 0;
+  std::string helpKeyword_;
+  THelpType helpType_ = htContext;
   TDragMode dragMode_ = dmManual;
   TDragKind dragKind_ = dkDrag;
   TCursor dragCursor_ = crDrag;

@@ -73,6 +73,12 @@ void TControl::WndProc(TMessage& message) {
     case CM_PARENTCOLORCHANGED:
       if (parentColor_) TakeParentColor();
       return;
+    case CM_BIDIMODECHANGED:
+      Invalidate();
+      return;
+    case CM_PARENTBIDIMODECHANGED:
+      if (parentBiDiMode_) TakeParentBiDiMode();
+      return;
     default:
       DefaultHandler(message);
   }

@@ -18,6 +18,9 @@ const std::vector<std::string> kBorderStyleNames{"bsNone",   "bsSingle",     "bs
                                                  "bsDialog", "bsToolWindow", "bsSizeToolWin"};
 const std::vector<std::string> kDragKindNames{"dkDrag", "dkDock"};
 const std::vector<std::string> kDragModeNames{"dmManual", "dmAutomatic"};
+const std::vector<std::string> kBiDiModeNames{"bdLeftToRight", "bdRightToLeft",
+                                              "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"};
+const std::vector<std::string> kHelpTypeNames{"htKeyword", "htContext"};
 constexpr double kIntMax = std::numeric_limits<int>::max();
 
 void RegisterControl() {
@@ -42,12 +45,27 @@ void RegisterControl() {
              TAnchors{akLeft, akTop})
       .Bool("Visible", &TControl::Visible, &TControl::SetVisible, true)
       .Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled, true)
-      .Color("Color", &TControl::Color, &TControl::SetColor, clWindow)
+      // Each Parent... flag before the value it governs: setting the value clears the flag,
+      // and the value is written only when the control does not take it from its parent.
+      // Where the flag starts set, a control joining its parent while being read takes the
+      // parent's value before the flag is read, so its own value is then always written.
       .Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
+      .Color("Color", &TControl::Color, &TControl::SetColor, clWindow)
+      .StoredIf([](TControl* c) { return !c->ParentColor(); })
       .Str("Hint", &TControl::Hint, &TControl::SetHint, "")
-      // ParentShowHint before ShowHint: setting ShowHint clears ParentShowHint.
       .Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true)
       .Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, false)
+      .StoredIf([](TControl* c) { return !c->ParentShowHint(); })
+      .AlwaysStored()
+      .Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true)
+      .Enum("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode, kBiDiModeNames, bdLeftToRight)
+      .StoredIf([](TControl* c) { return !c->ParentBiDiMode(); })
+      .AlwaysStored()
+      // HelpType first: outside reading, setting the others changes it.
+      .Enum("HelpType", &TControl::HelpType, &TControl::SetHelpType, kHelpTypeNames, htContext)
+      .Int("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext, 0)
+      .Str("HelpKeyword", &TControl::HelpKeyword, &TControl::SetHelpKeyword, "")
+      .Component("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
       .Int("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault)
       .Int("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor, crDrag)
       .Enum("DragKind", &TControl::DragKind, &TControl::SetDragKind, kDragKindNames, dkDrag)
@@ -71,7 +89,10 @@ void RegisterControl() {
       .Event("OnMouseWheelDown")
       .Event("OnMouseWheelUp")
       .Event("OnResize")
-      .Event("OnStartDrag");
+      .Event("OnStartDrag")
+      // Docking is not supported: these events are kept and streamed, never raised.
+      .Event("OnStartDock")
+      .Event("OnEndDock");
 }
 
 void RegisterWindowed() {
@@ -79,11 +100,19 @@ void RegisterWindowed() {
       .Int("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder, -1)
       .Range(-1, kIntMax)
       .Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false)
+      .Bool("ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D, true)
+      .Bool("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D, true)
+      .StoredIf([](TWinControl* c) { return !c->ParentCtl3D(); })
+      .AlwaysStored()
       .Event("OnKeyDown")
       .Event("OnKeyPress")
       .Event("OnKeyUp")
       .Event("OnEnter")
-      .Event("OnExit");
+      .Event("OnExit")
+      .Event("OnDockDrop")
+      .Event("OnDockOver")
+      .Event("OnUnDock")
+      .Event("OnGetSiteInfo");
   RegisterClass<TGraphicControl>("TGraphicControl", "TControl");
   RegisterClass<TCustomControl>("TCustomControl", "TWinControl");
 }
@@ -96,6 +125,7 @@ void RegisterForms() {
       .Bool("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview, false)
       .Bool("Visible", &TControl::Visible, &TControl::SetVisible, false)
       .Color("Color", &TControl::Color, &TControl::SetColor, clBtnFace)
+      .StoredIf([](TControl* c) { return !c->ParentColor(); })
       .Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, false)
       .Event("OnShow")
       .Event("OnHide")

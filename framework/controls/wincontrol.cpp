@@ -80,6 +80,9 @@ void TWinControl::InsertControl(TControl* control) {
   if (control->ParentFont()) control->TakeParentFont();
   if (control->ParentColor()) control->TakeParentColor();
   if (control->ParentShowHint()) control->SetParentShowHint(true);
+  if (control->ParentBiDiMode()) control->TakeParentBiDiMode();
+  if (control->isWinControl_ && static_cast<TWinControl*>(control)->parentCtl3D_)
+    static_cast<TWinControl*>(control)->TakeParentCtl3D();
   if (control->isWinControl_ && HandleAllocated())
     static_cast<TWinControl*>(control)->UpdateHandles();
   control->RequestAlign();
@@ -152,6 +155,16 @@ void TWinControl::WndProc(TMessage& message) {
     case CM_COLORCHANGED:
       NotifyChildren(CM_PARENTCOLORCHANGED);
       break;
+    case CM_BIDIMODECHANGED:
+      NotifyChildren(CM_PARENTBIDIMODECHANGED);
+      break;
+    case CM_CTL3DCHANGED:
+      NotifyChildren(CM_PARENTCTL3DCHANGED);
+      Invalidate();
+      return;
+    case CM_PARENTCTL3DCHANGED:
+      if (parentCtl3D_) TakeParentCtl3D();
+      return;
     case WM_KEYDOWN: {
       uint16_t key = static_cast<uint16_t>(message.WParam);
       DoKeyDown(key, Application->Input().ShiftState() - TShiftState{ssLeft, ssRight, ssMiddle});
@@ -186,6 +199,26 @@ void TWinControl::WndProc(TMessage& message) {
 
 void TWinControl::NotifyChildren(UINT msg) {
   for (int i = 0; i < ControlCount(); ++i) Controls(i)->Perform(msg, 0, 0);
+}
+
+// --- Three-dimensional look
+
+void TWinControl::SetCtl3D(bool value) {
+  if (value == ctl3D_) return;
+  ctl3D_ = value;
+  parentCtl3D_ = false;
+  Perform(CM_CTL3DCHANGED, 0, 0);
+}
+
+void TWinControl::TakeParentCtl3D() {
+  if (!Parent() || Parent()->ctl3D_ == ctl3D_) return;
+  ctl3D_ = Parent()->ctl3D_;
+  Perform(CM_CTL3DCHANGED, 0, 0);
+}
+
+void TWinControl::SetParentCtl3D(bool value) {
+  parentCtl3D_ = value;
+  if (value) TakeParentCtl3D();
 }
 
 // Children anchored to the right or bottom keep their distance to that side (stretching

@@ -9,6 +9,25 @@
 
 namespace fw {
 
+// Sent to a windowed control whose Ctl3D changed, and to the children of one whose Ctl3D
+// changed (those with ParentCtl3D take it).
+inline constexpr UINT CM_CTL3DCHANGED = CM_BASE + 62;
+inline constexpr UINT CM_PARENTCTL3DCHANGED = CM_BASE + 63;
+
+// Dock events (never raised: docking is not supported, see control.h).
+// Source was docked on Sender at X, Y.
+using TDockDropEvent = Event<void(TObject* Sender, TDragDockObject* Source, int X, int Y)>;
+// A dock drag of Source is over Sender; Accept tells whether Sender would take it.
+using TDockOverEvent = Event<void(TObject* Sender, TDragDockObject* Source, int X, int Y,
+                                  TDragState State, bool& Accept)>;
+// Client is about to leave Sender for NewTarget; Allow false keeps it.
+using TUnDockEvent =
+    Event<void(TObject* Sender, TControl* Client, TWinControl* NewTarget, bool& Allow)>;
+// Sender tells DockClient where it may be docked (InfluenceRect, screen coordinates) and
+// whether it may be at all.
+using TGetSiteInfoEvent = Event<void(TObject* Sender, TControl* DockClient, TRect& InfluenceRect,
+                                     TPoint MousePos, bool& CanDock)>;
+
 class TWinControl : public TControl {
  public:
   explicit TWinControl(TComponent* AOwner);
@@ -53,11 +72,22 @@ class TWinControl : public TControl {
   bool DoubleBuffered() const { return doubleBuffered_; }
   void SetDoubleBuffered(bool value) { doubleBuffered_ = value; }
 
+  // --- Three-dimensional look, inherited from the parent while ParentCtl3D is set; setting a
+  // different Ctl3D clears the flag. Controls that draw frames read it when they paint.
+  bool Ctl3D() const { return ctl3D_; }
+  void SetCtl3D(bool value);
+  bool ParentCtl3D() const { return parentCtl3D_; }
+  void SetParentCtl3D(bool value);
+
   TKeyEvent OnKeyDown;
   TKeyPressEvent OnKeyPress;
   TKeyEvent OnKeyUp;
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
+  TDockDropEvent OnDockDrop;        // never raised: docking is not supported
+  TDockOverEvent OnDockOver;        // never raised: docking is not supported
+  TUnDockEvent OnUnDock;            // never raised: docking is not supported
+  TGetSiteInfoEvent OnGetSiteInfo;  // never raised: docking is not supported
 
   void WndProc(TMessage& message) override;
   // After a form was read: the children are aligned once.
@@ -100,6 +130,7 @@ class TWinControl : public TControl {
   void CreateHandleTree();
   void AdjustAnchors();
   void NotifyChildren(UINT msg);
+  void TakeParentCtl3D();
 
   std::vector<TControl*> graphics_;
   std::vector<TWinControl*> windows_;
@@ -108,6 +139,8 @@ class TWinControl : public TControl {
   int tabOrder_ = -1;  // while without parent
   bool tabStop_ = false;
   bool doubleBuffered_ = false;
+  bool ctl3D_ = true;
+  bool parentCtl3D_ = true;
   bool aligning_ = false;
 };
 

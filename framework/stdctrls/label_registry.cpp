@@ -19,17 +19,12 @@ void RegisterLabels() {
       .Range(0, kIntMax)
       .Int("Height", &TControl::Height, &TControl::SetHeight, 17)
       .Range(0, kIntMax)
-      // Setting Color clears ParentColor, and the control's record lists Color first, so the
-      // generic record check would read ParentColor after changing Color; its sample keeps the
-      // colour so that ParentColor is still checked against its initial value.
-      .Color("Color", &TControl::Color, &TControl::SetColor, clWindow)
-      .Sample(clWindow)
-      // After Color, and always written: reading Color clears ParentColor, this line restores
-      // it, so a label that follows its parent's colour still does once read back.
+      // In the control's places. A label being read takes its parent's colour when it joins
+      // it, before ParentColor is read: a colour of its own is always written.
       .Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true)
+      .Color("Color", &TControl::Color, &TControl::SetColor, clWindow)
+      .StoredIf([](TControl* c) { return !c->ParentColor(); })
       .AlwaysStored();
-  // FocusControl names another component, which class records cannot express yet: it is set
-  // in code.
   RegisterClass<TLabel>("TLabel", "TCustomLabel")
       .Str("Caption", &TControl::Caption, &TControl::SetCaption, "")
       .Enum("Alignment", &TCustomLabel::Alignment, &TCustomLabel::SetAlignment, kAlignmentNames,
@@ -39,6 +34,7 @@ void RegisterLabels() {
       .Bool("ShowAccelChar", &TCustomLabel::ShowAccelChar, &TCustomLabel::SetShowAccelChar, true)
       .Bool("Transparent", &TCustomLabel::Transparent, &TCustomLabel::SetTransparent, false)
       .Bool("WordWrap", &TCustomLabel::WordWrap, &TCustomLabel::SetWordWrap, false)
+      .Component("FocusControl", &TCustomLabel::FocusControl, &TCustomLabel::SetFocusControl)
       .Event("OnContextPopup");
 }
 
