@@ -359,13 +359,13 @@ void TCustomGrid::Resize() {
 }
 
 void TCustomGrid::DoEnter() {
-  Invalidate();
+  InvalidateSelection();
   TCustomControl::DoEnter();
   if (options_.Contains(goAlwaysShowEditor) && !editorMode_ && CanEditShow()) ShowEditor();
 }
 
 void TCustomGrid::DoExit() {
-  Invalidate();
+  InvalidateSelection();
   TCustomControl::DoExit();
 }
 

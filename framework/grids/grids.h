@@ -181,6 +181,13 @@ class TCustomGrid : public TCustomControl {
 
   TGridState GridState() const { return gridState_; }
 
+  // --- Partial repaint: schedules the screen area of a cell, a row, a column or an inclusive
+  // range of cells (nothing for the parts scrolled away), not the whole control.
+  void InvalidateCell(int ACol, int ARow);
+  void InvalidateRow(int ARow);
+  void InvalidateCol(int ACol);
+  void InvalidateRect(const TGridRect& ARect);
+
   TNotifyEvent OnTopLeftChanged;
   TSelectCellEvent OnSelectCell;
   TMovedEvent OnColumnMoved;
@@ -252,6 +259,11 @@ class TCustomGrid : public TCustomControl {
   int AxisVisible(const Axis& axis, const std::vector<int>& sizes, int defaultSize) const;
   int AxisMaxFirst(const Axis& axis, const std::vector<int>& sizes, int defaultSize) const;
   int FixedExtent(const Axis& axis, const std::vector<int>& sizes, int defaultSize) const;
+  // The on-screen span [start, end) of the cells lo..hi along the axis; false when none shows.
+  bool AxisSpan(const Axis& axis, const std::vector<int>& sizes, int defaultSize, int lo, int hi,
+                int& start, int& end) const;
+  // Schedules the selected cells and the current cell for repaint.
+  void InvalidateSelection();
   // Whether each scroll bar is shown (the content does not fit and the style asks for it).
   void ScrollBarsShown(bool& horz, bool& vert) const;
   // The cells' area in control coordinates: inside the border, beside the scroll bars.
