@@ -208,6 +208,7 @@ void TCustomGrid::Paint() {
   if (canvas->IntersectClipRect(area)) {
     PaintCells(area);
     PaintLines(area);
+    PaintDropMarker();
   }
   canvas->SetClipRect(savedClip);
   bool horz, vert;
