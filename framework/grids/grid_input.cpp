@@ -337,7 +337,9 @@ void TCustomGrid::MoveByKey(uint16_t key, TShiftState shift) {
 
 void TCustomGrid::WndProc(TMessage& message) {
   if (message.Msg == WM_GETDLGCODE) {
-    message.Result = DLGC_WANTARROWS | (options_.Contains(goTabs) ? DLGC_WANTTAB : 0);
+    // An editing grid takes typed characters (they open the editor).
+    message.Result = DLGC_WANTARROWS | (options_.Contains(goTabs) ? DLGC_WANTTAB : 0) |
+                     (CanEditShow() ? DLGC_WANTCHARS : 0);
     return;
   }
   if (message.Msg == WM_TIMER && message.WParam == kGridScrollTimerId) {

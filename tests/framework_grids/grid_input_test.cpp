@@ -154,6 +154,17 @@ TEST(GridKeyboard, ShiftArrowsExtendFromTheAnchor) {
   EXPECT_EQ(f.grid->Selection(), (TGridRect{5, 2, 5, 2}));
 }
 
+// An editing grid takes typed characters, so they open its editor instead of being offered
+// to the form's accelerators; a row-select grid cannot edit and takes none.
+TEST(GridKeyboard, OnlyAnEditingGridTakesCharacters) {
+  InputFixture f;
+  EXPECT_EQ(f.grid->Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS, 0);
+  f.grid->SetOptions(f.grid->Options() + TGridOptions{goEditing});
+  EXPECT_NE(f.grid->Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS, 0);
+  f.grid->SetOptions(f.grid->Options() + TGridOptions{goRowSelect});
+  EXPECT_EQ(f.grid->Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS, 0);
+}
+
 TEST(GridKeyboard, TabWalksCellsOnlyWithTabsOption) {
   InputFixture f;
   EXPECT_EQ(f.grid->Perform(WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS);
