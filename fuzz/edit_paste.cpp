@@ -49,37 +49,88 @@ void CheckMemo(const fw::TMemo& memo) {
 }
 
 // Characters a script may type: ASCII, two-, three- and four-byte code points, controls.
-constexpr char32_t kTyped[] = {U'a', U' ', U'.', U'\u00e9', U'\u20ac', U'\U0001D11E', U'\r',
-                               U'\t', U'\b', U'\x1b', U'Z', U'\u0301', U'-', U'\n', U'0', U'x'};
+constexpr char32_t kTyped[] = {U'a',  U' ',  U'.',  U'\u00e9', U'\u20ac', U'\U0001D11E',
+                               U'\r', U'\t', U'\b', U'\x1b',   U'Z',      U'\u0301',
+                               U'-',  U'\n', U'0',  U'x'};
 
 void Step(fw::TestHost& host, fw::TEdit* edit, fw::TMemo* memo, uint8_t op) {
   using namespace fw;
   const int arg = op >> 4;
   switch (op % 24) {
-    case 0: host.PressKey('V', {ssCtrl}); break;
-    case 1: host.PressKey(VK_LEFT); break;
-    case 2: host.PressKey(VK_RIGHT); break;
-    case 3: host.PressKey(VK_LEFT, {ssShift}); break;
-    case 4: host.PressKey(VK_RIGHT, {ssShift}); break;
-    case 5: host.PressKey(VK_HOME, arg & 1 ? TShiftState{ssShift} : TShiftState{}); break;
-    case 6: host.PressKey(VK_END, arg & 1 ? TShiftState{ssShift} : TShiftState{}); break;
-    case 7: host.PressKey(VK_LEFT, arg & 1 ? TShiftState{ssCtrl, ssShift} : TShiftState{ssCtrl}); break;
-    case 8: host.PressKey(VK_RIGHT, arg & 1 ? TShiftState{ssCtrl, ssShift} : TShiftState{ssCtrl}); break;
-    case 9: host.PressKey(VK_BACK); break;
-    case 10: host.PressKey(VK_DELETE); break;
-    case 11: host.PressKey('X', {ssCtrl}); break;
-    case 12: host.PressKey('C', {ssCtrl}); break;
-    case 13: host.KeyPress(kTyped[arg]); break;
-    case 14: host.PressKey(VK_UP, arg & 1 ? TShiftState{ssShift} : TShiftState{}); break;
-    case 15: host.PressKey(VK_DOWN, arg & 1 ? TShiftState{ssShift} : TShiftState{}); break;
-    case 16: host.PressKey(arg & 1 ? VK_PRIOR : VK_NEXT); break;
-    case 17: host.PressKey(VK_RETURN); break;
-    case 18: (arg & 1 ? static_cast<TWinControl*>(memo) : edit)->SetFocus(); break;
-    case 19: edit->SetSelStart(arg - 2); edit->SetSelLength(arg - 5); break;
-    case 20: memo->SetSelStart(arg * 3 - 4); memo->SetSelLength(arg - 7); break;
-    case 21: host.PressKey('A', {ssCtrl}); break;
-    case 22: host.AdvanceTime(300 * arg); break;
-    case 23: host.PressKey('Z', {ssCtrl}); break;
+    case 0:
+      host.PressKey('V', {ssCtrl});
+      break;
+    case 1:
+      host.PressKey(VK_LEFT);
+      break;
+    case 2:
+      host.PressKey(VK_RIGHT);
+      break;
+    case 3:
+      host.PressKey(VK_LEFT, {ssShift});
+      break;
+    case 4:
+      host.PressKey(VK_RIGHT, {ssShift});
+      break;
+    case 5:
+      host.PressKey(VK_HOME, arg & 1 ? TShiftState{ssShift} : TShiftState{});
+      break;
+    case 6:
+      host.PressKey(VK_END, arg & 1 ? TShiftState{ssShift} : TShiftState{});
+      break;
+    case 7:
+      host.PressKey(VK_LEFT, arg & 1 ? TShiftState{ssCtrl, ssShift} : TShiftState{ssCtrl});
+      break;
+    case 8:
+      host.PressKey(VK_RIGHT, arg & 1 ? TShiftState{ssCtrl, ssShift} : TShiftState{ssCtrl});
+      break;
+    case 9:
+      host.PressKey(VK_BACK);
+      break;
+    case 10:
+      host.PressKey(VK_DELETE);
+      break;
+    case 11:
+      host.PressKey('X', {ssCtrl});
+      break;
+    case 12:
+      host.PressKey('C', {ssCtrl});
+      break;
+    case 13:
+      host.KeyPress(kTyped[arg]);
+      break;
+    case 14:
+      host.PressKey(VK_UP, arg & 1 ? TShiftState{ssShift} : TShiftState{});
+      break;
+    case 15:
+      host.PressKey(VK_DOWN, arg & 1 ? TShiftState{ssShift} : TShiftState{});
+      break;
+    case 16:
+      host.PressKey(arg & 1 ? VK_PRIOR : VK_NEXT);
+      break;
+    case 17:
+      host.PressKey(VK_RETURN);
+      break;
+    case 18:
+      (arg & 1 ? static_cast<TWinControl*>(memo) : edit)->SetFocus();
+      break;
+    case 19:
+      edit->SetSelStart(arg - 2);
+      edit->SetSelLength(arg - 5);
+      break;
+    case 20:
+      memo->SetSelStart(arg * 3 - 4);
+      memo->SetSelLength(arg - 7);
+      break;
+    case 21:
+      host.PressKey('A', {ssCtrl});
+      break;
+    case 22:
+      host.AdvanceTime(300 * arg);
+      break;
+    case 23:
+      host.PressKey('Z', {ssCtrl});
+      break;
   }
 }
 

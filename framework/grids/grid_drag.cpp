@@ -65,8 +65,12 @@ TGridCoord TCustomGrid::AutoScrollDirection(int X, int Y) const {
   const TRect area = CellsArea();
   const int fixedW = FixedExtent(HorzAxis(), colWidths_, defaultColWidth_);
   const int fixedH = FixedExtent(VertAxis(), rowHeights_, defaultRowHeight_);
-  TGridCoord d{X < area.Left + fixedW ? -1 : X >= area.Right ? 1 : 0,
-               Y < area.Top + fixedH ? -1 : Y >= area.Bottom ? 1 : 0};
+  TGridCoord d{X < area.Left + fixedW ? -1
+               : X >= area.Right      ? 1
+                                      : 0,
+               Y < area.Top + fixedH ? -1
+               : Y >= area.Bottom    ? 1
+                                     : 0};
   switch (gridState_) {
     case gsSelecting:
       if (!options_.Contains(goRangeSelect)) d = {};
@@ -94,7 +98,8 @@ void TCustomGrid::UpdateAutoScroll(int X, int Y) {
   dragPos_ = {X, Y};
   const bool wanted = AutoScrollDirection(X, Y) != TGridCoord{};
   if (wanted && !autoScrolling_)
-    autoScrolling_ = HandleAllocated() && SetTimer(Handle(), kGridScrollTimerId, kGridScrollInterval);
+    autoScrolling_ =
+        HandleAllocated() && SetTimer(Handle(), kGridScrollTimerId, kGridScrollInterval);
   else if (!wanted)
     StopAutoScroll();
 }

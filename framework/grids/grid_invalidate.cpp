@@ -9,8 +9,8 @@ namespace fw {
 
 // Walks the cells on screen along one axis (the fixed ones, then from the first scrolling one)
 // and gives the span [start, end) covered by those with an index in lo..hi.
-bool TCustomGrid::AxisSpan(const Axis& axis, const std::vector<int>& sizes, int defaultSize,
-                           int lo, int hi, int& start, int& end) const {
+bool TCustomGrid::AxisSpan(const Axis& axis, const std::vector<int>& sizes, int defaultSize, int lo,
+                           int hi, int& start, int& end) const {
   start = end = 0;
   bool any = false;
   int p = 0;

@@ -78,7 +78,9 @@ TEST(GridRepaint, ExplicitInvalidationRepaintsItsCells) {
   for (int r = 0; r < f.grid->RowCount(); ++r)
     if (!IsRectEmpty(f.grid->CellRect(2, r))) column.insert({2, r});
   EXPECT_EQ(f.PaintedAfter([&] { f.grid->InvalidateCol(2); }), column);
-  EXPECT_EQ(f.PaintedAfter([&] { f.grid->InvalidateRect({2, 3, 3, 4}); }),
+  EXPECT_EQ(f.PaintedAfter([&] {
+    f.grid->InvalidateRect({2, 3, 3, 4});
+  }),
             (Cells{{2, 3}, {3, 3}, {2, 4}, {3, 4}}));
   // Cells scrolled away schedule nothing.
   EXPECT_TRUE(f.PaintedAfter([&] { f.grid->InvalidateCell(1, 40); }).empty());
