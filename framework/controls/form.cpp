@@ -57,8 +57,28 @@ void TCustomForm::Hide() {
   SetVisible(false);
 }
 
+namespace {
+
+// Offers an accelerator character to every visible control inside `container`, depth first in
+// z-order, until one answers.
+bool OfferDialogChar(TWinControl* container, TMessage& message) {
+  for (int i = 0; i < container->ControlCount(); ++i) {
+    TControl* child = container->Controls(i);
+    if (!child->Visible()) continue;
+    if (child->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0) return true;
+    if (child->IsWinControl() && OfferDialogChar(static_cast<TWinControl*>(child), message))
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 void TCustomForm::WndProc(TMessage& message) {
   switch (message.Msg) {
+    case CM_DIALOGCHAR:
+      message.Result = OfferDialogChar(this, message) ? 1 : 0;
+      return;
     case CM_VISIBLECHANGED:
       ShowingChanged(message.WParam != 0);
       return;

@@ -272,9 +272,21 @@ void TInputDispatch::KeyUp(TCustomForm* form, uint16_t key, TShiftState shift) {
   });
 }
 
+// A character typed with Alt (and not Ctrl, which with Alt types ordinary characters on
+// some keyboards) is an accelerator only: the form's controls are offered it and it never
+// reaches the focused control as text. A plain character is offered to them first when the
+// focused control does not take characters (WM_GETDLGCODE).
 void TInputDispatch::KeyPress(TCustomForm* form, char32_t key) {
   Guarded([&] {
-    if (TWinControl* target = KeyTarget(form)) target->Perform(WM_CHAR, key, 0);
+    TWinControl* target = KeyTarget(form);
+    if (!target) return;
+    const bool menuChar = modifiers_.Contains(ssAlt) && !modifiers_.Contains(ssCtrl);
+    const bool offer = menuChar || (target->Perform(WM_GETDLGCODE, 0, 0) &
+                                    (DLGC_WANTCHARS | DLGC_WANTALLKEYS)) == 0;
+    const TControlRef targetRef = target->Ref();
+    if (offer && form->Perform(CM_DIALOGCHAR, key, 0) != 0) return;
+    if (menuChar || !targetRef) return;
+    target->Perform(WM_CHAR, key, 0);
   });
 }
 

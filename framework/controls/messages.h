@@ -52,6 +52,9 @@ inline constexpr UINT CM_BASE = 0xB000;
 inline constexpr UINT CM_ACTIVATE = CM_BASE + 0;
 inline constexpr UINT CM_DEACTIVATE = CM_BASE + 1;
 inline constexpr UINT CM_DIALOGKEY = CM_BASE + 5;
+// A character offered to the form's controls as a possible accelerator (Alt+key, or a key
+// the focused control does not want); a control that acts on it answers 1.
+inline constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;
 inline constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 7;
 inline constexpr UINT CM_COLORCHANGED = CM_BASE + 8;
 inline constexpr UINT CM_FONTCHANGED = CM_BASE + 9;

@@ -70,7 +70,7 @@ void TCustomGrid::CloseEditor(bool write) {
   editCell_ = {-1, -1};
   if (hadFocus && CanFocus()) SetFocus();
   if (inplaceEdit_) inplaceEdit_->SetVisible(false);
-  Invalidate();
+  InvalidateCell(cell.X, cell.Y);
   if (write && cell.X < colCount_ && cell.Y < rowCount_) SetEditText(cell.X, cell.Y, text);
 }
 

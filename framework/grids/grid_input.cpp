@@ -46,9 +46,7 @@ bool TCustomGrid::SizingHit(int X, int Y, bool& isCol, int& index) const {
   return false;
 }
 
-// The cell under a selecting drag; past an edge of the cells' area, the cell just beyond it,
-// so the grid scrolls one line per move.
-TGridCoord TCustomGrid::DragTarget(int X, int Y) const {
+TGridCoord TCustomGrid::DragTarget(int X, int Y, TGridCoord fallback) const {
   const TRect area = CellsArea();
   const int b = BorderWidth();
   const Axis h = HorzAxis();
@@ -57,15 +55,15 @@ TGridCoord TCustomGrid::DragTarget(int X, int Y) const {
   const int fixedH = FixedExtent(v, rowHeights_, defaultRowHeight_);
   auto along = [&](const Axis& a, const std::vector<int>& sizes, int defaultSize, int pos, int low,
                    int high, int current, int visible) {
-    if (pos < low) return a.first - 1;
-    if (pos >= high) return a.first + visible;
+    if (pos < low) return a.first;
+    if (pos >= high) return a.first + std::max(visible, 1) - 1;
     const int hit = AxisHit(a, sizes, defaultSize, pos - b);
     return hit < 0 ? current : hit;
   };
-  const int c = along(h, colWidths_, defaultColWidth_, X, area.Left + fixedW, area.Right, col_,
-                      VisibleColCount());
-  const int r = along(v, rowHeights_, defaultRowHeight_, Y, area.Top + fixedH, area.Bottom, row_,
-                      VisibleRowCount());
+  const int c = along(h, colWidths_, defaultColWidth_, X, area.Left + fixedW, area.Right,
+                      fallback.X, VisibleColCount());
+  const int r = along(v, rowHeights_, defaultRowHeight_, Y, area.Top + fixedH, area.Bottom,
+                      fallback.Y, VisibleRowCount());
   return {std::clamp(c, fixedCols_, colCount_ - 1), std::clamp(r, fixedRows_, rowCount_ - 1)};
 }
 
@@ -164,8 +162,10 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
       if (SizingHit(X, Y, isCol, index)) {
         gridState_ = isCol ? gsColSizing : gsRowSizing;
         sizingIndex_ = index;
-        sizingStartPos_ = isCol ? X : Y;
-        sizingStartSize_ = isCol ? ColWidths(index) : RowHeights(index);
+        int start = 0, end = 0;
+        AxisSpan(isCol ? HorzAxis() : VertAxis(), Sizes(isCol),
+                 isCol ? defaultColWidth_ : defaultRowHeight_, index, index, start, end);
+        sizingGrab_ = (isCol ? X : Y) - BorderWidth() - end;
       } else {
         const TGridCoord cell = MouseCoord(X, Y);
         if (!StartMoving(cell) && cell.X >= fixedCols_ && cell.Y >= fixedRows_) {
@@ -181,28 +181,16 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
 void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
   switch (gridState_) {
     case gsSelecting:
-      if (options_.Contains(goRangeSelect)) {
-        const TGridCoord cell = DragTarget(X, Y);
-        if (cell.X != col_ || cell.Y != row_) FocusCell(cell.X, cell.Y, true);
-      }
-      break;
     case gsColSizing:
-      SetColWidths(sizingIndex_, std::max(sizingStartSize_ + X - sizingStartPos_, 1));
-      break;
     case gsRowSizing:
-      SetRowHeights(sizingIndex_, std::max(sizingStartSize_ + Y - sizingStartPos_, 1));
+    case gsColMoving:
+    case gsRowMoving:
+      DragTo(X, Y);
+      UpdateAutoScroll(X, Y);
       break;
     case gsScrolling:
       DragThumb(X, Y);
       break;
-    case gsColMoving:
-    case gsRowMoving: {
-      const TGridCoord cell = MouseCoord(X, Y);
-      const int at = gridState_ == gsColMoving ? cell.X : cell.Y;
-      const int fixed = gridState_ == gsColMoving ? fixedCols_ : fixedRows_;
-      if (at >= fixed) moveTo_ = at;
-      break;
-    }
     case gsNormal: {
       bool isCol = false;
       int index = -1;
@@ -229,8 +217,10 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
       SetLeftCol(pendingThumb_);
   }
   pendingThumb_ = -1;
+  StopAutoScroll();
   const TGridState state = gridState_;
   gridState_ = gsNormal;
+  UpdateDropMarker();
   if ((state == gsColMoving || state == gsRowMoving) && moveTo_ != moveFrom_) {
     if (state == gsColMoving)
       MoveColumn(moveFrom_, moveTo_);
@@ -347,7 +337,13 @@ void TCustomGrid::MoveByKey(uint16_t key, TShiftState shift) {
 
 void TCustomGrid::WndProc(TMessage& message) {
   if (message.Msg == WM_GETDLGCODE) {
-    message.Result = DLGC_WANTARROWS | (options_.Contains(goTabs) ? DLGC_WANTTAB : 0);
+    // An editing grid takes typed characters (they open the editor).
+    message.Result = DLGC_WANTARROWS | (options_.Contains(goTabs) ? DLGC_WANTTAB : 0) |
+                     (CanEditShow() ? DLGC_WANTCHARS : 0);
+    return;
+  }
+  if (message.Msg == WM_TIMER && message.WParam == kGridScrollTimerId) {
+    AutoScrollTick();
     return;
   }
   TCustomControl::WndProc(message);
@@ -359,13 +355,13 @@ void TCustomGrid::Resize() {
 }
 
 void TCustomGrid::DoEnter() {
-  Invalidate();
+  InvalidateSelection();
   TCustomControl::DoEnter();
   if (options_.Contains(goAlwaysShowEditor) && !editorMode_ && CanEditShow()) ShowEditor();
 }
 
 void TCustomGrid::DoExit() {
-  Invalidate();
+  InvalidateSelection();
   TCustomControl::DoExit();
 }
 

@@ -175,10 +175,11 @@ void TCustomGrid::SetSelection(const TGridRect& value) {
   const int top = std::clamp(std::min(value.Top, value.Bottom), fixedRows_, rowCount_ - 1);
   const int right = std::clamp(std::max(value.Left, value.Right), fixedCols_, colCount_ - 1);
   const int bottom = std::clamp(std::max(value.Top, value.Bottom), fixedRows_, rowCount_ - 1);
+  InvalidateSelection();
   col_ = right;
   row_ = bottom;
   anchor_ = options_.Contains(goRangeSelect) ? TGridCoord{left, top} : TGridCoord{col_, row_};
-  Invalidate();
+  InvalidateSelection();
 }
 
 void TCustomGrid::ClampCurrent() {
@@ -239,6 +240,8 @@ void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show) {
       HideEditor();
     if (ACol >= colCount_ || ARow >= rowCount_) return;
   }
+  // The old selection and current cell repaint, then the new ones (scrolling repaints all).
+  InvalidateSelection();
   col_ = ACol;
   row_ = ARow;
   if (carryEditor && editorMode_ && inplaceEdit_) {
@@ -253,7 +256,7 @@ void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show) {
   // A single-cell selection has its anchor on the current cell.
   if (MoveAnchor || !options_.Contains(goRangeSelect)) anchor_ = {col_, row_};
   if (Show) ScrollInView(col_, row_);
-  Invalidate();
+  InvalidateSelection();
 }
 
 // Scrolls the least so the cell is whole on screen.

@@ -77,21 +77,25 @@ void TCustomGrid::PaintCell(int c, int r, const TRect& rect, bool fixed) {
     Frame3D(canvas, rect, clBtnHighlight, clBtnShadow);
 }
 
-// Walks the rows on screen and, in each, the columns on screen.
+// Walks the rows on screen and, in each, the columns on screen; only cells that meet the
+// canvas's clip rectangle (the area being repainted) are drawn.
 void TCustomGrid::PaintCells(const TRect& area) {
   const Axis h = HorzAxis();
   const Axis v = VertAxis();
+  const TRect clip = Canvas()->ClipRect();
+  const int bottom = std::min(area.Bottom, clip.Bottom);
+  const int right = std::min(area.Right, clip.Right);
   int y = area.Top;
-  for (int r = 0; r < rowCount_ && y < area.Bottom; ++r) {
+  for (int r = 0; r < rowCount_ && y < bottom; ++r) {
     if (r == fixedRows_ && r < topRow_) r = topRow_;
     const bool fixedRow = r < fixedRows_;
     const int height = RowHeights(r);
     int x = area.Left;
-    for (int c = 0; c < colCount_ && x < area.Right; ++c) {
+    for (int c = 0; y + height > clip.Top && c < colCount_ && x < right; ++c) {
       if (c == fixedCols_ && c < leftCol_) c = leftCol_;
       const bool fixed = fixedRow || c < fixedCols_;
       const int width = ColWidths(c);
-      PaintCell(c, r, Rect(x, y, x + width, y + height), fixed);
+      if (x + width > clip.Left) PaintCell(c, r, Rect(x, y, x + width, y + height), fixed);
       x += width + (c < fixedCols_ ? h.fixedLine : h.line);
     }
     y += height + (fixedRow ? v.fixedLine : v.line);
@@ -204,6 +208,7 @@ void TCustomGrid::Paint() {
   if (canvas->IntersectClipRect(area)) {
     PaintCells(area);
     PaintLines(area);
+    PaintDropMarker();
   }
   canvas->SetClipRect(savedClip);
   bool horz, vert;

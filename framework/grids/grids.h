@@ -76,6 +76,10 @@ class TInplaceEdit;
 
 // Width of a scroll bar drawn inside the client area, and the length of its arrow buttons.
 inline constexpr int kGridScrollBarSize = 16;
+// The timer that scrolls a drag held beyond the grid's edge: its id on the grid's window and
+// the milliseconds between two one-line steps.
+inline constexpr UINT kGridScrollTimerId = 0x6D1D;
+inline constexpr UINT kGridScrollInterval = 60;
 
 class TCustomGrid : public TCustomControl {
  public:
@@ -181,6 +185,13 @@ class TCustomGrid : public TCustomControl {
 
   TGridState GridState() const { return gridState_; }
 
+  // --- Partial repaint: schedules the screen area of a cell, a row, a column or an inclusive
+  // range of cells (nothing for the parts scrolled away), not the whole control.
+  void InvalidateCell(int ACol, int ARow);
+  void InvalidateRow(int ARow);
+  void InvalidateCol(int ACol);
+  void InvalidateRect(const TGridRect& ARect);
+
   TNotifyEvent OnTopLeftChanged;
   TSelectCellEvent OnSelectCell;
   TMovedEvent OnColumnMoved;
@@ -252,6 +263,11 @@ class TCustomGrid : public TCustomControl {
   int AxisVisible(const Axis& axis, const std::vector<int>& sizes, int defaultSize) const;
   int AxisMaxFirst(const Axis& axis, const std::vector<int>& sizes, int defaultSize) const;
   int FixedExtent(const Axis& axis, const std::vector<int>& sizes, int defaultSize) const;
+  // The on-screen span [start, end) of the cells lo..hi along the axis; false when none shows.
+  bool AxisSpan(const Axis& axis, const std::vector<int>& sizes, int defaultSize, int lo, int hi,
+                int& start, int& end) const;
+  // Schedules the selected cells and the current cell for repaint.
+  void InvalidateSelection();
   // Whether each scroll bar is shown (the content does not fit and the style asks for it).
   void ScrollBarsShown(bool& horz, bool& vert) const;
   // The cells' area in control coordinates: inside the border, beside the scroll bars.
@@ -286,9 +302,22 @@ class TCustomGrid : public TCustomControl {
   bool ScrollBarClick(int X, int Y);
   void DragThumb(int X, int Y);
   void MoveByKey(uint16_t key, TShiftState shift);
-  TGridCoord DragTarget(int X, int Y) const;
+  // The cell a drag at (X, Y) points at; past an edge of the scrolling cells, the last one
+  // shown on that side; `fallback` where the point lies on no cell.
+  TGridCoord DragTarget(int X, int Y, TGridCoord fallback) const;
   // Starts moving a column (press in a fixed row) or row (press in a fixed column).
   bool StartMoving(const TGridCoord& cell);
+
+  // Drag pieces (grid_drag.cpp).
+  void InvalidateClientRect(const TRect& r);
+  TRect DropMarkerRect() const;
+  void UpdateDropMarker();
+  void PaintDropMarker();
+  TGridCoord AutoScrollDirection(int X, int Y) const;
+  void UpdateAutoScroll(int X, int Y);
+  void StopAutoScroll();
+  void AutoScrollTick();
+  void DragTo(int X, int Y);
 
   int colCount_ = 5;
   int rowCount_ = 5;
@@ -313,15 +342,20 @@ class TCustomGrid : public TCustomControl {
   int leftCol_ = 1;
 
   TGridState gridState_ = gsNormal;
-  // Sizing: which line and where the drag started; scrolling: which bar and the grab offset.
+  // Sizing: which line; scrolling: which bar and the grab offset.
   int sizingIndex_ = -1;
-  int sizingStartPos_ = 0;
-  int sizingStartSize_ = 0;
+  // Sizing: the distance from the line to the point that grabbed it.
+  int sizingGrab_ = 0;
   bool thumbVertical_ = false;
   int thumbGrab_ = 0;
   // Moving: the line picked up in a fixed row / column and where it would land.
   int moveFrom_ = -1;
   int moveTo_ = -1;
+  // The drop marker on screen (client coordinates, empty when none).
+  TRect dropMarker_{};
+  // A drag beyond the edge: the pointer's last place and whether the scroll timer runs.
+  TPoint dragPos_{};
+  bool autoScrolling_ = false;
   // Without goThumbTracking a thumb drag scrolls on release, to this first row or column.
   int pendingThumb_ = -1;
   bool splitCursor_ = false;

@@ -84,9 +84,44 @@ void TCustomEdit::ReplaceRange(int from, int to, const std::string& text, int ca
     MoveCaret(caretAfter, false);
     return;
   }
+  // A character typed where the previous one ended extends that edit; anything else starts
+  // a new one, remembering what it replaces.
+  const bool continuesTyping = typing_ && canUndo_ && from == to && from == typingEnd_;
+  if (!continuesTyping) {
+    undoText_ = old;
+    undoAnchor_ = anchor_;
+    undoCaret_ = caret_;
+  }
+  typingEnd_ = -1;
   pendingCaret_ = std::max(caretAfter, 0);
   userEdit_ = true;
   SetText(next);  // CM_TEXTCHANGED: TextChanged, then Change
+  canUndo_ = true;
+}
+
+// Swaps the text with the one before the last edit, so Undo twice changes nothing.
+void TCustomEdit::Undo() {
+  if (!canUndo_ || readOnly_) return;
+  const std::string current = Text();
+  const int anchor = anchor_;
+  const int caret = caret_;
+  const std::string previous = undoText_;
+  const int previousAnchor = undoAnchor_;
+  const int previousCaret = undoCaret_;
+  undoText_ = current;
+  undoAnchor_ = anchor;
+  undoCaret_ = caret;
+  typingEnd_ = -1;
+  if (previous != current) {
+    pendingCaret_ = previousCaret;
+    userEdit_ = true;
+    SetText(previous);
+  }
+  canUndo_ = true;
+  const int length = TextLength();
+  anchor_ = std::clamp(previousAnchor, 0, length);
+  caret_ = std::clamp(previousCaret, 0, length);
+  SelectionChanged();
 }
 
 bool TCustomEdit::InsertText(const std::string& text) {
@@ -127,6 +162,8 @@ void TCustomEdit::TextChanged() {
     anchor_ = caret_ = std::min(caret_, length);
   }
   modified_ = userEdit_;
+  // Text set from outside replaces what an Undo would go back to.
+  if (!userEdit_) canUndo_ = false;
   pendingCaret_ = -1;
   userEdit_ = false;
   ScrollCaretIntoView();

@@ -55,6 +55,13 @@ class TCustomEdit : public TCustomControl {
   void ClearSelection();
   void Clear() { SetText(""); }
 
+  // --- Undo: one level. The last edit of the user's (typing, deleting, cutting, pasting; a
+  // run of characters typed one after another counts as one edit) can be taken back; taking
+  // it back is itself an edit, so a second Undo restores it. Setting Text forgets it.
+  bool CanUndo() const { return canUndo_; }
+  void Undo();
+  void ClearUndo() { canUndo_ = false; }
+
   // --- Clipboard. A password field never copies its text out. Cutting and pasting do
   // nothing while ReadOnly. Pasted text stops at its first line break and is cut to what
   // MaxLength leaves room for.
@@ -165,6 +172,13 @@ class TCustomEdit : public TCustomControl {
   // Set while an edit of the control's own replaces the text: the caret it leaves.
   int pendingCaret_ = -1;
   bool userEdit_ = false;
+  // Undo: the text and selection before the last edit; a typed run continues at typingEnd_.
+  bool canUndo_ = false;
+  std::string undoText_;
+  int undoAnchor_ = 0;
+  int undoCaret_ = 0;
+  bool typing_ = false;
+  int typingEnd_ = -1;
 };
 
 class TEdit : public TCustomEdit {

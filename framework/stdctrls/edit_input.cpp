@@ -66,6 +66,9 @@ void TCustomEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
         case 'V':
           PasteFromClipboard();
           break;
+        case 'Z':
+          Undo();
+          break;
         default:
           return;
       }
@@ -77,7 +80,10 @@ void TCustomEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
 void TCustomEdit::KeyPress(char32_t& Key) {
   TCustomControl::KeyPress(Key);
   if (Key == 0 || Key < U' ' || Key == 0x7F) return;
-  InsertText(EncodeUtf8(Key));
+  typing_ = true;
+  const bool typed = InsertText(EncodeUtf8(Key));
+  typing_ = false;
+  typingEnd_ = typed ? caret_ : -1;
 }
 
 // --- Clipboard

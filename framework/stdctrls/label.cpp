@@ -98,6 +98,10 @@ void TCustomLabel::Loaded() {
 }
 
 void TCustomLabel::WndProc(TMessage& message) {
+  if (message.Msg == CM_DIALOGCHAR) {
+    message.Result = DialogChar(static_cast<char32_t>(message.WParam)) ? 1 : 0;
+    return;
+  }
   TGraphicControl::WndProc(message);
   if (message.Msg == CM_TEXTCHANGED || message.Msg == CM_FONTCHANGED) AdjustBounds();
 }

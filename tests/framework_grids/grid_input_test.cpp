@@ -56,23 +56,6 @@ TEST(GridSelection, DragAndShiftClickSelectRanges) {
   EXPECT_EQ(f.grid->Selection(), (TGridRect{1, 1, 1, 1}));
 }
 
-TEST(GridSelection, DraggingPastTheBottomScrollsAndExtends) {
-  InputFixture f;
-  const TPoint a = CellCentre(1, 1);
-  f.host.MouseDown(a.X, a.Y);
-  for (int i = 0; i < 10; ++i) f.host.MouseMove(a.X, 250);
-  f.host.MouseUp(a.X, 250);
-  const int visible = f.grid->VisibleRowCount();
-  EXPECT_EQ(f.grid->Selection(), (TGridRect{1, 1, 1, visible + 10}));
-  EXPECT_EQ(f.grid->TopRow(), 11);
-  // Dragging above the cells (into the fixed row) scrolls back up.
-  f.host.MouseDown(a.X, CellCentre(1, 3).Y);
-  for (int i = 0; i < 20; ++i) f.host.MouseMove(a.X, 5);
-  f.host.MouseUp(a.X, 5);
-  EXPECT_EQ(f.grid->TopRow(), 1);
-  EXPECT_EQ(f.grid->Row(), 1);
-}
-
 TEST(GridSelection, RowSelectSpansTheScrollingColumns) {
   InputFixture f;
   f.grid->SetOptions(f.grid->Options() + TGridOptions{goRowSelect});
@@ -169,6 +152,17 @@ TEST(GridKeyboard, ShiftArrowsExtendFromTheAnchor) {
   EXPECT_EQ(f.grid->Selection(), (TGridRect{3, 2, 4, 3}));
   f.host.PressKey(VK_RIGHT);
   EXPECT_EQ(f.grid->Selection(), (TGridRect{5, 2, 5, 2}));
+}
+
+// An editing grid takes typed characters, so they open its editor instead of being offered
+// to the form's accelerators; a row-select grid cannot edit and takes none.
+TEST(GridKeyboard, OnlyAnEditingGridTakesCharacters) {
+  InputFixture f;
+  EXPECT_EQ(f.grid->Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS, 0);
+  f.grid->SetOptions(f.grid->Options() + TGridOptions{goEditing});
+  EXPECT_NE(f.grid->Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS, 0);
+  f.grid->SetOptions(f.grid->Options() + TGridOptions{goRowSelect});
+  EXPECT_EQ(f.grid->Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS, 0);
 }
 
 TEST(GridKeyboard, TabWalksCellsOnlyWithTabsOption) {
