@@ -5,11 +5,12 @@
 
 namespace fw {
 
-void Frame3D(TCanvas* canvas, TRect& rect, TColor topColor, TColor bottomColor, int width) {
+TRect Frame3D(TCanvas* canvas, const TRect& outer, TColor topColor, TColor bottomColor, int width) {
+  TRect rect = outer;
   TPen* pen = canvas->Pen();
   pen->SetWidth(1);
   for (; width > 0; --width) {
-    if (rect.Right <= rect.Left || rect.Bottom <= rect.Top) return;
+    if (rect.Right <= rect.Left || rect.Bottom <= rect.Top) break;
     // Bottom-left corner up to the top-left, then along the top; LineTo leaves out its end
     // point, so the top-right pixel belongs to the bottom colour's run.
     pen->SetColor(topColor);
@@ -21,6 +22,7 @@ void Frame3D(TCanvas* canvas, TRect& rect, TColor topColor, TColor bottomColor, 
     canvas->LineTo(rect.Left - 1, rect.Bottom - 1);
     InflateRect(rect, -1, -1);
   }
+  return rect;
 }
 
 }  // namespace fw

@@ -3,25 +3,10 @@
 #include <algorithm>
 
 #include "framework/graphics/canvas.h"
+#include "framework/graphics/frame3d.h"
 #include "framework/grids/grids.h"
 
 namespace fw {
-
-namespace {
-
-// A one-pixel raised or sunken frame: light top-left, dark bottom-right (swapped when sunken).
-void Frame3D(TCanvas* c, const TRect& r, TColor topLeft, TColor bottomRight) {
-  if (r.Right <= r.Left || r.Bottom <= r.Top) return;
-  c->Pen()->SetColor(topLeft);
-  c->MoveTo(r.Left, r.Bottom - 1);
-  c->LineTo(r.Left, r.Top);
-  c->LineTo(r.Right - 1, r.Top);
-  c->Pen()->SetColor(bottomRight);
-  c->LineTo(r.Right - 1, r.Bottom - 1);
-  c->LineTo(r.Left - 1, r.Bottom - 1);
-}
-
-}  // namespace
 
 TGridDrawState TCustomGrid::CellState(int c, int r) const {
   TGridDrawState state;

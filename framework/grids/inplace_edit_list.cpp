@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "framework/controls/form.h"
+#include "framework/graphics/frame3d.h"
 #include "framework/graphics/text_engine.h"
 #include "framework/grids/inplace_edit.h"
 
@@ -11,16 +12,6 @@ namespace {
 
 // Width of the button at the editor's right edge.
 constexpr int kButtonWidth = 16;
-
-void Frame3D(TCanvas* c, const TRect& r, TColor topLeft, TColor bottomRight) {
-  c->Pen()->SetColor(topLeft);
-  c->MoveTo(r.Left, r.Bottom - 1);
-  c->LineTo(r.Left, r.Top);
-  c->LineTo(r.Right - 1, r.Top);
-  c->Pen()->SetColor(bottomRight);
-  c->LineTo(r.Right - 1, r.Bottom - 1);
-  c->LineTo(r.Left - 1, r.Bottom - 1);
-}
 
 }  // namespace
 

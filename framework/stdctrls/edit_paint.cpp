@@ -2,6 +2,7 @@
 // the selection in highlight colours, and the caret line.
 #include <algorithm>
 
+#include "framework/graphics/frame3d.h"
 #include "framework/graphics/text_engine.h"
 #include "framework/stdctrls/edit.h"
 #include "framework/stdctrls/text_positions.h"
@@ -12,16 +13,6 @@ namespace {
 
 // Space between the border and the text, left and right.
 constexpr int kTextMarginX = 2;
-
-void Frame3D(TCanvas* c, const TRect& r, TColor topLeft, TColor bottomRight) {
-  c->Pen()->SetColor(topLeft);
-  c->MoveTo(r.Left, r.Bottom - 1);
-  c->LineTo(r.Left, r.Top);
-  c->LineTo(r.Right - 1, r.Top);
-  c->Pen()->SetColor(bottomRight);
-  c->LineTo(r.Right - 1, r.Bottom - 1);
-  c->LineTo(r.Left - 1, r.Bottom - 1);
-}
 
 }  // namespace
 

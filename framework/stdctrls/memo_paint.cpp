@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "framework/graphics/frame3d.h"
 #include "framework/graphics/text_engine.h"
 #include "framework/stdctrls/memo.h"
 #include "framework/stdctrls/text_positions.h"
@@ -13,16 +14,6 @@ namespace {
 
 constexpr int kBarSize = 16;
 constexpr int kMarginX = 2;
-
-void Frame3D(TCanvas* c, const TRect& r, TColor topLeft, TColor bottomRight) {
-  c->Pen()->SetColor(topLeft);
-  c->MoveTo(r.Left, r.Bottom - 1);
-  c->LineTo(r.Left, r.Top);
-  c->LineTo(r.Right - 1, r.Top);
-  c->Pen()->SetColor(bottomRight);
-  c->LineTo(r.Right - 1, r.Bottom - 1);
-  c->LineTo(r.Left - 1, r.Bottom - 1);
-}
 
 }  // namespace
 

@@ -12,9 +12,7 @@ using test::At;
 
 TEST(Frame3D, TopLeftLinesInTheTopColourBottomRightInTheOtherNestedByWidth) {
   TBitmap bmp(12, 10);
-  TRect r = Rect(1, 1, 11, 9);
-  Frame3D(bmp.Canvas(), r, clRed, clBlue, 2);
-  EXPECT_EQ(r, Rect(3, 3, 9, 7));
+  EXPECT_EQ(Frame3D(bmp.Canvas(), Rect(1, 1, 11, 9), clRed, clBlue, 2), Rect(3, 3, 9, 7));
   for (int y = 0; y < 10; ++y) {
     for (int x = 0; x < 12; ++x) {
       TColor expected = clWhite;
@@ -24,8 +22,10 @@ TEST(Frame3D, TopLeftLinesInTheTopColourBottomRightInTheOtherNestedByWidth) {
         // bottom-left one the bottom line's.
         const bool onTopLeft = (x == l && y > t && y <= b) || (y == t && x >= l && x < rr);
         const bool onBottomRight = (x == rr && y >= t && y < b) || (y == b && x >= l && x <= rr);
-        if (onBottomRight) expected = clBlue;
-        else if (onTopLeft) expected = clRed;
+        if (onBottomRight)
+          expected = clBlue;
+        else if (onTopLeft)
+          expected = clRed;
       }
       EXPECT_EQ(At(bmp, x, y), expected) << x << "," << y;
     }
@@ -34,11 +34,10 @@ TEST(Frame3D, TopLeftLinesInTheTopColourBottomRightInTheOtherNestedByWidth) {
 
 TEST(Frame3D, AnEmptyRectangleDrawsNothingAndStopsNesting) {
   TBitmap bmp(6, 6);
-  TRect flat = Rect(2, 2, 2, 5);
-  Frame3D(bmp.Canvas(), flat, clRed, clBlue, 3);
+  EXPECT_EQ(Frame3D(bmp.Canvas(), Rect(2, 2, 2, 5), clRed, clBlue, 3), Rect(2, 2, 2, 5));
   EXPECT_EQ(test::CountOf(bmp, clWhite), 36);
-  TRect thin = Rect(1, 1, 3, 5);  // two columns: one ring, then nothing is left
-  Frame3D(bmp.Canvas(), thin, clRed, clBlue, 3);
+  // Two columns: one ring, then nothing is left inside.
+  EXPECT_EQ(Frame3D(bmp.Canvas(), Rect(1, 1, 3, 5), clRed, clBlue, 3), Rect(2, 2, 2, 4));
   EXPECT_EQ(At(bmp, 1, 1), clRed);
   EXPECT_EQ(At(bmp, 2, 4), clBlue);
   EXPECT_EQ(test::CountOf(bmp, clWhite), 36 - 8);
