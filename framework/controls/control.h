@@ -82,11 +82,6 @@ enum TBiDiMode : uint8_t {
 enum THelpType : uint8_t { htKeyword, htContext };
 using THelpContext = int;
 
-// Sent to a control whose BiDiMode changed, and to the children of a windowed control whose
-// BiDiMode changed (those with ParentBiDiMode take it).
-inline constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 60;
-inline constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
-
 // Docking is not supported: controls never dock, so the dock events below are published
 // (forms that name handlers for them read and write) but never raised.
 // The object an OnStartDock handler may hand out for a dock drag.

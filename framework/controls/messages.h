@@ -69,6 +69,12 @@ inline constexpr UINT CM_BUTTONPRESSED = CM_BASE + 24;
 inline constexpr UINT CM_TEXTCHANGED = CM_BASE + 18 + 0x10;
 inline constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 21;
 inline constexpr UINT CM_CURSORCHANGED = CM_BASE + 15;
+// Sent to a control whose BiDiMode or Ctl3D changed, and (the PARENT forms) to the children
+// of a windowed control whose value changed; children following their parent take it.
+inline constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 60;
+inline constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
+inline constexpr UINT CM_CTL3DCHANGED = CM_BASE + 62;
+inline constexpr UINT CM_PARENTCTL3DCHANGED = CM_BASE + 63;
 
 // --- WM_GETDLGCODE answers: the keys a control handles itself
 inline constexpr LRESULT DLGC_WANTARROWS = 0x0001;

@@ -9,11 +9,6 @@
 
 namespace fw {
 
-// Sent to a windowed control whose Ctl3D changed, and to the children of one whose Ctl3D
-// changed (those with ParentCtl3D take it).
-inline constexpr UINT CM_CTL3DCHANGED = CM_BASE + 62;
-inline constexpr UINT CM_PARENTCTL3DCHANGED = CM_BASE + 63;
-
 // Dock events (never raised: docking is not supported, see control.h).
 // Source was docked on Sender at X, Y.
 using TDockDropEvent = Event<void(TObject* Sender, TDragDockObject* Source, int X, int Y)>;

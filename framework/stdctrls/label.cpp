@@ -64,7 +64,8 @@ void TCustomLabel::SetWordWrap(bool value) {
 
 void TCustomLabel::SetFocusControl(TWinControl* value) {
   if (value == focusControl_) return;
-  if (focusControl_) focusControl_->RemoveFreeNotification(this);
+  // The link to the previous control stays: another reference (PopupMenu) may name the same
+  // component, and a stale link only costs one ignored notification.
   focusControl_ = value;
   if (focusControl_) focusControl_->FreeNotification(this);
 }

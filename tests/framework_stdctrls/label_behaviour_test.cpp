@@ -82,6 +82,16 @@ TEST(LabelFocusControl, IsForgottenWhenThatControlIsDeleted) {
   EXPECT_EQ(label->FocusControl(), nullptr);
 }
 
+TEST(LabelFocusControl, ChangingItKeepsThePopupMenuSlotNamingTheSameComponentSafe) {
+  auto label = testing_label::MakeLabel("&Name");
+  auto* shared = new TCustomControl(nullptr);
+  label->SetPopupMenu(shared);
+  label->SetFocusControl(shared);
+  label->SetFocusControl(nullptr);
+  delete shared;  // the popup slot must hear of it
+  EXPECT_EQ(label->PopupMenu(), nullptr);
+}
+
 TEST(LabelFocusControl, ALabelDeletedFirstLeavesTheControlSound) {
   auto edit = std::make_unique<TCustomControl>(nullptr);
   {
