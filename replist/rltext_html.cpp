@@ -15,22 +15,11 @@ namespace {
 void AppendHtml(std::string& out, std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto b = static_cast<unsigned char>(text[i]);
+    if (const char* entity = rlio::MarkupEntity(b, "&#39;")) {
+      out += entity;
+      continue;
+    }
     switch (b) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\'':
-        out += "&#39;";
-        break;
       case '\r':
         if (i + 1 < text.size() && text[i + 1] == '\n') break;
         out += '\n';

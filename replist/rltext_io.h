@@ -120,6 +120,25 @@ std::string ReadWholeFile(const std::string& fileName);
 // UTF-8 is taken as code page 1252 and converted.
 std::string AsUtf8Text(std::string bytes);
 
+// The character reference of a markup character (& < > " '), or nullptr for any other byte.
+// XML and HTML write the apostrophe differently, so the caller gives its form.
+inline const char* MarkupEntity(unsigned char b, const char* apostrophe) {
+  switch (b) {
+    case '&':
+      return "&amp;";
+    case '<':
+      return "&lt;";
+    case '>':
+      return "&gt;";
+    case '"':
+      return "&quot;";
+    case '\'':
+      return apostrophe;
+    default:
+      return nullptr;
+  }
+}
+
 // Length of the UTF-8 sequence at s[pos] when it is well-formed, else 0.
 std::size_t ValidUtf8Length(std::string_view s, std::size_t pos);
 

@@ -44,32 +44,16 @@ void AppendEscaped(std::string& out, std::string_view text) {
     i = plain;
     if (i == text.size()) break;
     const auto b = static_cast<unsigned char>(text[i]);
-    switch (b) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\'':
-        out += "&apos;";
-        break;
-      default:
-        if (b < 0x20) {
-          AppendReference(out, b);
-        } else if (const std::size_t length = rlio::ValidUtf8Length(text, i); length > 0) {
-          out.append(text.data() + i, length);
-          i += length;
-          continue;
-        } else {
-          out += fw::Cp1252ToUtf8(b);
-        }
+    if (const char* entity = rlio::MarkupEntity(b, "&apos;")) {
+      out += entity;
+    } else if (b < 0x20) {
+      AppendReference(out, b);
+    } else if (const std::size_t length = rlio::ValidUtf8Length(text, i); length > 0) {
+      out.append(text.data() + i, length);
+      i += length;
+      continue;
+    } else {
+      out += fw::Cp1252ToUtf8(b);
     }
     ++i;
   }
