@@ -9,6 +9,7 @@
 
 #include "framework/backend/headless/test_host.h"
 #include "framework/grids/inplace_edit.h"
+#include "grid_fixture.h"
 
 namespace fw::test {
 
@@ -52,13 +53,7 @@ struct EditorFixture {
   TextGrid* grid;
 
   EditorFixture() {
-    grid = new TextGrid(host.Form());
-    grid->SetParent(host.Form());
-    grid->SetBorderStyle(bsNone);
-    grid->SetScrollBars(ssNone);
-    grid->SetBounds(0, 0, 300, 200);
-    grid->SetColCount(10);
-    grid->SetRowCount(50);
+    grid = PlaceTestGrid<TextGrid>(host);
     grid->SetOptions(grid->Options() + TGridOptions{goEditing});
     for (int c = 0; c < 10; ++c)
       for (int r = 0; r < 50; ++r)

@@ -7,17 +7,25 @@
 
 namespace fw::test {
 
+// A 300 x 200 grid of 10 columns and 50 rows without border and scroll bars, placed on the
+// host's form (not yet shown).
+template <typename Grid>
+Grid* PlaceTestGrid(TestHost& host) {
+  auto* grid = new Grid(host.Form());
+  grid->SetParent(host.Form());
+  grid->SetBorderStyle(bsNone);
+  grid->SetScrollBars(ssNone);
+  grid->SetBounds(0, 0, 300, 200);
+  grid->SetColCount(10);
+  grid->SetRowCount(50);
+  return grid;
+}
+
 struct GridFixture {
   TestHost host{400, 300};
   TDrawGrid* grid;
   GridFixture() {
-    grid = new TDrawGrid(host.Form());
-    grid->SetParent(host.Form());
-    grid->SetBorderStyle(bsNone);
-    grid->SetScrollBars(ssNone);
-    grid->SetBounds(0, 0, 300, 200);
-    grid->SetColCount(10);
-    grid->SetRowCount(50);
+    grid = PlaceTestGrid<TDrawGrid>(host);
     host.Show();
   }
 };
