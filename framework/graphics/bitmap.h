@@ -72,14 +72,16 @@ class TBitmap {
   // Copies size, pixels, format and transparency of source (nullptr empties this bitmap).
   void Assign(const TBitmap* source);
 
-  // BMP, PNG or JPEG, chosen by content. A missing or unreadable file raises EInOutError,
-  // undecodable data EInvalidGraphic; on failure the bitmap is unchanged.
+  // BMP, PNG or JPEG, chosen by content. A missing or unreadable file, anything that is not a
+  // regular file (a device, a pipe) and a file over 1 GiB raise EInOutError, undecodable data
+  // EInvalidGraphic; on failure the bitmap is unchanged.
   void LoadFromFile(const std::string& path);
   void LoadFromBytes(std::span<const uint8_t> bytes);
   // The embedded resource of that name (EResNotFound when there is none).
   void LoadFromResourceName(const std::string& name);
   // ".bmp" or ".png" (any letter case) by the file's extension; EInvalidGraphic for others,
-  // EInOutError when the file cannot be written.
+  // EInOutError when the file cannot be written. Saved safely (fw::SafeFileWriter): a failed
+  // save leaves an existing file as it was, and a read-only file is refused.
   void SaveToFile(const std::string& path) const;
   std::vector<uint8_t> SaveToBytes(ImageFormat format) const;
 

@@ -1,28 +1,18 @@
 // TBitmap loading and saving: files, byte buffers and embedded resources through the codecs.
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "framework/graphics/bitmap.h"
 #include "framework/image/resources.h"
+#include "framework/rtl/file_read.h"
+#include "framework/rtl/safe_save.h"
 
 namespace fw {
 
 namespace {
 
-std::vector<uint8_t> ReadFile(const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) {
-    throw EInOutError("Cannot open file \"" + path + "\": it is a folder");
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw EInOutError("Cannot open file \"" + path + "\"");
-  std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) throw EInOutError("Cannot read file \"" + path + "\"");
-  return bytes;
-}
+// Picture files are read whole; no picture within the size limits needs more than this.
+constexpr int64_t kMaxPictureFileBytes = int64_t{1} << 30;
 
 std::string LowerExtension(const std::string& path) {
   const size_t dot = path.find_last_of('.');
@@ -80,7 +70,8 @@ void TBitmap::LoadFromBytes(std::span<const uint8_t> bytes) {
 }
 
 void TBitmap::LoadFromFile(const std::string& path) {
-  LoadFromBytes(ReadFile(path));
+  const std::string bytes = ReadWholeFile(path, kMaxPictureFileBytes);
+  LoadFromBytes({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()});
 }
 
 void TBitmap::LoadFromResourceName(const std::string& name) {
@@ -96,9 +87,9 @@ std::vector<uint8_t> TBitmap::SaveToBytes(ImageFormat format) const {
   image.bitsPerPixel = pixelFormat_ == pf32bit ? 32 : 24;
   // Canvas drawing writes pixels with a zero top byte, so a 32-bit bitmap carries alpha only
   // when some pixel says so; otherwise it would be saved fully transparent.
-  image.hasAlpha = pixelFormat_ == pf32bit &&
-                   std::any_of(pixels_.begin(), pixels_.end(),
-                               [](TPixel p) { return (p & ~kRgbMask) != 0; });
+  image.hasAlpha =
+      pixelFormat_ == pf32bit &&
+      std::any_of(pixels_.begin(), pixels_.end(), [](TPixel p) { return (p & ~kRgbMask) != 0; });
   image.pixels = pixels_;
   switch (format) {
     case ImageFormat::Bmp:
@@ -119,11 +110,9 @@ void TBitmap::SaveToFile(const std::string& path) const {
     throw EInvalidGraphic("Unknown picture file extension (" + ext + ")");
   }
   const std::vector<uint8_t> bytes = SaveToBytes(format);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) throw EInOutError("Cannot create file \"" + path + "\"");
-  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-  out.close();
-  if (!out) throw EInOutError("Cannot write file \"" + path + "\"");
+  SafeFileWriter file(path);
+  file.Write({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+  file.Commit();
 }
 
 }  // namespace fw

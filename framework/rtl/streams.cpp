@@ -2,6 +2,8 @@
 // string streams.
 #include "framework/rtl/streams.h"
 
+#include "framework/rtl/file_read.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -89,6 +91,14 @@ TFileStream::TFileStream(const std::string& fileName, uint16_t mode) : fileName_
   };
   if (flags < 0) fail("Invalid open mode");
   if (fileName.empty()) fail(Reason(ENOENT));
+  // A file opened only for reading must be a regular file: a device or pipe could block the
+  // program or never end.
+  if (flags == O_RDONLY) {
+    std::string reason;
+    handle_ = OpenFileForReading(fileName, reason);
+    if (handle_ < 0) fail(reason);
+    return;
+  }
   do {
     handle_ = ::open(fileName.c_str(), flags | O_CLOEXEC, 0666);
   } while (handle_ < 0 && errno == EINTR);

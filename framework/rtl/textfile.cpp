@@ -3,11 +3,13 @@
 #include "framework/rtl/textfile.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
 #include "framework/base/exceptions.h"
+#include "framework/rtl/file_read.h"
 
 namespace fw {
 
@@ -31,14 +33,16 @@ void TextFile::Open(const char* how, TMode mode) {
   file_.reset();
   mode_ = TMode::Closed;
   errno = 0;
-  std::FILE* f = std::fopen(fileName_.c_str(), how);
+  std::string reason;
+  std::FILE* f = mode == TMode::Input ? OpenForInput(reason) : std::fopen(fileName_.c_str(), how);
   if (!f) {
     const int error = errno;
+    if (reason.empty()) reason = std::strerror(error);
     if (error == ENOENT && mode == TMode::Input) Fail("File not found");
     if (error == ENOENT && how[0] == 'a') Fail("File not found");
     if (error == EACCES || error == EPERM) Fail("Access denied");
     Fail(std::string(mode == TMode::Input ? "Cannot open file" : "Cannot create file") + " (" +
-         std::strerror(error) + ")");
+         reason + ")");
   }
   file_.reset(f);
   struct stat info {};
@@ -47,6 +51,19 @@ void TextFile::Open(const char* how, TMode mode) {
     Fail("Cannot open a directory as a file");
   }
   mode_ = mode;
+}
+
+// Input comes from regular files only (a device or a pipe could block or never end).
+std::FILE* TextFile::OpenForInput(std::string& reason) const {
+  const int handle = OpenFileForReading(fileName_, reason);
+  if (handle < 0) return nullptr;
+  std::FILE* f = ::fdopen(handle, "rb");
+  if (!f) {
+    const int error = errno;
+    ::close(handle);
+    errno = error;
+  }
+  return f;
 }
 
 void TextFile::Rewrite() {

@@ -46,6 +46,7 @@ class TextFile {
     void operator()(std::FILE* f) const { std::fclose(f); }
   };
   void Open(const char* how, TMode mode);
+  std::FILE* OpenForInput(std::string& reason) const;
   void RequireOpen(TMode mode, const char* wrongModeMessage) const;
   [[noreturn]] void Fail(const std::string& what) const;
   [[noreturn]] void FailWrite(int error) const;
