@@ -69,9 +69,30 @@ class TStringArray : public fw::TComponent {
 
   // Makes columns 0..NrColumns and rows 0..NrRows exist. Cells and attributes inside both the
   // old and the new size keep their values; new cells are empty and new attribute bytes 0.
-  // Returns false, changing nothing, for negative counts and for sizes whose cell table could
-  // not be allocated (including sizes larger than the machine's memory).
+  // Returns false, changing nothing, for negative counts, for sizes whose tables would need
+  // more than MemoryLimit() (see TableBytes) and when memory runs out.
   bool Resize(int NrColumns, int NrRows);
+
+  // Bytes the tables of a matrix of columns 0..NrColumns and rows 0..NrRows take before any
+  // text is stored: each column's bookkeeping (kColumnBytes), a 4-byte reference per cell and
+  // an attribute byte and an order entry per row. A double, so that no size can overflow.
+  static double TableBytes(int NrColumns, int NrRows);
+  // Bookkeeping of one column: its object, its owner pointer, its attribute byte and the
+  // smallest blocks of its reference table and text arena, with the allocator's headers.
+  static constexpr std::size_t kColumnBytes = 160;
+  // The most bytes the tables may take: sizes above it are refused by Resize, InsertColumn and
+  // InsertRow before anything is allocated. The default is half of the machine's physical
+  // memory, so a size read from a damaged file fails cleanly instead of exhausting the
+  // machine; 0 restores the default.
+  std::size_t MemoryLimit() const;
+  void SetMemoryLimit(std::size_t bytes) { memoryLimit_ = bytes; }
+
+  // Takes a copy of Source's cells, attribute bytes and row order (not its events, allocation
+  // step or memory limit). All or nothing: false, changing nothing, when the copy would exceed
+  // MemoryLimit() or memory runs out. Does not fire OnChange.
+  bool CopyContentsFrom(const TStringArray& Source);
+  // Exchanges cells, attribute bytes and row order with Other; never fails and fires no event.
+  void SwapContents(TStringArray& Other) noexcept;
   // Row storage grows by at least this many rows at a time (and at least by half of what it
   // holds, so appending rows one at a time stays cheap). Values below 1 count as 1.
   void SetAllocRowsBy(int rows);
@@ -128,6 +149,7 @@ class TStringArray : public fw::TComponent {
   // Capacity to reserve for `rows` stored rows by the allocation step.
   std::size_t RowCapacityFor(std::size_t rows) const;
   bool ReserveRows(std::size_t rows);
+  bool Affordable(int NrColumns, int NrRows) const;
   void Changed();
   void BuildKeys(int col, bool ascending, bool withEvent, SortKeys& keys);
 
@@ -136,6 +158,7 @@ class TStringArray : public fw::TComponent {
   std::vector<uint8_t> rowAttribs_;  // by stored row
   std::vector<uint32_t> order_;      // shown row -> stored row
   int allocRowsBy_ = 1;
+  std::size_t memoryLimit_ = 0;  // 0: half the physical memory
 };
 
 // A set of bits numbered from 0.

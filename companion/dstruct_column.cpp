@@ -111,9 +111,11 @@ void TStringArray::Column::Clear() {
   stale_ = 0;
 }
 
+// The new table keeps the old one's capacity, so room reserved for coming rows stays.
 std::vector<uint32_t> TStringArray::Column::Gathered(const std::vector<uint32_t>& order) const {
-  std::vector<uint32_t> refs(order.size());
-  for (std::size_t i = 0; i < order.size(); ++i) refs[i] = refs_[order[i]];
+  std::vector<uint32_t> refs;
+  refs.reserve(std::max(refs_.capacity(), order.size()));
+  for (const uint32_t stored : order) refs.push_back(refs_[stored]);
   return refs;
 }
 

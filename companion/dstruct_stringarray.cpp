@@ -70,15 +70,29 @@ bool TStringArray::ReserveRows(std::size_t rows) {
   return true;
 }
 
+double TStringArray::TableBytes(int NrColumns, int NrRows) {
+  const double cols = std::max(NrColumns, 0) + 1.0;
+  const double rows = std::max(NrRows, 0) + 1.0;
+  return cols * static_cast<double>(kColumnBytes) + cols * rows * sizeof(uint32_t) +
+         rows * (sizeof(uint8_t) + sizeof(uint32_t));
+}
+
+std::size_t TStringArray::MemoryLimit() const {
+  return memoryLimit_ != 0 ? memoryLimit_ : static_cast<std::size_t>(PhysicalMemory() / 2);
+}
+
+bool TStringArray::Affordable(int NrColumns, int NrRows) const {
+  return TableBytes(NrColumns, NrRows) <= static_cast<double>(MemoryLimit());
+}
+
 bool TStringArray::Resize(int NrColumns, int NrRows) {
   if (NrColumns < 0 || NrRows < 0) return false;
   const std::size_t cols = static_cast<std::size_t>(NrColumns) + 1;
   const std::size_t rows = static_cast<std::size_t>(NrRows) + 1;
-  // In floating point, so that no product of two counts can overflow.
-  const double tableBytes =
-      static_cast<double>(cols) * static_cast<double>(rows) * 4.0 + static_cast<double>(rows) * 5.0;
-  if (tableBytes > static_cast<double>(PhysicalMemory())) return false;
   if (cols == columns_.size() && rows == rowAttribs_.size()) return true;
+  // Growing is checked against the limit; shrinking always works.
+  if ((cols > columns_.size() || rows > rowAttribs_.size()) && !Affordable(NrColumns, NrRows))
+    return false;
   if (rows < rowAttribs_.size()) {
     try {
       CommitSorting();
@@ -161,6 +175,7 @@ void TStringArray::SetRowAttrib(int ARow, uint8_t Value) {
 
 bool TStringArray::InsertColumn(int ACol) {
   if (ACol < 1 || ACol > NrOfColumns() + 1) return false;
+  if (!Affordable(NrOfColumns() + 1, NrOfRows())) return false;
   try {
     auto column = std::make_unique<Column>(rowAttribs_.size(), rowAttribs_.capacity());
     columns_.reserve(columns_.size() + 1);
@@ -184,12 +199,14 @@ bool TStringArray::RemoveColumn(int ACol) {
 
 bool TStringArray::InsertRow(int ARow) {
   if (ARow < 1 || ARow > NrOfRows() + 1) return false;
+  if (!Affordable(NrOfColumns(), NrOfRows() + 1)) return false;
+  // Room first: the order is committed only when the row can then surely be inserted.
+  if (!ReserveRows(rowAttribs_.size() + 1)) return false;
   try {
     CommitSorting();
   } catch (const EZEBDStructError&) {
     return false;
   }
-  if (!ReserveRows(rowAttribs_.size() + 1)) return false;
   const std::size_t at = static_cast<std::size_t>(ARow);
   for (auto& column : columns_) column->InsertRow(at);
   rowAttribs_.insert(rowAttribs_.begin() + ARow, 0);
@@ -211,6 +228,38 @@ bool TStringArray::RemoveRow(int ARow) {
   order_.pop_back();
   Changed();
   return true;
+}
+
+bool TStringArray::CopyContentsFrom(const TStringArray& Source) {
+  if (&Source == this) return true;
+  if (!Affordable(Source.NrOfColumns(), Source.NrOfRows())) return false;
+  // Built aside and swapped in, so a failure leaves this matrix as it was.
+  std::vector<std::unique_ptr<Column>> columns;
+  std::vector<uint8_t> colAttribs, rowAttribs;
+  std::vector<uint32_t> order;
+  try {
+    columns.reserve(Source.columns_.size());
+    for (const auto& column : Source.columns_) columns.push_back(std::make_unique<Column>(*column));
+    colAttribs = Source.colAttribs_;
+    rowAttribs = Source.rowAttribs_;
+    order = Source.order_;
+  } catch (const std::bad_alloc&) {
+    return false;
+  } catch (const std::length_error&) {
+    return false;
+  }
+  columns_.swap(columns);
+  colAttribs_.swap(colAttribs);
+  rowAttribs_.swap(rowAttribs);
+  order_.swap(order);
+  return true;
+}
+
+void TStringArray::SwapContents(TStringArray& Other) noexcept {
+  columns_.swap(Other.columns_);
+  colAttribs_.swap(Other.colAttribs_);
+  rowAttribs_.swap(Other.rowAttribs_);
+  order_.swap(Other.order_);
 }
 
 std::size_t TStringArray::MemoryUsed() const {

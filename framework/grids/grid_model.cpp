@@ -14,8 +14,9 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
 void TCustomGrid::SetColCount(int value) {
   value = std::max(value, 1);
   if (value == colCount_) return;
-  colCount_ = value;
+  // The table first: when it cannot grow, the grid stays as it was.
   if (!colWidths_.empty()) colWidths_.resize(static_cast<size_t>(value), defaultColWidth_);
+  colCount_ = value;
   fixedCols_ = std::min(fixedCols_, colCount_ - 1);
   ClampCurrent();
   Invalidate();
@@ -24,8 +25,8 @@ void TCustomGrid::SetColCount(int value) {
 void TCustomGrid::SetRowCount(int value) {
   value = std::max(value, 1);
   if (value == rowCount_) return;
-  rowCount_ = value;
   if (!rowHeights_.empty()) rowHeights_.resize(static_cast<size_t>(value), defaultRowHeight_);
+  rowCount_ = value;
   fixedRows_ = std::min(fixedRows_, rowCount_ - 1);
   ClampCurrent();
   Invalidate();
