@@ -2,6 +2,7 @@
 // columns, column formats, check-mark columns and a sort state, kept free of any drawing.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -129,8 +130,9 @@ bool CheckIfValidReplist(fw::TStream& InStream, const std::string& DataID);
 //
 // Written as RFC 4180 describes: records end in CR LF, a field is enclosed in double quotes
 // (inner quotes doubled) when it holds the delimiter, a quote, a line break or a leading or
-// trailing blank or tab, when it is the only, empty field of its record, or always when the
-// writer is asked to quote all fields. csvAuto writes commas. Reading accepts CR LF, LF and CR
+// trailing blank or tab, when it begins with U+FEFF (which would otherwise read back as a byte
+// order mark), when it is the only, empty field of its record, or always when the writer is
+// asked to quote all fields. csvAuto writes commas. Reading accepts CR LF, LF and CR
 // line ends, quoted fields with line breaks inside, a UTF-8 byte order mark, and files that are
 // not UTF-8 (read as code page 1252); csvAuto takes the delimiter the first line uses most
 // outside quotes (comma when it uses none). A quote left open at the end of the file is an
@@ -151,11 +153,12 @@ class TRLData : public fw::TComponent {
   // ---- published properties
   int NrOfColumns() const { return nrCols_; }
   // Values below 1 count as 1. New columns are named "C-<number>", with empty formats and
-  // cmNone. Throws when the table cannot be resized (nothing changes then).
+  // cmNone. More than kMaxColumns columns, a size whose tables would need more than
+  // MemoryLimit(), and running out of memory raise EZEBRLDataError; nothing changes then.
   void SetNrCols(int Value);
   int NrOfRows() const { return nrRows_; }
   int GetNrRows() const { return nrRows_; }
-  // Negative values count as 0. New rows are empty. Throws when the table cannot be resized.
+  // Negative values count as 0. New rows are empty. Refused like SetNrCols (nothing changes).
   void SetNrRows(int Value);
   const std::string& CommonHeader() const { return commonHeader_; }
   void SetCommonHeader(const std::string& Value);
@@ -179,6 +182,19 @@ class TRLData : public fw::TComponent {
   bool SortAscendingSec() const { return sortAscendingSec_; }
   // The cell matrix, for views that follow its OnChange notification and attribute bytes.
   TStringArray* Matrix() const { return matrix_.get(); }
+
+  // ---- limits
+  // A store holds at most this many columns, more than any real table has, so that a line
+  // of twenty million commas is refused instead of taking gigabytes.
+  static constexpr int kMaxColumns = 1 << 20;
+  // Bytes the tables of a store of that size take before any text: the matrix's (see
+  // TStringArray::TableBytes) plus each column's name, format and check mode.
+  static double TableBytes(int Columns, int Rows);
+  // The most bytes a store's tables may take (default: half of the machine's physical memory;
+  // 0 restores it). Sizes beyond it are refused before anything is allocated, by every resize
+  // and by the readers, which also refuse files larger than it.
+  std::size_t MemoryLimit() const { return matrix_->MemoryLimit(); }
+  void SetMemoryLimit(std::size_t Bytes) { matrix_->SetMemoryLimit(Bytes); }
 
   // ---- cells and columns
   std::string GetElem(int ACol, int ARow) const;
@@ -231,6 +247,8 @@ class TRLData : public fw::TComponent {
   void Sort(int SortCol, int SortColSec, bool Ascending);
   void Sort(int SortCol, int SortColSec, bool Ascending, bool AscendingSec);
   void UnSort();
+  // Copies everything but the events (OnBeforeSortExchange excepted, which is copied too).
+  // All or nothing: when memory runs out the store stays as it was.
   void Assign(fw::TPersistent* Source) override;
   void AssignTo(fw::TPersistent* Dest) override;
 
@@ -248,7 +266,8 @@ class TRLData : public fw::TComponent {
   // line) whose identifier matches DataID as CheckIfValidReplist matches it; an empty DataID
   // takes the first list. The store takes the list's data, identifier included, and is unsorted
   // afterwards. No matching list, or a damaged one, raises EZEBRLDataError and leaves the
-  // store unchanged. Streams and open files are left after the list's end tag line.
+  // store unchanged (as does running out of memory). Streams and open files are left after
+  // the list's end tag line.
   void LoadFromXMLFile(const std::string& FileName, const std::string& DataID);
   void ReadFromXMLStream(fw::TStream& InStream, const std::string& DataID);
   void ReadFromOpenXMLFile(fw::TextFile& InFile, const std::string& DataID);
@@ -275,7 +294,10 @@ class TRLData : public fw::TComponent {
   // columns as the longest record has fields (at least one), cells beyond 255 characters cut.
   // WithColNames takes the first record as the column names. Names, formats and check modes
   // of columns that stay are kept; every cell and mark is replaced and the list is unsorted.
-  // The file is read and checked completely before the store changes.
+  // All or nothing: the new list is built aside and takes the store's place only when the
+  // whole file was read, so a damaged file, a file too large (see MemoryLimit and
+  // kMaxColumns) or running out of memory raises EZEBRLDataError and leaves the store, its
+  // sort order and its attributes as they were. Only regular files are read.
   void ImportCSV(const std::string& FileName, TCSVDelimiters Delimiter, bool WithColNames);
   // Writes the visible texts of columns ColLow..ColHigh and rows RowLow..RowHigh (clamped to
   // 0..NrOfColumns and 1..NrOfRows; the defaults take every data cell) as a CSV file, with a
@@ -288,7 +310,7 @@ class TRLData : public fw::TComponent {
   // Puts the lines of a text file into column Column (0..NrOfColumns, otherwise nothing
   // happens), one per row from row Row (below 1 counts as 1) on; the list grows to hold them.
   // A final line break does not make another line; a byte order mark is skipped, and a file
-  // that is not UTF-8 is read as code page 1252.
+  // that is not UTF-8 is read as code page 1252. All or nothing, like ImportCSV.
   void LoadLinesFromFile(int Column, int Row, const std::string& FileName);
   // Writes an HTML document holding a table of columns ColLow..ColHigh and rows
   // RowLow..RowHigh (clamped like ExportCSV). ColWidths gives the width in pixels of each
@@ -318,7 +340,18 @@ class TRLData : public fw::TComponent {
   void ResetColumnTables(int first);
   void ResizeColumnTables(int count);
   [[noreturn]] void RaiseNoMemory() const;
+  // Raises EZEBRLDataError unless a store of that size is within kMaxColumns and MemoryLimit.
+  void CheckSize(int Columns, int Rows) const;
   void HookMatrix();
+
+  // Changes that must happen all at once are made on a stage, a new store named and limited
+  // like this one, which then exchanges its data with this store (TakeStage; never fails).
+  std::unique_ptr<TRLData> NewStage() const;
+  // Copies Source's data (not its events) into this new store: with or without the cells and
+  // row attributes (without, the stage has Source's columns and no rows, unsorted).
+  void CopyDataFrom(const TRLData& Source, bool WithCells);
+  void SwapData(TRLData& Other) noexcept;
+  void TakeStage(TRLData& Stage);
 
   std::string comment_;
   std::vector<TNameStrType> colNames_;
@@ -354,9 +387,9 @@ class EZEBRepListError : public EZEBError {
 };
 
 // Text alignment of a column's cells and header: the framework's own alignment type.
-using fw::TAlignment;
 using fw::taCenter;
 using fw::taLeftJustify;
+using fw::TAlignment;
 using fw::taRightJustify;
 
 // How FilterAndSort matches the search text: a plain substring, words joined by AND, OR and
@@ -571,6 +604,8 @@ class TReportListView : public fw::TCustomDrawGrid {
   void Sort(int SortCol, int SortColSec, bool Ascending);
   void Sort(int SortCol, int SortColSec, bool Ascending, bool AscendingSec);
   void UnSort();
+  // Copies everything but the events (OnBeforeSortExchange excepted, which is copied too).
+  // All or nothing: when memory runs out the store stays as it was.
   void Assign(fw::TPersistent* Source) override;
   void AssignTo(fw::TPersistent* Dest) override;
 
@@ -729,7 +764,9 @@ class TReportListView : public fw::TCustomDrawGrid {
   void ColorSetter(fw::TColor& field, fw::TColor Value);
   void RebuildGridRows();
   void ResizeColumnTables(int count);
+  void ReserveColumnTables(int count);
   void ResetColumnOrder();
+  [[noreturn]] void RaiseNoMemory() const;
   void HookData();
   void SetAllRowBits(uint8_t bit, bool on);
   void SetAllColBits(uint8_t bit, bool on);

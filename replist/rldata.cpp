@@ -45,6 +45,24 @@ void TRLData::RaiseNoMemory() const {
   throw EZEBRLDataError("Component \"" + Name() + "\": not enough memory on heap");
 }
 
+double TRLData::TableBytes(int Columns, int Rows) {
+  // Per column: a name and a format (short enough to live inside their string objects) and a
+  // check mode.
+  constexpr double kColumnTables = 2 * sizeof(std::string) + sizeof(TCheckMode);
+  return TStringArray::TableBytes(Columns, Rows) + std::max(Columns, 0) * kColumnTables;
+}
+
+void TRLData::CheckSize(int Columns, int Rows) const {
+  if (Columns > kMaxColumns)
+    throw EZEBRLDataError("Component \"" + Name() + "\": " + std::to_string(Columns) +
+                          " columns are more than the " + std::to_string(kMaxColumns) +
+                          " a list can hold");
+  if (TableBytes(Columns, Rows) > static_cast<double>(MemoryLimit()))
+    throw EZEBRLDataError("Component \"" + Name() + "\": not enough memory on heap for " +
+                          std::to_string(Columns) + " columns and " + std::to_string(Rows) +
+                          " rows");
+}
+
 void TRLData::ResizeColumnTables(int count) {
   const auto n = static_cast<std::size_t>(std::max(count, 0));
   colNames_.resize(n);
@@ -61,23 +79,31 @@ void TRLData::ResetColumnTables(int first) {
   }
 }
 
+// All or nothing: the column tables get their room first, then the matrix is resized (which
+// either succeeds or changes nothing), and only then do the tables and the count change,
+// which cannot fail: the room is there and the default names fit inside their strings.
 void TRLData::SetNrCols(int Value) {
   Value = std::max(Value, 1);
+  CheckSize(Value, nrRows_);
+  try {
+    colNames_.reserve(static_cast<std::size_t>(Value));
+    colFormats_.reserve(static_cast<std::size_t>(Value));
+    checkModes_.reserve(static_cast<std::size_t>(Value));
+  } catch (const std::bad_alloc&) {
+    RaiseNoMemory();
+  }
   if (!matrix_->Resize(Value, nrRows_))
     throw EZEBRLDataError("Component \"" + Name() + "\": cannot resize the table to " +
                           std::to_string(Value) + " columns");
   const int oldCount = nrCols_;
-  nrCols_ = Value;
-  try {
-    ResizeColumnTables(Value);
-  } catch (const std::bad_alloc&) {
-    RaiseNoMemory();
-  }
+  ResizeColumnTables(Value);
   ResetColumnTables(oldCount);
+  nrCols_ = Value;
 }
 
 void TRLData::SetNrRows(int Value) {
   Value = std::max(Value, 0);
+  CheckSize(nrCols_, Value);
   // The matrix holds exactly the data rows, so rows added later start empty and unmarked.
   if (!matrix_->Resize(std::max(nrCols_, 0), Value))
     throw EZEBRLDataError("Component \"" + Name() + "\": cannot resize the table to " +
@@ -94,6 +120,59 @@ void TRLData::Clear() {
   ResetColumnTables(0);
 }
 
+// ---- staged changes ---------------------------------------------------------------------
+
+std::unique_ptr<TRLData> TRLData::NewStage() const {
+  auto stage = std::make_unique<TRLData>(nullptr);
+  stage->SetName(Name());
+  stage->SetMemoryLimit(MemoryLimit());
+  return stage;
+}
+
+void TRLData::CopyDataFrom(const TRLData& Source, bool WithCells) {
+  colNames_ = Source.colNames_;
+  colFormats_ = Source.colFormats_;
+  checkModes_ = Source.checkModes_;
+  nrCols_ = Source.nrCols_;
+  nrRows_ = WithCells ? Source.nrRows_ : 0;
+  const bool sorted = WithCells;
+  sortCol_ = sorted ? Source.sortCol_ : -1;
+  sortColSec_ = sorted ? Source.sortColSec_ : -1;
+  sortAscending_ = sorted ? Source.sortAscending_ : true;
+  sortAscendingSec_ = sorted ? Source.sortAscendingSec_ : true;
+  headerClickAscending_ = Source.headerClickAscending_;
+  comment_ = Source.comment_;
+  commonHeader_ = Source.commonHeader_;
+  dataID_ = Source.dataID_;
+  const bool copied = WithCells ? matrix_->CopyContentsFrom(*Source.matrix_)
+                                : matrix_->Resize(std::max(nrCols_, 0), 0);
+  if (!copied) RaiseNoMemory();
+}
+
+void TRLData::SwapData(TRLData& Other) noexcept {
+  matrix_->SwapContents(*Other.matrix_);
+  std::swap(nrCols_, Other.nrCols_);
+  std::swap(nrRows_, Other.nrRows_);
+  colNames_.swap(Other.colNames_);
+  colFormats_.swap(Other.colFormats_);
+  checkModes_.swap(Other.checkModes_);
+  std::swap(sortCol_, Other.sortCol_);
+  std::swap(sortColSec_, Other.sortColSec_);
+  std::swap(sortAscending_, Other.sortAscending_);
+  std::swap(sortAscendingSec_, Other.sortAscendingSec_);
+  std::swap(headerClickAscending_, Other.headerClickAscending_);
+  comment_.swap(Other.comment_);
+  commonHeader_.swap(Other.commonHeader_);
+  dataID_.swap(Other.dataID_);
+}
+
+// The stage's data becomes this store's; views hear of it once.
+void TRLData::TakeStage(TRLData& Stage) {
+  ChangeBatch batch(*matrix_);
+  SwapData(Stage);
+  batch.Done();
+}
+
 void TRLData::Assign(fw::TPersistent* Source) {
   auto* source = dynamic_cast<TRLData*>(Source);
   if (source == nullptr) {
@@ -101,48 +180,17 @@ void TRLData::Assign(fw::TPersistent* Source) {
     return;
   }
   if (source == this) return;
-  const TStringArray& from = *source->matrix_;
-  std::vector<TNameStrType> names;
-  std::vector<TColFmtString> formats;
-  std::vector<TCheckMode> modes;
+  // The own matrix object stays, so handlers attached to it by a view keep working.
+  std::unique_ptr<TRLData> stage;
   try {
-    names = source->colNames_;
-    formats = source->colFormats_;
-    modes = source->checkModes_;
+    stage = NewStage();
+    stage->CopyDataFrom(*source, true);
   } catch (const std::bad_alloc&) {
     RaiseNoMemory();
   }
-  // The own matrix object stays, so handlers attached to it by a view keep working.
-  ChangeBatch batch(*matrix_);
-  if (!matrix_->Resize(std::max(source->nrCols_, 0), source->nrRows_)) RaiseNoMemory();
-  matrix_->Clear();
-  matrix_->SetAllocRowsBy(from.AllocRowsBy());
-  const int cols = source->nrCols_;
-  const int rows = source->nrRows_;
-  for (int c = 0; c <= cols; ++c) matrix_->SetColAttrib(c, from.GetColAttrib(c));
-  for (int c = 0; c <= cols; ++c) matrix_->SetElem(c, 0, from.GetElem(c, 0));
-  // Cells and attribute bytes go to their stored rows; then the same order is installed.
-  for (int r = 1; r <= rows; ++r) {
-    const int stored = from.GetSortOrder(r);
-    matrix_->SetRowAttrib(stored, from.GetRowAttrib(r));
-    for (int c = 0; c <= cols; ++c) matrix_->SetElem(c, stored, from.GetElem(c, r));
-  }
-  for (int r = 1; r <= rows; ++r) matrix_->SetSortOrder(r, from.GetSortOrder(r));
-  nrCols_ = cols;
-  nrRows_ = rows;
-  sortCol_ = source->sortCol_;
-  sortColSec_ = source->sortColSec_;
-  sortAscending_ = source->sortAscending_;
-  sortAscendingSec_ = source->sortAscendingSec_;
-  headerClickAscending_ = source->headerClickAscending_;
-  comment_ = source->comment_;
-  commonHeader_ = source->commonHeader_;
+  matrix_->SetAllocRowsBy(source->matrix_->AllocRowsBy());
   OnBeforeSortExchange = source->OnBeforeSortExchange;
-  dataID_ = source->dataID_;
-  colNames_ = std::move(names);
-  colFormats_ = std::move(formats);
-  checkModes_ = std::move(modes);
-  batch.Done();
+  TakeStage(*stage);
 }
 
 void TRLData::AssignTo(fw::TPersistent* Dest) {

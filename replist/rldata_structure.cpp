@@ -7,23 +7,23 @@
 
 namespace zeb {
 
+// The tables get their room before the matrix changes, so the inserts after it cannot fail.
 void TRLData::InsertColumn(int ACol) {
   if (!InDataCols(ACol)) return;
-  if (!matrix_->InsertColumn(ACol)) RaiseNoMemory();
-  const auto at = static_cast<std::ptrdiff_t>(ACol - 1);
+  CheckSize(nrCols_ + 1, nrRows_);
+  const auto room = static_cast<std::size_t>(nrCols_) + 1;
   try {
-    colNames_.insert(colNames_.begin() + at, TNameStrType());
-    colFormats_.insert(colFormats_.begin() + at, TColFmtString());
-    checkModes_.insert(checkModes_.begin() + at, cmNone);
+    colNames_.reserve(room);
+    colFormats_.reserve(room);
+    checkModes_.reserve(room);
   } catch (const std::bad_alloc&) {
-    // Take back whatever was inserted, so the tables stay as long as the matrix is wide.
-    matrix_->RemoveColumn(ACol);
-    const auto count = static_cast<std::size_t>(nrCols_);
-    if (colNames_.size() > count) colNames_.erase(colNames_.begin() + at);
-    if (colFormats_.size() > count) colFormats_.erase(colFormats_.begin() + at);
-    if (checkModes_.size() > count) checkModes_.erase(checkModes_.begin() + at);
     RaiseNoMemory();
   }
+  if (!matrix_->InsertColumn(ACol)) RaiseNoMemory();
+  const auto at = static_cast<std::ptrdiff_t>(ACol - 1);
+  colNames_.insert(colNames_.begin() + at, TNameStrType());
+  colFormats_.insert(colFormats_.begin() + at, TColFmtString());
+  checkModes_.insert(checkModes_.begin() + at, cmNone);
   ++nrCols_;
 }
 
@@ -41,7 +41,8 @@ void TRLData::RemoveColumn(int ACol) {
 
 void TRLData::InsertRow(int ARow) {
   if (!InRows(ARow)) return;
-  matrix_->CommitSorting();
+  CheckSize(nrCols_, nrRows_ + 1);
+  // The matrix makes the current order the stored one before it inserts.
   if (!matrix_->InsertRow(ARow)) RaiseNoMemory();
   ++nrRows_;
 }

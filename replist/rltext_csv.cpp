@@ -2,12 +2,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "framework/rtl/file_read.h"
+#include "framework/rtl/safe_save.h"
 #include "replist/ZEB_replist.h"
-#include "replist/rldata_batch.h"
 #include "replist/rltext_io.h"
 
 namespace zeb {
@@ -112,8 +114,13 @@ class CsvParser {
   std::size_t line_ = 0;
 };
 
+// A field that begins with U+FEFF is quoted: at the start of a file it would otherwise read
+// back as a byte order mark and be lost.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 bool NeedsQuotes(std::string_view field, char delimiter, bool onlyField) {
   if (field.empty()) return onlyField;
+  if (field.starts_with(kByteOrderMark)) return true;
   if (field.front() == ' ' || field.front() == '\t' || field.back() == ' ' || field.back() == '\t')
     return true;
   return field.find_first_of(std::string{delimiter, '"', '\n', '\r'}) != std::string_view::npos;
@@ -136,53 +143,57 @@ void AppendField(std::string& out, std::string_view field, char delimiter, bool 
 }  // namespace
 
 void TRLData::ImportCSV(const std::string& FileName, TCSVDelimiters Delimiter, bool WithColNames) {
-  const std::string text = rlio::AsUtf8Text(rlio::ReadWholeFile(FileName));
-  const char delimiter = Delimiter == csvAuto ? GuessDelimiter(text) : DelimiterChar(Delimiter);
-  // First pass: the shape of the data, and every error before anything changes.
-  std::vector<std::string> fields;
-  std::size_t nameCount = 0;
-  int records = 0;
-  std::size_t widest = 1;
-  for (CsvParser parser(text, delimiter); !parser.AtEnd(); ++records) {
-    if (records == std::numeric_limits<int>::max())
-      throw EZEBRLDataError("Component \"" + Name() + "\": CSV file \"" + FileName +
-                            "\" holds too many records to read");
-    const bool names = records == 0 && WithColNames;
-    const std::size_t count = parser.Record(names ? &fields : nullptr);
-    if (names) nameCount = count;
-    widest = std::max(widest, count);
-  }
-  const int rows = std::max(records - (WithColNames && records > 0 ? 1 : 0), 0);
-  if ((static_cast<int64_t>(widest) + 1) * std::max(rows, 1) > kMaxReadCells)
-    throw EZEBRLDataError("Component \"" + Name() + "\": CSV file \"" + FileName +
-                          "\" holds too many cells to read");
-  const int cols = static_cast<int>(std::min<std::size_t>(widest, 0x7FFFFFFF));
-
-  ChangeBatch batch(*matrix_);
-  UnSort();
-  SetNrCols(cols);
-  SetNrRows(rows);
-  matrix_->Clear();
-  for (std::size_t c = 0; c < nameCount; ++c) SetColName(static_cast<int>(c + 1), fields[c]);
-  rlio::Progress progress(*this, static_cast<int64_t>(text.size()));
-  CsvParser parser(text, delimiter);
-  if (WithColNames && !parser.AtEnd()) parser.Record(nullptr);
-  for (int r = 1; r <= rows; ++r) {
-    const std::size_t count = parser.Record(&fields);
-    for (std::size_t c = 0; c < count; ++c) {
-      const std::string& field = fields[c];
-      const int col = static_cast<int>(c + 1);
-      if (field.empty()) continue;
-      // A plain column takes a short field as it is (no cut, no flag to keep).
-      if (field.size() <= TStringArray::kMaxCellLength && !IsCheckCol(col))
-        matrix_->SetElem(col, r, field);
-      else
-        SetElem(col, r, field);
+  rlio::GuardMemory(*this, [&] {
+    const std::string text =
+        rlio::AsUtf8Text(fw::ReadWholeFile(FileName, static_cast<int64_t>(MemoryLimit())));
+    const char delimiter = Delimiter == csvAuto ? GuessDelimiter(text) : DelimiterChar(Delimiter);
+    const auto fail = [&](const std::string& reason) {
+      throw EZEBRLDataError("Component \"" + Name() + "\": CSV file \"" + FileName + "\" " +
+                            reason);
+    };
+    // First pass: the shape of the data, and every error before anything is built.
+    int records = 0;
+    std::size_t widest = 1;
+    for (CsvParser parser(text, delimiter); !parser.AtEnd(); ++records) {
+      if (records == std::numeric_limits<int>::max()) fail("holds too many records to read");
+      widest = std::max(widest, parser.Record(nullptr));
     }
-    progress.Step(static_cast<int64_t>(parser.Position()));
-  }
-  batch.Done();
-  progress.Finish();
+    if (widest > static_cast<std::size_t>(kMaxColumns))
+      fail("has records of more than " + std::to_string(kMaxColumns) + " fields");
+    const int rows = std::max(records - (WithColNames && records > 0 ? 1 : 0), 0);
+    if ((static_cast<int64_t>(widest) + 1) * std::max(rows, 1) > kMaxReadCells)
+      fail("holds too many cells to read");
+    const int cols = static_cast<int>(widest);
+
+    // The new list is built aside and takes the store's place only when it is complete.
+    const std::unique_ptr<TRLData> stage = NewStage();
+    stage->CopyDataFrom(*this, false);
+    stage->SetNrCols(cols);
+    stage->SetNrRows(rows);
+    rlio::Progress progress(*this, static_cast<int64_t>(text.size()));
+    std::vector<std::string> fields;
+    CsvParser parser(text, delimiter);
+    if (WithColNames && !parser.AtEnd()) {
+      const std::size_t count = parser.Record(&fields);
+      for (std::size_t c = 0; c < count; ++c) stage->SetColName(static_cast<int>(c + 1), fields[c]);
+    }
+    for (int r = 1; r <= rows; ++r) {
+      const std::size_t count = parser.Record(&fields);
+      for (std::size_t c = 0; c < count; ++c) {
+        const std::string& field = fields[c];
+        const int col = static_cast<int>(c + 1);
+        if (field.empty()) continue;
+        // A plain column takes a short field as it is (no cut, no flag to keep).
+        if (field.size() <= TStringArray::kMaxCellLength && !stage->IsCheckCol(col))
+          stage->matrix_->SetElem(col, r, field);
+        else
+          stage->SetElem(col, r, field);
+      }
+      progress.Step(static_cast<int64_t>(parser.Position()));
+    }
+    TakeStage(*stage);
+    progress.Finish();
+  });
 }
 
 void TRLData::ExportCSV(const std::string& FileName, TCSVDelimiters Delimiter, bool WithColNames,
@@ -193,7 +204,7 @@ void TRLData::ExportCSV(const std::string& FileName, TCSVDelimiters Delimiter, b
   const int rowLow = std::max(RowLow, 1);
   const int rowHigh = std::min(RowHigh, nrRows_);
   const bool onlyField = colLow == colHigh;
-  rlio::SafeFileWriter file(FileName);
+  fw::SafeFileWriter file(FileName);
   rlio::TextSink sink([&file](std::string_view text) { file.Write(text); });
   std::string& out = sink.Buffer();
   std::string text;

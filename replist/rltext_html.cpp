@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <string>
 
+#include "framework/rtl/safe_save.h"
 #include "framework/rtl/utf8.h"
 #include "replist/ZEB_replist.h"
 #include "replist/rltext_io.h"
@@ -71,7 +72,7 @@ void TRLData::ExportHTMLTable(const std::string& FileName, int ColLow, int RowLo
   std::string title = Title.empty() ? commonHeader_ : Title;
   if (fw::Trim(title).empty()) title = "Report list";
 
-  rlio::SafeFileWriter file(FileName);
+  fw::SafeFileWriter file(FileName);
   rlio::TextSink sink([&file](std::string_view text) { file.Write(text); });
   rlio::Progress progress(*this, std::max(rowHigh - rowLow + 1, 0));
   std::string& out = sink.Buffer();

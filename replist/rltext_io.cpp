@@ -1,19 +1,10 @@
-// Internal helpers of the report list's file exchange: progress, buffered sinks, safe file
-// replacement, block-wise line reading and the reading of outside text as UTF-8.
+// Internal helpers of the report list's file exchange: progress, buffered sinks, block-wise
+// line reading and the reading of outside text as UTF-8.
 #include "replist/rltext_io.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <atomic>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <random>
 
-#include "framework/rtl/files.h"
 #include "framework/rtl/streams.h"
 #include "framework/rtl/textfile.h"
 #include "framework/rtl/utf8.h"
@@ -36,75 +27,6 @@ void TextSink::Flush() {
   if (buffer_.empty()) return;
   flush_(buffer_);
   buffer_.clear();
-}
-
-// ---- safe file replacement --------------------------------------------------------------------
-
-namespace {
-
-std::string TempNameFor(const std::string& fileName) {
-  static std::atomic<unsigned> counter{0};
-  static std::mt19937 random(std::random_device{}());
-  const std::string dir = fw::ExtractFilePath(fileName);
-  return dir + "." + fw::ExtractFileName(fileName) + ".tmp" + std::to_string(::getpid()) + "-" +
-         std::to_string(counter++) + "-" + std::to_string(random() % 1000000);
-}
-
-}  // namespace
-
-SafeFileWriter::SafeFileWriter(std::string fileName) : fileName_(std::move(fileName)) {
-  for (int attempt = 0; attempt < 100 && handle_ < 0; ++attempt) {
-    tempName_ = TempNameFor(fileName_);
-    handle_ = ::open(tempName_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (handle_ < 0 && errno != EEXIST) break;
-  }
-  if (handle_ < 0) {
-    const int error = errno;
-    throw fw::EFCreateError("Cannot create file \"" + fileName_ + "\". " + std::strerror(error));
-  }
-  // A replaced file keeps its permissions.
-  struct stat info {};
-  if (::stat(fileName_.c_str(), &info) == 0 && S_ISREG(info.st_mode))
-    ::fchmod(handle_, info.st_mode & 07777);
-}
-
-SafeFileWriter::~SafeFileWriter() {
-  if (handle_ >= 0) {
-    ::close(handle_);
-    ::unlink(tempName_.c_str());
-  }
-}
-
-void SafeFileWriter::Fail(const std::string& what, int error) const {
-  if (error == ENOSPC) throw fw::EInOutError("Disk full: \"" + fileName_ + "\"");
-  throw fw::EInOutError(what + " (" + std::strerror(error) + "): \"" + fileName_ + "\"");
-}
-
-void SafeFileWriter::Write(std::string_view text) {
-  while (!text.empty()) {
-    const ssize_t written = ::write(handle_, text.data(), text.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      Fail("Write error", errno);
-    }
-    text.remove_prefix(static_cast<std::size_t>(written));
-  }
-}
-
-void SafeFileWriter::Commit() {
-  if (::fsync(handle_) != 0 && errno != EINVAL) Fail("Write error", errno);
-  const int handle = handle_;
-  handle_ = -1;
-  if (::close(handle) != 0) {
-    const int error = errno;
-    ::unlink(tempName_.c_str());
-    Fail("Write error", error);
-  }
-  if (std::rename(tempName_.c_str(), fileName_.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(tempName_.c_str());
-    Fail("Cannot replace file", error);
-  }
 }
 
 // ---- line reading -------------------------------------------------------------------------
@@ -191,25 +113,6 @@ LineSource TextFileLines(fw::TextFile& file) {
 }
 
 // ---- outside text ---------------------------------------------------------------------------
-
-std::string ReadWholeFile(const std::string& fileName) {
-  fw::TFileStream stream(fileName, fw::fmOpenRead | fw::fmShareDenyWrite);
-  // Read straight into the string, sized by the file and grown if the file grows meanwhile.
-  std::string bytes;
-  const int64_t size = stream.Size();
-  bytes.resize(static_cast<std::size_t>(std::max<int64_t>(size, 0)) + (1 << 16));
-  std::size_t filled = 0;
-  for (;;) {
-    if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
-    const int64_t got =
-        stream.Read(bytes.data() + filled, static_cast<int64_t>(bytes.size() - filled));
-    if (got < 0) throw fw::EInOutError("Read error: \"" + fileName + "\"");
-    if (got == 0) break;
-    filled += static_cast<std::size_t>(got);
-  }
-  bytes.resize(filled);
-  return bytes;
-}
 
 std::size_t ValidUtf8Length(std::string_view s, std::size_t pos) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };

@@ -1,9 +1,11 @@
 // Internal helpers of the report list's file exchange: progress reports, buffered output to
-// streams, open text files and files replaced safely, and line reading from streams.
+// streams and files, and line reading from streams.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,27 +63,6 @@ class TextSink {
   std::string buffer_;
 };
 
-// Writes FileName through a temporary file in the same folder: the target is replaced (by an
-// atomic rename) only by Commit, so a failed or interrupted write leaves the old file as it
-// was. Errors raise fw::EInOutError (creation fw::EFCreateError) naming FileName.
-class SafeFileWriter {
- public:
-  explicit SafeFileWriter(std::string fileName);
-  ~SafeFileWriter();
-  SafeFileWriter(const SafeFileWriter&) = delete;
-  SafeFileWriter& operator=(const SafeFileWriter&) = delete;
-
-  void Write(std::string_view text);
-  void Commit();
-
- private:
-  [[noreturn]] void Fail(const std::string& what, int error) const;
-
-  std::string fileName_;
-  std::string tempName_;
-  int handle_ = -1;
-};
-
 // Lines of a stream from its position, split at LF, CR LF or a lone CR, read in large blocks.
 // Finish() puts the stream's position right after the last line handed out.
 class StreamLineReader {
@@ -103,6 +84,19 @@ class StreamLineReader {
   bool exhausted_ = false;
 };
 
+// Runs work, in which running out of memory raises the store's EZEBRLDataError ("not enough
+// memory on heap") instead of letting std::bad_alloc escape.
+template <class Work>
+void GuardMemory(const TRLData& store, Work&& work) {
+  try {
+    work();
+  } catch (const std::bad_alloc&) {
+    throw EZEBRLDataError("Component \"" + store.Name() + "\": not enough memory on heap");
+  } catch (const std::length_error&) {
+    throw EZEBRLDataError("Component \"" + store.Name() + "\": not enough memory on heap");
+  }
+}
+
 // A source of lines for the XML reader.
 using LineSource = std::function<bool(std::string& line)>;
 
@@ -111,10 +105,6 @@ LineSource StringLines(std::string_view text);
 
 // Lines of an open text file (fw::Readln), for the open-file reader.
 LineSource TextFileLines(fw::TextFile& file);
-
-// The whole contents of a file; raises the platform's error (naming the file) when it cannot
-// be read.
-std::string ReadWholeFile(const std::string& fileName);
 
 // Text read from outside as UTF-8: a byte order mark is dropped, and text that is not valid
 // UTF-8 is taken as code page 1252 and converted.

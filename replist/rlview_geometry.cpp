@@ -71,23 +71,46 @@ void TReportListView::SetNrRows(int Value) {
   ChangedSetup();
 }
 
+// The view's own column tables get their room first and the store resizes all or nothing;
+// should the grid then fail to follow, the store goes back to its old width (the columns it
+// gained were empty), so store, grid and view never disagree.
 void TReportListView::SetNrCols(int Value) {
   EndEditing();
+  const int oldCount = data_->NrOfColumns();
   const int oldLast = ColCount() - 1;
   const int lastWidth = ColWidths(oldLast);
+  ReserveColumnTables(std::max(Value, 1));
   data_->SetNrCols(Value);
   const int count = data_->NrOfColumns();
-  fw::TCustomGrid::SetColCount(count);
-  for (int c = oldLast; c < count; ++c) fw::TCustomGrid::SetColWidths(c, lastWidth);
   try {
-    ResizeColumnTables(count);
+    fw::TCustomGrid::SetColCount(count);
   } catch (const std::bad_alloc&) {
-    throw EZEBRepListError("Component \"" + Name() + "\": not enough memory on heap");
+    if (count > oldCount) data_->SetNrCols(oldCount);
+    RaiseNoMemory();
   }
+  for (int c = oldLast; c < count; ++c) fw::TCustomGrid::SetColWidths(c, lastWidth);
+  ResizeColumnTables(count);
   ResetColumnOrder();
   SetTopRow(0);
   RepaintView();
   ChangedSetup();
+}
+
+// Room in the view's column tables for `count` columns, so that resizing them cannot fail.
+void TReportListView::ReserveColumnTables(int count) {
+  try {
+    const auto n = static_cast<size_t>(std::max(count, 1));
+    colAlignment_.reserve(n);
+    colPassword_.reserve(n);
+    colEditable_.reserve(n);
+    colOrder_.reserve(n);
+  } catch (const std::bad_alloc&) {
+    RaiseNoMemory();
+  }
+}
+
+void TReportListView::RaiseNoMemory() const {
+  throw EZEBRepListError("Component \"" + Name() + "\": not enough memory on heap");
 }
 
 void TReportListView::ResizeColumnTables(int count) {

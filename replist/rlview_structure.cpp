@@ -71,14 +71,26 @@ int TReportListView::InsertColumn(int ACol) {
     SetNrCols(NrOfColumns() + 1);
     return NrOfColumns();
   }
-  data_->InsertColumn(ACol);
-  const int count = NrOfColumns();
+  // Room everywhere first: the view's tables and the grid grow before the store does, and the
+  // grid shrinks back should the store refuse.
+  const int count = NrOfColumns() + 1;
+  ReserveColumnTables(count);
+  try {
+    fw::TCustomGrid::SetColCount(count);
+  } catch (const std::bad_alloc&) {
+    RaiseNoMemory();
+  }
+  try {
+    data_->InsertColumn(ACol);
+  } catch (...) {
+    fw::TCustomGrid::SetColCount(count - 1);
+    throw;
+  }
   InsertAt(colAlignment_, ACol - 1, taLeftJustify);
   InsertAt(colPassword_, ACol - 1, false);
   InsertAt(colEditable_, ACol - 1, false);
   ResizeColumnTables(count);
   ResetColumnOrder();
-  fw::TCustomGrid::SetColCount(count);
   // Widths move right with their columns; the new one takes the default width.
   for (int c = count - 1; c >= ACol; --c) fw::TCustomGrid::SetColWidths(c, ColWidths(c - 1));
   fw::TCustomGrid::SetColWidths(ACol - 1, DefaultColWidth());

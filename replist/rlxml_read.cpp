@@ -1,8 +1,9 @@
 // Reading a report list in the XML dialect (described in ZEB_replist.h): a strict reader for
-// exactly that dialect, which fills a new store and copies it over the target only when the
-// whole list was read.
+// exactly that dialect, which fills a new store and exchanges it with the target's data only
+// when the whole list was read.
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <string>
 
 #include "framework/rtl/streams.h"
@@ -49,7 +50,11 @@ bool IsNameChar(char c) {
 class RLXmlReader {
  public:
   RLXmlReader(TRLData& target, rlio::LineSource source, const std::string& DataID)
-      : target_(target), source_(std::move(source)), wanted_(DataID), temp_(nullptr) {}
+      : target_(target),
+        source_(std::move(source)),
+        wanted_(DataID),
+        staged_(target.NewStage()),
+        temp_(*staged_) {}
 
   void Read() {
     FindRoot();
@@ -434,9 +439,8 @@ class RLXmlReader {
     if (row_ != numRows_) Fail("rows are missing");
     temp_.SetNrRows(numRows_);
     temp_.SetDataID(id_);
-    temp_.OnBeforeSortExchange = target_.OnBeforeSortExchange;
     temp_.SetHeaderClickAscending(target_.HeaderClickAscending());
-    target_.Assign(&temp_);
+    target_.TakeStage(temp_);
     progress_->Finish();
   }
 
@@ -445,7 +449,8 @@ class RLXmlReader {
   TRLData& target_;
   rlio::LineSource source_;
   std::string wanted_;
-  TRLData temp_;
+  std::unique_ptr<TRLData> staged_;  // the list as read, which replaces the target's at the end
+  TRLData& temp_;
   std::string buf_;
   std::size_t pos_ = 0;
   int lineNo_ = 0;
@@ -466,15 +471,17 @@ class RLXmlReader {
 };
 
 void TRLData::ReadFromXMLString(const std::string& XMLText, const std::string& DataID) {
-  RLXmlReader(*this, rlio::StringLines(XMLText), DataID).Read();
+  rlio::GuardMemory(*this, [&] { RLXmlReader(*this, rlio::StringLines(XMLText), DataID).Read(); });
 }
 
 void TRLData::ReadFromXMLStream(fw::TStream& InStream, const std::string& DataID) {
   rlio::StreamLineReader lines(InStream);
   try {
-    RLXmlReader(
-        *this, [&lines](std::string& line) { return lines.Next(line); }, DataID)
-        .Read();
+    rlio::GuardMemory(*this, [&] {
+      RLXmlReader(
+          *this, [&lines](std::string& line) { return lines.Next(line); }, DataID)
+          .Read();
+    });
   } catch (...) {
     lines.Finish();
     throw;
@@ -483,7 +490,7 @@ void TRLData::ReadFromXMLStream(fw::TStream& InStream, const std::string& DataID
 }
 
 void TRLData::ReadFromOpenXMLFile(fw::TextFile& InFile, const std::string& DataID) {
-  RLXmlReader(*this, rlio::TextFileLines(InFile), DataID).Read();
+  rlio::GuardMemory(*this, [&] { RLXmlReader(*this, rlio::TextFileLines(InFile), DataID).Read(); });
 }
 
 void TRLData::LoadFromXMLFile(const std::string& FileName, const std::string& DataID) {

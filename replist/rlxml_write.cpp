@@ -2,6 +2,7 @@
 // text file or a file that is replaced only when the whole list was written.
 #include <string>
 
+#include "framework/rtl/safe_save.h"
 #include "framework/rtl/streams.h"
 #include "framework/rtl/textfile.h"
 #include "replist/ZEB_replist.h"
@@ -137,7 +138,7 @@ void TRLData::WriteToOpenXMLFile(fw::TextFile& OutFile, bool Flag, const std::st
 }
 
 void TRLData::SaveAsXMLFile(const std::string& FileName, const std::string& DataID) {
-  rlio::SafeFileWriter file(FileName);
+  fw::SafeFileWriter file(FileName);
   rlio::TextSink sink([&file](std::string_view text) { file.Write(text); });
   RLXmlWriter(*this, sink, "\n").Write(true, IdToWrite(*this, DataID));
   file.Commit();

@@ -34,4 +34,28 @@ inline std::vector<std::string> StoredColumn(const zeb::TRLData& store, int col)
   return texts;
 }
 
+// Everything a store holds, as one text: sizes, sort state, plain state, the column tables,
+// the attribute bytes, the row order and every stored cell. Two stores hold the same when
+// their dumps are equal, and a failed comparison shows where they differ.
+inline std::string Dump(const zeb::TRLData& store) {
+  const zeb::TStringArray& m = *store.Matrix();
+  std::string out =
+      std::to_string(store.NrOfColumns()) + "x" + std::to_string(store.NrOfRows()) + " sort " +
+      std::to_string(store.SortColumn()) + "/" + std::to_string(store.SortColumnSec()) +
+      (store.SortAscending() ? "+" : "-") + (store.SortAscendingSec() ? "+" : "-") +
+      (store.HeaderClickAscending() ? " click+" : " click-") + "\nheader " + store.CommonHeader() +
+      "\ncomment " + store.Comment() + "\nid " + store.DataID() + "\n";
+  for (int c = 0; c <= store.NrOfColumns(); ++c)
+    out += "col " + std::to_string(c) + " [" + store.GetColName(c) + "|" +
+           store.GetColumnFormat(c) + "|" + std::to_string(store.GetColCheckMode(c)) + "] attr " +
+           std::to_string(m.GetColAttrib(c)) + "\n";
+  for (int r = 0; r <= store.NrOfRows(); ++r) {
+    out += "row " + std::to_string(r) + " <- " + std::to_string(m.GetSortOrder(r)) + " attr " +
+           std::to_string(m.GetRowAttrib(r)) + ":";
+    for (int c = 0; c <= store.NrOfColumns(); ++c) out += " [" + m.GetElem(c, r) + "]";
+    out += "\n";
+  }
+  return out;
+}
+
 }  // namespace rltest
