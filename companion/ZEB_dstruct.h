@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -103,6 +104,11 @@ class TStringArray : public fw::TComponent {
   // Cell access; out-of-range indices read "" and are ignored when written.
   std::string GetElem(int ACol, int ARow) const;
   void SetElem(int ACol, int ARow, std::string_view Value);
+
+  // Replaces the text of every cell of column ACol in rows 1..NrOfRows by rewrite(text). All or
+  // nothing: the new texts are built aside, so false (when memory runs out or ACol is out of
+  // range) leaves the column as it was. Fires OnChange once when a text changed.
+  bool RewriteColumn(int ACol, const std::function<std::string(std::string_view)>& rewrite);
 
   // Attribute bytes; out-of-range indices read 0 and are ignored when written.
   uint8_t GetColAttrib(int ACol) const;

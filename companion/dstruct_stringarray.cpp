@@ -157,6 +157,31 @@ void TStringArray::SetElem(int ACol, int ARow, std::string_view Value) {
   if (changed) Changed();
 }
 
+bool TStringArray::RewriteColumn(int ACol,
+                                 const std::function<std::string(std::string_view)>& rewrite) {
+  if (!InColumns(ACol)) return false;
+  Column& column = *columns_[static_cast<std::size_t>(ACol)];
+  bool changed = false;
+  try {
+    auto fresh = std::make_unique<Column>(column.Rows(), column.Rows());
+    fresh->Set(0, column.Get(0));
+    std::string buffer;
+    for (std::size_t r = 1; r < column.Rows(); ++r) {
+      const std::string_view old = column.Get(r);
+      const std::string text = rewrite(old);
+      changed = changed || text != old;
+      fresh->Set(r, CutCell(text, buffer));
+    }
+    columns_[static_cast<std::size_t>(ACol)] = std::move(fresh);
+  } catch (const std::bad_alloc&) {
+    return false;
+  } catch (const EZEBDStructError&) {
+    return false;
+  }
+  if (changed) Changed();
+  return true;
+}
+
 uint8_t TStringArray::GetColAttrib(int ACol) const {
   return InColumns(ACol) ? colAttribs_[static_cast<std::size_t>(ACol)] : 0;
 }

@@ -1,6 +1,7 @@
 // TRLData: reading and writing cells through the check-flag encoding, column names, formats
 // and check modes, the column search and numbers from cells.
 #include <algorithm>
+#include <functional>
 
 #include "framework/rtl/numtext.h"
 #include "framework/rtl/utf8.h"
@@ -80,21 +81,24 @@ void TRLData::SetColCheckMode(int ACol, TCheckMode Mode) {
   const TCheckMode oldMode = GetColCheckMode(ACol);
   if (Mode == oldMode) return;
   ChangeBatch batch(*matrix_);
-  checkModes_[static_cast<std::size_t>(ACol - 1)] = Mode;
   ConvertCheckCells(ACol, oldMode, Mode);
+  checkModes_[static_cast<std::size_t>(ACol - 1)] = Mode;
   batch.Done();
 }
 
+// The column's cells are rewritten all at once, so running out of memory can never leave some
+// cells with a flag and others without (which would cut a character off the unconverted ones).
 void TRLData::ConvertCheckCells(int ACol, TCheckMode OldMode, TCheckMode NewMode) {
-  if (OldMode == cmNone || NewMode == cmNone) {
-    for (int r = 1; r <= nrRows_; ++r) {
-      const std::string stored = matrix_->GetElem(ACol, r);
-      if (stored.empty()) continue;
-      matrix_->SetElem(ACol, r, NewMode == cmNone ? WithoutFlag(stored) : CutCell(" " + stored));
-    }
-  } else if (OldMode == cmBox && NewMode == cmRadio) {
-    SetAllCheckmarksOfColIntern(ACol, false, false);
-  }
+  std::function<std::string(std::string_view)> rewrite;
+  if (NewMode == cmNone)
+    rewrite = [](std::string_view stored) { return WithoutFlag(stored); };
+  else if (OldMode == cmNone)
+    rewrite = [](std::string_view stored) {
+      return stored.empty() ? std::string() : " " + std::string(stored);
+    };
+  else if (OldMode == cmBox && NewMode == cmRadio)
+    rewrite = [](std::string_view stored) { return " " + WithoutFlag(stored); };
+  if (rewrite && !matrix_->RewriteColumn(ACol, rewrite)) RaiseNoMemory();
 }
 
 int TRLData::ColumnIndex(std::string_view Name, bool Partial) const {

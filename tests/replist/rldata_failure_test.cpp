@@ -74,7 +74,7 @@ void ExpectAllOrNothing(const std::vector<Operation>& operations) {
   }
 }
 
-TEST(RLDataFailure, ResizesAndCopiesAreAllOrNothing) {
+TEST(RLDataFailure, ResizesCopiesAndConversionsAreAllOrNothing) {
   const auto source = BusyStore();
   source->SetNrCols(4);
   source->UnSort();
@@ -85,6 +85,9 @@ TEST(RLDataFailure, ResizesAndCopiesAreAllOrNothing) {
       {"a column inserted", [](zeb::TRLData& s) { s.InsertColumn(2); }},
       {"a row inserted", [](zeb::TRLData& s) { s.InsertRow(2); }},
       {"assigned", [&](zeb::TRLData& s) { s.Assign(source.get()); }},
+      {"check boxes added", [](zeb::TRLData& s) { s.SetColCheckMode(1, zeb::cmBox); }},
+      {"check boxes removed", [](zeb::TRLData& s) { s.SetColCheckMode(2, zeb::cmNone); }},
+      {"boxes made radio marks", [](zeb::TRLData& s) { s.SetColCheckMode(2, zeb::cmRadio); }},
   });
 }
 
