@@ -124,6 +124,11 @@ class TStringArray : public fw::TComponent {
   bool InsertRow(int ARow);
   bool RemoveRow(int ARow);
 
+  // Makes the current order the stored one, then removes every row r (1..NrOfRows) for which
+  // remove(r) is true, keeping the others in order. All or nothing: false when memory runs out.
+  // Fires OnChange once when rows went.
+  bool RemoveRowsWhere(const std::function<bool(int ARow)>& remove);
+
   // Orders rows 1..NrOfRows by column SortCol and then by SortColSec (ignored when outside
   // 0..NrOfColumns or equal to SortCol); see the comparison rule above. Nothing happens when
   // SortCol is outside 0..NrOfColumns.

@@ -119,6 +119,17 @@ std::vector<uint32_t> TStringArray::Column::Gathered(const std::vector<uint32_t>
   return refs;
 }
 
+void TStringArray::Column::KeepRefs(std::vector<uint32_t>& refs) {
+  refs_.swap(refs);
+  std::size_t live = 1;
+  for (const uint32_t ref : refs_) {
+    std::size_t size = 0;
+    if (ref != 0) EntryAt(arena_, ref, size);
+    live += size;
+  }
+  stale_ = arena_.size() > live ? arena_.size() - live : 0;
+}
+
 void TStringArray::Column::Compact() {
   // Entries are copied row by row (rows that shared an entry get a copy each). The size is
   // known first, so the copy never fails half-way; without room the column stays as it is.

@@ -35,6 +35,8 @@ class TStringArray::Column {
   // std::bad_alloc. Apply with Swap, which does not fail.
   std::vector<uint32_t> Gathered(const std::vector<uint32_t>& order) const;
   void SwapRefs(std::vector<uint32_t>& refs) { refs_.swap(refs); }
+  // As SwapRefs, for a table that leaves some entries unused (rows removed).
+  void KeepRefs(std::vector<uint32_t>& refs);
 
   std::size_t MemoryUsed() const { return refs_.capacity() * sizeof(uint32_t) + arena_.capacity(); }
   std::size_t TextBytes() const { return arena_.size() - stale_; }

@@ -287,6 +287,36 @@ void TStringArray::SwapContents(TStringArray& Other) noexcept {
   order_.swap(Other.order_);
 }
 
+bool TStringArray::RemoveRowsWhere(const std::function<bool(int ARow)>& remove) {
+  // The kept rows' references are gathered in the order seen for every column before any is
+  // replaced, which commits the order and removes the rows in one step.
+  std::vector<std::vector<uint32_t>> refs;
+  std::vector<uint8_t> attribs;
+  try {
+    std::vector<uint32_t> kept{0};
+    for (int r = 1; r <= NrOfRows(); ++r)
+      if (!remove(r)) kept.push_back(order_[static_cast<std::size_t>(r)]);
+    if (kept.size() == order_.size()) {
+      CommitSorting();
+      return true;
+    }
+    refs.reserve(columns_.size());
+    for (const auto& column : columns_) refs.push_back(column->Gathered(kept));
+    attribs.reserve(rowAttribs_.capacity());
+    for (const uint32_t stored : kept) attribs.push_back(rowAttribs_[stored]);
+  } catch (const std::bad_alloc&) {
+    return false;
+  } catch (const EZEBDStructError&) {
+    return false;
+  }
+  for (std::size_t c = 0; c < columns_.size(); ++c) columns_[c]->KeepRefs(refs[c]);
+  rowAttribs_.swap(attribs);
+  order_.resize(rowAttribs_.size());
+  UnSort();
+  Changed();
+  return true;
+}
+
 std::size_t TStringArray::MemoryUsed() const {
   std::size_t bytes = rowAttribs_.capacity() + colAttribs_.capacity() +
                       order_.capacity() * sizeof(uint32_t) +

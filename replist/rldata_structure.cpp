@@ -56,25 +56,16 @@ void TRLData::RemoveRow(int ARow) {
   --nrRows_;
 }
 
-// Kept rows move up over the empty ones and the surplus goes in one resize, so the work stays
-// linear in the size of the table however many rows are removed.
+// The matrix drops the empty rows in one step, all or nothing; a row is empty when every
+// column 0..NrOfColumns shows no text (a check flag alone counts as empty).
 void TRLData::RemoveEmptyRows() {
-  matrix_->CommitSorting();
-  ChangeBatch batch(*matrix_);
-  int kept = 0;
-  for (int r = 1; r <= nrRows_; ++r) {
-    bool empty = true;
-    for (int c = 0; c <= nrCols_ && empty; ++c) empty = GetElem(c, r).empty();
-    if (empty) continue;
-    if (++kept == r) continue;
-    for (int c = 0; c <= nrCols_; ++c) matrix_->SetElem(c, kept, matrix_->GetElem(c, r));
-    matrix_->SetRowAttrib(kept, matrix_->GetRowAttrib(r));
-  }
-  if (kept < nrRows_) {
-    matrix_->Resize(std::max(nrCols_, 0), kept);
-    nrRows_ = kept;
-  }
-  batch.Done();
+  const auto empty = [this](int r) {
+    for (int c = 0; c <= nrCols_; ++c)
+      if (!GetElem(c, r).empty()) return false;
+    return true;
+  };
+  if (!matrix_->RemoveRowsWhere(empty)) RaiseNoMemory();
+  nrRows_ = matrix_->NrOfRows();
 }
 
 void TRLData::CopyRow(int Source, int Dest) {

@@ -17,7 +17,7 @@
 
 namespace {
 
-// A sorted store with check marks, attribute bytes and every plain item set.
+// A sorted store with check marks, attribute bytes, empty rows and every plain item set.
 std::unique_ptr<zeb::TRLData> BusyStore() {
   auto store = rltest::MakeStore(
       {{"b", "d", "a", "c", "e"}, {"x", "y", "z", "w", "v"}, {"1", "2", "3", "4", "5"}});
@@ -28,6 +28,8 @@ std::unique_ptr<zeb::TRLData> BusyStore() {
   store->SetElem(0, 2, "row text");
   store->Matrix()->SetRowAttrib(4, zeb::kRowDisabled);
   store->Matrix()->SetColAttrib(3, zeb::kColSelected);
+  store->SetNrRows(7);  // two empty rows, one of them with a mark
+  store->SetElemChecked(2, 7, true);
   store->SetComment("comment");
   store->SetDataID("busy");
   store->Sort(1, 3, false);
@@ -85,6 +87,7 @@ TEST(RLDataFailure, ResizesCopiesAndConversionsAreAllOrNothing) {
       {"a column inserted", [](zeb::TRLData& s) { s.InsertColumn(2); }},
       {"a row inserted", [](zeb::TRLData& s) { s.InsertRow(2); }},
       {"assigned", [&](zeb::TRLData& s) { s.Assign(source.get()); }},
+      {"empty rows removed", [](zeb::TRLData& s) { s.RemoveEmptyRows(); }},
       {"check boxes added", [](zeb::TRLData& s) { s.SetColCheckMode(1, zeb::cmBox); }},
       {"check boxes removed", [](zeb::TRLData& s) { s.SetColCheckMode(2, zeb::cmNone); }},
       {"boxes made radio marks", [](zeb::TRLData& s) { s.SetColCheckMode(2, zeb::cmRadio); }},
