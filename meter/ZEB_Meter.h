@@ -11,6 +11,7 @@
 #include "framework/base/object.h"
 #include "framework/controls/graphiccontrol.h"
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/canvas.h"
 #include "framework/graphics/pen_brush_font.h"
 
 namespace zeb {
@@ -192,7 +193,9 @@ class TMeter : public fw::TGraphicControl {
   TNeedleLayout* NeedleLayoutSec() const { return needleSec_.get(); }
   void SetNeedleLayoutSec(TNeedleLayout* value);
 
-  // --- Geometry
+  // --- Geometry. The face is laid out and drawn over at most kMaxFaceSide pixels in each
+  // direction (the canvas's coordinate range); a larger control leaves the rest unpainted.
+  static constexpr int kMaxFaceSide = fw::TCanvas::kMaxCoordinate;
   int ScaleSpan() const { return scaleSpan_; }
   double ScaleRadius() const { return scaleRadius_; }
   int PivotX() const { return pivotX_; }
@@ -223,7 +226,10 @@ class TMeter : public fw::TGraphicControl {
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   void Loaded() override;
-  // The full redraw; setters call it at once.
+  // The full redraw; setters call it at once. Only the part of the face that the control's
+  // canvas can show (its clip rectangle) is drawn, into an off-screen bitmap of that part's
+  // size, so a meter of any size paints; the handlers of the paint events get that bitmap's
+  // canvas, which still takes control coordinates.
   void Paint() override;
   // OnChange handler of both needle layouts: repaints.
   void StyleChanged(fw::TObject* Sender);
@@ -246,6 +252,11 @@ class TMeter : public fw::TGraphicControl {
 
  private:
   bool Loading() const;
+  // Paint for the setters: a failing repaint goes to the application's exception handler,
+  // as in the framework's paint cycle, and never out of a setter that stored its value.
+  void Redraw();
+  int FaceWidth() const;
+  int FaceHeight() const;
   // The value fraction of v, 0 at the minimum and 1 at the maximum.
   double Fraction(double v) const;
   bool LogUsable() const;
@@ -255,7 +266,7 @@ class TMeter : public fw::TGraphicControl {
   void LoadAnchorImage(const std::string& fileName);
   template <typename V>
   void StoreAndPaint(V& field, V value);
-  // Paint steps, in drawing order (meter_paint*.cpp).
+  // Paint steps, in drawing order (meter_background.cpp, meter_paint*.cpp).
   void PaintBackground(fw::TCanvas* c);
   void PaintBand(fw::TCanvas* c);
   void PaintScale(fw::TCanvas* c);

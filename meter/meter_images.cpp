@@ -11,7 +11,7 @@ void TMeter::SetBakGndFname(const std::string& fileName) {
   } else {
     backGroundImg_.clear();
   }
-  Paint();
+  Redraw();
 }
 
 // Loads the anchor image and its mask; a file that cannot be read empties the name. The
@@ -37,7 +37,7 @@ void TMeter::SetACoverFname(const std::string& fileName) {
   } else {
     anchorImage_.clear();
   }
-  Paint();
+  Redraw();
 }
 
 // Values were stored raw while reading; the value is brought into the range now. A
@@ -54,7 +54,7 @@ void TMeter::Loaded() {
     }
   }
   if (!anchorImage_.empty()) LoadAnchorImage(anchorImage_);
-  Paint();
+  Redraw();
 }
 
 }  // namespace zeb

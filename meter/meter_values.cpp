@@ -45,7 +45,7 @@ void TMeter::SetValue(double x) {
   highLimitActive_ = false;
   lowLimitActive_ = false;
   if (needle_->Visible()) EvaluateZone(value_);
-  Paint();
+  Redraw();
 }
 
 // A change of the secondary value clears both lamps; it is evaluated and repainted only
@@ -62,7 +62,7 @@ void TMeter::SetValue2(double x) {
   lowLimitActive_ = false;
   if (!needleSec_->Visible()) return;
   EvaluateZone(valueSec_);
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetMinValue(double x) {
@@ -76,7 +76,7 @@ void TMeter::SetMinValue(double x) {
   if (maxValue_ <= x) maxValue_ = x + 1;
   for (double* v : {&value_, &valueSec_, &thresholdLow_, &thresholdHigh_})
     if (*v < minValue_) *v = minValue_;
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetMaxValue(double x) {
@@ -93,7 +93,7 @@ void TMeter::SetMaxValue(double x) {
   }
   for (double* v : {&value_, &valueSec_, &thresholdLow_, &thresholdHigh_})
     if (*v > maxValue_) *v = maxValue_;
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetLowThreshold(double x) {
@@ -110,7 +110,7 @@ void TMeter::SetLowThreshold(double x) {
     lowLimitActive_ = true;
     DoUnderFlowEvent();
   }
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetHighThreshold(double x) {
@@ -127,7 +127,7 @@ void TMeter::SetHighThreshold(double x) {
     highLimitActive_ = true;
     DoOverFlowEvent();
   }
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetLogarithmic(bool value) {
@@ -137,7 +137,7 @@ void TMeter::SetLogarithmic(bool value) {
   }
   if (value == logarithmic_) return;
   logarithmic_ = (minValue_ <= kLogFloor || maxValue_ <= kLogFloor) ? false : value;
-  Paint();
+  Redraw();
 }
 
 void TMeter::DoOverFlowEvent() {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <numbers>
 #include <string>
 
@@ -13,31 +12,12 @@
 
 using meter_test::kLayouts;
 using meter_test::ShownMeter;
+using meter_test::WritePicture;
 
 namespace {
 
 constexpr fw::TColor kFace = fw::clYellow;
 constexpr fw::TColor kCover = fw::clAqua;
-
-std::string TempFile(const std::string& name) {
-  return (std::filesystem::path(::testing::TempDir()) / ("meter_face_" + name)).string();
-}
-
-// A picture of w x h in `fill` with the given pixels set, saved as BMP.
-struct Dot {
-  int x, y;
-  fw::TColor color;
-};
-std::string WritePicture(const std::string& name, int w, int h, fw::TColor fill,
-                         std::initializer_list<Dot> dots) {
-  fw::TBitmap b(w, h);
-  b.Canvas()->Brush()->SetColor(fill);
-  b.Canvas()->FillRect(fw::Rect(0, 0, w, h));
-  for (const Dot& d : dots) b.Canvas()->SetPixels(d.x, d.y, d.color);
-  std::string path = TempFile(name);
-  b.SaveToFile(path);
-  return path;
-}
 
 // The first pixel other than the face met going from `outside` towards the pivot along the
 // ray at `degrees` (counter-clockwise from +x), starting `outside` pixels from the pivot.
