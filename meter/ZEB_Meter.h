@@ -267,7 +267,9 @@ class TMeter : public fw::TGraphicControl {
   template <typename V>
   void StoreAndPaint(V& field, V value);
   // Paint steps, in drawing order (meter_background.cpp, meter_paint*.cpp).
-  void PaintBackground(fw::TCanvas* c);
+  void PaintBackground(fw::TCanvas* c, const fw::TRect& part);
+  // The background picture repeated over `part` of the face, kept for the next paint.
+  const fw::TBitmap& TiledBackground(const fw::TRect& part);
   void PaintBand(fw::TCanvas* c);
   void PaintScale(fw::TCanvas* c);
   void PaintMajorTicks(fw::TCanvas* c, double labelDx, double labelDy, int decimals);
@@ -334,6 +336,10 @@ class TMeter : public fw::TGraphicControl {
   std::unique_ptr<fw::TBitmap> backgroundBitmap_;
   std::unique_ptr<fw::TBitmap> anchorBitmap_;
   std::unique_ptr<fw::TBitmap> anchorMask_;
+  // The tiled background of the part tilesPart_ of the face; dropped when the picture or the
+  // fill mode changes.
+  std::unique_ptr<fw::TBitmap> tiles_;
+  fw::TRect tilesPart_;
   std::unique_ptr<fw::TFont> fontCaption_;
   std::unique_ptr<TNeedleLayout> needle_;
   std::unique_ptr<TNeedleLayout> needleSec_;

@@ -1,10 +1,29 @@
 // TMeter: the face background: the background colour, or the background picture at its own
-// size, stretched or tiled.
+// size, stretched or tiled; the tiled picture is kept from one paint to the next.
+#include <algorithm>
+
 #include "meter/ZEB_Meter.h"
 
 namespace zeb {
 
-void TMeter::PaintBackground(fw::TCanvas* c) {
+namespace {
+
+// Fills the bitmap with copies of its top-left cellW x cellH cell, which the picture repeats
+// with that period: the first rows by doubling the copied length, then those rows downwards.
+void RepeatCell(fw::TBitmap& b, int cellW, int cellH) {
+  const int w = b.Width(), h = b.Height();
+  for (int y = 0; y < cellH; ++y) {
+    fw::TPixel* row = b.ScanLine(y);
+    for (int done = cellW; done < w; done *= 2)
+      std::copy_n(row, std::min(done, w - done), row + done);
+  }
+  for (int y = cellH; y < h; ++y) std::copy_n(b.ScanLine(y - cellH), w, b.ScanLine(y));
+}
+
+}  // namespace
+
+// `part` is the part of the face being drawn (control coordinates).
+void TMeter::PaintBackground(fw::TCanvas* c, const fw::TRect& part) {
   const int w = FaceWidth();
   const int h = FaceHeight();
   if (backGroundImg_.empty() || backgroundBitmap_->Empty()) {
@@ -25,12 +44,30 @@ void TMeter::PaintBackground(fw::TCanvas* c) {
       c->StretchDraw(fw::Rect(0, 0, w, h), backgroundBitmap_.get());
       break;
     case bfTile:
-      for (int i = 1; i <= (w - 1) / iw + 1; ++i)
-        for (int j = 1; j <= (h - 1) / ih + 1; ++j)
-          c->StretchDraw(fw::Rect(iw * (i - 1), ih * (j - 1), iw * i, ih * j),
-                         backgroundBitmap_.get());
+      if (!fw::IsRectEmpty(part)) c->Draw(part.Left, part.Top, &TiledBackground(part));
       break;
   }
+}
+
+// Tiles start at the control's top-left corner. Drawing them one by one costs one draw per
+// tile, for a picture of one pixel one per pixel of the face; so the tiles over `part` are
+// drawn once, as the single tiles would be, and kept until the picture, the fill mode or the
+// part changes.
+const fw::TBitmap& TMeter::TiledBackground(const fw::TRect& part) {
+  if (tiles_ && tilesPart_ == part) return *tiles_;
+  const fw::TBitmap* picture = backgroundBitmap_.get();
+  const int iw = picture->Width(), ih = picture->Height();
+  auto tiles = std::make_unique<fw::TBitmap>(part.Width(), part.Height());
+  fw::TCanvas* c = tiles->Canvas();
+  c->SetOrigin(-part.Left, -part.Top);
+  // The tiles over the part's first picture-sized cell; the rest repeats that cell.
+  const int left = part.Left - part.Left % iw, top = part.Top - part.Top % ih;
+  for (int x : {left, left + iw})
+    for (int y : {top, top + ih}) c->StretchDraw(fw::Rect(x, y, x + iw, y + ih), picture);
+  RepeatCell(*tiles, std::min(iw, part.Width()), std::min(ih, part.Height()));
+  tiles_ = std::move(tiles);
+  tilesPart_ = part;
+  return *tiles_;
 }
 
 }  // namespace zeb

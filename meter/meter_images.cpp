@@ -11,6 +11,7 @@ void TMeter::SetBakGndFname(const std::string& fileName) {
   } else {
     backGroundImg_.clear();
   }
+  tiles_.reset();
   Redraw();
 }
 
@@ -52,6 +53,7 @@ void TMeter::Loaded() {
     } catch (const fw::Exception&) {
       backGroundImg_.clear();
     }
+    tiles_.reset();
   }
   if (!anchorImage_.empty()) LoadAnchorImage(anchorImage_);
   Redraw();

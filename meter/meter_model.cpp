@@ -147,6 +147,7 @@ void TMeter::SetAnchorSize(int value) {
 }
 
 void TMeter::SetBkgndFillMode(TBkgFill value) {
+  if (value != bkgndFillMode_) tiles_.reset();
   bkgndFillMode_ = value;
   Redraw();
 }

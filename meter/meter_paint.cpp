@@ -48,7 +48,7 @@ void TMeter::Paint() {
   fw::TBitmap face(part.Width(), part.Height());
   fw::TCanvas* c = face.Canvas();
   c->SetOrigin(-part.Left, -part.Top);
-  PaintBackground(c);
+  PaintBackground(c, part);
   if (scaleBkVisible_) PaintBand(c);
   c->Brush()->SetStyle(fw::bsClear);  // labels and caption are drawn transparently
   if (scaleVisible_) PaintScale(c);

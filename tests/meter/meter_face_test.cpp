@@ -1,6 +1,6 @@
 // Meter face pixels where the drawing fixes them: rims and the sunken face edge, limit
 // lamps, frame styles, both kinds of anchor cover, the anchor picture through its mask and
-// the background picture in its three fill modes.
+// the background picture in its three fill modes, tiled anew after every change.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -267,4 +267,35 @@ TEST(MeterFace, BackgroundPictureInEveryFillMode) {
   // The band's inner disc blanks the face colour over the picture.
   s.meter->SetScaleBkVisible(true);
   EXPECT_EQ(s.Pixel(s.meter->PivotX() + 20, s.meter->PivotY() - 20), kFace);
+}
+
+// A meter whose one-pixel picture is tiled over the face repaints on every value change from
+// the tiles it keeps; a new picture, another fill mode or more of the face on show are tiled
+// anew.
+TEST(MeterFace, KeptTilesFollowPictureFillModeAndSize) {
+  const std::string red = WritePicture("red.bmp", 1, 1, fw::clRed, {});
+  const std::string blue = WritePicture("blue.bmp", 1, 1, fw::clBlue, {});
+  const std::string halves = WritePicture("halves.bmp", 2, 1, fw::clBlue, {{1, 0, fw::clRed}});
+  ShownMeter s(200, 150);
+  s.QuietFace();
+  s.meter->SetBakGndFname(red);
+  s.meter->SetBkgndFillMode(zeb::bfTile);
+  for (double v : {0.3, 0.6, 0.9}) {
+    s.meter->SetValue(v);
+    EXPECT_EQ(s.Pixel(100, 40), fw::clRed) << v;
+  }
+  s.meter->SetBakGndFname(blue);
+  EXPECT_EQ(s.Pixel(100, 40), fw::clBlue);
+  s.meter->SetBkgndFillMode(zeb::bfSimple);
+  EXPECT_EQ(s.Pixel(100, 40), fw::clWhite);  // outside the picture: the plain white face
+  s.meter->SetBkgndFillMode(zeb::bfTile);
+  EXPECT_EQ(s.Pixel(100, 40), fw::clBlue);
+  s.meter->SetBakGndFname(halves);
+  EXPECT_EQ(s.Pixel(100, 40), fw::clBlue);
+  EXPECT_EQ(s.Pixel(101, 40), fw::clRed);
+  s.meter->SetBounds(0, 0, 100, 75);
+  EXPECT_EQ(s.Pixel(51, 30), fw::clRed);
+  s.meter->SetBounds(0, 0, 200, 150);
+  EXPECT_EQ(s.Pixel(150, 100), fw::clBlue);
+  EXPECT_EQ(s.Pixel(151, 100), fw::clRed);
 }
