@@ -173,7 +173,9 @@ class TMeter : public fw::TGraphicControl {
   int AnchorSize() const { return anchorSize_; }
   void SetAnchorSize(int value);
 
-  // --- Images. A missing file empties the name; see the .cpp for load failures.
+  // --- Images. A missing file empties the name. A file that cannot be read leaves both the
+  // name and the picture as they were: the background setter raises the framework's load
+  // error, the anchor setter swallows it. In Loaded a failure empties the name.
   const std::string& AnchorImage() const { return anchorImage_; }
   void SetACoverFname(const std::string& fileName);
   const std::string& BackGroundImg() const { return backGroundImg_; }
@@ -263,7 +265,8 @@ class TMeter : public fw::TGraphicControl {
   double Clamped(double v) const;
   // Sets the lamp and raises the event of the zone `v` lies in.
   void EvaluateZone(double v);
-  void LoadAnchorImage(const std::string& fileName);
+  // Loads the anchor picture and builds its mask; false (and nothing changed) on failure.
+  bool LoadAnchorImage(const std::string& fileName);
   template <typename V>
   void StoreAndPaint(V& field, V value);
   // Paint steps, in drawing order (meter_background.cpp, meter_paint*.cpp).
