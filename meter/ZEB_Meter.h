@@ -94,11 +94,17 @@ class TMeter : public fw::TGraphicControl {
   ~TMeter() override;
 
   // --- Values. Outside loading they are clamped into the range and evaluated against the
-  // thresholds (events, lamps); while loading they are stored raw until Loaded.
+  // thresholds (events, lamps); while loading they are stored raw until Loaded. Every
+  // numeric setter ignores NaN. Values and thresholds may be infinite (clamped like any
+  // value outside the range).
   double Value() const { return value_; }
   void SetValue(double x);
   double ValueSec() const { return valueSec_; }
   void SetValue2(double x);
+  // A range whose width MeterMaxValue - MeterMinValue is not a finite number (an infinite end,
+  // or ends as far apart as -1e308 and 1e308) is refused with EZEBError ("Component
+  // \"<Name>\": the range ... is too wide"); the range and everything else stay as they were.
+  // While a form is read each end is checked against the other end read so far.
   double MeterMinValue() const { return minValue_; }
   void SetMinValue(double x);
   double MeterMaxValue() const { return maxValue_; }
@@ -254,6 +260,8 @@ class TMeter : public fw::TGraphicControl {
 
  private:
   bool Loading() const;
+  // Raises EZEBError unless hi - lo is a finite number.
+  void CheckRangeWidth(double lo, double hi) const;
   // Paint for the setters: a failing repaint goes to the application's exception handler,
   // as in the framework's paint cycle, and never out of a setter that stored its value.
   void Redraw();

@@ -4,9 +4,12 @@
 #include <cmath>
 #include <limits>
 
+#include "framework/base/form_text.h"
 #include "tests/meter/meter_test_support.h"
 
 using meter_test::CountingMeter;
+using meter_test::PaintErrors;
+using meter_test::ShownMeter;
 using Events = std::vector<std::string>;
 
 TEST(MeterValue, ClampsAndRaisesTheZoneEventOnEveryAcceptedChange) {
@@ -148,6 +151,50 @@ TEST(MeterRange, LogarithmicMeterKeepsItsRangePositive) {
   EXPECT_DOUBLE_EQ(m.MeterMinValue(), 0.05);
   EXPECT_DOUBLE_EQ(m.MeterMaxValue(), 0.5);
   EXPECT_DOUBLE_EQ(m.ThresholdLow(), 0.5);
+}
+
+// A range as wide as -1e308..1e308 or with an infinite end is refused as a whole, by the
+// setters and while a form is read; infinite values and thresholds are clamped like any
+// other. The needle keeps an angle and the meter keeps painting.
+TEST(MeterRange, RangesTooWideAreRefusedAndTheMeterStillPaints) {
+  const double inf = std::numeric_limits<double>::infinity();
+  PaintErrors errors;
+  ShownMeter s;
+  zeb::TMeter& m = *s.meter;
+  m.SetMaxValue(1e308);
+  EXPECT_THROW(m.SetMinValue(-1e308), zeb::EZEBError);
+  EXPECT_THROW(m.SetMinValue(-inf), zeb::EZEBError);
+  EXPECT_THROW(m.SetMinValue(inf), zeb::EZEBError);  // would push the maximum to infinity
+  EXPECT_THROW(m.SetMaxValue(inf), zeb::EZEBError);
+  EXPECT_THROW(m.SetMaxValue(-inf), zeb::EZEBError);  // would move the minimum below it
+  EXPECT_EQ(m.MeterMinValue(), 0.0);
+  EXPECT_EQ(m.MeterMaxValue(), 1e308);
+  m.SetValue(inf);
+  m.SetValue2(-inf);
+  m.SetLowThreshold(-inf);
+  m.SetHighThreshold(inf);
+  EXPECT_EQ(m.Value(), 1e308);
+  EXPECT_EQ(m.ValueSec(), 0.0);
+  EXPECT_EQ(m.ThresholdLow(), 0.0);
+  EXPECT_EQ(m.ThresholdHigh(), 1e308);
+  EXPECT_TRUE(std::isfinite(m.CalcNeedleAngle(m.Value())));
+  s.host.Snapshot();
+
+  zeb::TMeter read(nullptr);
+  EXPECT_THROW(fw::ReadFormInto(read,
+                                "object M: TMeter\n MeterMaxValue = 1e308\n"
+                                " MeterMinValue = -1e308\nend\n"),
+               fw::Exception);
+  EXPECT_EQ(read.MeterMinValue(), 0.0);
+  EXPECT_THROW(fw::ReadFormInto(read, "object M: TMeter\n MeterMinValue = -Inf\nend\n"),
+               fw::Exception);
+  EXPECT_EQ(read.MeterMinValue(), 0.0);
+  fw::ReadFormInto(read,
+                   "object M: TMeter\n Value = Inf\n ThresholdLow = -Inf\n"
+                   " MeterMaxValue = 5\n MeterMinValue = 1\nend\n");
+  EXPECT_EQ(read.Value(), 5.0);
+  EXPECT_TRUE(std::isfinite(read.CalcNeedleAngle(read.ThresholdLow())));
+  EXPECT_TRUE(errors.messages.empty()) << ::testing::PrintToString(errors.messages);
 }
 
 TEST(MeterLogarithmic, StaysOffWhileTheRangeReachesZero) {
