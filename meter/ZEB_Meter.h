@@ -16,6 +16,11 @@
 
 namespace zeb {
 
+// The largest length in pixels of a rim, of the anchor cover and of the sizes and shadow
+// offsets of a needle: as long as the side of the largest picture the framework holds.
+// Setters clamp larger lengths (and smaller negative ones) to it.
+inline constexpr int kMeterMaxPixels = 32767;
+
 // The arc a meter's scale covers; the number is the span in degrees.
 enum TMeterLayout : uint8_t { mlCirc90, mlCirc120, mlCirc180, mlCirc270, mlCirc300, mlCirc360 };
 
@@ -33,7 +38,9 @@ using TMouseMoveInMeterEvent = fw::Event<void(fw::TObject* Sender, bool WithinRa
                                               fw::TShiftState Shift, double MeterValue)>;
 
 // The look of one needle: an arrow head on a shaft from the pivot. Every change raises
-// OnChange, which the owning meter uses to repaint.
+// OnChange, which the owning meter uses to repaint. The lengths (HeadSize, Thickness,
+// HeadMidLeng) and the shadow offsets are clamped to -kMeterMaxPixels..kMeterMaxPixels before
+// the equality test.
 class TNeedleLayout : public fw::TPersistent {
  public:
   TNeedleLayout() = default;
@@ -167,7 +174,8 @@ class TMeter : public fw::TGraphicControl {
   bool HighLimitActive() const { return highLimitActive_; }
   bool LowLimitActive() const { return lowLimitActive_; }
 
-  // --- Rims and anchor cover
+  // --- Rims and anchor cover. Rim widths and the anchor radius are clamped to
+  // 0..kMeterMaxPixels before the equality test.
   int RimTop() const { return rimTop_; }
   void SetRimTop(int value);
   int RimBottom() const { return rimBottom_; }

@@ -129,21 +129,22 @@ void TMeter::SetLimWatchPsvColor(fw::TColor value) {
 }
 
 // A rim change repaints only; the layout parameters follow at the next resize or layout
-// change, as the scale's geometry does not depend on the rims between those.
+// change, as the scale's geometry does not depend on the rims between those. Lengths are
+// kept within a range in which no face arithmetic overflows.
 void TMeter::SetRimTop(int value) {
-  StoreAndPaint(rimTop_, value);
+  StoreAndPaint(rimTop_, std::clamp(value, 0, kMeterMaxPixels));
 }
 void TMeter::SetRimBottom(int value) {
-  StoreAndPaint(rimBottom_, value);
+  StoreAndPaint(rimBottom_, std::clamp(value, 0, kMeterMaxPixels));
 }
 void TMeter::SetRimSide(int value) {
-  StoreAndPaint(rimSide_, value);
+  StoreAndPaint(rimSide_, std::clamp(value, 0, kMeterMaxPixels));
 }
 void TMeter::SetAnchorCovered(bool value) {
   StoreAndPaint(anchorCovered_, value);
 }
 void TMeter::SetAnchorSize(int value) {
-  StoreAndPaint(anchorSize_, value);
+  StoreAndPaint(anchorSize_, std::clamp(value, 0, kMeterMaxPixels));
 }
 
 void TMeter::SetBkgndFillMode(TBkgFill value) {

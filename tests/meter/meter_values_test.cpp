@@ -1,7 +1,9 @@
 // The meter's value, range, threshold and logarithmic rules with their events and repaints.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include "framework/base/form_text.h"
@@ -288,4 +290,47 @@ TEST(MeterSetters, ColorSchemeChoosesTheFrameColours) {
   m.SetColorScheme(zeb::schFixed);
   EXPECT_EQ(m.FrameShadowColor(), fw::clGray);
   EXPECT_EQ(m.paints, 2);
+}
+
+// Pixel lengths taken from the extremes of int are clamped into their ranges, and a shown
+// meter paints with them (no arithmetic of the face overflows).
+TEST(MeterSetters, PixelLengthsAreClampedAndPaint) {
+  using zeb::kMeterMaxPixels;
+  struct Case {
+    const char* name;
+    std::function<void(zeb::TMeter&, int)> set;
+    std::function<int(const zeb::TMeter&)> get;
+    int low;
+  };
+  const Case cases[] = {
+      {"RimTop", &zeb::TMeter::SetRimTop, &zeb::TMeter::RimTop, 0},
+      {"RimBottom", &zeb::TMeter::SetRimBottom, &zeb::TMeter::RimBottom, 0},
+      {"RimSide", &zeb::TMeter::SetRimSide, &zeb::TMeter::RimSide, 0},
+      {"AnchorSize", &zeb::TMeter::SetAnchorSize, &zeb::TMeter::AnchorSize, 0},
+      {"HeadSize", [](zeb::TMeter& m, int v) { m.NeedleLayout()->SetArrowSize1(v); },
+       [](const zeb::TMeter& m) { return m.NeedleLayout()->HeadSize(); }, -kMeterMaxPixels},
+      {"Thickness", [](zeb::TMeter& m, int v) { m.NeedleLayout()->SetArrowThick(v); },
+       [](const zeb::TMeter& m) { return m.NeedleLayout()->Thickness(); }, -kMeterMaxPixels},
+      {"HeadMidLeng", [](zeb::TMeter& m, int v) { m.NeedleLayout()->SetBackShift1(v); },
+       [](const zeb::TMeter& m) { return m.NeedleLayout()->HeadMidLeng(); }, -kMeterMaxPixels},
+      {"ShadowDx", [](zeb::TMeter& m, int v) { m.NeedleLayout()->SetShadowDx(v); },
+       [](const zeb::TMeter& m) { return m.NeedleLayout()->ShadowDx(); }, -kMeterMaxPixels},
+      {"ShadowDy", [](zeb::TMeter& m, int v) { m.NeedleLayout()->SetShadowDy(v); },
+       [](const zeb::TMeter& m) { return m.NeedleLayout()->ShadowDy(); }, -kMeterMaxPixels},
+  };
+  for (zeb::TMeterLayout layout : {zeb::mlCirc90, zeb::mlCirc300})
+    for (int extreme : {INT_MIN, INT_MAX}) {
+      PaintErrors errors;
+      ShownMeter s;
+      s.meter->SetMeterLayout(layout);
+      s.meter->SetScaleBkVisible(true);
+      for (const Case& c : cases) {
+        c.set(*s.meter, extreme);
+        EXPECT_EQ(c.get(*s.meter), extreme < 0 ? c.low : kMeterMaxPixels) << c.name;
+      }
+      s.meter->SetValue(0.5);
+      s.meter->SetAnchorCovered(false);
+      s.host.Snapshot();
+      EXPECT_TRUE(errors.messages.empty()) << ::testing::PrintToString(errors.messages);
+    }
 }
