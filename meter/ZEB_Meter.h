@@ -11,9 +11,15 @@
 #include "framework/base/object.h"
 #include "framework/controls/graphiccontrol.h"
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/canvas.h"
 #include "framework/graphics/pen_brush_font.h"
 
 namespace zeb {
+
+// The largest length in pixels of a rim, of the anchor cover and of the sizes and shadow
+// offsets of a needle: as long as the side of the largest picture the framework holds.
+// Setters clamp larger lengths (and smaller negative ones) to it.
+inline constexpr int kMeterMaxPixels = 32767;
 
 // The arc a meter's scale covers; the number is the span in degrees.
 enum TMeterLayout : uint8_t { mlCirc90, mlCirc120, mlCirc180, mlCirc270, mlCirc300, mlCirc360 };
@@ -32,7 +38,9 @@ using TMouseMoveInMeterEvent = fw::Event<void(fw::TObject* Sender, bool WithinRa
                                               fw::TShiftState Shift, double MeterValue)>;
 
 // The look of one needle: an arrow head on a shaft from the pivot. Every change raises
-// OnChange, which the owning meter uses to repaint.
+// OnChange, which the owning meter uses to repaint. The lengths (HeadSize, Thickness,
+// HeadMidLeng) and the shadow offsets are clamped to -kMeterMaxPixels..kMeterMaxPixels before
+// the equality test.
 class TNeedleLayout : public fw::TPersistent {
  public:
   TNeedleLayout() = default;
@@ -93,11 +101,17 @@ class TMeter : public fw::TGraphicControl {
   ~TMeter() override;
 
   // --- Values. Outside loading they are clamped into the range and evaluated against the
-  // thresholds (events, lamps); while loading they are stored raw until Loaded.
+  // thresholds (events, lamps); while loading they are stored raw until Loaded. Every
+  // numeric setter ignores NaN. Values and thresholds may be infinite (clamped like any
+  // value outside the range).
   double Value() const { return value_; }
   void SetValue(double x);
   double ValueSec() const { return valueSec_; }
   void SetValue2(double x);
+  // A range whose width MeterMaxValue - MeterMinValue is not a finite number (an infinite end,
+  // or ends as far apart as -1e308 and 1e308) is refused with EZEBError ("Component
+  // \"<Name>\": the range ... is too wide"); the range and everything else stay as they were.
+  // While a form is read each end is checked against the other end read so far.
   double MeterMinValue() const { return minValue_; }
   void SetMinValue(double x);
   double MeterMaxValue() const { return maxValue_; }
@@ -160,7 +174,8 @@ class TMeter : public fw::TGraphicControl {
   bool HighLimitActive() const { return highLimitActive_; }
   bool LowLimitActive() const { return lowLimitActive_; }
 
-  // --- Rims and anchor cover
+  // --- Rims and anchor cover. Rim widths and the anchor radius are clamped to
+  // 0..kMeterMaxPixels before the equality test.
   int RimTop() const { return rimTop_; }
   void SetRimTop(int value);
   int RimBottom() const { return rimBottom_; }
@@ -172,7 +187,9 @@ class TMeter : public fw::TGraphicControl {
   int AnchorSize() const { return anchorSize_; }
   void SetAnchorSize(int value);
 
-  // --- Images. A missing file empties the name; see the .cpp for load failures.
+  // --- Images. A missing file empties the name. A file that cannot be read leaves both the
+  // name and the picture as they were: the background setter raises the framework's load
+  // error, the anchor setter swallows it. In Loaded a failure empties the name.
   const std::string& AnchorImage() const { return anchorImage_; }
   void SetACoverFname(const std::string& fileName);
   const std::string& BackGroundImg() const { return backGroundImg_; }
@@ -192,7 +209,9 @@ class TMeter : public fw::TGraphicControl {
   TNeedleLayout* NeedleLayoutSec() const { return needleSec_.get(); }
   void SetNeedleLayoutSec(TNeedleLayout* value);
 
-  // --- Geometry
+  // --- Geometry. The face is laid out and drawn over at most kMaxFaceSide pixels in each
+  // direction (the canvas's coordinate range); a larger control leaves the rest unpainted.
+  static constexpr int kMaxFaceSide = fw::TCanvas::kMaxCoordinate;
   int ScaleSpan() const { return scaleSpan_; }
   double ScaleRadius() const { return scaleRadius_; }
   int PivotX() const { return pivotX_; }
@@ -223,7 +242,10 @@ class TMeter : public fw::TGraphicControl {
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   void Loaded() override;
-  // The full redraw; setters call it at once.
+  // The full redraw; setters call it at once. Only the part of the face that the control's
+  // canvas can show (its clip rectangle) is drawn, into an off-screen bitmap of that part's
+  // size, so a meter of any size paints; the handlers of the paint events get that bitmap's
+  // canvas, which still takes control coordinates.
   void Paint() override;
   // OnChange handler of both needle layouts: repaints.
   void StyleChanged(fw::TObject* Sender);
@@ -246,17 +268,27 @@ class TMeter : public fw::TGraphicControl {
 
  private:
   bool Loading() const;
+  // Raises EZEBError unless hi - lo is a finite number.
+  void CheckRangeWidth(double lo, double hi) const;
+  // Paint for the setters: a failing repaint goes to the application's exception handler,
+  // as in the framework's paint cycle, and never out of a setter that stored its value.
+  void Redraw();
+  int FaceWidth() const;
+  int FaceHeight() const;
   // The value fraction of v, 0 at the minimum and 1 at the maximum.
   double Fraction(double v) const;
   bool LogUsable() const;
   double Clamped(double v) const;
   // Sets the lamp and raises the event of the zone `v` lies in.
   void EvaluateZone(double v);
-  void LoadAnchorImage(const std::string& fileName);
+  // Loads the anchor picture and builds its mask; false (and nothing changed) on failure.
+  bool LoadAnchorImage(const std::string& fileName);
   template <typename V>
   void StoreAndPaint(V& field, V value);
-  // Paint steps, in drawing order (meter_paint*.cpp).
-  void PaintBackground(fw::TCanvas* c);
+  // Paint steps, in drawing order (meter_background.cpp, meter_paint*.cpp).
+  void PaintBackground(fw::TCanvas* c, const fw::TRect& part);
+  // The background picture repeated over `part` of the face, kept for the next paint.
+  const fw::TBitmap& TiledBackground(const fw::TRect& part);
   void PaintBand(fw::TCanvas* c);
   void PaintScale(fw::TCanvas* c);
   void PaintMajorTicks(fw::TCanvas* c, double labelDx, double labelDy, int decimals);
@@ -323,6 +355,10 @@ class TMeter : public fw::TGraphicControl {
   std::unique_ptr<fw::TBitmap> backgroundBitmap_;
   std::unique_ptr<fw::TBitmap> anchorBitmap_;
   std::unique_ptr<fw::TBitmap> anchorMask_;
+  // The tiled background of the part tilesPart_ of the face; dropped when the picture or the
+  // fill mode changes.
+  std::unique_ptr<fw::TBitmap> tiles_;
+  fw::TRect tilesPart_;
   std::unique_ptr<fw::TFont> fontCaption_;
   std::unique_ptr<TNeedleLayout> needle_;
   std::unique_ptr<TNeedleLayout> needleSec_;

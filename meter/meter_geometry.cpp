@@ -9,6 +9,15 @@
 
 namespace zeb {
 
+// Beyond the canvas's coordinate range no face could be drawn; bounding the face there keeps
+// every sum of the layout and the painting within int.
+int TMeter::FaceWidth() const {
+  return std::min(Width(), kMaxFaceSide);
+}
+int TMeter::FaceHeight() const {
+  return std::min(Height(), kMaxFaceSide);
+}
+
 // Layouts with the pivot at the bottom (90, 120, 180 degrees) fit the arc between the top
 // rim and the pivot, and its ends between the side rims. Layouts whose arc passes below the
 // pivot (270, 300, 360 degrees) put the pivot one radius below the top rim and fit the part
@@ -18,8 +27,8 @@ namespace zeb {
 // In every layout the arc keeps 8 pixels from the side rims and the top rim, like the
 // 120 and 300 degree layouts.
 void TMeter::CalcMeterLayoutParams() {
-  const int w = Width();
-  const int h = Height();
+  const int w = FaceWidth();
+  const int h = FaceHeight();
   const double heightFit = h - rimBottom_ - rimTop_ - 16;
   const double halfWidthFit = (w / 2) - rimSide_ - 8;  // W div 2
   scaleRadius_ = heightFit;

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/controls/application.h"
 #include "meter/ZEB_Meter.h"
 
 namespace zeb {
@@ -24,33 +25,41 @@ TMeter::TMeter(fw::TComponent* AOwner)
 TMeter::~TMeter() = default;
 
 void TMeter::StyleChanged(fw::TObject*) {
-  Paint();
+  Redraw();
+}
+
+void TMeter::Redraw() {
+  try {
+    Paint();
+  } catch (...) {
+    fw::Application->HandleException(this);
+  }
 }
 
 template <typename V>
 void TMeter::StoreAndPaint(V& field, V value) {
   if (field == value) return;
   field = value;
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetMeterLayout(TMeterLayout value) {
   if (value == layout_) return;
   layout_ = value;
   CalcMeterLayoutParams();
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetMeterNrTicks(int value) {
   if (value == nrTicks_) return;
   nrTicks_ = std::clamp(value, 2, 21);
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetMeterDecPlaces(int value) {
   if (value == decPlaces_) return;
   decPlaces_ = std::clamp(value, 0, 4);
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetMeterShortTicks(bool value) {
@@ -62,19 +71,19 @@ void TMeter::SetMeterScaleLine(bool value) {
 
 void TMeter::SetScaleVisible(bool value) {
   scaleVisible_ = value;
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetScaleBkVisible(bool value) {
   scaleBkVisible_ = value;
-  Paint();
+  Redraw();
 }
 
 // NaN is kept out like every other numeric input of the meter.
 void TMeter::SetScaleBkWidth(double value) {
   if (std::isnan(value)) return;
   scaleBkWidth_ = std::clamp(value, 0.0, 100.0);
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetColorScale(fw::TColor value) {
@@ -100,7 +109,7 @@ void TMeter::SetColorScheme(TColorScheme value) {
   if (value == colorScheme_) return;
   colorScheme_ = value;
   FrameColorsOfScheme(value, frameShadowColor_, frameLightColor_);
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetFrameStyle(TFrameStyle value) {
@@ -120,36 +129,38 @@ void TMeter::SetLimWatchPsvColor(fw::TColor value) {
 }
 
 // A rim change repaints only; the layout parameters follow at the next resize or layout
-// change, as the scale's geometry does not depend on the rims between those.
+// change, as the scale's geometry does not depend on the rims between those. Lengths are
+// kept within a range in which no face arithmetic overflows.
 void TMeter::SetRimTop(int value) {
-  StoreAndPaint(rimTop_, value);
+  StoreAndPaint(rimTop_, std::clamp(value, 0, kMeterMaxPixels));
 }
 void TMeter::SetRimBottom(int value) {
-  StoreAndPaint(rimBottom_, value);
+  StoreAndPaint(rimBottom_, std::clamp(value, 0, kMeterMaxPixels));
 }
 void TMeter::SetRimSide(int value) {
-  StoreAndPaint(rimSide_, value);
+  StoreAndPaint(rimSide_, std::clamp(value, 0, kMeterMaxPixels));
 }
 void TMeter::SetAnchorCovered(bool value) {
   StoreAndPaint(anchorCovered_, value);
 }
 void TMeter::SetAnchorSize(int value) {
-  StoreAndPaint(anchorSize_, value);
+  StoreAndPaint(anchorSize_, std::clamp(value, 0, kMeterMaxPixels));
 }
 
 void TMeter::SetBkgndFillMode(TBkgFill value) {
+  if (value != bkgndFillMode_) tiles_.reset();
   bkgndFillMode_ = value;
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetUnitLabel(const std::string& value) {
   SetCaption(value);
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetFontCaption(const fw::TFont* value) {
   if (value != nullptr) fontCaption_->Assign(*value);
-  Paint();
+  Redraw();
 }
 
 // Assign raises the layout's OnChange, which repaints through StyleChanged.

@@ -5,6 +5,14 @@
 
 namespace zeb {
 
+namespace {
+// Needle lengths and offsets stay within a range in which the polygon's arithmetic cannot
+// overflow, whatever the meter's size.
+int ClampedLength(int value) {
+  return std::clamp(value, -kMeterMaxPixels, kMeterMaxPixels);
+}
+}  // namespace
+
 template <typename V>
 void TNeedleLayout::Store(V& field, V value) {
   if (field == value) return;
@@ -23,10 +31,10 @@ void TNeedleLayout::SetColorLine(fw::TColor value) {
   Store(colorOutline_, value);
 }
 void TNeedleLayout::SetArrowSize1(int value) {
-  Store(headSize_, value);
+  Store(headSize_, ClampedLength(value));
 }
 void TNeedleLayout::SetArrowThick(int value) {
-  Store(thickness_, value);
+  Store(thickness_, ClampedLength(value));
 }
 void TNeedleLayout::SetNeedleLength(int value) {
   Store(percentLength_, std::clamp(value, 0, 100));
@@ -35,13 +43,13 @@ void TNeedleLayout::SetArrowAngle1(int value) {
   Store(headAngle_, std::clamp(value, 0, 180));
 }
 void TNeedleLayout::SetBackShift1(int value) {
-  Store(headMidLeng_, value);
+  Store(headMidLeng_, ClampedLength(value));
 }
 void TNeedleLayout::SetShadowDx(int value) {
-  Store(shadowDx_, value);
+  Store(shadowDx_, ClampedLength(value));
 }
 void TNeedleLayout::SetShadowDy(int value) {
-  Store(shadowDy_, value);
+  Store(shadowDy_, ClampedLength(value));
 }
 void TNeedleLayout::SetShadowColor(fw::TColor value) {
   Store(shadowColor_, value);

@@ -1,5 +1,6 @@
-// TMeter: the paint sequence. The face is drawn into an off-screen bitmap of the control's
-// size and copied onto the control in one step, so it never flickers while it is rebuilt.
+// TMeter: the paint sequence. The face is drawn into an off-screen bitmap and copied onto the
+// control in one step, so it never flickers while it is rebuilt. The bitmap holds only the
+// part of the face the control's canvas can show.
 #include <cmath>
 #include <numbers>
 
@@ -33,13 +34,21 @@ double TMeter::MaxEndAngle() const {
 }
 
 void TMeter::Paint() {
-  const int w = Width();
-  const int h = Height();
+  const int w = FaceWidth();
+  const int h = FaceHeight();
   // A face too small for a scale, or without a size, keeps its previous content.
   if (scaleRadius_ <= 0 || w <= 0 || h <= 0) return;
-  fw::TBitmap face(w, h);
+  fw::TCanvas* target = Canvas();
+  // The part of the face within the target's clip rectangle, in control coordinates; the
+  // off-screen bitmap covers it, its origin shifted so that every step draws in control
+  // coordinates. Nothing of a control without a surface can be seen: the steps (and the
+  // paint events) still run, on an empty bitmap.
+  fw::TRect part;
+  fw::IntersectRect(part, fw::Rect(0, 0, w, h), target->ClipRect());
+  fw::TBitmap face(part.Width(), part.Height());
   fw::TCanvas* c = face.Canvas();
-  PaintBackground(c);
+  c->SetOrigin(-part.Left, -part.Top);
+  PaintBackground(c, part);
   if (scaleBkVisible_) PaintBand(c);
   c->Brush()->SetStyle(fw::bsClear);  // labels and caption are drawn transparently
   if (scaleVisible_) PaintScale(c);
@@ -59,36 +68,7 @@ void TMeter::Paint() {
   if (limWatchLowOn_) PaintLamp(c, rimSide_ + 8, lowLimitActive_);
   OnMeterRendered(this, c);
   PaintFrame(c);
-  Canvas()->Draw(0, 0, &face);
-}
-
-void TMeter::PaintBackground(fw::TCanvas* c) {
-  const int w = Width();
-  const int h = Height();
-  if (backGroundImg_.empty() || backgroundBitmap_->Empty()) {
-    c->SetFont(Font());
-    c->Brush()->SetColor(colorBakG_);
-    c->Pen()->SetColor(colorBakG_);
-    c->Rectangle(0, 0, w, h);
-    return;
-  }
-  const int iw = backgroundBitmap_->Width();
-  const int ih = backgroundBitmap_->Height();
-  switch (bkgndFillMode_) {
-    case bfSimple:
-      c->Rectangle(0, 0, w, h);
-      c->StretchDraw(fw::Rect(0, 0, iw, ih), backgroundBitmap_.get());
-      break;
-    case bfStretch:
-      c->StretchDraw(fw::Rect(0, 0, w, h), backgroundBitmap_.get());
-      break;
-    case bfTile:
-      for (int i = 1; i <= (w - 1) / iw + 1; ++i)
-        for (int j = 1; j <= (h - 1) / ih + 1; ++j)
-          c->StretchDraw(fw::Rect(iw * (i - 1), ih * (j - 1), iw * i, ih * j),
-                         backgroundBitmap_.get());
-      break;
-  }
+  target->Draw(part.Left, part.Top, &face);
 }
 
 // The coloured ring under the scale: three pies from the outer radius, then the inside
@@ -118,8 +98,8 @@ void TMeter::PaintBand(fw::TCanvas* c) {
 }
 
 void TMeter::PaintRims(fw::TCanvas* c) {
-  const int w = Width();
-  const int h = Height();
+  const int w = FaceWidth();
+  const int h = FaceHeight();
   c->Brush()->SetStyle(fw::bsSolid);
   c->Brush()->SetColor(colorCover_);
   c->Pen()->SetColor(colorCover_);
@@ -150,8 +130,8 @@ void TMeter::PaintLamp(fw::TCanvas* c, int left, bool active) {
 }
 
 void TMeter::PaintFrame(fw::TCanvas* c) {
-  const int w = Width();
-  const int h = Height();
+  const int w = FaceWidth();
+  const int h = FaceHeight();
   auto edges = [&](fw::TColor topLeft, fw::TColor bottomRight) {
     c->Pen()->SetColor(topLeft);
     c->MoveTo(0, h - 1);

@@ -53,8 +53,8 @@ void TMeter::PaintNeedle(fw::TCanvas* c, const TNeedleLayout& layout, double val
 // The sunken edge of the face inside the rims, then the cover: the anchor picture through
 // its mask, a round cap where the arc surrounds the pivot, else a half cap on a pillar.
 void TMeter::PaintAnchor(fw::TCanvas* c) {
-  const int w = Width();
-  const int h = Height();
+  const int w = FaceWidth();
+  const int h = FaceHeight();
   const int cx = pivotX_, cy = pivotY_, r = anchorSize_;
   auto bevel = [&] {
     c->Pen()->SetColor(fw::clWhite);

@@ -1,6 +1,7 @@
 // TMeter: the value, range, threshold and logarithmic-scale rules with their zone events.
 #include <cmath>
 
+#include "framework/rtl/numtext.h"
 #include "meter/ZEB_Meter.h"
 
 namespace zeb {
@@ -12,6 +13,14 @@ constexpr double kLogFloor = 1e-100;
 
 bool TMeter::Loading() const {
   return ComponentState().Contains(fw::csLoading);
+}
+
+// No value has a fraction of a range whose width is infinite or not a number, so such a
+// range would leave the needle without an angle.
+void TMeter::CheckRangeWidth(double lo, double hi) const {
+  if (std::isfinite(hi - lo)) return;
+  throw EZEBError("Component \"" + Name() + "\": the range " + fw::FloatToStr(lo) + " .. " +
+                  fw::FloatToStr(hi) + " is too wide");
 }
 
 double TMeter::Clamped(double v) const {
@@ -45,7 +54,7 @@ void TMeter::SetValue(double x) {
   highLimitActive_ = false;
   lowLimitActive_ = false;
   if (needle_->Visible()) EvaluateZone(value_);
-  Paint();
+  Redraw();
 }
 
 // A change of the secondary value clears both lamps; it is evaluated and repainted only
@@ -62,38 +71,46 @@ void TMeter::SetValue2(double x) {
   lowLimitActive_ = false;
   if (!needleSec_->Visible()) return;
   EvaluateZone(valueSec_);
-  Paint();
+  Redraw();
 }
 
+// The new range is checked as a whole before anything is stored.
 void TMeter::SetMinValue(double x) {
   if (std::isnan(x) || (logarithmic_ && x < kLogFloor)) return;
   if (Loading()) {
+    CheckRangeWidth(x, maxValue_);
     minValue_ = x;
     return;
   }
   if (x == minValue_) return;
+  const double newMax = maxValue_ <= x ? x + 1 : maxValue_;
+  CheckRangeWidth(x, newMax);
   minValue_ = x;
-  if (maxValue_ <= x) maxValue_ = x + 1;
+  maxValue_ = newMax;
   for (double* v : {&value_, &valueSec_, &thresholdLow_, &thresholdHigh_})
     if (*v < minValue_) *v = minValue_;
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetMaxValue(double x) {
   if (std::isnan(x) || (logarithmic_ && x < kLogFloor)) return;
   if (Loading()) {
+    CheckRangeWidth(minValue_, x);
     maxValue_ = x;
     return;
   }
   if (x == maxValue_) return;
-  maxValue_ = x;
-  if (minValue_ >= x) {
-    minValue_ = x - 1;
-    if (logarithmic_ && minValue_ <= 0) minValue_ = x / 10;
+  double newMin = minValue_;
+  if (newMin >= x) {
+    newMin = x - 1;
+    if (logarithmic_ && newMin <= 0) newMin = x / 10;
   }
+  CheckRangeWidth(newMin, x);
+  minValue_ = newMin;
+  maxValue_ = x;
   for (double* v : {&value_, &valueSec_, &thresholdLow_, &thresholdHigh_})
     if (*v > maxValue_) *v = maxValue_;
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetLowThreshold(double x) {
@@ -110,7 +127,7 @@ void TMeter::SetLowThreshold(double x) {
     lowLimitActive_ = true;
     DoUnderFlowEvent();
   }
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetHighThreshold(double x) {
@@ -127,7 +144,7 @@ void TMeter::SetHighThreshold(double x) {
     highLimitActive_ = true;
     DoOverFlowEvent();
   }
-  Paint();
+  Redraw();
 }
 
 void TMeter::SetLogarithmic(bool value) {
@@ -137,7 +154,7 @@ void TMeter::SetLogarithmic(bool value) {
   }
   if (value == logarithmic_) return;
   logarithmic_ = (minValue_ <= kLogFloor || maxValue_ <= kLogFloor) ? false : value;
-  Paint();
+  Redraw();
 }
 
 void TMeter::DoOverFlowEvent() {

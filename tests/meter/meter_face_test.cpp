@@ -1,10 +1,9 @@
 // Meter face pixels where the drawing fixes them: rims and the sunken face edge, limit
 // lamps, frame styles, both kinds of anchor cover, the anchor picture through its mask and
-// the background picture in its three fill modes.
+// the background picture in its three fill modes, tiled anew after every change.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <numbers>
 #include <string>
 
@@ -13,31 +12,12 @@
 
 using meter_test::kLayouts;
 using meter_test::ShownMeter;
+using meter_test::WritePicture;
 
 namespace {
 
 constexpr fw::TColor kFace = fw::clYellow;
 constexpr fw::TColor kCover = fw::clAqua;
-
-std::string TempFile(const std::string& name) {
-  return (std::filesystem::path(::testing::TempDir()) / ("meter_face_" + name)).string();
-}
-
-// A picture of w x h in `fill` with the given pixels set, saved as BMP.
-struct Dot {
-  int x, y;
-  fw::TColor color;
-};
-std::string WritePicture(const std::string& name, int w, int h, fw::TColor fill,
-                         std::initializer_list<Dot> dots) {
-  fw::TBitmap b(w, h);
-  b.Canvas()->Brush()->SetColor(fill);
-  b.Canvas()->FillRect(fw::Rect(0, 0, w, h));
-  for (const Dot& d : dots) b.Canvas()->SetPixels(d.x, d.y, d.color);
-  std::string path = TempFile(name);
-  b.SaveToFile(path);
-  return path;
-}
 
 // The first pixel other than the face met going from `outside` towards the pivot along the
 // ray at `degrees` (counter-clockwise from +x), starting `outside` pixels from the pivot.
@@ -287,4 +267,35 @@ TEST(MeterFace, BackgroundPictureInEveryFillMode) {
   // The band's inner disc blanks the face colour over the picture.
   s.meter->SetScaleBkVisible(true);
   EXPECT_EQ(s.Pixel(s.meter->PivotX() + 20, s.meter->PivotY() - 20), kFace);
+}
+
+// A meter whose one-pixel picture is tiled over the face repaints on every value change from
+// the tiles it keeps; a new picture, another fill mode or more of the face on show are tiled
+// anew.
+TEST(MeterFace, KeptTilesFollowPictureFillModeAndSize) {
+  const std::string red = WritePicture("red.bmp", 1, 1, fw::clRed, {});
+  const std::string blue = WritePicture("blue.bmp", 1, 1, fw::clBlue, {});
+  const std::string halves = WritePicture("halves.bmp", 2, 1, fw::clBlue, {{1, 0, fw::clRed}});
+  ShownMeter s(200, 150);
+  s.QuietFace();
+  s.meter->SetBakGndFname(red);
+  s.meter->SetBkgndFillMode(zeb::bfTile);
+  for (double v : {0.3, 0.6, 0.9}) {
+    s.meter->SetValue(v);
+    EXPECT_EQ(s.Pixel(100, 40), fw::clRed) << v;
+  }
+  s.meter->SetBakGndFname(blue);
+  EXPECT_EQ(s.Pixel(100, 40), fw::clBlue);
+  s.meter->SetBkgndFillMode(zeb::bfSimple);
+  EXPECT_EQ(s.Pixel(100, 40), fw::clWhite);  // outside the picture: the plain white face
+  s.meter->SetBkgndFillMode(zeb::bfTile);
+  EXPECT_EQ(s.Pixel(100, 40), fw::clBlue);
+  s.meter->SetBakGndFname(halves);
+  EXPECT_EQ(s.Pixel(100, 40), fw::clBlue);
+  EXPECT_EQ(s.Pixel(101, 40), fw::clRed);
+  s.meter->SetBounds(0, 0, 100, 75);
+  EXPECT_EQ(s.Pixel(51, 30), fw::clRed);
+  s.meter->SetBounds(0, 0, 200, 150);
+  EXPECT_EQ(s.Pixel(150, 100), fw::clBlue);
+  EXPECT_EQ(s.Pixel(151, 100), fw::clRed);
 }

@@ -110,14 +110,26 @@ TEST(MeterImages, MissingFilesEmptyTheNames) {
   EXPECT_EQ(m.paints, 2);
 }
 
-TEST(MeterImages, UnreadableBackgroundRaisesAndKeepsTheName) {
+// A picture replaced by one that cannot be read stays in place under its own name: the
+// background setter raises the load error, the anchor setter swallows it.
+TEST(MeterImages, UnreadablePictureLeavesNameAndPictureAsTheyWere) {
   CountingMeter m;
-  std::string path = WriteGarbage();
-  EXPECT_THROW(m.SetBakGndFname(path), fw::Exception);
-  EXPECT_EQ(m.BackGroundImg(), path);
+  const std::string picture = WriteAnchorPicture();
+  const std::string garbage = WriteGarbage();
+  m.SetBakGndFname(picture);
+  m.SetACoverFname(picture);
+  EXPECT_THROW(m.SetBakGndFname(garbage), fw::Exception);
+  EXPECT_NO_THROW(m.SetACoverFname(garbage));
+  EXPECT_EQ(m.BackGroundImg(), picture);
+  EXPECT_EQ(m.AnchorImage(), picture);
+  for (const fw::TBitmap* b : {m.BackgroundBitmap(), m.AnchorBitmap(), m.AnchorMask()}) {
+    EXPECT_EQ(b->Width(), 4);
+    EXPECT_EQ(b->Height(), 2);
+  }
+  EXPECT_EQ(m.AnchorMask()->ScanLine(0)[0] & 0xFFFFFF, 0xFFFFFFu);
 }
 
-TEST(MeterImages, UnreadableAnchorIsSwallowedAndEmptiesTheName) {
+TEST(MeterImages, UnreadableAnchorIsSwallowed) {
   CountingMeter m;
   EXPECT_NO_THROW(m.SetACoverFname(WriteGarbage()));
   EXPECT_EQ(m.AnchorImage(), "");

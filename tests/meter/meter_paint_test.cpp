@@ -1,4 +1,5 @@
-// Meter painting: tick spacing, label text, and pixels where the geometry fixes them.
+// Meter painting: tick spacing, label text, pixels where the geometry fixes them, and the
+// painting of the part of a face that can be seen.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,6 +12,7 @@
 #include "tests/meter/meter_test_support.h"
 
 using meter_test::kLayouts;
+using meter_test::PaintErrors;
 using meter_test::ShownMeter;
 
 TEST(MeterTicks, SpacingIsOneTwoOrFiveTimesAPowerOfTen) {
@@ -300,4 +302,65 @@ TEST(MeterPaint, ZeroWidthRangeKeepsTheArcGap) {
   const int rr = int(fw::Round(s.meter->ScaleRadius()));
   EXPECT_EQ(s.Pixel(cx, cy - rr), fw::clNavy);
   for (int y = cy + rr - 3; y <= cy + rr + 1; ++y) EXPECT_NE(s.Pixel(cx, y), fw::clNavy) << y;
+}
+
+// Painting only what a canvas shows of the face (a form's window onto a large meter, the
+// clip of a paint cycle) gives there exactly the pixels of the whole face.
+TEST(MeterPaint, PartOfTheFaceIsPaintedAsTheWholeFace) {
+  const std::string tile = meter_test::WritePicture("tile.bmp", 3, 2, fw::clTeal,
+                                                    {{1, 0, fw::clRed}, {2, 1, fw::clBlue}});
+  const fw::TRect parts[] = {fw::Rect(0, 0, 50, 40), fw::Rect(97, 61, 240, 200),
+                             fw::Rect(250, 150, 301, 211), fw::Rect(1, 1, 300, 210)};
+  for (auto layout : kLayouts) {
+    zeb::TMeter m(nullptr);
+    m.SetBounds(0, 0, 301, 211);
+    m.SetMeterLayout(layout);
+    m.SetBakGndFname(tile);
+    m.SetBkgndFillMode(zeb::bfTile);
+    m.SetScaleBkVisible(true);
+    m.SetScaleBkWidth(40);
+    m.SetUnitLabel("bar");
+    m.NeedleLayout()->SetShadowDx(3);
+    m.NeedleLayout()->SetShadowDy(2);
+    m.NeedleLayout()->SetArrowThick(6);
+    m.NeedleLayoutSec()->SetVisible(true);
+    m.SetValue(0.3);
+    m.SetValue2(0.8);
+    fw::TBitmap whole(301, 211);
+    m.PaintTo(whole.Canvas(), 0, 0);
+    for (const fw::TRect& part : parts) {
+      fw::TBitmap seen(part.Width(), part.Height());
+      m.PaintTo(seen.Canvas(), -part.Left, -part.Top);
+      int differing = 0;
+      for (int y = 0; y < part.Height(); ++y)
+        for (int x = 0; x < part.Width(); ++x)
+          differing += seen.ScanLine(y)[x] != whole.ScanLine(part.Top + y)[part.Left + x];
+      EXPECT_EQ(differing, 0) << int(layout) << " part at " << part.Left << "," << part.Top;
+    }
+  }
+}
+
+// A meter larger than the largest bitmap, on a small form: every setter paints what the form
+// shows of it, wherever the form's window onto it lies.
+TEST(MeterPaint, MeterLargerThanAnyBitmapPaintsWhatTheFormShows) {
+  PaintErrors errors;
+  for (int side : {8193, 30000}) {
+    ShownMeter s(300, 200);
+    zeb::TMeter& m = *s.meter;
+    m.SetBounds(0, 0, side, side);
+    m.SetScaleBkVisible(true);
+    m.NeedleLayout()->SetColorLine(fw::clRed);
+    m.SetValue(0.5);
+    EXPECT_EQ(s.Pixel(0, 100), fw::clWhite) << side;  // the raised frame's light edge
+    EXPECT_EQ(s.Pixel(5, 100), fw::ColorToRGB(fw::clBtnFace)) << side;  // left rim
+    EXPECT_EQ(s.Pixel(18, 16), fw::clBlack) << side;                    // the low lamp's corner
+    m.SetBounds(300 - side, 200 - side, side, side);
+    EXPECT_EQ(s.Pixel(299, 100), fw::clGray) << side;  // the frame's shadow edge
+    // The pivot in the middle of the form: the cover over it, the needle straight up.
+    m.SetBounds(150 - m.PivotX(), 100 - m.PivotY(), side, side);
+    m.SetValue(0.5);
+    EXPECT_EQ(s.Pixel(150, 100 - m.AnchorSize() / 2), fw::ColorToRGB(fw::clBtnFace)) << side;
+    EXPECT_EQ(s.Pixel(150, 100 - m.AnchorSize() - 20), fw::clRed) << side;
+  }
+  EXPECT_TRUE(errors.messages.empty()) << ::testing::PrintToString(errors.messages);
 }

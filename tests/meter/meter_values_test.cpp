@@ -1,12 +1,17 @@
 // The meter's value, range, threshold and logarithmic rules with their events and repaints.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
+#include <functional>
 #include <limits>
 
+#include "framework/base/form_text.h"
 #include "tests/meter/meter_test_support.h"
 
 using meter_test::CountingMeter;
+using meter_test::PaintErrors;
+using meter_test::ShownMeter;
 using Events = std::vector<std::string>;
 
 TEST(MeterValue, ClampsAndRaisesTheZoneEventOnEveryAcceptedChange) {
@@ -150,6 +155,50 @@ TEST(MeterRange, LogarithmicMeterKeepsItsRangePositive) {
   EXPECT_DOUBLE_EQ(m.ThresholdLow(), 0.5);
 }
 
+// A range as wide as -1e308..1e308 or with an infinite end is refused as a whole, by the
+// setters and while a form is read; infinite values and thresholds are clamped like any
+// other. The needle keeps an angle and the meter keeps painting.
+TEST(MeterRange, RangesTooWideAreRefusedAndTheMeterStillPaints) {
+  const double inf = std::numeric_limits<double>::infinity();
+  PaintErrors errors;
+  ShownMeter s;
+  zeb::TMeter& m = *s.meter;
+  m.SetMaxValue(1e308);
+  EXPECT_THROW(m.SetMinValue(-1e308), zeb::EZEBError);
+  EXPECT_THROW(m.SetMinValue(-inf), zeb::EZEBError);
+  EXPECT_THROW(m.SetMinValue(inf), zeb::EZEBError);  // would push the maximum to infinity
+  EXPECT_THROW(m.SetMaxValue(inf), zeb::EZEBError);
+  EXPECT_THROW(m.SetMaxValue(-inf), zeb::EZEBError);  // would move the minimum below it
+  EXPECT_EQ(m.MeterMinValue(), 0.0);
+  EXPECT_EQ(m.MeterMaxValue(), 1e308);
+  m.SetValue(inf);
+  m.SetValue2(-inf);
+  m.SetLowThreshold(-inf);
+  m.SetHighThreshold(inf);
+  EXPECT_EQ(m.Value(), 1e308);
+  EXPECT_EQ(m.ValueSec(), 0.0);
+  EXPECT_EQ(m.ThresholdLow(), 0.0);
+  EXPECT_EQ(m.ThresholdHigh(), 1e308);
+  EXPECT_TRUE(std::isfinite(m.CalcNeedleAngle(m.Value())));
+  s.host.Snapshot();
+
+  zeb::TMeter read(nullptr);
+  EXPECT_THROW(fw::ReadFormInto(read,
+                                "object M: TMeter\n MeterMaxValue = 1e308\n"
+                                " MeterMinValue = -1e308\nend\n"),
+               fw::Exception);
+  EXPECT_EQ(read.MeterMinValue(), 0.0);
+  EXPECT_THROW(fw::ReadFormInto(read, "object M: TMeter\n MeterMinValue = -Inf\nend\n"),
+               fw::Exception);
+  EXPECT_EQ(read.MeterMinValue(), 0.0);
+  fw::ReadFormInto(read,
+                   "object M: TMeter\n Value = Inf\n ThresholdLow = -Inf\n"
+                   " MeterMaxValue = 5\n MeterMinValue = 1\nend\n");
+  EXPECT_EQ(read.Value(), 5.0);
+  EXPECT_TRUE(std::isfinite(read.CalcNeedleAngle(read.ThresholdLow())));
+  EXPECT_TRUE(errors.messages.empty()) << ::testing::PrintToString(errors.messages);
+}
+
 TEST(MeterLogarithmic, StaysOffWhileTheRangeReachesZero) {
   CountingMeter m;
   m.SetLogarithmic(true);
@@ -241,4 +290,47 @@ TEST(MeterSetters, ColorSchemeChoosesTheFrameColours) {
   m.SetColorScheme(zeb::schFixed);
   EXPECT_EQ(m.FrameShadowColor(), fw::clGray);
   EXPECT_EQ(m.paints, 2);
+}
+
+// Pixel lengths taken from the extremes of int are clamped into their ranges, and a shown
+// meter paints with them (no arithmetic of the face overflows).
+TEST(MeterSetters, PixelLengthsAreClampedAndPaint) {
+  using zeb::kMeterMaxPixels;
+  struct Case {
+    const char* name;
+    std::function<void(zeb::TMeter&, int)> set;
+    std::function<int(const zeb::TMeter&)> get;
+    int low;
+  };
+  const Case cases[] = {
+      {"RimTop", &zeb::TMeter::SetRimTop, &zeb::TMeter::RimTop, 0},
+      {"RimBottom", &zeb::TMeter::SetRimBottom, &zeb::TMeter::RimBottom, 0},
+      {"RimSide", &zeb::TMeter::SetRimSide, &zeb::TMeter::RimSide, 0},
+      {"AnchorSize", &zeb::TMeter::SetAnchorSize, &zeb::TMeter::AnchorSize, 0},
+      {"HeadSize", [](zeb::TMeter& m, int v) { m.NeedleLayout()->SetArrowSize1(v); },
+       [](const zeb::TMeter& m) { return m.NeedleLayout()->HeadSize(); }, -kMeterMaxPixels},
+      {"Thickness", [](zeb::TMeter& m, int v) { m.NeedleLayout()->SetArrowThick(v); },
+       [](const zeb::TMeter& m) { return m.NeedleLayout()->Thickness(); }, -kMeterMaxPixels},
+      {"HeadMidLeng", [](zeb::TMeter& m, int v) { m.NeedleLayout()->SetBackShift1(v); },
+       [](const zeb::TMeter& m) { return m.NeedleLayout()->HeadMidLeng(); }, -kMeterMaxPixels},
+      {"ShadowDx", [](zeb::TMeter& m, int v) { m.NeedleLayout()->SetShadowDx(v); },
+       [](const zeb::TMeter& m) { return m.NeedleLayout()->ShadowDx(); }, -kMeterMaxPixels},
+      {"ShadowDy", [](zeb::TMeter& m, int v) { m.NeedleLayout()->SetShadowDy(v); },
+       [](const zeb::TMeter& m) { return m.NeedleLayout()->ShadowDy(); }, -kMeterMaxPixels},
+  };
+  for (zeb::TMeterLayout layout : {zeb::mlCirc90, zeb::mlCirc300})
+    for (int extreme : {INT_MIN, INT_MAX}) {
+      PaintErrors errors;
+      ShownMeter s;
+      s.meter->SetMeterLayout(layout);
+      s.meter->SetScaleBkVisible(true);
+      for (const Case& c : cases) {
+        c.set(*s.meter, extreme);
+        EXPECT_EQ(c.get(*s.meter), extreme < 0 ? c.low : kMeterMaxPixels) << c.name;
+      }
+      s.meter->SetValue(0.5);
+      s.meter->SetAnchorCovered(false);
+      s.host.Snapshot();
+      EXPECT_TRUE(errors.messages.empty()) << ::testing::PrintToString(errors.messages);
+    }
 }
