@@ -1,5 +1,6 @@
 // Meter loading from form text, image files and the class record.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -127,6 +128,28 @@ TEST(MeterImages, UnreadablePictureLeavesNameAndPictureAsTheyWere) {
     EXPECT_EQ(b->Height(), 2);
   }
   EXPECT_EQ(m.AnchorMask()->ScanLine(0)[0] & 0xFFFFFF, 0xFFFFFFu);
+}
+
+// A device or a pipe named as a picture is refused at once: reading /dev/zero would never end,
+// and opening a pipe would wait for a writer forever. Form text takes the same road.
+TEST(MeterImages, DevicesAndPipesAreRefusedAsPictures) {
+  const std::string pipe = TempFile("pipe.bmp");
+  std::filesystem::remove(pipe);
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const std::string picture = WriteAnchorPicture();
+  for (const std::string& name : {std::string("/dev/zero"), pipe}) {
+    SCOPED_TRACE(name);
+    CountingMeter m;
+    m.SetBakGndFname(picture);
+    EXPECT_THROW(m.SetBakGndFname(name), fw::EInOutError);
+    EXPECT_NO_THROW(m.SetACoverFname(name));
+    EXPECT_EQ(m.BackGroundImg(), picture);
+    EXPECT_EQ(m.BackgroundBitmap()->Width(), 4);
+    EXPECT_EQ(m.AnchorImage(), "");
+    EXPECT_THROW(fw::ReadForm("object M: TMeter\n  BackGroundImg = '" + name + "'\nend\n"),
+                 fw::EFormReadError);
+  }
+  std::filesystem::remove(pipe);
 }
 
 TEST(MeterImages, UnreadableAnchorIsSwallowed) {
