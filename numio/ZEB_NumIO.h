@@ -15,7 +15,8 @@ namespace zeb {
 // hexadecimal, "%" binary, "&" octal, anything else itExp.
 enum TInFormat : uint8_t { itExp, itFloat, itFixPoint, itInt, itHex, itOct, itBin, itDynamic };
 
-// Raised by the numeric input panel (integer overflow of its value).
+// Raised by the numeric input components: an integer overflow of the panel's value, and a
+// range end given to the edit field that is not a finite number.
 class EZEBNumIO2Error : public EZEBError {
  public:
   using EZEBError::EZEBError;
@@ -149,6 +150,11 @@ class TNumIO : public fw::TCustomEdit {
   void SetInputFormat(TInFormat value);
   int FixPointDecPlaces() const { return fixPointDecPlaces_; }
   void SetFixPointDecPlaces(int value);
+  // The range of values the filter accepts. Each setter keeps RangeLow <= RangeHigh: a bound
+  // set past the other takes its place and the other takes the old value. Both ends are
+  // finite numbers (+-uc_MaxDouble for the whole range): NaN or an infinity raises
+  // EZEBNumIO2Error "Component "<Name>": RangeLow is not a finite number" (or RangeHigh), also
+  // while a form is read, and the range stays as it was.
   double RangeLow() const { return rangeLow_; }
   void SetRangeLow(double value);
   double RangeHigh() const { return rangeHigh_; }
@@ -164,6 +170,8 @@ class TNumIO : public fw::TCustomEdit {
   void Loaded() override;
 
  private:
+  // EZEBNumIO2Error "Component "<Name>": <what> is not a finite number" unless value is one.
+  void RequireFinite(double value, const char* what) const;
   // Sets the edit text without filtering the change this causes.
   void SetTextUnfiltered(const std::string& text);
   // Clears the last accepted text and filters the current one under changed settings.

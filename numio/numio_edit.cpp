@@ -1,6 +1,7 @@
 // TNumIO: construction, the properties and their rules, the value accessors and Assign.
 
 #include <algorithm>
+#include <cmath>
 
 #include "companion/ZEB_univconst.h"
 #include "numio/ZEB_NumIO.h"
@@ -34,6 +35,11 @@ void TNumIO::SetLabValue(double value) {
   SetTextUnfiltered(text);
 }
 
+void TNumIO::RequireFinite(double value, const char* what) const {
+  if (std::isfinite(value)) return;
+  throw EZEBNumIO2Error("Component \"" + Name() + "\": " + what + " is not a finite number");
+}
+
 void TNumIO::SetTextUnfiltered(const std::string& text) {
   // Setting the text it already has calls no Change, so the flag is cleared here as well.
   skipNextChange_ = true;
@@ -64,8 +70,12 @@ void TNumIO::SetFixPointDecPlaces(int value) {
 
 // Each bound keeps RangeLow <= RangeHigh: a bound set past the other one takes its place
 // and the other takes the old value. While a form is read both are stored as they come and
-// put in order by Loaded, so the reading order cannot change the range.
+// put in order by Loaded, so the reading order cannot change the range. Non-finite ends
+// are refused before anything is stored: NaN fails every comparison and would turn the
+// range inside out, and no text reads as an infinity (the scanners stop at +-uc_MaxDouble,
+// which is the open end).
 void TNumIO::SetRangeLow(double value) {
+  RequireFinite(value, "RangeLow");
   if (ComponentState().Contains(fw::csLoading)) {
     rangeLow_ = value;
     return;
@@ -80,6 +90,7 @@ void TNumIO::SetRangeLow(double value) {
 }
 
 void TNumIO::SetRangeHigh(double value) {
+  RequireFinite(value, "RangeHigh");
   if (ComponentState().Contains(fw::csLoading)) {
     rangeHigh_ = value;
     return;
@@ -105,6 +116,7 @@ void TNumIO::Assign(fw::TPersistent* Source) {
     fw::TCustomEdit::Assign(Source);
     return;
   }
+  // The source's range is finite: every way into a range checks that.
   inputFormat_ = other->inputFormat_;
   beep_ = other->beep_;
   rangeLow_ = other->rangeLow_;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "framework/base/form_text.h"
 #include "framework/base/registry.h"
@@ -97,6 +99,54 @@ TEST(NumIOField, SetLabValueWritesEachFormatAndGetLabValueReadsIt) {
     field.SetLabValue(c.value);  // written even outside the range 0..0
     EXPECT_EQ(field.Text(), c.text) << c.value;
     EXPECT_DOUBLE_EQ(field.GetLabValue(), c.readBack) << c.value;
+  }
+}
+
+TEST(NumIOField, NonFiniteRangeEndsAreRefusedAndTheRangeStays) {
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Case {
+    void (TNumIO::*set)(double);
+    double value;
+    const char* message;
+  } cases[] = {
+      {&TNumIO::SetRangeHigh, std::nan(""),
+       "Component \"Field1\": RangeHigh is not a finite number"},
+      {&TNumIO::SetRangeHigh, inf, "Component \"Field1\": RangeHigh is not a finite number"},
+      {&TNumIO::SetRangeHigh, -inf, "Component \"Field1\": RangeHigh is not a finite number"},
+      {&TNumIO::SetRangeLow, std::nan(""), "Component \"Field1\": RangeLow is not a finite number"},
+      {&TNumIO::SetRangeLow, inf, "Component \"Field1\": RangeLow is not a finite number"},
+      {&TNumIO::SetRangeLow, -inf, "Component \"Field1\": RangeLow is not a finite number"},
+  };
+  for (const Case& c : cases) {
+    TNumIO field(nullptr);
+    field.SetName("Field1");
+    field.SetRangeHigh(10);
+    field.SetRangeLow(-10);
+    field.SetText("5");
+    try {
+      (field.*c.set)(c.value);
+      ADD_FAILURE() << "accepted " << c.value;
+    } catch (const EZEBNumIO2Error& e) {
+      EXPECT_STREQ(e.what(), c.message);
+    }
+    EXPECT_EQ(field.RangeLow(), -10) << c.message << " " << c.value;
+    EXPECT_EQ(field.RangeHigh(), 10) << c.message << " " << c.value;
+    EXPECT_EQ(field.Text(), "5");
+    field.SetText("-7");  // still filtering by -10..10
+    EXPECT_EQ(field.Text(), "-7");
+  }
+  // A stored form with such an end does not read; the error names the field and the end.
+  for (const char* line : {"RangeHigh = NaN", "RangeLow = -Inf", "RangeHigh = Inf"}) {
+    fw::TComponent root(nullptr);
+    const std::string form =
+        "object R: TComponent\n  object N: TNumIO\n    " + std::string(line) + "\n  end\nend\n";
+    try {
+      fw::ReadFormInto(root, form);
+      ADD_FAILURE() << line;
+    } catch (const fw::EFormReadError& e) {
+      EXPECT_NE(std::string(e.what()).find("Component \"N\": Range"), std::string::npos)
+          << e.what();
+    }
   }
 }
 
