@@ -23,16 +23,20 @@ bool TNumIO::ConvertNumString(const std::string& text, double& value) const {
 }
 
 double TNumIO::GetLabValue() const {
+  if (kept_ && kept_->text == Text()) return kept_->value;
   return LabTextValue(Text(), inputFormat_, decPlaceSep_);
 }
 
 void TNumIO::SetLabValue(double value) {
+  RequireFinite(value, "value");
   std::string text = LabValueText(value, inputFormat_, fixPointDecPlaces_);
   // A field that takes only "," as its separator must be able to read back what it shows.
   if (nio::EditSepMode(nio::EditTextSep(inputFormat_, decPlaceSep_)) == 2)
     std::replace(text.begin(), text.end(), '.', ',');
   lastAccepted_ = text;
   SetTextUnfiltered(text);
+  // The text may round the value (or show only its low 32 bits): the value itself is kept.
+  kept_ = KeptValue{value, text};
 }
 
 void TNumIO::RequireFinite(double value, const char* what) const {
@@ -55,12 +59,14 @@ void TNumIO::Refilter() {
 void TNumIO::SetInputFormat(TInFormat value) {
   if (value == inputFormat_ || value > itDynamic) return;
   inputFormat_ = value;
+  kept_.reset();  // the text means another number now
   Refilter();
 }
 
 void TNumIO::SetDecPlaceSep(TDecPSep value) {
   if (value == decPlaceSep_ || value > dpBoth) return;
   decPlaceSep_ = value;
+  kept_.reset();
   Refilter();
 }
 
@@ -117,6 +123,7 @@ void TNumIO::Assign(fw::TPersistent* Source) {
     return;
   }
   // The source's range is finite: every way into a range checks that.
+  if (other->inputFormat_ != inputFormat_ || other->decPlaceSep_ != decPlaceSep_) kept_.reset();
   inputFormat_ = other->inputFormat_;
   beep_ = other->beep_;
   rangeLow_ = other->rangeLow_;
