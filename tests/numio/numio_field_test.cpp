@@ -147,6 +147,14 @@ TEST(NumIOField, SetLabValueKeepsWhatTheTextCannotShowUntilTheUserEdits) {
   f.Press(fw::VK_BACK);  // the user's own text now
   EXPECT_EQ(f.Text(), " 1.00000E+10");
   EXPECT_EQ(f.field->GetLabValue(), 1e10);
+
+  TNumIO field(nullptr);
+  field.SetRangeHigh(100);
+  field.SetInputFormat(itHex);
+  field.SetLabValue(16.4);      // "00000010"
+  field.SetInputFormat(itInt);  // the same text is ten now
+  EXPECT_EQ(field.Text(), "00000010");
+  EXPECT_EQ(field.GetLabValue(), 10);
 }
 
 TEST(NumIOField, SetLabValueRefusesNaNAndInfinitiesAndKeepsTheField) {
