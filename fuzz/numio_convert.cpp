@@ -1,7 +1,8 @@
 // Fuzz target: arbitrary bytes as text typed into the numeric edit field, in every input
 // format and separator choice. Beyond the absence of faults it checks that an accepted
-// decimal text was consumed whole by the scanner, that values are finite, and that the text
-// written for a value reads back as that value where the format keeps it exactly.
+// decimal text was consumed whole by the scanner, that values are finite, that the text
+// written for a value is one the field accepts, and that it reads back as that value where
+// the format keeps it exactly.
 
 #include <cmath>
 #include <cstdint>
@@ -65,6 +66,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (accepted && fmt == itHex) {
         double back = 0;
         Check(ConvertNumString(LabValueText(value, fmt, 2), fmt, sep, back) && back == value);
+      }
+      // Every value a text gives has a text the field accepts again (no asterisks).
+      if (accepted) {
+        double back = 0;
+        Check(ConvertNumString(LabValueText(value, fmt, 2), fmt, dpBoth, back));
       }
       LabValueText(value, fmt, static_cast<int>(size % 10));
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,7 +16,8 @@ namespace zeb {
 // hexadecimal, "%" binary, "&" octal, anything else itExp.
 enum TInFormat : uint8_t { itExp, itFloat, itFixPoint, itInt, itHex, itOct, itBin, itDynamic };
 
-// Raised by the numeric input panel (integer overflow of its value).
+// Raised by the numeric input components: an integer overflow of the panel's value, and a
+// value or range end given to the edit field that is not a finite number.
 class EZEBNumIO2Error : public EZEBError {
  public:
   using EZEBError::EZEBError;
@@ -63,6 +65,9 @@ bool IsValidBinStr(std::string_view text);
 // sign position, d.ddd (|width| - 6 significant digits), "E", sign, two exponent digits; a
 // value whose exponent needs three digits gives asterisks instead.
 std::string FormatNumStr(int width, int decimals, double value);
+// FormatNumStr(width, -2, value), except that an exponent of three digits is written out
+// (the text is one character wider) instead of asterisks: every finite double has a text.
+std::string ScientificNumStr(int width, double value);
 
 // Exactly count digits (count clamped to 1..16, 1..11, 1..32), leading zeros, upper case.
 std::string HexDigitStr(uint32_t value, int count);
@@ -90,7 +95,10 @@ bool ConvertNumString(std::string_view text, TInFormat fmt, TDecPSep sep, double
 // The value of an edit text: first "," read as ".", a trailing "." completed; 0 when the
 // text does not convert.
 double LabTextValue(std::string_view text, TInFormat fmt, TDecPSep sep);
-// The edit text that shows value in format fmt.
+// The edit text that shows value (finite) in format fmt: itExp and itDynamic six significant
+// digits in scientific form (three exponent digits where needed), itFloat eight decimals,
+// itFixPoint fixPointDecPlaces decimals, itInt the rounded value, itHex, itOct and itBin
+// the low 32 bits of the rounded value with at least eight digits.
 std::string LabValueText(double value, TInFormat fmt, int fixPointDecPlaces);
 
 // ---- the input panel's conversions (TNumIO2) -------------------------------------------
@@ -134,9 +142,21 @@ class TNumIO : public fw::TCustomEdit {
 
   // Whether text is acceptable in this field's format and separator choice, and its value.
   bool ConvertNumString(const std::string& text, double& value) const;
-  // The value of the edit text (0 when it does not convert).
+  // The value the field holds: after SetLabValue(x) exactly x, however the text had to round
+  // it, until the text changes (typing, pasting, setting Text, a setting that replaces the
+  // text) or InputFormat or DecPlaceSep change. Otherwise the value of the edit text (0 when
+  // it does not convert).
   double GetLabValue() const;
-  // Writes value as edit text in the field's format; the text counts as accepted.
+  // Writes value as edit text in the field's format (see LabValueText), also outside the
+  // range; the text counts as accepted. The text shows what the format can:
+  //  - itExp, itDynamic: six significant digits, any exponent (" 1.00000E+100");
+  //  - itFloat, itFixPoint: rounded to 8 or FixPointDecPlaces decimals, so values below the
+  //    last place show as zero;
+  //  - itInt: the rounded value (beyond the 32-bit range it wraps once the user edits it);
+  //  - itHex, itOct, itBin: the low 32 bits of the rounded value.
+  // GetLabValue still returns value exactly until the text changes. NaN and infinities have
+  // no text: EZEBNumIO2Error "Component "<Name>": value is not a finite number", and the
+  // field keeps its text and value.
   void SetLabValue(double value);
 
   // From another TNumIO: InputFormat, Beep, the range and DecPlaceSep (not the text, not
@@ -149,6 +169,11 @@ class TNumIO : public fw::TCustomEdit {
   void SetInputFormat(TInFormat value);
   int FixPointDecPlaces() const { return fixPointDecPlaces_; }
   void SetFixPointDecPlaces(int value);
+  // The range of values the filter accepts. Each setter keeps RangeLow <= RangeHigh: a bound
+  // set past the other takes its place and the other takes the old value. Both ends are
+  // finite numbers (+-uc_MaxDouble for the whole range): NaN or an infinity raises
+  // EZEBNumIO2Error "Component "<Name>": RangeLow is not a finite number" (or RangeHigh), also
+  // while a form is read, and the range stays as it was.
   double RangeLow() const { return rangeLow_; }
   void SetRangeLow(double value);
   double RangeHigh() const { return rangeHigh_; }
@@ -159,11 +184,16 @@ class TNumIO : public fw::TCustomEdit {
   void SetBeep(bool value) { beep_ = value; }
 
  protected:
-  // The filter; see the class comment.
+  // The filter (see the class comment); a text other than the one SetLabValue wrote ends
+  // the kept value.
   void Change() override;
   void Loaded() override;
 
  private:
+  // The filter proper.
+  void Filter();
+  // EZEBNumIO2Error "Component "<Name>": <what> is not a finite number" unless value is one.
+  void RequireFinite(double value, const char* what) const;
   // Sets the edit text without filtering the change this causes.
   void SetTextUnfiltered(const std::string& text);
   // Clears the last accepted text and filters the current one under changed settings.
@@ -179,6 +209,12 @@ class TNumIO : public fw::TCustomEdit {
   double rangeLow_ = 0;
   double rangeHigh_ = 0;
   TDecPSep decPlaceSep_ = dpPlatform;
+  // The value SetLabValue was given and the text it wrote for it.
+  struct KeptValue {
+    double value;
+    std::string text;
+  };
+  std::optional<KeptValue> kept_;
 };
 
 }  // namespace zeb

@@ -51,6 +51,15 @@ bool ConvertBase(std::string_view digits, TInFormat fmt, double& value) {
   return true;
 }
 
+// The digits an octal or binary text of low needs, at least eight: eight digits of either
+// base hold fewer than 32 bits, and a text that dropped the high digits would read back as
+// another number.
+int DigitCount(uint32_t low, int bitsPerDigit) {
+  int count = 0;
+  for (; low != 0; low >>= bitsPerDigit) ++count;
+  return std::max(count, 8);
+}
+
 TInFormat DynamicFormat(std::string_view text) {
   switch (text.empty() ? '\0' : text[0]) {
     case '$':
@@ -127,12 +136,18 @@ std::string LabValueText(double value, TInFormat fmt, int fixPointDecPlaces) {
       return FormatNumStr(1, 0, value);
     case itHex:
       return HexDigitStr(RoundedLow32(value), 8);
-    case itOct:
-      return OctDigitStr(RoundedLow32(value), 8);
-    case itBin:
-      return BinDigitStr(RoundedLow32(value), 8);
+    case itOct: {
+      const uint32_t low = RoundedLow32(value);
+      return OctDigitStr(low, DigitCount(low, 3));
+    }
+    case itBin: {
+      const uint32_t low = RoundedLow32(value);
+      return BinDigitStr(low, DigitCount(low, 1));
+    }
     default:
-      return FormatNumStr(12, -2, value);
+      // Exponents beyond two digits are written out: the field reads them, so the largest
+      // and the smallest doubles are shown instead of asterisks.
+      return ScientificNumStr(12, value);
   }
 }
 

@@ -18,8 +18,9 @@ namespace {
 constexpr int kScientificFixedChars = 7;
 
 // Scientific notation: sign position, d.ddd with `fraction` further digits, "E", sign and
-// two exponent digits; asterisks when the exponent needs three digits.
-std::string Scientific(double value, int fraction) {
+// two exponent digits. An exponent of three digits is written out with wideExponent, else
+// the whole field is asterisks.
+std::string Scientific(double value, int fraction, bool wideExponent) {
   if (!std::isfinite(value)) return std::string(fraction + kScientificFixedChars, '*');
   // Beyond 18 significant digits the decimal conversion has nothing to say: zeros follow.
   const fw::TFloatDecimal d =
@@ -35,8 +36,11 @@ std::string Scientific(double value, int fraction) {
   text.push_back('E');
   text.push_back(exponent < 0 ? '-' : '+');
   const int magnitude = std::abs(exponent);
-  if (magnitude >= 100) return std::string(text.size() + 2, '*');
-  text.push_back(static_cast<char>('0' + magnitude / 10));
+  if (magnitude >= 100) {
+    if (!wideExponent) return std::string(text.size() + 2, '*');
+    text.push_back(static_cast<char>('0' + magnitude / 100));
+  }
+  text.push_back(static_cast<char>('0' + magnitude / 10 % 10));
   text.push_back(static_cast<char>('0' + magnitude % 10));
   return text;
 }
@@ -54,16 +58,28 @@ std::string DigitStr(uint32_t value, int count, int maxCount, int bitsPerDigit) 
   return text;
 }
 
+// |INT_MIN| does not exist; the widest field any caller means is far below it.
+int FieldWidth(int width) {
+  return width == INT32_MIN ? INT32_MAX : std::abs(width);
+}
+
+// The further mantissa digits of a scientific field of width w: as wide as asked but never
+// narrower than its seven fixed characters; digits beyond the eighteenth significant one
+// are zeros.
+int ScientificFraction(int w) {
+  return std::clamp(w - kScientificFixedChars, 0, 1024);
+}
+
 }  // namespace
 
 std::string FormatNumStr(int width, int decimals, double value) {
-  // |INT_MIN| does not exist; the widest field any caller means is far below it.
-  const int w = width == INT32_MIN ? INT32_MAX : std::abs(width);
+  const int w = FieldWidth(width);
   if (decimals >= 0) return fw::Str(value, w, decimals);
-  // The scientific form is as wide as asked but never narrower than its seven fixed
-  // characters; digits beyond the eighteenth significant one are zeros.
-  const int fraction = std::clamp(w - kScientificFixedChars, 0, 1024);
-  return Scientific(value, fraction);
+  return Scientific(value, ScientificFraction(w), false);
+}
+
+std::string ScientificNumStr(int width, double value) {
+  return Scientific(value, ScientificFraction(FieldWidth(width)), true);
 }
 
 std::string HexDigitStr(uint32_t value, int count) {

@@ -1,6 +1,7 @@
 // TNumIO: construction, the properties and their rules, the value accessors and Assign.
 
 #include <algorithm>
+#include <cmath>
 
 #include "companion/ZEB_univconst.h"
 #include "numio/ZEB_NumIO.h"
@@ -22,16 +23,25 @@ bool TNumIO::ConvertNumString(const std::string& text, double& value) const {
 }
 
 double TNumIO::GetLabValue() const {
+  if (kept_ && kept_->text == Text()) return kept_->value;
   return LabTextValue(Text(), inputFormat_, decPlaceSep_);
 }
 
 void TNumIO::SetLabValue(double value) {
+  RequireFinite(value, "value");
   std::string text = LabValueText(value, inputFormat_, fixPointDecPlaces_);
   // A field that takes only "," as its separator must be able to read back what it shows.
   if (nio::EditSepMode(nio::EditTextSep(inputFormat_, decPlaceSep_)) == 2)
     std::replace(text.begin(), text.end(), '.', ',');
   lastAccepted_ = text;
   SetTextUnfiltered(text);
+  // The text may round the value (or show only its low 32 bits): the value itself is kept.
+  kept_ = KeptValue{value, text};
+}
+
+void TNumIO::RequireFinite(double value, const char* what) const {
+  if (std::isfinite(value)) return;
+  throw EZEBNumIO2Error("Component \"" + Name() + "\": " + what + " is not a finite number");
 }
 
 void TNumIO::SetTextUnfiltered(const std::string& text) {
@@ -49,12 +59,14 @@ void TNumIO::Refilter() {
 void TNumIO::SetInputFormat(TInFormat value) {
   if (value == inputFormat_ || value > itDynamic) return;
   inputFormat_ = value;
+  kept_.reset();  // the text means another number now
   Refilter();
 }
 
 void TNumIO::SetDecPlaceSep(TDecPSep value) {
   if (value == decPlaceSep_ || value > dpBoth) return;
   decPlaceSep_ = value;
+  kept_.reset();
   Refilter();
 }
 
@@ -64,8 +76,12 @@ void TNumIO::SetFixPointDecPlaces(int value) {
 
 // Each bound keeps RangeLow <= RangeHigh: a bound set past the other one takes its place
 // and the other takes the old value. While a form is read both are stored as they come and
-// put in order by Loaded, so the reading order cannot change the range.
+// put in order by Loaded, so the reading order cannot change the range. Non-finite ends
+// are refused before anything is stored: NaN fails every comparison and would turn the
+// range inside out, and no text reads as an infinity (the scanners stop at +-uc_MaxDouble,
+// which is the open end).
 void TNumIO::SetRangeLow(double value) {
+  RequireFinite(value, "RangeLow");
   if (ComponentState().Contains(fw::csLoading)) {
     rangeLow_ = value;
     return;
@@ -80,6 +96,7 @@ void TNumIO::SetRangeLow(double value) {
 }
 
 void TNumIO::SetRangeHigh(double value) {
+  RequireFinite(value, "RangeHigh");
   if (ComponentState().Contains(fw::csLoading)) {
     rangeHigh_ = value;
     return;
@@ -105,6 +122,8 @@ void TNumIO::Assign(fw::TPersistent* Source) {
     fw::TCustomEdit::Assign(Source);
     return;
   }
+  // The source's range is finite: every way into a range checks that.
+  if (other->inputFormat_ != inputFormat_ || other->decPlaceSep_ != decPlaceSep_) kept_.reset();
   inputFormat_ = other->inputFormat_;
   beep_ = other->beep_;
   rangeLow_ = other->rangeLow_;

@@ -31,6 +31,12 @@ int TNumIO::FixPointCaret(const std::string& text) const {
 }
 
 void TNumIO::Change() {
+  Filter();
+  // A field that no longer shows the text SetLabValue wrote holds the value of its text.
+  if (kept_ && kept_->text != Text()) kept_.reset();
+}
+
+void TNumIO::Filter() {
   if (ComponentState().Contains(fw::csDesigning)) return;
   if (skipNextChange_) {
     skipNextChange_ = false;

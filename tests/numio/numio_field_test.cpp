@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "framework/base/form_text.h"
 #include "framework/base/registry.h"
@@ -78,6 +80,8 @@ TEST(NumIOField, FixPointDecPlacesIsClamped) {
   EXPECT_EQ(field.FixPointDecPlaces(), 8);
 }
 
+// readBack is what the text is worth once the user edits it; until then GetLabValue
+// returns the value as it was set.
 TEST(NumIOField, SetLabValueWritesEachFormatAndGetLabValueReadsIt) {
   SeparatorGuard guard('.');
   struct Case {
@@ -96,7 +100,129 @@ TEST(NumIOField, SetLabValueWritesEachFormatAndGetLabValueReadsIt) {
     field.SetInputFormat(c.format);
     field.SetLabValue(c.value);  // written even outside the range 0..0
     EXPECT_EQ(field.Text(), c.text) << c.value;
-    EXPECT_DOUBLE_EQ(field.GetLabValue(), c.readBack) << c.value;
+    EXPECT_EQ(field.GetLabValue(), c.value) << c.value;
+    EXPECT_DOUBLE_EQ(LabTextValue(field.Text(), c.format, dpPlatform), c.readBack) << c.value;
+  }
+}
+
+TEST(NumIOField, SetLabValueKeepsWhatTheTextCannotShowUntilTheUserEdits) {
+  SeparatorGuard guard('.');
+  const double values[] = {
+      1e100,       -1e-100, kMax, -kMax,    std::numeric_limits<double>::denorm_min(),
+      1.234567891, 511.4,   5e9,  16777216, -0.1};
+  for (int f = itExp; f <= itDynamic; ++f) {
+    for (const double v : values) {
+      TNumIO field(nullptr);
+      field.SetInputFormat(static_cast<TInFormat>(f));
+      field.SetLabValue(v);
+      EXPECT_EQ(field.GetLabValue(), v) << "format " << f << " value " << v;
+      double shown = 0;  // no asterisks: the field reads its own text
+      EXPECT_TRUE(field.ConvertNumString(field.Text(), shown)) << f << " '" << field.Text() << "'";
+    }
+  }
+  // What the text shows of values beyond two exponent digits or beyond eight digits of
+  // octal and binary.
+  struct Case {
+    TInFormat format;
+    double value;
+    const char* text;
+  } cases[] = {{itExp, 1e100, " 1.00000E+100"},
+               {itDynamic, -1e-100, "-1.00000E-100"},
+               {itExp, kMax, " 1.79769E+308"},
+               {itOct, 16777216, "100000000"},
+               {itBin, 256, "100000000"}};
+  for (const Case& c : cases) {
+    TNumIO field(nullptr);
+    field.SetInputFormat(c.format);
+    field.SetLabValue(c.value);
+    EXPECT_EQ(field.Text(), c.text) << c.value;
+  }
+
+  FieldFixture f(itExp, -kMax, kMax);
+  f.field->SetLabValue(1.234567891);
+  f.Type("x");  // refused: the text and the value stay
+  EXPECT_EQ(f.field->GetLabValue(), 1.234567891);
+  f.field->SetLabValue(1e100);
+  f.Press(fw::VK_END);
+  f.Press(fw::VK_BACK);  // the user's own text now
+  EXPECT_EQ(f.Text(), " 1.00000E+10");
+  EXPECT_EQ(f.field->GetLabValue(), 1e10);
+
+  TNumIO field(nullptr);
+  field.SetRangeHigh(100);
+  field.SetInputFormat(itHex);
+  field.SetLabValue(16.4);      // "00000010"
+  field.SetInputFormat(itInt);  // the same text is ten now
+  EXPECT_EQ(field.Text(), "00000010");
+  EXPECT_EQ(field.GetLabValue(), 10);
+}
+
+TEST(NumIOField, SetLabValueRefusesNaNAndInfinitiesAndKeepsTheField) {
+  const double inf = std::numeric_limits<double>::infinity();
+  for (int f = itExp; f <= itDynamic; ++f) {
+    for (const double v : {std::nan(""), inf, -inf}) {
+      TNumIO field(nullptr);
+      field.SetName("Field1");
+      field.SetInputFormat(static_cast<TInFormat>(f));
+      field.SetLabValue(2.5);
+      const std::string before = field.Text();
+      try {
+        field.SetLabValue(v);
+        ADD_FAILURE() << "format " << f << " accepted " << v;
+      } catch (const EZEBNumIO2Error& e) {
+        EXPECT_STREQ(e.what(), "Component \"Field1\": value is not a finite number");
+      }
+      EXPECT_EQ(field.Text(), before) << f;
+      EXPECT_EQ(field.GetLabValue(), 2.5) << f;
+    }
+  }
+}
+
+TEST(NumIOField, NonFiniteRangeEndsAreRefusedAndTheRangeStays) {
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Case {
+    void (TNumIO::*set)(double);
+    double value;
+    const char* message;
+  } cases[] = {
+      {&TNumIO::SetRangeHigh, std::nan(""),
+       "Component \"Field1\": RangeHigh is not a finite number"},
+      {&TNumIO::SetRangeHigh, inf, "Component \"Field1\": RangeHigh is not a finite number"},
+      {&TNumIO::SetRangeHigh, -inf, "Component \"Field1\": RangeHigh is not a finite number"},
+      {&TNumIO::SetRangeLow, std::nan(""), "Component \"Field1\": RangeLow is not a finite number"},
+      {&TNumIO::SetRangeLow, inf, "Component \"Field1\": RangeLow is not a finite number"},
+      {&TNumIO::SetRangeLow, -inf, "Component \"Field1\": RangeLow is not a finite number"},
+  };
+  for (const Case& c : cases) {
+    TNumIO field(nullptr);
+    field.SetName("Field1");
+    field.SetRangeHigh(10);
+    field.SetRangeLow(-10);
+    field.SetText("5");
+    try {
+      (field.*c.set)(c.value);
+      ADD_FAILURE() << "accepted " << c.value;
+    } catch (const EZEBNumIO2Error& e) {
+      EXPECT_STREQ(e.what(), c.message);
+    }
+    EXPECT_EQ(field.RangeLow(), -10) << c.message << " " << c.value;
+    EXPECT_EQ(field.RangeHigh(), 10) << c.message << " " << c.value;
+    EXPECT_EQ(field.Text(), "5");
+    field.SetText("-7");  // still filtering by -10..10
+    EXPECT_EQ(field.Text(), "-7");
+  }
+  // A stored form with such an end does not read; the error names the field and the end.
+  for (const char* line : {"RangeHigh = NaN", "RangeLow = -Inf", "RangeHigh = Inf"}) {
+    fw::TComponent root(nullptr);
+    const std::string form =
+        "object R: TComponent\n  object N: TNumIO\n    " + std::string(line) + "\n  end\nend\n";
+    try {
+      fw::ReadFormInto(root, form);
+      ADD_FAILURE() << line;
+    } catch (const fw::EFormReadError& e) {
+      EXPECT_NE(std::string(e.what()).find("Component \"N\": Range"), std::string::npos)
+          << e.what();
+    }
   }
 }
 
