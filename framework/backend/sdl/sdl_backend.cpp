@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <string_view>
 
 #include "framework/backend/sdl/sdl_keymap.h"
 #include "framework/base/exceptions.h"
@@ -27,10 +28,17 @@ TSdlBackend::TSdlBackend() : start_(std::chrono::steady_clock::now()) {
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
     throw Exception(std::string("Cannot start the window system: ") + SDL_GetError());
+  // Installed after SDL's start, so that it comes before SDL's own handler (which ends the
+  // program on any error) and SDL's stop finds its handler back in place.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver && std::string_view(driver) == "x11") xErrors_ = std::make_unique<TXErrorTolerance>();
 }
 
 TSdlBackend::~TSdlBackend() {
   windows_.clear();
+  retired_.clear();
+  if (xErrors_) xErrors_->Settle();
+  xErrors_.reset();
   for (auto& c : cursors_) c.reset();
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
   SDL_Quit();
@@ -75,11 +83,30 @@ SDL_Window* TSdlBackend::WindowOf(const TCustomForm* form) const {
 void TSdlBackend::FormShown(TCustomForm* form) {
   if (Find(form)) return;
   windows_.push_back(std::make_unique<TSdlWindow>(form));
+  if (xErrors_) xErrors_->Watch(windows_.back()->Window());
 }
 
 void TSdlBackend::FormHidden(TCustomForm* form) {
-  std::erase_if(windows_, [form](const auto& w) { return w->Form() == form; });
+  const auto hidden = std::find_if(windows_.begin(), windows_.end(),
+                                   [form](const auto& w) { return w->Form() == form; });
+  if (hidden != windows_.end()) {
+    (*hidden)->Hide();
+    retired_.push_back(Retired{std::move(*hidden), Milliseconds()});
+    windows_.erase(hidden);
+  }
   std::erase_if(uploads_, [form](const Upload& u) { return u.form == form; });
+}
+
+int64_t TSdlBackend::DestroyRetiredWindows() {
+  const int64_t now = Milliseconds();
+  std::erase_if(retired_,
+                [now](const Retired& r) { return now - r.since >= kRetiredWindowLifeMs; });
+  int64_t next = -1;
+  for (const Retired& r : retired_) {
+    const int64_t due = std::max<int64_t>(r.since + kRetiredWindowLifeMs - now, 0);
+    if (next < 0 || due < next) next = due;
+  }
+  return next;
 }
 
 void TSdlBackend::SyncWindows() {
@@ -108,7 +135,10 @@ void TSdlBackend::ModalStarted(TCustomForm* form) {
 
 bool TSdlBackend::WaitForInput(int64_t timeoutMs) {
   SyncWindows();
+  const int64_t retiredDue = DestroyRetiredWindows();
   if (windows_.empty() && timeoutMs < 0) return false;
+  // Wake up in time to destroy the retired windows even when no input comes.
+  if (retiredDue >= 0 && (timeoutMs < 0 || retiredDue < timeoutMs)) timeoutMs = retiredDue;
   SDL_Event event;
   const int got =
       timeoutMs < 0

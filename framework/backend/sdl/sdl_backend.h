@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "framework/backend/sdl/sdl_window.h"
+#include "framework/backend/sdl/sdl_x11_errors.h"
 #include "framework/controls/backend.h"
 
 namespace fw {
@@ -59,6 +60,13 @@ class TSdlBackend : public TBackend {
   };
   std::vector<Upload>& Uploads() { return uploads_; }
   int BeepCount() const { return beeps_; }
+  // Windows of hidden forms not yet destroyed (see kRetiredWindowLifeMs).
+  int RetiredWindowCount() const { return static_cast<int>(retired_.size()); }
+
+  // A hidden form's window is hidden at once but destroyed only this long afterwards: events
+  // and replies about it may still be on their way (from SDL, the X server or a window
+  // manager), and requests they cause about a window already destroyed end in X errors.
+  static constexpr int64_t kRetiredWindowLifeMs = 1000;
 
  private:
   TSdlWindow* Find(const TCustomForm* form) const;
@@ -66,6 +74,9 @@ class TSdlBackend : public TBackend {
   // The form for keyboard events of `windowId`: its window's form, else the active form.
   TCustomForm* KeyForm(uint32_t windowId) const;
   void SyncWindows();
+  // Destroys the retired windows whose time is up; answers the milliseconds until the next
+  // one is due (-1: none left).
+  int64_t DestroyRetiredWindows();
   void HandleWindowEvent(const SDL_WindowEvent& e);
   void HandleMouseButton(const SDL_MouseButtonEvent& e, bool down);
   void HandleWheel(const SDL_MouseWheelEvent& e);
@@ -77,7 +88,13 @@ class TSdlBackend : public TBackend {
   };
 
   std::chrono::steady_clock::time_point start_;
+  std::unique_ptr<TXErrorTolerance> xErrors_;  // while SDL runs on X
   std::vector<std::unique_ptr<TSdlWindow>> windows_;
+  struct Retired {
+    std::unique_ptr<TSdlWindow> window;
+    int64_t since;
+  };
+  std::vector<Retired> retired_;
   std::array<std::unique_ptr<SDL_Cursor, FreeCursor>, SDL_NUM_SYSTEM_CURSORS> cursors_;
   std::vector<Upload> uploads_;
   uint32_t buttonsHeld_ = 0;

@@ -113,6 +113,10 @@ TRect TSdlWindow::Present(const TRect& area) {
   return upload;
 }
 
+void TSdlWindow::Hide() {
+  SDL_HideWindow(window_.get());
+}
+
 void TSdlWindow::Redraw() {
   if (!texture_) return;
   SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);

@@ -31,6 +31,8 @@ class TSdlWindow {
   // Uploads `area` of the form's surface (clipped to it) to the texture and presents the
   // window. Answers the area uploaded (empty when there was nothing to upload).
   TRect Present(const TRect& area);
+  // Takes the window off the screen (it stays open until destroyed).
+  void Hide();
   // Presents the texture again without uploading (the window was exposed).
   void Redraw();
   // The user resized or moved the window: true when the form's bounds must follow, which
