@@ -55,10 +55,10 @@ void RegisterMeter() {
   using M = TMeter;
   fw::RegisterClass<M>("TMeter", "TGraphicControl")
       .Int("Width", &M::Width, &M::SetWidth, 297)
-      .Range(0, 1e9)
+      .Range(0, fw::kMaxControlExtent)
       .AlwaysStored()
       .Int("Height", &M::Height, &M::SetHeight, 209)
-      .Range(0, 1e9)
+      .Range(0, fw::kMaxControlExtent)
       .AlwaysStored()
       .Double("Value", &M::Value, &M::SetValue, 0.0)
       .Range(0, 1)

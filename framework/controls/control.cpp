@@ -32,8 +32,10 @@ TControl::~TControl() {
 // --- Bounds
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-  AWidth = std::max(constraints_->ClampWidth(AWidth), 0);
-  AHeight = std::max(constraints_->ClampHeight(AHeight), 0);
+  AWidth = std::clamp(constraints_->ClampWidth(AWidth), 0, kMaxControlExtent);
+  AHeight = std::clamp(constraints_->ClampHeight(AHeight), 0, kMaxControlExtent);
+  ALeft = std::clamp(ALeft, -kMaxControlExtent, kMaxControlExtent);
+  ATop = std::clamp(ATop, -kMaxControlExtent, kMaxControlExtent);
   if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
   const bool sizeChanged = AWidth != width_ || AHeight != height_;
   if (visible_) InvalidateParentArea(BoundsRect());

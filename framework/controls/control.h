@@ -19,6 +19,11 @@ namespace fw {
 
 class TWinControl;
 class TCustomForm;
+
+// A control's Left and Top are kept within +-kMaxControlExtent and its Width and Height
+// within 0..kMaxControlExtent (16,777,216 pixels): no display shows more, and every sum of
+// coordinates a control makes stays within int.
+inline constexpr int kMaxControlExtent = 1 << 24;
 class TBitmap;
 class TControl;
 
@@ -124,8 +129,8 @@ class TControl : public TComponent {
   void SetTop(int value) { SetBounds(left_, value, width_, height_); }
   void SetWidth(int value) { SetBounds(left_, top_, value, height_); }
   void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
-  // Negative sizes count as 0, sizes outside Constraints are brought within. A size change
-  // sends WM_SIZE (Resize, OnResize) and realigns.
+  // Negative sizes count as 0, sizes outside Constraints are brought within, and all four
+  // within kMaxControlExtent. A size change sends WM_SIZE (Resize, OnResize) and realigns.
   virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
   TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
   void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }

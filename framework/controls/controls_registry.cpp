@@ -35,11 +35,13 @@ void RegisterControl() {
       .Range(0, kIntMax);
   RegisterClass<TControl>("TControl", "TComponent")
       .Int("Left", &TControl::Left, &TControl::SetLeft, 0)
+      .Range(-kMaxControlExtent, kMaxControlExtent)
       .Int("Top", &TControl::Top, &TControl::SetTop, 0)
+      .Range(-kMaxControlExtent, kMaxControlExtent)
       .Int("Width", &TControl::Width, &TControl::SetWidth, 0)
-      .Range(0, kIntMax)
+      .Range(0, fw::kMaxControlExtent)
       .Int("Height", &TControl::Height, &TControl::SetHeight, 0)
-      .Range(0, kIntMax)
+      .Range(0, fw::kMaxControlExtent)
       .Enum("Align", &TControl::Align, &TControl::SetAlign, kAlignNames, alNone)
       .SetOf("Anchors", &TControl::Anchors, &TControl::SetAnchors, kAnchorNames,
              TAnchors{akLeft, akTop})

@@ -2,6 +2,9 @@
 // keys that move it.
 #include "framework/controls/form.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "framework/controls/application.h"
 #include "framework/controls/screen.h"
 #include "framework/graphics/bitmap.h"
@@ -39,11 +42,27 @@ bool TCustomForm::Active() const {
   return Screen && Screen->ActiveForm() == this;
 }
 
+namespace {
+
+// The surface's size for a form of width x height: all of it, or its top-left part where the
+// form is larger than a bitmap can be (no screen shows that much).
+TSize SurfaceSizeFor(int width, int height) {
+  width = std::clamp(width, 0, kMaxImageSide);
+  height = std::clamp(height, 0, kMaxImageSide);
+  if (width > 0 && int64_t{width} * height > kMaxImagePixels)
+    height = static_cast<int>(kMaxImagePixels / width);
+  return TSize{width, height};
+}
+
+}  // namespace
+
 void TCustomForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-  if (surface_ && (std::max(AWidth, 0) != Width() || std::max(AHeight, 0) != Height()))
-    surface_->SetSize(std::max(AWidth, 0), std::max(AHeight, 0));
   TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
-  if (surface_) InvalidateRect(ClientRect());
+  if (!surface_) return;
+  const TSize size = SurfaceSizeFor(Width(), Height());
+  if (size.cx != surface_->Width() || size.cy != surface_->Height())
+    surface_->SetSize(size.cx, size.cy);
+  InvalidateRect(ClientRect());
 }
 
 // --- Showing and hiding
@@ -98,7 +117,10 @@ void TCustomForm::WndProc(TMessage& message) {
 
 void TCustomForm::ShowingChanged(bool visible) {
   if (visible) {
-    if (!surface_) surface_ = std::make_unique<TBitmap>(Width(), Height());
+    if (!surface_) {
+      const TSize size = SurfaceSizeFor(Width(), Height());
+      surface_ = std::make_unique<TBitmap>(size.cx, size.cy);
+    }
     UpdateHandles();
     if (Application && !Application->MainForm()) Application->SetMainForm(this);
     InvalidateRect(ClientRect());

@@ -72,7 +72,9 @@ class TCustomForm : public TCustomControl {
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   TRect ClientRect() const override { return Rect(0, 0, Width(), Height()); }
 
-  // The surface the form's controls paint on (nullptr until first shown).
+  // The surface the form's controls paint on (nullptr until first shown): the form's size, or
+  // its top-left part where the form is larger than a bitmap may be (32768 pixels a side,
+  // 64 Mi pixels in all).
   TBitmap* Surface() const { return surface_.get(); }
   // Marks `area` (surface coordinates) for the next paint cycle.
   void InvalidateRect(const TRect& area);

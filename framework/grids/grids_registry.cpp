@@ -21,9 +21,9 @@ void RegisterGrids() {
   // A new grid is 320 x 120 and takes the focus by Tab.
   RegisterClass<TCustomGrid>("TCustomGrid", "TCustomControl")
       .Int("Width", &TControl::Width, &TControl::SetWidth, 320)
-      .Range(0, kIntMax)
+      .Range(0, fw::kMaxControlExtent)
       .Int("Height", &TControl::Height, &TControl::SetHeight, 120)
-      .Range(0, kIntMax)
+      .Range(0, fw::kMaxControlExtent)
       .Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true);
   RegisterClass<TCustomDrawGrid>("TCustomDrawGrid", "TCustomGrid");
   RegisterClass<TDrawGrid>("TDrawGrid", "TCustomDrawGrid")

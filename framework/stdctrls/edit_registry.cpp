@@ -14,9 +14,9 @@ constexpr double kIntMax = std::numeric_limits<int>::max();
 void RegisterEdits() {
   RegisterClass<TCustomEdit>("TCustomEdit", "TCustomControl")
       .Int("Width", &TControl::Width, &TControl::SetWidth, 121)
-      .Range(0, kIntMax)
+      .Range(0, fw::kMaxControlExtent)
       .Int("Height", &TControl::Height, &TControl::SetHeight, 21)
-      .Range(0, kIntMax)
+      .Range(0, fw::kMaxControlExtent)
       .Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true)
       .Int("Cursor", &TControl::Cursor, &TControl::SetCursor, crIBeam);
   RegisterClass<TEdit>("TEdit", "TCustomEdit")

@@ -16,9 +16,9 @@ void RegisterLabels() {
   // A new label is 65 x 17 and takes its parent's colour.
   RegisterClass<TCustomLabel>("TCustomLabel", "TGraphicControl")
       .Int("Width", &TControl::Width, &TControl::SetWidth, 65)
-      .Range(0, kIntMax)
+      .Range(0, fw::kMaxControlExtent)
       .Int("Height", &TControl::Height, &TControl::SetHeight, 17)
-      .Range(0, kIntMax)
+      .Range(0, fw::kMaxControlExtent)
       // In the control's places. A label being read takes its parent's colour when it joins
       // it, before ParentColor is read: a colour of its own is always written.
       .Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true)

@@ -29,9 +29,9 @@ void SetLines(TCustomMemo* memo, const std::vector<std::string>& lines) {
 void RegisterMemos() {
   RegisterClass<TCustomMemo>("TCustomMemo", "TCustomEdit")
       .Int("Width", &TControl::Width, &TControl::SetWidth, 185)
-      .Range(0, kIntMax)
+      .Range(0, fw::kMaxControlExtent)
       .Int("Height", &TControl::Height, &TControl::SetHeight, 89)
-      .Range(0, kIntMax);
+      .Range(0, fw::kMaxControlExtent);
   RegisterClass<TMemo>("TMemo", "TCustomMemo")
       .Enum("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle,
             kMemoBorderNames, bsSingle)

@@ -1,9 +1,14 @@
 // Painting: scheduled paints coalesce, Repaint paints at once, graphic controls are clipped to
 // their rectangle, hidden controls do not paint, z-order of children, direct drawing marked
-// for presentation, PaintTo, windows created once shown, and alignment and anchors.
+// for presentation, PaintTo, windows created once shown, and alignment and anchors; controls
+// and forms of extreme sizes.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <limits>
+
 #include "framework/controls/screen.h"
+#include "framework/image/codecs.h"
 #include "tests/framework_controls/probes.h"
 
 namespace fw {
@@ -278,6 +283,44 @@ TEST(SizeConstraints, BoundsStayWithinTheLimitsAndFollowTheirChanges) {
   copy.Assign(c->Constraints());
   EXPECT_EQ(copy.MinWidth(), 20);
   EXPECT_EQ(copy.MaxHeight(), 40);
+}
+
+}  // namespace
+}  // namespace fw
+
+namespace fw {
+namespace {
+
+TEST(ExtremeBounds, BoundsAreKeptWithinTheControlExtentAndSuchControlsPaint) {
+  using test::TProbeWin;
+  const int big = std::numeric_limits<int>::max();
+  for (const TRect& asked : {Rect(big, big, big, big), Rect(-big, -big, big, 5)}) {
+    TProbeWin panel(nullptr, "Panel");
+    panel.SetBounds(asked.Left, asked.Top, asked.Right, asked.Bottom);
+    EXPECT_LE(std::abs(panel.Left()), kMaxControlExtent);
+    EXPECT_LE(std::abs(panel.Top()), kMaxControlExtent);
+    EXPECT_EQ(panel.Width(), kMaxControlExtent);
+    const TRect r = panel.BoundsRect();
+    EXPECT_EQ(r.Width(), panel.Width());
+    panel.fill = clBlue;
+    TBitmap target(20, 20);
+    panel.PaintTo(target.Canvas(), 0, 0);
+    EXPECT_EQ(target.Canvas()->Pixels(2, 2), clBlue);
+  }
+}
+
+TEST(ExtremeBounds, AFormLargerThanABitmapShowsAndPaintsItsTopLeftPart) {
+  TestHost host(40000, 30);
+  host.Form()->SetColor(clYellow);
+  host.Show();
+  ASSERT_NE(host.Form()->Surface(), nullptr);
+  EXPECT_EQ(host.Form()->Width(), 40000);
+  EXPECT_EQ(host.Form()->Surface()->Width(), kMaxImageSide);
+  EXPECT_EQ(host.Pixel(kMaxImageSide - 1, 29), clYellow);
+  host.Form()->SetBounds(0, 0, 50, 70000);
+  EXPECT_EQ(host.Form()->Surface()->Width(), 50);
+  EXPECT_EQ(host.Form()->Surface()->Height(), kMaxImageSide);
+  EXPECT_EQ(host.Pixel(49, kMaxImageSide - 1), clYellow);
 }
 
 }  // namespace
