@@ -190,6 +190,9 @@ class TRLData : public fw::TComponent {
   // Bytes the tables of a store of that size take before any text: the matrix's (see
   // TStringArray::TableBytes) plus each column's name, format and check mode.
   static double TableBytes(int Columns, int Rows);
+  // Raises EZEBRLDataError unless a store of that size is within kMaxColumns and MemoryLimit
+  // (what every resize checks before it allocates).
+  void CheckSize(int Columns, int Rows) const;
   // The most bytes a store's tables may take (default: half of the machine's physical memory;
   // 0 restores it). Sizes beyond it are refused before anything is allocated, by every resize
   // and by the readers, which also refuse files larger than it.
@@ -340,8 +343,6 @@ class TRLData : public fw::TComponent {
   void ResetColumnTables(int first);
   void ResizeColumnTables(int count);
   [[noreturn]] void RaiseNoMemory() const;
-  // Raises EZEBRLDataError unless a store of that size is within kMaxColumns and MemoryLimit.
-  void CheckSize(int Columns, int Rows) const;
   void HookMatrix();
 
   // Changes that must happen all at once are made on a stage, a new store named and limited

@@ -79,6 +79,8 @@ void TReportListView::SetNrCols(int Value) {
   const int oldCount = data_->NrOfColumns();
   const int oldLast = ColCount() - 1;
   const int lastWidth = ColWidths(oldLast);
+  // A size the store refuses is refused before the view reserves room for it.
+  data_->CheckSize(std::max(Value, 1), data_->NrOfRows());
   ReserveColumnTables(std::max(Value, 1));
   data_->SetNrCols(Value);
   const int count = data_->NrOfColumns();

@@ -73,9 +73,9 @@ void RegisterLayout(fw::ClassBuilder<V>& b) {
       .Int("ColumnHeadersHeight", &V::ColumnHeadersHeight, &V::SetColumnHeadersHeight, 20)
       .Range(8, 127)
       .Int("DefaultColWidth", &fw::TCustomGrid::DefaultColWidth, &V::SetDefaultColWidth, 64)
-      .Range(0, kIntMax)
+      .Range(0, fw::kMaxControlExtent)
       .Int("DefaultRowHeight", &fw::TCustomGrid::DefaultRowHeight, &V::SetDefaultRowHeight, 24)
-      .Range(0, kIntMax)
+      .Range(0, fw::kMaxControlExtent)
       .Bool("DefaultDrawing", &fw::TCustomGrid::DefaultDrawing, &fw::TCustomGrid::SetDefaultDrawing,
             false)
       .Default(true)

@@ -63,11 +63,14 @@ TRect TCustomGrid::CellsArea() const {
   return Rect(b, b, b + h.extent, b + v.extent);
 }
 
+// The fixed cells' extent with their lines; once it passes kFarBeyond (farther than any
+// control reaches) the walk stops there, so that sums of it stay within int.
 int TCustomGrid::FixedExtent(const Axis& axis, const std::vector<int>& sizes,
                              int defaultSize) const {
   int p = 0;
-  for (int i = 0; i < axis.fixed; ++i) p += AxisSize(sizes, defaultSize, i) + axis.fixedLine;
-  return p;
+  for (int i = 0; i < axis.fixed && p < kFarBeyond; ++i)
+    p += AxisSize(sizes, defaultSize, i) + axis.fixedLine;
+  return std::min(p, kFarBeyond);
 }
 
 // Offset of the cell from the area's start, or -1 when it is scrolled away or past the edge.
@@ -76,7 +79,8 @@ int TCustomGrid::AxisStart(const Axis& axis, const std::vector<int>& sizes, int 
   if (index < 0 || index >= axis.count) return -1;
   int p = 0;
   if (index < axis.fixed) {
-    for (int i = 0; i < index; ++i) p += AxisSize(sizes, defaultSize, i) + axis.fixedLine;
+    for (int i = 0; i < index && p < axis.extent; ++i)
+      p += AxisSize(sizes, defaultSize, i) + axis.fixedLine;
     return p < axis.extent ? p : -1;
   }
   if (index < axis.first) return -1;

@@ -51,7 +51,7 @@ void TCustomGrid::SetFixedRows(int value) {
 
 // Setting a default resets every column / row to it.
 void TCustomGrid::SetDefaultColWidth(int value) {
-  value = std::max(value, 0);
+  value = std::clamp(value, 0, kMaxControlExtent);
   if (value == defaultColWidth_ && colWidths_.empty()) return;
   defaultColWidth_ = value;
   colWidths_.clear();
@@ -61,7 +61,7 @@ void TCustomGrid::SetDefaultColWidth(int value) {
 }
 
 void TCustomGrid::SetDefaultRowHeight(int value) {
-  value = std::max(value, 0);
+  value = std::clamp(value, 0, kMaxControlExtent);
   if (value == defaultRowHeight_ && rowHeights_.empty()) return;
   defaultRowHeight_ = value;
   rowHeights_.clear();
@@ -85,7 +85,7 @@ int TCustomGrid::RowHeights(int index) const {
 
 void TCustomGrid::SetColWidths(int index, int value) {
   if (index < 0 || index >= colCount_) return;
-  value = std::max(value, 0);
+  value = std::clamp(value, 0, kMaxControlExtent);
   if (value == ColWidths(index)) return;
   if (colWidths_.empty()) colWidths_.assign(static_cast<size_t>(colCount_), defaultColWidth_);
   colWidths_[static_cast<size_t>(index)] = value;
@@ -96,7 +96,7 @@ void TCustomGrid::SetColWidths(int index, int value) {
 
 void TCustomGrid::SetRowHeights(int index, int value) {
   if (index < 0 || index >= rowCount_) return;
-  value = std::max(value, 0);
+  value = std::clamp(value, 0, kMaxControlExtent);
   if (value == RowHeights(index)) return;
   if (rowHeights_.empty()) rowHeights_.assign(static_cast<size_t>(rowCount_), defaultRowHeight_);
   rowHeights_[static_cast<size_t>(index)] = value;
@@ -106,7 +106,7 @@ void TCustomGrid::SetRowHeights(int index, int value) {
 }
 
 void TCustomGrid::SetGridLineWidth(int value) {
-  value = std::max(value, 0);
+  value = std::clamp(value, 0, kMaxControlExtent);
   if (value == gridLineWidth_) return;
   gridLineWidth_ = value;
   SetTopLeft(leftCol_, topRow_);

@@ -94,6 +94,7 @@ class TCustomGrid : public TCustomControl {
   void SetFixedCols(int value);
   int FixedRows() const { return fixedRows_; }
   void SetFixedRows(int value);
+  // Widths, heights and the line width are kept within 0..kMaxControlExtent.
   int DefaultColWidth() const { return defaultColWidth_; }
   void SetDefaultColWidth(int value);
   int DefaultRowHeight() const { return defaultRowHeight_; }
@@ -263,6 +264,7 @@ class TCustomGrid : public TCustomControl {
   int AxisVisible(const Axis& axis, const std::vector<int>& sizes, int defaultSize) const;
   int AxisMaxFirst(const Axis& axis, const std::vector<int>& sizes, int defaultSize) const;
   int FixedExtent(const Axis& axis, const std::vector<int>& sizes, int defaultSize) const;
+  static constexpr int kFarBeyond = 1 << 26;
   // The on-screen span [start, end) of the cells lo..hi along the axis; false when none shows.
   bool AxisSpan(const Axis& axis, const std::vector<int>& sizes, int defaultSize, int lo, int hi,
                 int& start, int& end) const;

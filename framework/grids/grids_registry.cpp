@@ -36,12 +36,12 @@ void RegisterGrids() {
       .Int("FixedRows", &TCustomGrid::FixedRows, &TCustomGrid::SetFixedRows, 1)
       .Range(0, kIntMax)
       .Int("DefaultColWidth", &TCustomGrid::DefaultColWidth, &TCustomGrid::SetDefaultColWidth, 64)
-      .Range(0, kIntMax)
+      .Range(0, fw::kMaxControlExtent)
       .Int("DefaultRowHeight", &TCustomGrid::DefaultRowHeight, &TCustomGrid::SetDefaultRowHeight,
            24)
-      .Range(0, kIntMax)
+      .Range(0, fw::kMaxControlExtent)
       .Int("GridLineWidth", &TCustomGrid::GridLineWidth, &TCustomGrid::SetGridLineWidth, 1)
-      .Range(0, kIntMax)
+      .Range(0, fw::kMaxControlExtent)
       .Color("FixedColor", &TCustomGrid::FixedColor, &TCustomGrid::SetFixedColor, clBtnFace)
       .SetOf("Options", &TCustomGrid::Options, &TCustomGrid::SetOptions, kGridOptionNames,
              TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect})

@@ -1,6 +1,8 @@
 // Grid geometry: cell rectangles, hit testing at borders, visible counts and scrolling limits.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "framework/backend/headless/test_host.h"
 #include "framework/grids/grids.h"
 
@@ -168,6 +170,33 @@ TEST(GridDimensions, CountsAndFixedCountsStayConsistent) {
   EXPECT_EQ(f.grid->RowHeights(7), 24);
   f.grid->SetRowHeights(7, 50);  // outside: ignored
   EXPECT_EQ(f.grid->RowHeights(7), 24);
+}
+
+// Sizes from form text may be any int: they are kept within the control extent, and many
+// fixed cells of that size still place, hit-test, scroll and paint.
+TEST(GridDimensions, ExtremeSizesAreKeptWithinTheControlExtentAndStillPaint) {
+  GridFixture f;
+  f.grid->SetScrollBars(ssBoth);
+  f.grid->SetColCount(300);
+  f.grid->SetRowCount(300);
+  f.grid->SetFixedCols(200);
+  f.grid->SetFixedRows(200);
+  f.grid->SetDefaultColWidth(INT_MAX);
+  f.grid->SetRowHeights(3, INT_MAX);
+  f.grid->SetGridLineWidth(INT_MAX);
+  EXPECT_EQ(f.grid->DefaultColWidth(), kMaxControlExtent);
+  EXPECT_EQ(f.grid->RowHeights(3), kMaxControlExtent);
+  EXPECT_EQ(f.grid->GridLineWidth(), kMaxControlExtent);
+  EXPECT_EQ(f.grid->CellRect(0, 0).Left, 0);
+  EXPECT_TRUE(IsRectEmpty(f.grid->CellRect(250, 250)));
+  EXPECT_EQ(f.grid->MouseCoord(10, 10).X, 0);
+  f.grid->SetBounds(0, 0, kMaxControlExtent, kMaxControlExtent);
+  EXPECT_EQ(f.grid->MouseCoord(kMaxControlExtent - 20, 5).X, 0);
+  for (const int shift : {0, kMaxControlExtent - 30}) {
+    TBitmap target(60, 40);
+    f.grid->PaintTo(target.Canvas(), -shift, -shift);
+    EXPECT_NE(target.Canvas()->Pixels(20, 20), clWhite) << shift;
+  }
 }
 
 }  // namespace

@@ -182,6 +182,18 @@ TEST(RLDataLimits, SizesBeyondTheLimitsAreRefusedBeforeAnyAllocation) {
   }
 }
 
+TEST(RLDataLimits, TheViewRefusesWhatItsStoreRefusesBeforeReservingRoomForIt) {
+  zeb::TReportListView view(nullptr);
+  view.SetNrCols(3);
+  const int gridColumns = view.ColCount();
+  rltest::AllocationMeter meter;
+  EXPECT_THROW(view.SetNrCols(INT_MAX), zeb::EZEBRLDataError);
+  EXPECT_THROW(view.SetNrCols(zeb::TRLData::kMaxColumns + 1), zeb::EZEBRLDataError);
+  EXPECT_LT(meter.Bytes(), 8192u);
+  EXPECT_EQ(view.NrOfColumns(), 3);
+  EXPECT_EQ(view.ColCount(), gridColumns);
+}
+
 // The limit counts what the tables really take, so it cannot be passed by many empty columns.
 TEST(RLDataLimits, TheCountedSizeCoversTheTablesReallyHeld) {
   const int shapes[][2] = {{1, 0}, {1000, 0}, {20000, 1}, {10, 10000}, {300, 300}};
