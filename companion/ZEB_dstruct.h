@@ -87,6 +87,10 @@ class TStringArray : public fw::TComponent {
   // machine; 0 restores the default.
   std::size_t MemoryLimit() const;
   void SetMemoryLimit(std::size_t bytes) { memoryLimit_ = bytes; }
+  // The default of every matrix without a limit of its own (a program may lower it for all
+  // its tables at once); 0 restores half of the physical memory.
+  static std::size_t DefaultMemoryLimit();
+  static void SetDefaultMemoryLimit(std::size_t bytes);
 
   // Takes a copy of Source's cells, attribute bytes and row order (not its events, allocation
   // step or memory limit). All or nothing: false, changing nothing, when the copy would exceed

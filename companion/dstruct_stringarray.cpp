@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <new>
 #include <numeric>
 #include <stdexcept>
@@ -77,8 +78,21 @@ double TStringArray::TableBytes(int NrColumns, int NrRows) {
          rows * (sizeof(uint8_t) + sizeof(uint32_t));
 }
 
+namespace {
+std::atomic<std::size_t> defaultMemoryLimit{0};
+}  // namespace
+
+std::size_t TStringArray::DefaultMemoryLimit() {
+  const std::size_t set = defaultMemoryLimit.load();
+  return set != 0 ? set : static_cast<std::size_t>(PhysicalMemory() / 2);
+}
+
+void TStringArray::SetDefaultMemoryLimit(std::size_t bytes) {
+  defaultMemoryLimit.store(bytes);
+}
+
 std::size_t TStringArray::MemoryLimit() const {
-  return memoryLimit_ != 0 ? memoryLimit_ : static_cast<std::size_t>(PhysicalMemory() / 2);
+  return memoryLimit_ != 0 ? memoryLimit_ : DefaultMemoryLimit();
 }
 
 bool TStringArray::Affordable(int NrColumns, int NrRows) const {

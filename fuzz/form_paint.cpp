@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "companion/ZEB_dstruct.h"
 #include "framework/base/form_text.h"
 #include "framework/base/registry.h"
 #include "framework/controls/control.h"
@@ -98,7 +99,15 @@ const Catalogue& Classes() {
 }
 
 int64_t IntegerOf(Input& in) {
-  static const int64_t kEdges[] = {0, 1, -1, 2, 255, 256, 65535, 65536, 1 << 20,
+  static const int64_t kEdges[] = {0,
+                                   1,
+                                   -1,
+                                   2,
+                                   255,
+                                   256,
+                                   65535,
+                                   65536,
+                                   1 << 20,
                                    std::numeric_limits<int32_t>::max(),
                                    std::numeric_limits<int32_t>::min(),
                                    std::numeric_limits<int64_t>::max(),
@@ -111,7 +120,14 @@ int64_t IntegerOf(Input& in) {
 }
 
 double DoubleOf(Input& in) {
-  static const double kEdges[] = {0.0, -0.0, 1.0, -1.0, 1e-300, 1e300, -1e308, 1e308,
+  static const double kEdges[] = {0.0,
+                                  -0.0,
+                                  1.0,
+                                  -1.0,
+                                  1e-300,
+                                  1e300,
+                                  -1e308,
+                                  1e308,
                                   std::numeric_limits<double>::max(),
                                   std::numeric_limits<double>::lowest(),
                                   std::numeric_limits<double>::denorm_min(),
@@ -186,6 +202,9 @@ std::string FormText(const fw::ClassRecord& cls, const std::vector<Settable>& se
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  // Tables as large as the machine allows are valid, but not within the fuzzer's memory.
+  static const bool limited = (zeb::TStringArray::SetDefaultMemoryLimit(size_t{256} << 20), true);
+  (void)limited;
   const Catalogue& catalogue = Classes();
   if (size < 7 || catalogue.classes.empty()) return 0;
   Input in(data, size);

@@ -182,6 +182,18 @@ TEST(RLDataLimits, SizesBeyondTheLimitsAreRefusedBeforeAnyAllocation) {
   }
 }
 
+TEST(RLDataLimits, TheProgramWideDefaultLimitsEveryStoreWithoutItsOwn) {
+  zeb::TStringArray::SetDefaultMemoryLimit(1 << 20);
+  zeb::TRLData store(nullptr);
+  zeb::TRLData own(nullptr);
+  own.SetMemoryLimit(std::size_t{64} << 20);
+  EXPECT_THROW(store.SetNrRows(100000), zeb::EZEBRLDataError);
+  EXPECT_NO_THROW(own.SetNrRows(100000));
+  zeb::TStringArray::SetDefaultMemoryLimit(0);
+  EXPECT_NO_THROW(store.SetNrRows(100000));
+  EXPECT_EQ(store.MemoryLimit(), zeb::TStringArray::DefaultMemoryLimit());
+}
+
 TEST(RLDataLimits, TheViewRefusesWhatItsStoreRefusesBeforeReservingRoomForIt) {
   zeb::TReportListView view(nullptr);
   view.SetNrCols(3);
