@@ -29,12 +29,24 @@ void DrawLine(benchmark::State& state, bool antialiased, int escapement, const c
   state.SetItemsProcessed(state.iterations() * 40);
 }
 
-void BM_DrawLineAntialiased(benchmark::State& s) { DrawLine(s, true, 0, "MS Sans Serif", false); }
-void BM_DrawLineOpaque(benchmark::State& s) { DrawLine(s, true, 0, "MS Sans Serif", true); }
-void BM_DrawLineMonochrome(benchmark::State& s) { DrawLine(s, false, 0, "MS Sans Serif", false); }
-void BM_DrawLineTurned90(benchmark::State& s) { DrawLine(s, true, 900, "MS Sans Serif", false); }
-void BM_DrawLineTurned30(benchmark::State& s) { DrawLine(s, true, 300, "MS Sans Serif", true); }
-void BM_DrawLineBuiltin(benchmark::State& s) { DrawLine(s, false, 0, fw::kBuiltinFontName, true); }
+void BM_DrawLineAntialiased(benchmark::State& s) {
+  DrawLine(s, true, 0, "MS Sans Serif", false);
+}
+void BM_DrawLineOpaque(benchmark::State& s) {
+  DrawLine(s, true, 0, "MS Sans Serif", true);
+}
+void BM_DrawLineMonochrome(benchmark::State& s) {
+  DrawLine(s, false, 0, "MS Sans Serif", false);
+}
+void BM_DrawLineTurned90(benchmark::State& s) {
+  DrawLine(s, true, 900, "MS Sans Serif", false);
+}
+void BM_DrawLineTurned30(benchmark::State& s) {
+  DrawLine(s, true, 300, "MS Sans Serif", true);
+}
+void BM_DrawLineBuiltin(benchmark::State& s) {
+  DrawLine(s, false, 0, fw::kBuiltinFontName, true);
+}
 
 void BM_MeasureLine(benchmark::State& state) {
   fw::FontSpec font;

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     while (!eof) {
       const std::string line = zeb::ReadLnStream(stream, eof, limit);
       if (limit > 0 && line.size() > size_t(limit) + 3) std::abort();  // at most one character over
-      if (++lines > size + 1) std::abort();                             // no progress
+      if (++lines > size + 1) std::abort();                            // no progress
     }
   }
   return 0;

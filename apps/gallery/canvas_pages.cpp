@@ -26,7 +26,8 @@ void DrawStar(TCanvas* c, int cx, int cy, int radius) {
   for (int i = 0; i < 16; ++i) {
     const double a = i * 3.14159265358979 / 8;
     c->MoveTo(cx, cy);
-    c->LineTo(cx + int(std::lround(radius * std::cos(a))), cy - int(std::lround(radius * std::sin(a))));
+    c->LineTo(cx + int(std::lround(radius * std::cos(a))),
+              cy - int(std::lround(radius * std::sin(a))));
   }
 }
 
@@ -85,7 +86,7 @@ void RenderShapes(TBitmap& page) {
   c->Brush()->SetColor(clMaroon);
   c->FrameRect(Rect(170, 290, 260, 400));
   const std::array<TBrushStyle, 6> hatches{bsHorizontal, bsVertical, bsFDiagonal,
-                                           bsBDiagonal, bsCross, bsDiagCross};
+                                           bsBDiagonal,  bsCross,    bsDiagCross};
   for (size_t i = 0; i < hatches.size(); ++i) {
     c->Brush()->SetColor(clTeal);
     c->Brush()->SetStyle(hatches[i]);
@@ -116,11 +117,16 @@ void RenderRasterOps(TBitmap& page) {
     TCopyMode code;
     const char* name;
   };
-  const std::array<Mode, 10> modes{{{cmSrcCopy, "SrcCopy"},   {cmSrcAnd, "SrcAnd"},
-                                    {cmSrcPaint, "SrcPaint"}, {cmNotSrcCopy, "NotSrcCopy"},
-                                    {cmSrcInvert, "SrcInvert"}, {cmSrcErase, "SrcErase"},
-                                    {cmMergePaint, "MergePaint"}, {cmDstInvert, "DstInvert"},
-                                    {cmMergeCopy, "MergeCopy"}, {cmPatInvert, "PatInvert"}}};
+  const std::array<Mode, 10> modes{{{cmSrcCopy, "SrcCopy"},
+                                    {cmSrcAnd, "SrcAnd"},
+                                    {cmSrcPaint, "SrcPaint"},
+                                    {cmNotSrcCopy, "NotSrcCopy"},
+                                    {cmSrcInvert, "SrcInvert"},
+                                    {cmSrcErase, "SrcErase"},
+                                    {cmMergePaint, "MergePaint"},
+                                    {cmDstInvert, "DstInvert"},
+                                    {cmMergeCopy, "MergeCopy"},
+                                    {cmPatInvert, "PatInvert"}}};
   for (size_t i = 0; i < modes.size(); ++i) {
     const int x = 10 + int(i % 5) * 150;
     const int y = 40 + int(i / 5) * 130;

@@ -15,8 +15,7 @@ using namespace zeb;
 
 // A meter on the form at (x, y), set up by `setup`, with a caption below it.
 template <typename Setup>
-void PlaceMeter(TForm& form, int x, int y, int w, int h, const std::string& caption,
-                Setup setup) {
+void PlaceMeter(TForm& form, int x, int y, int w, int h, const std::string& caption, Setup setup) {
   auto* meter = new TMeter(&form);
   meter->SetBounds(x, y, w, h);
   meter->SetParent(&form);

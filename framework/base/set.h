@@ -12,7 +12,7 @@ template <typename Enum>
 class Set {
   static_assert(std::is_enum_v<Enum>, "Set is defined over enumerations");
 
-public:
+ public:
   constexpr Set() = default;
   constexpr Set(Enum e) : bits_(Bit(e)) {}
   constexpr Set(std::initializer_list<Enum> items) {
@@ -35,15 +35,24 @@ public:
   constexpr Set operator+(Set other) const { return FromBits(bits_ | other.bits_); }
   constexpr Set operator-(Set other) const { return FromBits(bits_ & ~other.bits_); }
   constexpr Set operator*(Set other) const { return FromBits(bits_ & other.bits_); }
-  constexpr Set& operator+=(Set other) { bits_ |= other.bits_; return *this; }
-  constexpr Set& operator-=(Set other) { bits_ &= ~other.bits_; return *this; }
-  constexpr Set& operator*=(Set other) { bits_ &= other.bits_; return *this; }
+  constexpr Set& operator+=(Set other) {
+    bits_ |= other.bits_;
+    return *this;
+  }
+  constexpr Set& operator-=(Set other) {
+    bits_ &= ~other.bits_;
+    return *this;
+  }
+  constexpr Set& operator*=(Set other) {
+    bits_ &= other.bits_;
+    return *this;
+  }
   constexpr bool operator==(const Set&) const = default;
 
   // a <= b: every member of a is in b.
   constexpr bool operator<=(Set other) const { return (bits_ & ~other.bits_) == 0; }
 
-private:
+ private:
   static constexpr uint64_t Bit(Enum e) { return uint64_t{1} << static_cast<unsigned>(e); }
   uint64_t bits_ = 0;
 };

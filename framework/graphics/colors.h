@@ -76,9 +76,15 @@ constexpr TColor clMenuBar = clSystemColor | 30;
 constexpr TColor RGB(uint8_t r, uint8_t g, uint8_t b) {
   return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16);
 }
-constexpr uint8_t GetRValue(TColor c) { return uint8_t(c & 0xFF); }
-constexpr uint8_t GetGValue(TColor c) { return uint8_t((c >> 8) & 0xFF); }
-constexpr uint8_t GetBValue(TColor c) { return uint8_t((c >> 16) & 0xFF); }
+constexpr uint8_t GetRValue(TColor c) {
+  return uint8_t(c & 0xFF);
+}
+constexpr uint8_t GetGValue(TColor c) {
+  return uint8_t((c >> 8) & 0xFF);
+}
+constexpr uint8_t GetBValue(TColor c) {
+  return uint8_t((c >> 16) & 0xFF);
+}
 
 // The RGB value of a colour: system colours through the fixed table (see colors.cpp),
 // clNone and clDefault as black, any other value's low three bytes.

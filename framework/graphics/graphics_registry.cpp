@@ -9,8 +9,9 @@ namespace {
 
 void RegisterGraphicsObjects() {
   RegisterClass<TFont>("TFont", "TPersistent")
-      .Int("Charset", [](TFont* f) { return int(f->Charset()); },
-           [](TFont* f, int v) { f->SetCharset(TFontCharset(v)); }, int(DEFAULT_CHARSET))
+      .Int(
+          "Charset", [](TFont* f) { return int(f->Charset()); },
+          [](TFont* f, int v) { f->SetCharset(TFontCharset(v)); }, int(DEFAULT_CHARSET))
       .Range(0, 255)
       .Color("Color", &TFont::Color, &TFont::SetColor, clWindowText)
       .Int("Height", &TFont::Height, &TFont::SetHeight, -11)
@@ -19,8 +20,8 @@ void RegisterGraphicsObjects() {
       .Enum("Pitch", &TFont::Pitch, &TFont::SetPitch, {"fpDefault", "fpVariable", "fpFixed"},
             fpDefault)
       .Enum("Quality", &TFont::Quality, &TFont::SetQuality,
-            {"fqDefault", "fqDraft", "fqProof", "fqNonAntialiased", "fqAntialiased",
-             "fqClearType", "fqClearTypeNatural"},
+            {"fqDefault", "fqDraft", "fqProof", "fqNonAntialiased", "fqAntialiased", "fqClearType",
+             "fqClearTypeNatural"},
             fqDefault)
       // Size is Height in points: written as Height, read either way.
       .Int("Size", &TFont::Size, &TFont::SetSize, 8)
@@ -36,8 +37,7 @@ void RegisterGraphicsObjects() {
              "pmNotMask", "pmXor", "pmNotXor"},
             pmCopy)
       .Enum("Style", &TPen::Style, &TPen::SetStyle,
-            {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear",
-             "psInsideFrame"},
+            {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"},
             psSolid)
       .Int("Width", &TPen::Width, &TPen::SetWidth, 1)
       .Range(1, 100);

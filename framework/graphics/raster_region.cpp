@@ -175,13 +175,17 @@ Segments ClipToSector(const Segments& segments, const TRect& box, TPoint start, 
   for (const Segment& seg : segments) {
     const auto v = [&](int x) { return FromCentre(box, x, seg.y); };
     if (turn > 0) {
-      const auto [a0, a1] = MonotoneRange(seg.x0, seg.x1, [&](int x) { return Cross(s, v(x)) >= 0; });
-      const auto [b0, b1] = MonotoneRange(seg.x0, seg.x1, [&](int x) { return Cross(v(x), e) >= 0; });
+      const auto [a0, a1] =
+          MonotoneRange(seg.x0, seg.x1, [&](int x) { return Cross(s, v(x)) >= 0; });
+      const auto [b0, b1] =
+          MonotoneRange(seg.x0, seg.x1, [&](int x) { return Cross(v(x), e) >= 0; });
       AddPiece(out, seg.y, std::max(a0, b0), std::min(a1, b1));
     } else {
       // Inside unless on the short way back from e to s.
-      const auto [a0, a1] = MonotoneRange(seg.x0, seg.x1, [&](int x) { return Cross(e, v(x)) > 0; });
-      const auto [b0, b1] = MonotoneRange(seg.x0, seg.x1, [&](int x) { return Cross(v(x), s) > 0; });
+      const auto [a0, a1] =
+          MonotoneRange(seg.x0, seg.x1, [&](int x) { return Cross(e, v(x)) > 0; });
+      const auto [b0, b1] =
+          MonotoneRange(seg.x0, seg.x1, [&](int x) { return Cross(v(x), s) > 0; });
       const int out0 = std::max(a0, b0), out1 = std::min(a1, b1);
       if (out0 >= out1) {
         AddPiece(out, seg.y, seg.x0, seg.x1);

@@ -12,7 +12,9 @@ struct TPoint {
   constexpr bool operator==(const TPoint&) const = default;
 };
 
-constexpr TPoint Point(int x, int y) { return TPoint{x, y}; }
+constexpr TPoint Point(int x, int y) {
+  return TPoint{x, y};
+}
 
 struct TSize {
   int cx = 0;
@@ -34,13 +36,17 @@ struct TRect {
   constexpr bool operator==(const TRect&) const = default;
 };
 
-constexpr TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+constexpr TRect Rect(int left, int top, int right, int bottom) {
+  return {left, top, right, bottom};
+}
 constexpr TRect Bounds(int left, int top, int width, int height) {
   return {left, top, left + width, top + height};
 }
 
 // True when the rectangle covers no pixel.
-constexpr bool IsRectEmpty(const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
+constexpr bool IsRectEmpty(const TRect& r) {
+  return r.Right <= r.Left || r.Bottom <= r.Top;
+}
 
 constexpr bool PtInRect(const TRect& r, TPoint p) {
   return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom;

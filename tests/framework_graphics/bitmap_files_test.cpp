@@ -16,10 +16,11 @@ namespace fw {
 namespace {
 
 class BitmapCodecFiles : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     dir_ = std::filesystem::temp_directory_path() /
-           ("panekit-bitmap-files-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+           ("panekit-bitmap-files-" +
+            std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
     std::filesystem::create_directories(dir_);
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
@@ -80,9 +81,7 @@ TEST_F(BitmapCodecFiles, ThirtyTwoBitDrawingStaysOpaqueThroughPng) {
 TEST_F(BitmapCodecFiles, BadFilesAreRefused) {
   TBitmap bitmap;
   EXPECT_THROW(bitmap.LoadFromFile(PathOf("missing.bmp")), EInOutError);
-  {
-    std::ofstream(PathOf("text.bmp")) << "this is no picture";
-  }
+  { std::ofstream(PathOf("text.bmp")) << "this is no picture"; }
   EXPECT_THROW(bitmap.LoadFromFile(PathOf("text.bmp")), EInvalidGraphic);
   // A valid file cut short.
   TBitmap original;

@@ -223,8 +223,10 @@ TEST(Utf8Iteration, ValidAndMalformedSequences) {
       {"\xC0\xAF", {R, R}},                // overlong form
       {"\xED\xA0\x80", {R, R, R}},         // surrogate
       {"\xF4\x90\x80\x80", {R, R, R, R}},  // beyond U+10FFFF
-      {"\xE2\x82" "A", {R, R, U'A'}},      // cut short before a character
-      {"a\xC3", {U'a', R}},                // cut short at the end
+      {"\xE2\x82"
+       "A",
+       {R, R, U'A'}},        // cut short before a character
+      {"a\xC3", {U'a', R}},  // cut short at the end
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.bytes));

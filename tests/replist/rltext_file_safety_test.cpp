@@ -138,7 +138,9 @@ TEST(RLTextFileSafety, ALeadingByteOrderMarkInTheDataSurvivesTheRoundTrip) {
     again.ImportCSV(dir.File("bom.csv"), zeb::csvAuto, names);
     EXPECT_EQ(rltest::Column(again, 1), rltest::Column(*store, 1));
     EXPECT_EQ(rltest::Column(again, 2), rltest::Column(*store, 2));
-    if (names) EXPECT_EQ(again.GetColName(1), bom + "name");
+    if (names) {
+      EXPECT_EQ(again.GetColName(1), bom + "name");
+    }
   }
 }
 
