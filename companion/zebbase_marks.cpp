@@ -134,23 +134,6 @@ void DrawShape(fw::TCanvas* c, Shape shape, int x, int y, int r) {
   }
 }
 
-// Fills with the pen colour while alive; the brush is restored afterwards.
-class SolidBrush {
- public:
-  explicit SolidBrush(fw::TCanvas* c) : canvas_(c) {
-    saved_.Assign(*c->Brush());
-    c->Brush()->SetColor(c->Pen()->Color());
-    c->Brush()->SetStyle(fw::bsSolid);
-  }
-  ~SolidBrush() { canvas_->Brush()->Assign(saved_); }
-  SolidBrush(const SolidBrush&) = delete;
-  SolidBrush& operator=(const SolidBrush&) = delete;
-
- private:
-  fw::TCanvas* canvas_;
-  fw::TBrush saved_;
-};
-
 }  // namespace
 
 void DrawMarkOnCanvas(fw::TCanvas* canvas, int mark, int x, int y) {
@@ -162,12 +145,13 @@ void DrawMarkOnCanvas(fw::TCanvas* canvas, int mark, int x, int y) {
     const int variant = (mark - kLineMarks) / kShapeCount;  // 0 open, 1 solid, 2, 3 small
     const Shape shape = static_cast<Shape>((mark - kLineMarks) % kShapeCount);
     const int radius = variant < 2 ? kLarge : kSmall;
+    fw::TCanvasStateSaver saved(*canvas);
+    // Solid marks are filled with the pen colour.
     if (variant % 2 == 1) {
-      SolidBrush solid(canvas);
-      DrawShape(canvas, shape, x, y, radius);
-    } else {
-      DrawShape(canvas, shape, x, y, radius);
+      canvas->Brush()->SetColor(canvas->Pen()->Color());
+      canvas->Brush()->SetStyle(fw::bsSolid);
     }
+    DrawShape(canvas, shape, x, y, radius);
   }
   canvas->SetPenPos(savedPos);
 }

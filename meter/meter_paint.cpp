@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "framework/graphics/frame3d.h"
 #include "framework/rtl/rounding.h"
 #include "meter/ZEB_Meter.h"
 
@@ -130,32 +131,11 @@ void TMeter::PaintLamp(fw::TCanvas* c, int left, bool active) {
 }
 
 void TMeter::PaintFrame(fw::TCanvas* c) {
-  const int w = FaceWidth();
-  const int h = FaceHeight();
+  const fw::TRect face = fw::Rect(0, 0, FaceWidth(), FaceHeight());
   auto edges = [&](fw::TColor topLeft, fw::TColor bottomRight) {
-    c->Pen()->SetColor(topLeft);
-    c->MoveTo(0, h - 1);
-    c->LineTo(0, 0);
-    c->LineTo(w - 1, 0);
-    c->Pen()->SetColor(bottomRight);
-    c->LineTo(w - 1, h - 1);
-    c->LineTo(0, h - 1);
+    fw::Frame3D(c, face, topLeft, bottomRight, 1, fw::bcSidesOwn);
   };
-  auto groove = [&](fw::TColor outer, fw::TColor inner) {
-    c->Pen()->SetColor(outer);
-    c->MoveTo(0, 0);
-    c->LineTo(w - 2, 0);
-    c->LineTo(w - 2, h - 2);
-    c->LineTo(0, h - 2);
-    c->LineTo(0, 0);
-    c->Pen()->SetColor(inner);
-    c->MoveTo(1, h - 3);
-    c->LineTo(1, 1);
-    c->LineTo(w - 2, 1);
-    c->MoveTo(1, h - 1);
-    c->LineTo(w - 1, h - 1);
-    c->LineTo(w - 1, 0);
-  };
+  auto groove = [&](fw::TColor outer, fw::TColor inner) { fw::EtchedFrame(c, face, outer, inner); };
   switch (frameStyle_) {
     case fstNone:
       break;

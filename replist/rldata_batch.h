@@ -3,6 +3,7 @@
 #pragma once
 
 #include "companion/ZEB_dstruct.h"
+#include "framework/base/scope_guard.h"
 #include "replist/ZEB_replist.h"
 
 namespace zeb {
@@ -11,25 +12,17 @@ namespace zeb {
 // exception leaves the scope). Done() reattaches it and notifies once.
 class TRLData::ChangeBatch {
  public:
-  explicit ChangeBatch(TStringArray& matrix) : matrix_(matrix), saved_(matrix.OnChange) {
-    matrix_.OnChange = nullptr;
-  }
-  ~ChangeBatch() {
-    if (!done_) matrix_.OnChange = saved_;
-  }
-  ChangeBatch(const ChangeBatch&) = delete;
-  ChangeBatch& operator=(const ChangeBatch&) = delete;
+  explicit ChangeBatch(TStringArray& matrix)
+      : matrix_(matrix), detached_(matrix.OnChange, nullptr) {}
 
   void Done() {
-    done_ = true;
-    matrix_.OnChange = saved_;
-    saved_(&matrix_);
+    matrix_.OnChange = detached_.Saved();
+    if (matrix_.OnChange) matrix_.OnChange(&matrix_);
   }
 
  private:
   TStringArray& matrix_;
-  fw::TNotifyEvent saved_;
-  bool done_ = false;
+  fw::TValueRestorer<fw::TNotifyEvent> detached_;
 };
 
 }  // namespace zeb

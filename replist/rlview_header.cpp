@@ -4,6 +4,7 @@
 
 #include "companion/ZEB_stringl.h"
 #include "framework/graphics/canvas.h"
+#include "framework/graphics/frame3d.h"
 #include "framework/rtl/rounding.h"
 #include "framework/rtl/utf8.h"
 #include "replist/ZEB_replist.h"
@@ -61,15 +62,9 @@ void TReportListView::DrawCommonHeader(const fw::TRect& ARect) {
     canvas->TextRect(band, x, y, lines[i]);
   }
   // Raised frame around the whole band.
+  fw::Frame3D(canvas, fw::Rect(left, f.Top, r, f.Bottom), fw::clWhite, kEdgeDark, 1,
+              fw::bcTopLeftOwns);
   canvas->Pen()->SetWidth(1);
-  canvas->Pen()->SetColor(fw::clWhite);
-  canvas->MoveTo(left, f.Bottom - 1);
-  canvas->LineTo(left, f.Top);
-  canvas->LineTo(r, f.Top);
-  canvas->Pen()->SetColor(kEdgeDark);
-  canvas->MoveTo(left + 1, f.Bottom - 1);
-  canvas->LineTo(r - 1, f.Bottom - 1);
-  canvas->LineTo(r - 1, f.Top);
   canvas->Pen()->SetColor(fw::clBlack);
   canvas->MoveTo(r, f.Bottom - 1);
   canvas->LineTo(r, f.Top - 1);
@@ -133,15 +128,8 @@ void TReportListView::DrawColumnHeader(int ACol, const fw::TRect& ARect) {
   }
   // The header row looks like one raised bar to the right edge of the last column on screen,
   // with a light edge at the left of each column.
-  const int r = HeaderRight();
-  canvas->Pen()->SetColor(fw::clWhite);
-  canvas->MoveTo(f.Left, f.Bottom - 1);
-  canvas->LineTo(f.Left, f.Top);
-  canvas->LineTo(r, f.Top);
-  canvas->Pen()->SetColor(kEdgeDark);
-  canvas->MoveTo(f.Left + 1, f.Bottom - 1);
-  canvas->LineTo(r - 1, f.Bottom - 1);
-  canvas->LineTo(r - 1, f.Top);
+  fw::Frame3D(canvas, fw::Rect(f.Left, f.Top, HeaderRight(), f.Bottom), fw::clWhite, kEdgeDark, 1,
+              fw::bcTopLeftOwns);
 }
 
 // Up for ascending, down for descending; light on one side, dark on the other.

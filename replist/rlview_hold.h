@@ -2,6 +2,9 @@
 // change and repaints once when the hold that started it ends.
 #pragma once
 
+#include <utility>
+
+#include "framework/base/scope_guard.h"
 #include "replist/ZEB_replist.h"
 
 namespace zeb {
@@ -10,16 +13,16 @@ namespace zeb {
 // previous state returns, repainting when painting was on before.
 class TReportListView::PaintHold {
  public:
-  explicit PaintHold(TReportListView& view) : view_(view), saved_(view.suppressPaint_) {
-    view_.suppressPaint_ = true;
-  }
-  ~PaintHold() { view_.SetSuppressPaint(saved_); }
-  PaintHold(const PaintHold&) = delete;
-  PaintHold& operator=(const PaintHold&) = delete;
+  explicit PaintHold(TReportListView& view)
+      : restore_(Restore{view, std::exchange(view.suppressPaint_, true)}) {}
 
  private:
-  TReportListView& view_;
-  bool saved_;
+  struct Restore {
+    TReportListView& view;
+    bool saved;
+    void operator()() const { view.SetSuppressPaint(saved); }
+  };
+  fw::TScopeExit<Restore> restore_;
 };
 
 }  // namespace zeb

@@ -5,6 +5,7 @@
 
 #include "companion/ZEB_stringl.h"
 #include "framework/graphics/canvas.h"
+#include "framework/graphics/frame3d.h"
 #include "framework/rtl/rounding.h"
 #include "framework/rtl/utf8.h"
 #include "replist/ZEB_replist.h"
@@ -144,16 +145,7 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const fw::TRect& ARect) {
   }
 
   // A fixed column looks raised.
-  if (fixedCol) {
-    canvas->Pen()->SetColor(fw::clWhite);
-    canvas->MoveTo(f.Left, f.Bottom - 1);
-    canvas->LineTo(f.Left, f.Top);
-    canvas->LineTo(f.Right, f.Top);
-    canvas->Pen()->SetColor(kEdgeDark);
-    canvas->MoveTo(f.Left + 1, f.Bottom - 1);
-    canvas->LineTo(f.Right - 1, f.Bottom - 1);
-    canvas->LineTo(f.Right - 1, f.Top);
-  }
+  if (fixedCol) fw::Frame3D(canvas, f, fw::clWhite, kEdgeDark, 1, fw::bcTopLeftOwns);
 }
 
 // The box or circle (unless hidden) and, when checked, the tick or the dot.
@@ -190,7 +182,7 @@ void TReportListView::Paint() {
   if (suppressPaint_) return;
   fw::TCustomDrawGrid::Paint();
   fw::TCanvas* canvas = Canvas();
-  const fw::TRect savedClip = canvas->ClipRect();
+  fw::TCanvasStateSaver saved(*canvas);
   // The area of the cells: inside the border, beside the scroll bars.
   const int b = BorderWidth();
   const fw::TRect cells = fw::Rect(b, b, ClientWidth() - b - VertScrollBarRect().Width(),
@@ -207,7 +199,6 @@ void TReportListView::Paint() {
     if (NrOfRows() == 0) PaintEmptyList();
     PaintInterRowIndicator();
   }
-  canvas->SetClipRect(savedClip);
 }
 
 // The grid's single empty row and the area below it take the control's colour; the message

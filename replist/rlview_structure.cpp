@@ -2,7 +2,9 @@
 // removing selected or empty rows, filling and clearing. Each closes the in-place editor
 // first and holds painting back while it works.
 #include <algorithm>
+#include <utility>
 
+#include "framework/base/scope_guard.h"
 #include "replist/ZEB_replist.h"
 #include "replist/rlview_hold.h"
 
@@ -12,20 +14,12 @@ namespace {
 
 // Holds the matrix's change notification back while a view changes many cells, and sends it
 // once at the end (also when an exception leaves the scope, since the cells did change).
-class MatrixChangeHold {
- public:
-  explicit MatrixChangeHold(TStringArray& m) : m_(m), saved_(m.OnChange) { m_.OnChange = nullptr; }
-  ~MatrixChangeHold() {
-    m_.OnChange = saved_;
-    if (saved_) saved_(&m_);
-  }
-  MatrixChangeHold(const MatrixChangeHold&) = delete;
-  MatrixChangeHold& operator=(const MatrixChangeHold&) = delete;
-
- private:
-  TStringArray& m_;
-  fw::TNotifyEvent saved_;
-};
+auto HoldMatrixChanges(TStringArray& m) {
+  return fw::TScopeExit([&m, saved = std::exchange(m.OnChange, nullptr)] {
+    m.OnChange = saved;
+    if (saved) saved(&m);
+  });
+}
 
 template <typename T>
 void InsertAt(std::vector<T>& v, int index, T value) {
@@ -80,11 +74,11 @@ int TReportListView::InsertColumn(int ACol) {
   } catch (const std::bad_alloc&) {
     RaiseNoMemory();
   }
-  try {
+  {
+    // The grid shrinks back should the store refuse.
+    fw::TScopeExit shrinkGrid([&] { fw::TCustomGrid::SetColCount(count - 1); });
     data_->InsertColumn(ACol);
-  } catch (...) {
-    fw::TCustomGrid::SetColCount(count - 1);
-    throw;
+    shrinkGrid.Dismiss();
   }
   InsertAt(colAlignment_, ACol - 1, taLeftJustify);
   InsertAt(colPassword_, ACol - 1, false);
@@ -138,7 +132,7 @@ void TReportListView::RemoveSelectedRows() {
   EndEditing();
   {
     PaintHold hold(*this);
-    MatrixChangeHold changes(*data_->Matrix());
+    auto changes = HoldMatrixChanges(*data_->Matrix());
     data_->Matrix()->CommitSorting();
     const TStringArray& m = *data_->Matrix();
     const int rows = NrOfRows();
@@ -161,7 +155,7 @@ void TReportListView::RemoveSelectedRows() {
 void TReportListView::RemoveEmptyRows() {
   EndEditing();
   PaintHold hold(*this);
-  MatrixChangeHold changes(*data_->Matrix());
+  auto changes = HoldMatrixChanges(*data_->Matrix());
   const int before = NrOfRows();
   data_->RemoveEmptyRows();
   if (NrOfRows() != before) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/base/scope_guard.h"
 #include "framework/rtl/streams.h"
 #include "framework/rtl/textfile.h"
 #include "framework/rtl/utf8.h"
@@ -476,17 +477,12 @@ void TRLData::ReadFromXMLString(const std::string& XMLText, const std::string& D
 
 void TRLData::ReadFromXMLStream(fw::TStream& InStream, const std::string& DataID) {
   rlio::StreamLineReader lines(InStream);
-  try {
-    rlio::GuardMemory(*this, [&] {
-      RLXmlReader(
-          *this, [&lines](std::string& line) { return lines.Next(line); }, DataID)
-          .Read();
-    });
-  } catch (...) {
-    lines.Finish();
-    throw;
-  }
-  lines.Finish();
+  fw::TScopeExit finish([&lines] { lines.Finish(); });
+  rlio::GuardMemory(*this, [&] {
+    RLXmlReader(
+        *this, [&lines](std::string& line) { return lines.Next(line); }, DataID)
+        .Read();
+  });
 }
 
 void TRLData::ReadFromOpenXMLFile(fw::TextFile& InFile, const std::string& DataID) {

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "framework/base/form_text.h"
+#include "framework/base/scope_guard.h"
 #include "framework/rtl/utf8.h"
 
 namespace fw {
@@ -112,15 +113,9 @@ class TFormWriter {
   }
 
  private:
-  // Sets csWriting for the lifetime of the guard.
-  struct WritingGuard {
-    explicit WritingGuard(TComponent& c) : c_(c) { c_.IncludeState(csWriting); }
-    ~WritingGuard() { c_.ExcludeState(csWriting); }
-    TComponent& c_;
-  };
-
   void WriteComponent(TComponent& component, int depth) {
-    WritingGuard guard(component);
+    component.IncludeState(csWriting);
+    TScopeExit writing([&component] { component.ExcludeState(csWriting); });
     const ClassRecord* record = ClassRecordOf(component);
     if (record == nullptr)
       throw EFormWriteError("Class " + component.ClassName() + " is not registered");

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/base/scope_guard.h"
 #include "framework/controls/application.h"
 #include "framework/controls/form.h"
 #include "framework/controls/screen.h"
@@ -151,14 +152,8 @@ void TControl::FontChanged() {
 
 void TControl::TakeParentFont() {
   if (!parent_) return;
-  takingParentFont_ = true;
-  try {
-    font_->Assign(*parent_->Font());
-  } catch (...) {
-    takingParentFont_ = false;
-    throw;
-  }
-  takingParentFont_ = false;
+  TValueRestorer taking(takingParentFont_, true);
+  font_->Assign(*parent_->Font());
 }
 
 void TControl::SetParentFont(bool value) {

@@ -1,5 +1,6 @@
 // TControl painting: the canvas bound to the form's surface, paint requests (Invalidate,
 // Repaint, Update), one control's paint within a cycle, and PaintTo.
+#include "framework/base/scope_guard.h"
 #include "framework/controls/application.h"
 #include "framework/controls/control.h"
 #include "framework/controls/form.h"
@@ -85,22 +86,12 @@ void TControl::Repaint() {
   Update();
 }
 
-// Restores the surface binding of a control's canvas when its paint ends, also by exception.
-class PaintScope {
- public:
-  explicit PaintScope(int& depth) : depth_(depth) { ++depth_; }
-  ~PaintScope() { --depth_; }
-  PaintScope(const PaintScope&) = delete;
-  PaintScope& operator=(const PaintScope&) = delete;
-
- private:
-  int& depth_;
-};
-
 void TControl::PaintSelf(TBitmap* bitmap, TPoint origin, const TRect& clip) {
   if (!canvas_) ControlCanvas();
   {
-    PaintScope scope(paintDepth_);
+    // Paints nest (PaintTo inside a paint); the canvas goes back to the surface after the
+    // outermost, also when it throws.
+    TValueRestorer depth(paintDepth_, paintDepth_ + 1);
     canvas_->SetTarget(bitmap);
     canvas_->SetOrigin(origin.X, origin.Y);
     TRect local = clip;

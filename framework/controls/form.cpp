@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "framework/base/scope_guard.h"
 #include "framework/controls/application.h"
 #include "framework/controls/screen.h"
 #include "framework/graphics/bitmap.h"
@@ -157,19 +158,13 @@ int TCustomForm::ShowModal() {
   TControlRef previousRef = previous ? previous->Ref() : TControlRef();
   modal_ = true;
   modalResult_ = mrNone;
-  auto finish = [&] {
+  TScopeExit finish([&] {
     modal_ = false;
     Hide();
     if (auto* p = static_cast<TCustomForm*>(previousRef.Get()); p && p->Showing()) p->Activate();
-  };
-  try {
-    Show();
-    Application->ModalLoop(this);
-  } catch (...) {
-    finish();
-    throw;
-  }
-  finish();
+  });
+  Show();
+  Application->ModalLoop(this);
   return modalResult_;
 }
 

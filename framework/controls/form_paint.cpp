@@ -3,6 +3,7 @@
 // to the backend for presentation.
 #include <algorithm>
 
+#include "framework/base/scope_guard.h"
 #include "framework/controls/application.h"
 #include "framework/controls/form.h"
 #include "framework/graphics/bitmap.h"
@@ -20,11 +21,7 @@ void TCustomForm::PaintPending() {
   if (painting_ || !Showing() || IsRectEmpty(dirty_)) return;
   const TRect area = dirty_;
   dirty_ = TRect{};
-  painting_ = true;
-  struct Reset {
-    bool& flag;
-    ~Reset() { flag = false; }
-  } reset{painting_};
+  TValueRestorer painting(painting_, true);
   PaintTree(surface_.get(), Point(0, 0), area);
   UnionRect(drawn_, drawn_, area);
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/base/scope_guard.h"
 #include "framework/controls/application.h"
 #include "framework/controls/form.h"
 #include "framework/controls/screen.h"
@@ -248,14 +249,8 @@ void TWinControl::AdjustAnchors() {
     };
     shift(r.Left, r.Right, a.Contains(akLeft), a.Contains(akRight), dx);
     shift(r.Top, r.Bottom, a.Contains(akTop), a.Contains(akBottom), dy);
-    c->anchoring_ = true;
-    try {
-      c->SetBoundsRect(r);
-    } catch (...) {
-      c->anchoring_ = false;
-      throw;
-    }
-    c->anchoring_ = false;
+    TValueRestorer anchoring(c->anchoring_, true);
+    c->SetBoundsRect(r);
   }
 }
 
@@ -266,7 +261,7 @@ void TWinControl::Loaded() {
 
 void TWinControl::AlignControls() {
   if (aligning_ || ComponentState().Contains(csDestroying)) return;
-  aligning_ = true;
+  TValueRestorer aligning(aligning_, true);
   TRect room = ClientRect();
   auto place = [&](TAlign align) {
     std::vector<TControl*> list;
@@ -317,27 +312,17 @@ void TWinControl::AlignControls() {
       }
     }
   };
-  try {
-    for (TAlign a : {alTop, alBottom, alLeft, alRight, alClient}) place(a);
-  } catch (...) {
-    aligning_ = false;
-    throw;
-  }
-  aligning_ = false;
+  for (TAlign a : {alTop, alBottom, alLeft, alRight, alClient}) place(a);
 }
 
 // --- Painting
 
 void TWinControl::EraseBackground(TCanvas* canvas) {
   if (ControlStyle().Contains(csOpaque)) return;
-  TBrush* brush = canvas->Brush();
-  const TColor oldColor = brush->Color();
-  const TBrushStyle oldStyle = brush->Style();
-  brush->SetColor(Color());
-  brush->SetStyle(bsSolid);
+  TCanvasStateSaver saved(*canvas);
+  canvas->Brush()->SetColor(Color());
+  canvas->Brush()->SetStyle(bsSolid);
   canvas->FillRect(ClientRect());
-  brush->SetColor(oldColor);
-  brush->SetStyle(oldStyle);
 }
 
 // The control itself, then its graphic children, then its windowed children above them.

@@ -17,6 +17,38 @@ TCanvas::TCanvas(TBitmap* target)
 
 TCanvas::~TCanvas() = default;
 
+TCanvasState::TCanvasState()
+    : pen_(std::make_unique<TPen>()),
+      brush_(std::make_unique<TBrush>()),
+      font_(std::make_unique<TFont>()) {}
+TCanvasState::~TCanvasState() = default;
+TCanvasState::TCanvasState(TCanvasState&&) noexcept = default;
+TCanvasState& TCanvasState::operator=(TCanvasState&&) noexcept = default;
+
+TCanvasState TCanvas::SaveState() const {
+  TCanvasState state;
+  state.pen_->Assign(*pen_);
+  state.brush_->Assign(*brush_);
+  state.font_->Assign(*font_);
+  state.copyMode_ = copyMode_;
+  state.stretchMode_ = stretchMode_;
+  state.origin_ = origin_;
+  state.hasClip_ = hasClip_;
+  state.clip_ = clip_;
+  return state;
+}
+
+void TCanvas::RestoreState(const TCanvasState& state) {
+  pen_->Assign(*state.pen_);
+  brush_->Assign(*state.brush_);
+  font_->Assign(*state.font_);
+  copyMode_ = state.copyMode_;
+  stretchMode_ = state.stretchMode_;
+  origin_ = state.origin_;
+  hasClip_ = state.hasClip_;
+  clip_ = state.clip_;
+}
+
 TRect TCanvas::ClipRect() const {
   const TRect device =
       hasClip_ ? clip_ : (target_ ? TRect{0, 0, target_->Width(), target_->Height()} : TRect{});

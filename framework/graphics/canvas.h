@@ -43,6 +43,28 @@ inline constexpr TCopyMode cmWhiteness = 0x00FF0062;
 // What Pixels() answers for a pixel outside the bitmap or the clip rectangle.
 inline constexpr TColor kInvalidPixel = 0xFFFFFFFF;
 
+// A canvas's drawing state as TCanvas::SaveState takes it: copies of the pen, brush and font,
+// the copy and stretch modes, the origin and the clip (or that there was none). The target
+// and the pen position are not part of it: lines and text move the pen on purpose.
+class TCanvasState {
+ public:
+  TCanvasState();
+  ~TCanvasState();
+  TCanvasState(TCanvasState&&) noexcept;
+  TCanvasState& operator=(TCanvasState&&) noexcept;
+
+ private:
+  friend class TCanvas;
+  std::unique_ptr<TPen> pen_;
+  std::unique_ptr<TBrush> brush_;
+  std::unique_ptr<TFont> font_;
+  TCopyMode copyMode_ = 0;
+  int stretchMode_ = 0;
+  TPoint origin_;
+  bool hasClip_ = false;
+  TRect clip_;
+};
+
 class TCanvas {
  public:
   explicit TCanvas(TBitmap* target = nullptr);
@@ -67,6 +89,11 @@ class TCanvas {
   // Narrows the clip to its common part with r (logical); false when nothing is left.
   bool IntersectClipRect(const TRect& r);
   void ResetClip();
+
+  // The whole drawing state, and putting it back exactly (a canvas without a clip gets no
+  // clip again). TCanvasStateSaver does both around a block.
+  TCanvasState SaveState() const;
+  void RestoreState(const TCanvasState& state);
 
   // Called after each drawing operation with the device rectangle it may have changed
   // (already clipped); not called when nothing could change.
@@ -180,6 +207,21 @@ class TCanvas {
   TCopyMode copyMode_ = cmSrcCopy;
   int stretchMode_ = 3;  // COLORONCOLOR
   TPoint penPos_;
+};
+
+// Saves a canvas's drawing state on construction and restores it when it goes out of scope,
+// also when drawing in between throws:
+//   { TCanvasStateSaver saved(*canvas); canvas->IntersectClipRect(r); ... }
+class TCanvasStateSaver {
+ public:
+  explicit TCanvasStateSaver(TCanvas& canvas) : canvas_(canvas), state_(canvas.SaveState()) {}
+  ~TCanvasStateSaver() { canvas_.RestoreState(state_); }
+  TCanvasStateSaver(const TCanvasStateSaver&) = delete;
+  TCanvasStateSaver& operator=(const TCanvasStateSaver&) = delete;
+
+ private:
+  TCanvas& canvas_;
+  TCanvasState state_;
 };
 
 }  // namespace fw

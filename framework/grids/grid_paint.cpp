@@ -189,13 +189,11 @@ void TCustomGrid::Paint() {
   // Space after the last cell shows the grid's colour.
   canvas->Brush()->SetColor(Color());
   canvas->FillRect(area);
-  const TRect savedClip = canvas->ClipRect();
-  if (canvas->IntersectClipRect(area)) {
+  if (TCanvasStateSaver saved(*canvas); canvas->IntersectClipRect(area)) {
     PaintCells(area);
     PaintLines(area);
     PaintDropMarker();
   }
-  canvas->SetClipRect(savedClip);
   bool horz, vert;
   ScrollBarsShown(horz, vert);
   if (vert) {

@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "framework/base/exceptions.h"
+#include "framework/base/scope_guard.h"
 #include "framework/rtl/streams.h"
 
 namespace fw {
@@ -20,15 +21,9 @@ void TStrings::CheckIndex(int index) const {
 
 void TStrings::Put(int index, const std::string& s) {
   TObject* object = Objects(index);
-  BeginUpdate();
-  try {
-    Delete(index);
-    InsertObject(index, s, object);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  TUpdateHold hold(*this);
+  Delete(index);
+  InsertObject(index, s, object);
 }
 
 TObject* TStrings::Objects(int index) const {
@@ -61,27 +56,15 @@ void TStrings::AddStrings(const TStrings& other) {
   // Copy first: other may be this list.
   std::vector<std::pair<std::string, TObject*>> items;
   for (int i = 0; i < other.Count(); ++i) items.emplace_back(other.Strings(i), other.Objects(i));
-  BeginUpdate();
-  try {
-    for (const auto& [text, object] : items) AddObject(text, object);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  TUpdateHold hold(*this);
+  for (const auto& [text, object] : items) AddObject(text, object);
 }
 
 void TStrings::Assign(const TStrings& other) {
   if (&other == this) return;
-  BeginUpdate();
-  try {
-    Clear();
-    AddStrings(other);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  TUpdateHold hold(*this);
+  Clear();
+  AddStrings(other);
 }
 
 bool TStrings::Equals(const TStrings& other) const {
@@ -97,17 +80,11 @@ void TStrings::Exchange(int index1, int index2) {
   if (index1 == index2) return;
   const std::string s1 = Strings(index1);
   TObject* o1 = Objects(index1);
-  BeginUpdate();
-  try {
-    Put(index1, Strings(index2));
-    PutObject(index1, Objects(index2));
-    Put(index2, s1);
-    PutObject(index2, o1);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  TUpdateHold hold(*this);
+  Put(index1, Strings(index2));
+  PutObject(index1, Objects(index2));
+  Put(index2, s1);
+  PutObject(index2, o1);
 }
 
 void TStrings::Move(int curIndex, int newIndex) {
@@ -116,15 +93,9 @@ void TStrings::Move(int curIndex, int newIndex) {
   CheckIndex(newIndex);
   const std::string s = Strings(curIndex);
   TObject* object = Objects(curIndex);
-  BeginUpdate();
-  try {
-    Delete(curIndex);
-    InsertObject(newIndex, s, object);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  TUpdateHold hold(*this);
+  Delete(curIndex);
+  InsertObject(newIndex, s, object);
 }
 
 int TStrings::IndexOf(const std::string& s) const {

@@ -2,6 +2,7 @@
 // platform's quoting, and Name=Value pairs.
 #include <algorithm>
 
+#include "framework/base/scope_guard.h"
 #include "framework/rtl/strings.h"
 
 namespace fw {
@@ -45,14 +46,8 @@ std::string Unquote(std::string_view text, size_t& pos, char quote) {
 // Runs f between BeginUpdate and EndUpdate, ending the update also when f throws.
 template <typename F>
 void InUpdate(TStrings& list, F f) {
-  list.BeginUpdate();
-  try {
-    f();
-  } catch (...) {
-    list.EndUpdate();
-    throw;
-  }
-  list.EndUpdate();
+  TUpdateHold hold(list);
+  f();
 }
 
 }  // namespace

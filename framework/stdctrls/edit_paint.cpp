@@ -75,18 +75,15 @@ void TCustomEdit::DrawBorder(TCanvas* canvas) {
 
 void TCustomEdit::Paint() {
   TCanvas* canvas = Canvas();
+  TCanvasStateSaver saved(*canvas);
   canvas->Brush()->SetStyle(bsSolid);
   canvas->Brush()->SetColor(Color());
   canvas->FillRect(Rect(0, 0, Width(), Height()));
   DrawBorder(canvas);
 
   const TRect area = TextArea();
-  const TRect savedClip = canvas->ClipRect();
   const int frame = borderStyle_ == bsSingle ? 2 : 0;
-  if (!canvas->IntersectClipRect(Rect(frame, frame, Width() - frame, Height() - frame))) {
-    canvas->SetClipRect(savedClip);
-    return;
-  }
+  if (!canvas->IntersectClipRect(Rect(frame, frame, Width() - frame, Height() - frame))) return;
   canvas->SetFont(Font());
   const int textHeight = canvas->TextHeight("");
   const int y = area.Top + (area.Height() - textHeight) / 2;
@@ -115,10 +112,7 @@ void TCustomEdit::Paint() {
     canvas->Pen()->SetWidth(1);
     canvas->MoveTo(x, y);
     canvas->LineTo(x, y + textHeight);
-    canvas->Pen()->SetMode(pmCopy);
   }
-  canvas->Brush()->SetStyle(bsSolid);
-  canvas->SetClipRect(savedClip);
 }
 
 }  // namespace fw

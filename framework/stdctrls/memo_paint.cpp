@@ -181,10 +181,9 @@ void TCustomMemo::Paint() {
   canvas->FillRect(Rect(0, 0, Width(), Height()));
   DrawBorder(canvas);
   const TRect area = TextArea();
-  const TRect savedClip = canvas->ClipRect();
   const int frame = BorderStyle() == bsSingle ? 2 : 0;
   const TRect inside = Rect(frame, frame, area.Right + kMarginX, area.Bottom + 1);
-  if (canvas->IntersectClipRect(inside)) {
+  if (TCanvasStateSaver saved(*canvas); canvas->IntersectClipRect(inside)) {
     canvas->SetFont(Font());
     PaintRows(canvas, area);
     if (CaretShown()) {
@@ -193,11 +192,8 @@ void TCustomMemo::Paint() {
       canvas->Pen()->SetWidth(1);
       canvas->MoveTo(p.X, p.Y);
       canvas->LineTo(p.X, p.Y + LineHeight());
-      canvas->Pen()->SetMode(pmCopy);
     }
   }
-  canvas->SetClipRect(savedClip);
-  canvas->Brush()->SetStyle(bsSolid);
   bool horz, vert;
   ShownBars(horz, vert);
   if (vert) PaintBar(canvas, VertScrollBarRect(), true, topRow_, MaxTopRow(), VisibleRows());

@@ -2,6 +2,8 @@
 // change callbacks and copies.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "framework/graphics/gdi.h"
@@ -65,6 +67,73 @@ TEST(CanvasClip, CanvasWithoutBitmapDrawsNothingAndDoesNotFail) {
   canvas.FloodFill(1, 1, clWhite, fsSurface);
   EXPECT_EQ(canvas.Pixels(0, 0), kInvalidPixel);
   EXPECT_EQ(canvas.TextWidth("abc"), 18);
+}
+
+// Every part of the drawing state, written so that two canvases can be compared.
+std::string DrawingState(const TCanvas& c) {
+  const TRect clip = c.ClipRect();
+  std::string s;
+  for (long v : {long(c.Pen()->Color()), long(c.Pen()->Width()), long(c.Pen()->Style()),
+                 long(c.Pen()->Mode()), long(c.Brush()->Color()), long(c.Brush()->Style()),
+                 long(c.Font()->Height()), long(c.Font()->Color()), long(c.Font()->Orientation()),
+                 long(c.Font()->Style().Contains(fsBold)), long(c.CopyMode()),
+                 long(c.StretchMode()), long(c.Origin().X), long(c.Origin().Y), long(clip.Left),
+                 long(clip.Top), long(clip.Right), long(clip.Bottom)})
+    s += std::to_string(v) + " ";
+  return s + c.Font()->Name();
+}
+
+void ChangeEverything(TCanvas& c) {
+  c.Pen()->SetColor(clLime);
+  c.Pen()->SetWidth(7);
+  c.Pen()->SetStyle(psDot);
+  c.Pen()->SetMode(pmXor);
+  c.Brush()->SetColor(clNavy);
+  c.Brush()->SetStyle(bsClear);
+  c.Font()->SetName("Courier New");
+  c.Font()->SetHeight(-30);
+  c.Font()->SetColor(clRed);
+  c.Font()->SetOrientation(900);
+  c.Font()->SetStyle(TFontStyles{fsBold});
+  c.SetCopyMode(cmSrcInvert);
+  c.SetStretchMode(4);
+  c.SetOrigin(-3, 9);
+  c.IntersectClipRect(Rect(2, 2, 5, 5));
+}
+
+TEST(CanvasStateSaver, PutsBackEveryPartOfTheDrawingStateButThePenPosition) {
+  TBitmap bmp(40, 30);
+  TCanvas canvas(&bmp);
+  canvas.Pen()->SetColor(clMaroon);
+  canvas.Brush()->SetColor(clYellow);
+  canvas.Font()->SetSize(12);
+  canvas.SetOrigin(4, 5);
+  canvas.SetClipRect(Rect(1, 1, 20, 15));
+  const std::string before = DrawingState(canvas);
+  {
+    TCanvasStateSaver saved(canvas);
+    ChangeEverything(canvas);
+    EXPECT_NE(DrawingState(canvas), before);
+    canvas.MoveTo(7, 8);
+  }
+  EXPECT_EQ(DrawingState(canvas), before);
+  EXPECT_EQ(canvas.PenPos(), Point(7, 8));
+}
+
+TEST(CanvasStateSaver, NoClipComesBackAsNoClipAndAThrowingBlockIsRestoredToo) {
+  TBitmap small(10, 10), large(50, 50);
+  TCanvas canvas(&small);
+  try {
+    TCanvasStateSaver saved(canvas);
+    ChangeEverything(canvas);
+    throw std::runtime_error("drawing failed");
+  } catch (const std::runtime_error&) {
+  }
+  // Without a clip the clip follows the target; an explicit clip would stay 10 x 10.
+  canvas.SetTarget(&large);
+  EXPECT_EQ(canvas.ClipRect(), Rect(0, 0, 50, 50));
+  EXPECT_EQ(canvas.Pen()->Mode(), pmCopy);
+  EXPECT_EQ(canvas.Brush()->Style(), bsSolid);
 }
 
 TEST(CanvasOnDrawn, ReportsTheClippedDeviceAreaOfEachOperation) {

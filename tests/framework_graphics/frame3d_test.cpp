@@ -1,5 +1,5 @@
-// Frame3D: which pixels take the top colour and which the bottom one, nesting, the rectangle
-// left inside, and empty rectangles.
+// Frame3D: which pixels take the top colour and which the bottom one, the corner rules,
+// nesting, the rectangle left inside, and empty rectangles.
 #include <gtest/gtest.h>
 
 #include "framework/graphics/frame3d.h"
@@ -41,6 +41,30 @@ TEST(Frame3D, AnEmptyRectangleDrawsNothingAndStopsNesting) {
   EXPECT_EQ(At(bmp, 1, 1), clRed);
   EXPECT_EQ(At(bmp, 2, 4), clBlue);
   EXPECT_EQ(test::CountOf(bmp, clWhite), 36 - 8);
+}
+
+TEST(Frame3D, TheCornerRuleDecidesTheTwoMixedCornersAndTheCanvasStateStays) {
+  struct Case {
+    TBevelCorners corners;
+    TColor bottomLeft, topRight;
+  };
+  for (const Case& c : {Case{bcBottomRightOwns, clBlue, clBlue}, Case{bcTopLeftOwns, clRed, clRed},
+                        Case{bcSidesOwn, clRed, clBlue}}) {
+    TBitmap bmp(8, 6);
+    TCanvas* canvas = bmp.Canvas();
+    canvas->Pen()->SetColor(clLime);
+    canvas->Brush()->SetStyle(bsClear);
+    Frame3D(canvas, Rect(1, 1, 7, 5), clRed, clBlue, 1, c.corners);
+    EXPECT_EQ(At(bmp, 1, 4), c.bottomLeft) << c.corners;
+    EXPECT_EQ(At(bmp, 6, 1), c.topRight) << c.corners;
+    EXPECT_EQ(At(bmp, 1, 1), clRed) << c.corners;
+    EXPECT_EQ(At(bmp, 6, 4), clBlue) << c.corners;
+    EXPECT_EQ(At(bmp, 3, 1), clRed) << c.corners;
+    EXPECT_EQ(At(bmp, 3, 4), clBlue) << c.corners;
+    EXPECT_EQ(test::CountOf(bmp, clWhite), 48 - 16) << c.corners;
+    EXPECT_EQ(canvas->Pen()->Color(), clLime);
+    EXPECT_EQ(canvas->Brush()->Style(), bsClear);
+  }
 }
 
 }  // namespace
