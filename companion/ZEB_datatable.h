@@ -87,12 +87,12 @@ class TDataTable : public fw::TComponent {
   // Empties values, states, names, attributes, scale types, nominal names and the comment;
   // the size stays.
   void Clear();
-  // Every value := Value; states stay. A bulk write of the value matrix: no notification
+  // Every value := value; states stay. A bulk write of the value matrix: no notification
   // except progress.
-  void Fill(double Value);
+  void Fill(double value);
 
   double GetElem(int Col, int Row) const;
-  void SetElem(int Col, int Row, double Value);
+  void SetElem(int Col, int Row, double value);
   uint8_t GetCellState(int Col, int Row) const;
   void SetCellState(int Col, int Row, uint8_t State);
   // Neither csUndefined nor csEmpty is set; false outside the table.
@@ -140,8 +140,8 @@ class TDataTable : public fw::TComponent {
   void ExchangeMarkings();
   // Clear csMarkA and csMarkB of every cell.
   void UnmarkAllCells();
-  // Value := Value in every cell whose state has any bit of Mask set; states stay.
-  void FillMarkedCells(double Value, uint8_t Mask);
+  // value := value in every cell whose state has any bit of Mask set; states stay.
+  void FillMarkedCells(double value, uint8_t Mask);
 
   // ---- sorting and lookup ----
   // Sort the rows RowLow..RowHigh by the values of column SortCol inside columns

@@ -107,7 +107,7 @@ class TStringArray : public fw::TComponent {
 
   // Cell access; out-of-range indices read "" and are ignored when written.
   std::string GetElem(int ACol, int ARow) const;
-  void SetElem(int ACol, int ARow, std::string_view Value);
+  void SetElem(int ACol, int ARow, std::string_view value);
 
   // Replaces the text of every cell of column ACol in rows 1..NrOfRows by rewrite(text). All or
   // nothing: the new texts are built aside, so false (when memory runs out or ACol is out of
@@ -116,9 +116,9 @@ class TStringArray : public fw::TComponent {
 
   // Attribute bytes; out-of-range indices read 0 and are ignored when written.
   uint8_t GetColAttrib(int ACol) const;
-  void SetColAttrib(int ACol, uint8_t Value);
+  void SetColAttrib(int ACol, uint8_t value);
   uint8_t GetRowAttrib(int ARow) const;
-  void SetRowAttrib(int ARow, uint8_t Value);
+  void SetRowAttrib(int ARow, uint8_t value);
 
   // Insert an empty column / row before ACol (1..NrOfColumns+1) / ARow (1..NrOfRows+1), or
   // remove column ACol (1..NrOfColumns) / row ARow (1..NrOfRows). Return false, changing
@@ -141,9 +141,9 @@ class TStringArray : public fw::TComponent {
   void CommitSorting();
   // The stored row shown as row ARow; 0 for ARow outside 0..NrOfRows.
   int GetSortOrder(int ARow) const;
-  // Shows stored row Value as row ARow (both 1..NrOfRows, otherwise ignored). The caller
+  // Shows stored row value as row ARow (both 1..NrOfRows, otherwise ignored). The caller
   // keeps the order a permutation; while it is not one, rows simply show repeated content.
-  void SetSortOrder(int ARow, int Value);
+  void SetSortOrder(int ARow, int value);
   // True when some row shows another stored row than its own.
   bool IsSorted() const;
 

@@ -34,10 +34,10 @@ class TIntMatrix : public fw::TObject {
 
   // Cell (Col, Row), 1-based. Outside the matrix GetVal gives 0 and SetVal does nothing.
   int GetVal(int Col, int Row) const;
-  void SetVal(int Col, int Row, int Value);
+  void SetVal(int Col, int Row, int value);
 
-  // Every cell := Value.
-  void Fill(int Value);
+  // Every cell := value.
+  void Fill(int value);
 
  private:
   bool Inside(int col, int row) const {

@@ -34,15 +34,19 @@ using TOnPercentDoneEvent = fw::Event<void(fw::TObject* Sender, int Percent)>;
 
 // Frame styles by ordinal: none, plain outline, sunken, raised, embossed, engraved.
 enum TFrameStyle : uint8_t { fstNone, fstPlain, fstSunken, fstRaised, fstEmbossed, fstEngraved };
+inline const std::vector<std::string> kFrameStyleNames{"fstNone",   "fstPlain",    "fstSunken",
+                                                       "fstRaised", "fstEmbossed", "fstEngraved"};
 
 // Ordinal 0: frame shadow $808080 and highlight $FFFFFF; any other ordinal: the system colours
 // clBtnShadow and clBtnHighlight.
 enum TColorScheme : uint8_t { schFixed, schSystem };
+inline const std::vector<std::string> kColorSchemeNames{"schFixed", "schSystem"};
 // The frame shadow and highlight colours of a scheme (any ordinal other than 0 is schSystem).
 void FrameColorsOfScheme(TColorScheme scheme, fw::TColor& shadow, fw::TColor& highlight);
 
 // Decimal separator choice: the platform's current one, ".", ",", or either.
 enum TDecPSep : uint8_t { dpPlatform, dpPoint, dpComma, dpBoth };
+inline const std::vector<std::string> kDecPSepNames{"dpPlatform", "dpPoint", "dpComma", "dpBoth"};
 
 // Languages of the name tables, ordinals 1..4.
 enum TLanguage : uint8_t { lgEnglish = 1, lgGerman, lgFrench, lgSpanish };
@@ -53,6 +57,7 @@ enum TOrientation : uint8_t { orDown, orRight };
 // How a background image fills a face: drawn once at the top-left corner, stretched over the
 // face, or repeated.
 enum TBkgFill : uint8_t { bfSimple, bfStretch, bfTile };
+inline const std::vector<std::string> kBkgFillNames{"bfSimple", "bfStretch", "bfTile"};
 
 // The direction a bar grows in: ordinal 0 from bottom to top, 1 from top to bottom, 2 from
 // right to left, 3 from left to right.

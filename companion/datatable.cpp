@@ -82,11 +82,11 @@ void TDataTable::Clear() {
   OnDataChanged(this);
 }
 
-void TDataTable::Fill(double Value) {
+void TDataTable::Fill(double value) {
   Progress progress(*this, int64_t(values_.size()));
   for (int c = 1; c <= cols_; ++c) {
     const auto first = values_.begin() + std::ptrdiff_t(At(c, 1));
-    std::fill(first, first + rows_, Value);
+    std::fill(first, first + rows_, value);
     progress.Advance(rows_);
   }
   progress.Finish();
@@ -96,9 +96,9 @@ double TDataTable::GetElem(int Col, int Row) const {
   return Inside(Col, Row) ? values_[At(Col, Row)] : 0.0;
 }
 
-void TDataTable::SetElem(int Col, int Row, double Value) {
+void TDataTable::SetElem(int Col, int Row, double value) {
   if (!Inside(Col, Row)) return;
-  values_[At(Col, Row)] = Value;
+  values_[At(Col, Row)] = value;
   OnDataChanged(this);
 }
 

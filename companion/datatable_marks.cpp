@@ -49,12 +49,12 @@ void TDataTable::UnmarkAllCells() {
   ForEachState([](uint8_t s) { return uint8_t(s & ~(csMarkA | csMarkB)); });
 }
 
-void TDataTable::FillMarkedCells(double Value, uint8_t Mask) {
+void TDataTable::FillMarkedCells(double value, uint8_t Mask) {
   Progress progress(*this, int64_t(states_.size()));
   for (int c = 1; c <= cols_; ++c) {
     const std::size_t first = At(c, 1);
     for (std::size_t i = first; i < first + std::size_t(rows_); ++i) {
-      if (states_[i] & Mask) values_[i] = Value;
+      if (states_[i] & Mask) values_[i] = value;
     }
     progress.Advance(rows_);
   }

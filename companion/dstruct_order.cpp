@@ -41,9 +41,9 @@ int TStringArray::GetSortOrder(int ARow) const {
   return InRows(ARow) ? static_cast<int>(Stored(ARow)) : 0;
 }
 
-void TStringArray::SetSortOrder(int ARow, int Value) {
-  if (ARow < 1 || ARow > NrOfRows() || Value < 1 || Value > NrOfRows()) return;
-  order_[static_cast<std::size_t>(ARow)] = static_cast<uint32_t>(Value);
+void TStringArray::SetSortOrder(int ARow, int value) {
+  if (ARow < 1 || ARow > NrOfRows() || value < 1 || value > NrOfRows()) return;
+  order_[static_cast<std::size_t>(ARow)] = static_cast<uint32_t>(value);
 }
 
 }  // namespace zeb

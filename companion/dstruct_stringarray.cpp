@@ -157,10 +157,10 @@ std::string TStringArray::GetElem(int ACol, int ARow) const {
   return std::string(columns_[static_cast<std::size_t>(ACol)]->Get(Stored(ARow)));
 }
 
-void TStringArray::SetElem(int ACol, int ARow, std::string_view Value) {
+void TStringArray::SetElem(int ACol, int ARow, std::string_view value) {
   if (!InColumns(ACol) || !InRows(ARow)) return;
   std::string buffer;
-  const std::string_view text = CutCell(Value, buffer);
+  const std::string_view text = CutCell(value, buffer);
   bool changed = false;
   try {
     changed = columns_[static_cast<std::size_t>(ACol)]->Set(Stored(ARow), text);
@@ -200,16 +200,16 @@ uint8_t TStringArray::GetColAttrib(int ACol) const {
   return InColumns(ACol) ? colAttribs_[static_cast<std::size_t>(ACol)] : 0;
 }
 
-void TStringArray::SetColAttrib(int ACol, uint8_t Value) {
-  if (InColumns(ACol)) colAttribs_[static_cast<std::size_t>(ACol)] = Value;
+void TStringArray::SetColAttrib(int ACol, uint8_t value) {
+  if (InColumns(ACol)) colAttribs_[static_cast<std::size_t>(ACol)] = value;
 }
 
 uint8_t TStringArray::GetRowAttrib(int ARow) const {
   return InRows(ARow) ? rowAttribs_[Stored(ARow)] : 0;
 }
 
-void TStringArray::SetRowAttrib(int ARow, uint8_t Value) {
-  if (InRows(ARow)) rowAttribs_[Stored(ARow)] = Value;
+void TStringArray::SetRowAttrib(int ARow, uint8_t value) {
+  if (InRows(ARow)) rowAttribs_[Stored(ARow)] = value;
 }
 
 bool TStringArray::InsertColumn(int ACol) {

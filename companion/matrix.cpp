@@ -61,13 +61,13 @@ int TIntMatrix::GetVal(int Col, int Row) const {
   return cells_[std::size_t(Row - 1) * cols_ + (Col - 1)];
 }
 
-void TIntMatrix::SetVal(int Col, int Row, int Value) {
+void TIntMatrix::SetVal(int Col, int Row, int value) {
   if (!Inside(Col, Row)) return;
-  cells_[std::size_t(Row - 1) * cols_ + (Col - 1)] = Value;
+  cells_[std::size_t(Row - 1) * cols_ + (Col - 1)] = value;
 }
 
-void TIntMatrix::Fill(int Value) {
-  std::fill(cells_.begin(), cells_.end(), Value);
+void TIntMatrix::Fill(int value) {
+  std::fill(cells_.begin(), cells_.end(), value);
 }
 
 }  // namespace zeb

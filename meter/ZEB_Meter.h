@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "companion/ZEB_zebbase.h"
 #include "framework/base/event.h"
@@ -23,6 +24,8 @@ inline constexpr int kMeterMaxPixels = 32767;
 
 // The arc a meter's scale covers; the number is the span in degrees.
 enum TMeterLayout : uint8_t { mlCirc90, mlCirc120, mlCirc180, mlCirc270, mlCirc300, mlCirc360 };
+inline const std::vector<std::string> kMeterLayoutNames{"mlCirc90",  "mlCirc120", "mlCirc180",
+                                                        "mlCirc270", "mlCirc300", "mlCirc360"};
 
 // Once per drawn scale label: the handler may change or empty (suppress) the label text.
 using TmtBeforeDrawScaleLabelEvent =

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "companion/ZEB_zebbase.h"
 #include "framework/stdctrls/edit.h"
@@ -15,6 +16,8 @@ namespace zeb {
 // The text a numeric field accepts. itDynamic lets the first character choose: "$"
 // hexadecimal, "%" binary, "&" octal, anything else itExp.
 enum TInFormat : uint8_t { itExp, itFloat, itFixPoint, itInt, itHex, itOct, itBin, itDynamic };
+inline const std::vector<std::string> kInFormatNames{"itExp", "itFloat", "itFixPoint", "itInt",
+                                                     "itHex", "itOct",   "itBin",      "itDynamic"};
 
 // Raised by the numeric input components: an integer overflow of the panel's value, and a
 // value or range end given to the edit field that is not a finite number.

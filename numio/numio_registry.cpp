@@ -8,11 +8,6 @@ namespace zeb {
 
 namespace {
 
-const std::vector<std::string> kInFormatNames{"itExp", "itFloat", "itFixPoint", "itInt",
-                                              "itHex", "itOct",   "itBin",      "itDynamic"};
-const std::vector<std::string> kDecPSepNames{"dpPlatform", "dpPoint", "dpComma", "dpBoth"};
-const std::vector<std::string> kBorderNames{"bsNone", "bsSingle"};
-
 // The text comes last: it is filtered under the format and range read before it.
 void RegisterNumIO() {
   using N = TNumIO;
@@ -29,7 +24,8 @@ void RegisterNumIO() {
       .Bool("Beep", &N::Beep, &N::SetBeep, false)
       .Bool("AutoSelect", &N::AutoSelect, &N::SetAutoSelect, true)
       .Bool("AutoSize", &N::AutoSize, &N::SetAutoSize, true)
-      .Enum("BorderStyle", &N::BorderStyle, &N::SetBorderStyle, kBorderNames, fw::bsSingle)
+      .Enum("BorderStyle", &N::BorderStyle, &N::SetBorderStyle, fw::kControlBorderStyleNames,
+            fw::bsSingle)
       .Bool("HideSelection", &N::HideSelection, &N::SetHideSelection, true)
       .Bool("ReadOnly", &N::ReadOnly, &N::SetReadOnly, false)
       .Str("Text", &N::Text, &N::SetText, "")

@@ -155,13 +155,13 @@ class TRLData : public fw::TComponent {
   // Values below 1 count as 1. New columns are named "C-<number>", with empty formats and
   // cmNone. More than kMaxColumns columns, a size whose tables would need more than
   // MemoryLimit(), and running out of memory raise EZEBRLDataError; nothing changes then.
-  void SetNrCols(int Value);
+  void SetNrCols(int value);
   int NrOfRows() const { return nrRows_; }
   int GetNrRows() const { return nrRows_; }
   // Negative values count as 0. New rows are empty. Refused like SetNrCols (nothing changes).
-  void SetNrRows(int Value);
+  void SetNrRows(int value);
   const std::string& CommonHeader() const { return commonHeader_; }
-  void SetCommonHeader(const std::string& Value);
+  void SetCommonHeader(const std::string& value);
 
   TBeforeSortExchgEvent OnBeforeSortExchange;
   TBeforeHTMLExportEvent OnBeforeHTMLExport;
@@ -170,12 +170,12 @@ class TRLData : public fw::TComponent {
 
   // ---- plain state
   const std::string& Comment() const { return comment_; }
-  void SetComment(const std::string& Value) { comment_ = Value; }
+  void SetComment(const std::string& value) { comment_ = value; }
   const std::string& DataID() const { return dataID_; }
-  void SetDataID(const std::string& Value) { dataID_ = Value; }
+  void SetDataID(const std::string& value) { dataID_ = value; }
   // Direction of the next sort started from a column header; the view inverts it first.
   bool HeaderClickAscending() const { return headerClickAscending_; }
-  void SetHeaderClickAscending(bool Value) { headerClickAscending_ = Value; }
+  void SetHeaderClickAscending(bool value) { headerClickAscending_ = value; }
   int SortColumn() const { return sortCol_; }
   int SortColumnSec() const { return sortColSec_; }
   bool SortAscending() const { return sortAscending_; }
@@ -202,19 +202,19 @@ class TRLData : public fw::TComponent {
   // ---- cells and columns
   std::string GetElem(int ACol, int ARow) const;
   // In a check column the cell's flag stays (an empty cell gets a blank flag).
-  void SetElem(int ACol, int ARow, std::string_view Value);
+  void SetElem(int ACol, int ARow, std::string_view value);
   bool GetElemChecked(int ACol, int ARow) const;
   // Check columns only; in a cmRadio column every other mark of the column is cleared.
-  void SetElemChecked(int ACol, int ARow, bool Value);
+  void SetElemChecked(int ACol, int ARow, bool value);
   TNameStrType GetColName(int ACol) const;
-  void SetColName(int ACol, std::string_view Value);
+  void SetColName(int ACol, std::string_view value);
   TColFmtString GetColumnFormat(int ACol) const;
-  void SetColumnFormat(int ACol, std::string_view Value);
+  void SetColumnFormat(int ACol, std::string_view value);
   TCheckMode GetColCheckMode(int ACol) const;
   // Converts the stored cells of the column to the new encoding.
   void SetColCheckMode(int ACol, TCheckMode Mode);
   bool GetCheckedCol(int ACol) const { return GetColCheckMode(ACol) == cmBox; }
-  void SetCheckedCol(int ACol, bool Value) { SetColCheckMode(ACol, Value ? cmBox : cmNone); }
+  void SetCheckedCol(int ACol, bool value) { SetColCheckMode(ACol, value ? cmBox : cmNone); }
   // Column whose lower-case name equals (or, with Partial, contains) the lower-case Name;
   // the highest-numbered one wins; -1 when none.
   int ColumnIndex(std::string_view Name, bool Partial) const;
@@ -423,6 +423,23 @@ using TBeforeFilterEvent =
 // ColOrder(c + 1). Selection and enabling live in the data store's row and column attribute
 // bits, so they travel with the rows when sorting. Bulk operations hold painting back and
 // repaint once.
+//
+// Painting (rlview_paint.cpp, rlview_header.cpp), on top of the grid's own (see grids.h):
+//   Paint()                                 returns at once while a PaintHold is alive
+//     TCustomDrawGrid::Paint -> PaintCell -> DrawCell(ACol, ARow, ARect, AState)
+//       data rows:      DrawDataCell        colours from the row's state, text or password
+//                                           stars shortened with "...", DrawCheckMark,
+//                                           the raised frame of a fixed column
+//       column headers: DrawColumnHeader    caption lines, DrawSortArrow, raised bar
+//     then, clipped to the cells: DrawCommonHeader across the columns, PaintEmptyList,
+//     PaintInterRowIndicator
+//
+// Input (rlview_input.cpp):
+//   MouseDown -> grid first (sizing, selection), then HeaderClickSort on a column header,
+//                or ClickCheckMark (left edge of a cell) and ClickSelect on a data row
+//   DblClick  -> FitColumnAtBorder on a header border, else OnDblClick
+//   KeyDown   -> the grid's move, then the row selection of the mode and CursorKeyAction
+//   KeyPress  -> the grid (in-place editor), then AutoAdvance moves on after Enter
 class TReportListView : public fw::TCustomDrawGrid {
  public:
   explicit TReportListView(fw::TComponent* AOwner);
@@ -433,116 +450,116 @@ class TReportListView : public fw::TCustomDrawGrid {
   int GetNrCols() const { return NrOfColumns(); }
   // New columns take the width of the former last column; the column order becomes the
   // identity and the first data row is scrolled to the top.
-  void SetNrCols(int Value);
+  void SetNrCols(int value);
   int NrOfRows() const;
   int GetNrRows() const { return NrOfRows(); }
-  void SetNrRows(int Value);
+  void SetNrRows(int value);
   // First visible data row (1-based), limited to the rows there are.
   int TopRow() const { return GetTopRow(); }
   int GetTopRow() const;
-  void SetTopRow(int Value);
+  void SetTopRow(int value);
   // First visible grid column, 1-based.
   int LeftCol() const { return GetLeftCol(); }
   int GetLeftCol() const;
-  void SetLeftCol(int Value);
+  void SetLeftCol(int value);
   // Number of header rows shown: 0, 1 or 2.
   int CountHeadRows() const;
   void SetHeaderHeights();
-  void SetDefaultColWidth(int Value);
-  void SetDefaultRowHeight(int Value);
+  void SetDefaultColWidth(int value);
+  void SetDefaultRowHeight(int value);
 
   // ---- appearance (published)
   fw::TColor ColorText() const { return colorText_; }
-  void SetColorText(fw::TColor Value);
+  void SetColorText(fw::TColor value);
   fw::TColor ColorBkgdNormal() const { return colorBkgdNormal_; }
-  void SetColorBkgdNormal(fw::TColor Value);
+  void SetColorBkgdNormal(fw::TColor value);
   fw::TColor ColorBkgdShaded() const { return colorBkgdShaded_; }
-  void SetColorBkgdShaded(fw::TColor Value);
+  void SetColorBkgdShaded(fw::TColor value);
   fw::TColor ColorHigh() const { return colorHigh_; }
-  void SetColorHigh(fw::TColor Value);
+  void SetColorHigh(fw::TColor value);
   fw::TColor ColorHighText() const { return colorHighText_; }
-  void SetColorHighText(fw::TColor Value);
+  void SetColorHighText(fw::TColor value);
   fw::TColor ColorSelectedRow() const { return colorSelRow_; }
-  void SetColorSelectedRow(fw::TColor Value);
+  void SetColorSelectedRow(fw::TColor value);
   fw::TColor ColorSelectedRowText() const { return colorSelRowText_; }
-  void SetColorSelectedRowText(fw::TColor Value);
+  void SetColorSelectedRowText(fw::TColor value);
   fw::TColor ColorSelectedCol() const { return colorSelCol_; }
-  void SetColorSelectedCol(fw::TColor Value);
+  void SetColorSelectedCol(fw::TColor value);
   fw::TColor ColorSelectedColText() const { return colorSelColText_; }
-  void SetColorSelectedColText(fw::TColor Value);
+  void SetColorSelectedColText(fw::TColor value);
   fw::TColor ColorSelectedBoth() const { return colorSelBoth_; }
-  void SetColorSelectedBoth(fw::TColor Value);
+  void SetColorSelectedBoth(fw::TColor value);
   fw::TColor ColorSelectedBothText() const { return colorSelBothText_; }
-  void SetColorSelectedBothText(fw::TColor Value);
+  void SetColorSelectedBothText(fw::TColor value);
   // Column header background; also the grid's FixedColor and the fixed column's background.
   fw::TColor ColorColumnHd() const { return colorColumnHd_; }
-  void SetColorColumnHd(fw::TColor Value);
+  void SetColorColumnHd(fw::TColor value);
   fw::TColor ColorColumnHdText() const { return colorColumnHdText_; }
-  void SetColorColumnHdText(fw::TColor Value);
+  void SetColorColumnHdText(fw::TColor value);
   fw::TColor ColorCommonHd() const { return colorCommonHd_; }
-  void SetColorCommonHd(fw::TColor Value);
+  void SetColorCommonHd(fw::TColor value);
   fw::TColor ColorCommonHdText() const { return colorCommonHdText_; }
-  void SetColorCommonHdText(fw::TColor Value);
+  void SetColorCommonHdText(fw::TColor value);
   fw::TColor ColorDisabledBkgd() const { return colorDisabledBkgd_; }
-  void SetColorDisabledBkgd(fw::TColor Value);
+  void SetColorDisabledBkgd(fw::TColor value);
   fw::TColor ColorDisabledText() const { return colorDisabledText_; }
-  void SetColorDisabledText(fw::TColor Value);
+  void SetColorDisabledText(fw::TColor value);
   fw::TColor ColorEmptyMsg() const { return colorEmptyMsg_; }
-  void SetColorEmptyMsg(fw::TColor Value);
+  void SetColorEmptyMsg(fw::TColor value);
   const std::string& CommonHeader() const;
   std::string GetCommonHeader() const { return CommonHeader(); }
-  void SetCommonHeader(const std::string& Value);
+  void SetCommonHeader(const std::string& value);
   TAlignment CommonHeaderAlignment() const { return commonHeaderAlignment_; }
-  void SetCommonHeaderAlignment(TAlignment Value);
+  void SetCommonHeaderAlignment(TAlignment value);
   bool CommonHeaderVisible() const { return commonHeaderVisible_; }
-  void SetCommonHeaderVisible(bool Value);
+  void SetCommonHeaderVisible(bool value);
   // Header heights are kept within 8..127.
   int CommonHeaderHeight() const { return commonHeaderHeight_; }
-  void SetCommonHeaderHeight(int Value);
+  void SetCommonHeaderHeight(int value);
   bool ColumnHeadersVisible() const { return columnHeadersVisible_; }
-  void SetColumnHeadersVisible(bool Value);
+  void SetColumnHeadersVisible(bool value);
   int ColumnHeadersHeight() const { return columnHeadersHeight_; }
-  void SetColumnHeadersHeight(int Value);
+  void SetColumnHeadersHeight(int value);
   // Shown centred in an empty list; "|" separates lines.
   const std::string& EmptyMessage() const { return emptyMessage_; }
-  void SetEmptyMessage(const std::string& Value);
-  void SetEnabled(bool Value) override;
+  void SetEmptyMessage(const std::string& value);
+  void SetEnabled(bool value) override;
   bool FixedFirstColumn() const { return fixedFirstColumn_; }
-  void SetFixedFirstColumn(bool Value);
+  void SetFixedFirstColumn(bool value);
   bool HighLightBold() const { return highLightBold_; }
-  void SetHighLightBold(bool Value);
+  void SetHighLightBold(bool value);
   int HighLightRow() const { return highLightRow_; }
-  void SetHighLightRow(int Value);
+  void SetHighLightRow(int value);
   int HighLightColumn() const { return highLightColumn_; }
-  void SetHighLightColumn(int Value);
+  void SetHighLightColumn(int value);
   fw::TColor InterRowIndicatorColor() const { return interRowColor_; }
-  void SetInterRowIndicatorColor(fw::TColor Value);
+  void SetInterRowIndicatorColor(fw::TColor value);
   int InterRowIndicatorWidth() const { return interRowWidth_; }
-  void SetInterRowIndicatorWidth(int Value);
+  void SetInterRowIndicatorWidth(int value);
   // Rows per shading band; below 1 no shading.
   int RowColPattern() const { return rowColPattern_; }
-  void SetRowColPattern(int Value);
+  void SetRowColPattern(int value);
   bool ShowEmptyCheckBoxes() const { return showEmptyCheckBoxes_; }
-  void SetShowEmptyCheckBoxes(bool Value);
+  void SetShowEmptyCheckBoxes(bool value);
 
   // ---- behaviour (published)
   bool AutoAdvance() const { return autoAdvance_; }
-  void SetAutoAdvance(bool Value) { autoAdvance_ = Value; }
+  void SetAutoAdvance(bool value) { autoAdvance_ = value; }
   // 0 no row selection, 1 single row, 2 multiple rows; other values select nothing.
   int RowSelectMode() const { return rowSelectMode_; }
-  void SetRowSelectMode(int Value);
+  void SetRowSelectMode(int value);
   bool UseCtrlForMultiSel() const { return useCtrlForMultiSel_; }
-  void SetUseCtrlForMultiSel(bool Value) { useCtrlForMultiSel_ = Value; }
+  void SetUseCtrlForMultiSel(bool value) { useCtrlForMultiSel_ = value; }
   bool SortEnabled() const { return sortEnabled_; }
-  void SetSortEnabled(bool Value) { sortEnabled_ = Value; }
+  void SetSortEnabled(bool value) { sortEnabled_ = value; }
 
   // ---- per-column view settings (data columns, 1-based)
   TAlignment GetColAlignment(int ACol) const;
-  void SetColAlignment(int ACol, TAlignment Value);
+  void SetColAlignment(int ACol, TAlignment value);
   bool GetColumnIsPwd(int ACol) const;
-  void SetColumnIsPwd(int ACol, bool Value);
+  void SetColumnIsPwd(int ACol, bool value);
   bool GetColumnEditable(int ACol) const;
-  void SetColumnEditable(int ACol, bool Value);
+  void SetColumnEditable(int ACol, bool value);
   // Entry ACol of the column order table plus 1: the data column grid column ACol - 1 shows.
   int GetColOrder(int ACol) const;
   // Order[i] is the data column (1-based) of grid column i; false, changing nothing, unless
@@ -562,37 +579,37 @@ class TReportListView : public fw::TCustomDrawGrid {
   // ---- painting control
   bool SuppressPaint() const { return suppressPaint_; }
   // Clearing the flag repaints.
-  void SetSuppressPaint(bool Value);
+  void SetSuppressPaint(bool value);
   bool ROCheckmarks() const { return roCheckmarks_; }
   // True hides the check box outlines and stops clicks from toggling marks.
-  void SetROCheckmarks(bool Value);
+  void SetROCheckmarks(bool value);
   int InterRowIndi() const { return interRowIndi_; }
-  // Draws the indicator line above data row Value (NrOfRows + 1: below the last); 0 none.
-  void SetInterRowIndi(int Value);
+  // Draws the indicator line above data row value (NrOfRows + 1: below the last); 0 none.
+  void SetInterRowIndi(int value);
 
   // ---- data, forwarded to the data store
   TRLData* Data() const { return data_.get(); }
   std::string GetComment() const;
-  void SetComment(const std::string& Value);
+  void SetComment(const std::string& value);
   std::string GetDataID() const;
-  void SetDataID(const std::string& Value);
+  void SetDataID(const std::string& value);
   // The data store's text, then OnReadCell may replace it.
   std::string GetElem(int ACol, int ARow);
-  void SetElem(int ACol, int ARow, std::string_view Value);
+  void SetElem(int ACol, int ARow, std::string_view value);
   TNameStrType GetColName(int ACol) const;
-  void SetColName(int ACol, std::string_view Value);
+  void SetColName(int ACol, std::string_view value);
   TColFmtString GetColumnFormat(int ACol) const;
-  void SetColumnFormat(int ACol, std::string_view Value);
+  void SetColumnFormat(int ACol, std::string_view value);
   bool GetCheckedCol(int ACol) const;
-  void SetCheckedCol(int ACol, bool Value);
+  void SetCheckedCol(int ACol, bool value);
   TCheckMode GetColCheckMode(int ACol) const;
-  void SetColCheckMode(int ACol, TCheckMode Value);
+  void SetColCheckMode(int ACol, TCheckMode value);
   std::string GetCellDefaultValue(int ACol, int ARow) const;
   int ColumnIndex(std::string_view Name, bool Partial) const;
   // As the data store's, naming this class in the error message.
   double GetAsNumber(int ACol, int ARow) const;
   bool GetElemChecked(int ACol, int ARow) const;
-  void SetElemChecked(int ACol, int ARow, bool Value);
+  void SetElemChecked(int ACol, int ARow, bool value);
   void SetAllCheckmarksOfCol(int ACol, bool State);
   void SetAllCheckmarksOfCol(int ACol, bool State, bool SkipDisabled);
   void InvertAllCheckmarksOfCol(int ACol);
@@ -642,11 +659,11 @@ class TReportListView : public fw::TCustomDrawGrid {
 
   // ---- selection and enabling (data numbers, 1-based)
   bool GetRowSelect(int ARow) const;
-  void SetRowSelect(int ARow, bool Value);
+  void SetRowSelect(int ARow, bool value);
   bool GetColSelect(int ACol) const;
-  void SetColSelect(int ACol, bool Value);
+  void SetColSelect(int ACol, bool value);
   bool GetRowEnabled(int ARow) const;
-  void SetRowEnabled(int ARow, bool Value);
+  void SetRowEnabled(int ARow, bool value);
   void SelectRow(int ARow);
   void SelectColumn(int ACol);
   void SelectAllRows();
@@ -709,7 +726,7 @@ class TReportListView : public fw::TCustomDrawGrid {
   // ---- in-place editing (grid indices; the column order applies; OnGetEditText and
   // OnSetEditText receive the grid column and the data row)
   std::string GetEditText(int ACol, int ARow) override;
-  void SetEditText(int ACol, int ARow, const std::string& Value) override;
+  void SetEditText(int ACol, int ARow, const std::string& value) override;
 
   fw::TNotifyEvent OnChange;
   fw::TNotifyEvent OnChangeSetup;
@@ -762,7 +779,7 @@ class TReportListView : public fw::TCustomDrawGrid {
   // Notification and painting helpers.
   void RepaintView();
   void SetupChanged();
-  void ColorSetter(fw::TColor& field, fw::TColor Value);
+  void ColorSetter(fw::TColor& field, fw::TColor value);
   void RebuildGridRows();
   void ResizeColumnTables(int count);
   void ReserveColumnTables(int count);

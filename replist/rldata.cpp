@@ -82,37 +82,37 @@ void TRLData::ResetColumnTables(int first) {
 // All or nothing: the column tables get their room first, then the matrix is resized (which
 // either succeeds or changes nothing), and only then do the tables and the count change,
 // which cannot fail: the room is there and the default names fit inside their strings.
-void TRLData::SetNrCols(int Value) {
-  Value = std::max(Value, 1);
-  CheckSize(Value, nrRows_);
+void TRLData::SetNrCols(int value) {
+  value = std::max(value, 1);
+  CheckSize(value, nrRows_);
   try {
-    colNames_.reserve(static_cast<std::size_t>(Value));
-    colFormats_.reserve(static_cast<std::size_t>(Value));
-    checkModes_.reserve(static_cast<std::size_t>(Value));
+    colNames_.reserve(static_cast<std::size_t>(value));
+    colFormats_.reserve(static_cast<std::size_t>(value));
+    checkModes_.reserve(static_cast<std::size_t>(value));
   } catch (const std::bad_alloc&) {
     RaiseNoMemory();
   }
-  if (!matrix_->Resize(Value, nrRows_))
+  if (!matrix_->Resize(value, nrRows_))
     throw EZEBRLDataError("Component \"" + Name() + "\": cannot resize the table to " +
-                          std::to_string(Value) + " columns");
+                          std::to_string(value) + " columns");
   const int oldCount = nrCols_;
-  ResizeColumnTables(Value);
+  ResizeColumnTables(value);
   ResetColumnTables(oldCount);
-  nrCols_ = Value;
+  nrCols_ = value;
 }
 
-void TRLData::SetNrRows(int Value) {
-  Value = std::max(Value, 0);
-  CheckSize(nrCols_, Value);
+void TRLData::SetNrRows(int value) {
+  value = std::max(value, 0);
+  CheckSize(nrCols_, value);
   // The matrix holds exactly the data rows, so rows added later start empty and unmarked.
-  if (!matrix_->Resize(std::max(nrCols_, 0), Value))
+  if (!matrix_->Resize(std::max(nrCols_, 0), value))
     throw EZEBRLDataError("Component \"" + Name() + "\": cannot resize the table to " +
-                          std::to_string(Value) + " rows");
-  nrRows_ = Value;
+                          std::to_string(value) + " rows");
+  nrRows_ = value;
 }
 
-void TRLData::SetCommonHeader(const std::string& Value) {
-  if (Value != commonHeader_) commonHeader_ = Value;
+void TRLData::SetCommonHeader(const std::string& value) {
+  if (value != commonHeader_) commonHeader_ = value;
 }
 
 void TRLData::Clear() {

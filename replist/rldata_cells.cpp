@@ -41,14 +41,14 @@ std::string TRLData::GetElem(int ACol, int ARow) const {
   return IsCheckCol(ACol) ? WithoutFlag(stored) : stored;
 }
 
-void TRLData::SetElem(int ACol, int ARow, std::string_view Value) {
+void TRLData::SetElem(int ACol, int ARow, std::string_view value) {
   if (!InCellCols(ACol) || !InRows(ARow)) return;
   if (!IsCheckCol(ACol)) {
-    matrix_->SetElem(ACol, ARow, CutCell(Value));
+    matrix_->SetElem(ACol, ARow, CutCell(value));
     return;
   }
   std::string stored(1, FlagOf(matrix_->GetElem(ACol, ARow)));
-  stored += Value;
+  stored += value;
   matrix_->SetElem(ACol, ARow, CutCell(stored));
 }
 
@@ -56,20 +56,20 @@ TNameStrType TRLData::GetColName(int ACol) const {
   return InDataCols(ACol) ? colNames_[static_cast<std::size_t>(ACol - 1)] : TNameStrType();
 }
 
-void TRLData::SetColName(int ACol, std::string_view Value) {
+void TRLData::SetColName(int ACol, std::string_view value) {
   if (InDataCols(ACol))
     colNames_[static_cast<std::size_t>(ACol - 1)] =
-        fw::CutToLength(Value, static_cast<std::size_t>(kMaxColNameLength));
+        fw::CutToLength(value, static_cast<std::size_t>(kMaxColNameLength));
 }
 
 TColFmtString TRLData::GetColumnFormat(int ACol) const {
   return InDataCols(ACol) ? colFormats_[static_cast<std::size_t>(ACol - 1)] : TColFmtString();
 }
 
-void TRLData::SetColumnFormat(int ACol, std::string_view Value) {
+void TRLData::SetColumnFormat(int ACol, std::string_view value) {
   if (InDataCols(ACol))
     colFormats_[static_cast<std::size_t>(ACol - 1)] =
-        fw::CutToLength(Value, static_cast<std::size_t>(kMaxColFormatLength));
+        fw::CutToLength(value, static_cast<std::size_t>(kMaxColFormatLength));
 }
 
 TCheckMode TRLData::GetColCheckMode(int ACol) const {

@@ -38,17 +38,17 @@ bool TRLData::GetElemChecked(int ACol, int ARow) const {
   return IsCheckCol(ACol) && InRows(ARow) && StoredChecked(ACol, ARow);
 }
 
-void TRLData::SetElemChecked(int ACol, int ARow, bool Value) {
+void TRLData::SetElemChecked(int ACol, int ARow, bool value) {
   if (!IsCheckCol(ACol) || !InRows(ARow)) return;
   if (GetColCheckMode(ACol) == cmRadio) {
     ChangeBatch batch(*matrix_);
     for (int r = 1; r <= nrRows_; ++r)
       if (StoredChecked(ACol, r)) WriteMark(ACol, r, false);
-    WriteMark(ACol, ARow, Value);
+    WriteMark(ACol, ARow, value);
     batch.Done();
     return;
   }
-  WriteMark(ACol, ARow, Value);
+  WriteMark(ACol, ARow, value);
 }
 
 void TRLData::SetAllCheckmarksOfCol(int ACol, bool State) {

@@ -111,20 +111,20 @@ void TReportListView::SetupChanged() {
   ChangedSetup();
 }
 
-void TReportListView::SetSuppressPaint(bool Value) {
-  suppressPaint_ = Value;
-  if (!Value) Invalidate();
+void TReportListView::SetSuppressPaint(bool value) {
+  suppressPaint_ = value;
+  if (!value) Invalidate();
 }
 
-void TReportListView::SetROCheckmarks(bool Value) {
-  if (Value == roCheckmarks_) return;
-  roCheckmarks_ = Value;
+void TReportListView::SetROCheckmarks(bool value) {
+  if (value == roCheckmarks_) return;
+  roCheckmarks_ = value;
   RepaintView();
 }
 
-void TReportListView::SetInterRowIndi(int Value) {
-  if (Value == interRowIndi_) return;
-  interRowIndi_ = Value;
+void TReportListView::SetInterRowIndi(int value) {
+  if (value == interRowIndi_) return;
+  interRowIndi_ = value;
   RepaintView();
 }
 

@@ -10,14 +10,14 @@ namespace zeb {
 std::string TReportListView::GetComment() const {
   return data_->Comment();
 }
-void TReportListView::SetComment(const std::string& Value) {
-  data_->SetComment(Value);
+void TReportListView::SetComment(const std::string& value) {
+  data_->SetComment(value);
 }
 std::string TReportListView::GetDataID() const {
   return data_->DataID();
 }
-void TReportListView::SetDataID(const std::string& Value) {
-  data_->SetDataID(Value);
+void TReportListView::SetDataID(const std::string& value) {
+  data_->SetDataID(value);
 }
 
 std::string TReportListView::GetElem(int ACol, int ARow) {
@@ -27,17 +27,17 @@ std::string TReportListView::GetElem(int ACol, int ARow) {
 }
 
 // The matrix's change notification repaints.
-void TReportListView::SetElem(int ACol, int ARow, std::string_view Value) {
-  data_->SetElem(ACol, ARow, Value);
+void TReportListView::SetElem(int ACol, int ARow, std::string_view value) {
+  data_->SetElem(ACol, ARow, value);
 }
 
 TNameStrType TReportListView::GetColName(int ACol) const {
   return data_->GetColName(ACol);
 }
 
-void TReportListView::SetColName(int ACol, std::string_view Value) {
+void TReportListView::SetColName(int ACol, std::string_view value) {
   if (!InDataCols(ACol)) return;
-  data_->SetColName(ACol, Value);
+  data_->SetColName(ACol, value);
   Changed();
   RepaintView();
 }
@@ -46,9 +46,9 @@ TColFmtString TReportListView::GetColumnFormat(int ACol) const {
   return data_->GetColumnFormat(ACol);
 }
 
-void TReportListView::SetColumnFormat(int ACol, std::string_view Value) {
+void TReportListView::SetColumnFormat(int ACol, std::string_view value) {
   if (!InDataCols(ACol)) return;
-  data_->SetColumnFormat(ACol, Value);
+  data_->SetColumnFormat(ACol, value);
   Changed();
   RepaintView();
 }
@@ -57,8 +57,8 @@ bool TReportListView::GetCheckedCol(int ACol) const {
   return data_->GetCheckedCol(ACol);
 }
 
-void TReportListView::SetCheckedCol(int ACol, bool Value) {
-  data_->SetCheckedCol(ACol, Value);
+void TReportListView::SetCheckedCol(int ACol, bool value) {
+  data_->SetCheckedCol(ACol, value);
   Changed();
   RepaintView();
 }
@@ -67,8 +67,8 @@ TCheckMode TReportListView::GetColCheckMode(int ACol) const {
   return data_->GetColCheckMode(ACol);
 }
 
-void TReportListView::SetColCheckMode(int ACol, TCheckMode Value) {
-  data_->SetColCheckMode(ACol, Value);
+void TReportListView::SetColCheckMode(int ACol, TCheckMode value) {
+  data_->SetColCheckMode(ACol, value);
   Changed();
   RepaintView();
 }
@@ -98,8 +98,8 @@ bool TReportListView::GetElemChecked(int ACol, int ARow) const {
   return data_->GetElemChecked(ACol, ARow);
 }
 
-void TReportListView::SetElemChecked(int ACol, int ARow, bool Value) {
-  data_->SetElemChecked(ACol, ARow, Value);
+void TReportListView::SetElemChecked(int ACol, int ARow, bool value) {
+  data_->SetElemChecked(ACol, ARow, value);
 }
 
 void TReportListView::SetAllCheckmarksOfCol(int ACol, bool State) {

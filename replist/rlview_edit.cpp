@@ -18,12 +18,12 @@ std::string TReportListView::GetEditText(int ACol, int ARow) {
   return value;
 }
 
-void TReportListView::SetEditText(int ACol, int ARow, const std::string& Value) {
+void TReportListView::SetEditText(int ACol, int ARow, const std::string& value) {
   const int d = DataColOfGrid(ACol);
   const int r = ARow - FixedRows() + 1;
   if (!InDataCols(d) || !InRows(r)) return;
-  data_->SetElem(d, r, Value);
-  if (OnSetEditText) OnSetEditText(this, ACol, r, Value);
+  data_->SetElem(d, r, value);
+  if (OnSetEditText) OnSetEditText(this, ACol, r, value);
 }
 
 // Structure changes write an open editor's text through and close it first.

@@ -62,9 +62,9 @@ void TReportListView::SetHeaderHeights() {
   if (rows >= 2) SetRowHeights(1, DefaultRowHeight());
 }
 
-void TReportListView::SetNrRows(int Value) {
+void TReportListView::SetNrRows(int value) {
   EndEditing();
-  data_->SetNrRows(Value);
+  data_->SetNrRows(value);
   SetSelection({0, 0, 0, 0});
   RebuildGridRows();
   RepaintView();
@@ -74,15 +74,15 @@ void TReportListView::SetNrRows(int Value) {
 // The view's own column tables get their room first and the store resizes all or nothing;
 // should the grid then fail to follow, the store goes back to its old width (the columns it
 // gained were empty), so store, grid and view never disagree.
-void TReportListView::SetNrCols(int Value) {
+void TReportListView::SetNrCols(int value) {
   EndEditing();
   const int oldCount = data_->NrOfColumns();
   const int oldLast = ColCount() - 1;
   const int lastWidth = ColWidths(oldLast);
   // A size the store refuses is refused before the view reserves room for it.
-  data_->CheckSize(std::max(Value, 1), data_->NrOfRows());
-  ReserveColumnTables(std::max(Value, 1));
-  data_->SetNrCols(Value);
+  data_->CheckSize(std::max(value, 1), data_->NrOfRows());
+  ReserveColumnTables(std::max(value, 1));
+  data_->SetNrCols(value);
   const int count = data_->NrOfColumns();
   try {
     fw::TCustomGrid::SetColCount(count);
@@ -133,9 +133,9 @@ int TReportListView::GetTopRow() const {
   return fw::TCustomGrid::TopRow() - CountHeadRows() + 1;
 }
 
-void TReportListView::SetTopRow(int Value) {
+void TReportListView::SetTopRow(int value) {
   const int k = CountHeadRows();
-  const int top = std::max(std::min(Value + k - 1, k + NrOfRows() - 1), k);
+  const int top = std::max(std::min(value + k - 1, k + NrOfRows() - 1), k);
   fw::TCustomGrid::SetTopRow(top);
 }
 
@@ -143,18 +143,18 @@ int TReportListView::GetLeftCol() const {
   return fw::TCustomGrid::LeftCol() + 1;
 }
 
-void TReportListView::SetLeftCol(int Value) {
-  Value = std::max(std::min(Value, NrOfColumns()), FixedCols() + 1);
-  fw::TCustomGrid::SetLeftCol(Value - 1);
+void TReportListView::SetLeftCol(int value) {
+  value = std::max(std::min(value, NrOfColumns()), FixedCols() + 1);
+  fw::TCustomGrid::SetLeftCol(value - 1);
 }
 
-void TReportListView::SetDefaultColWidth(int Value) {
-  fw::TCustomGrid::SetDefaultColWidth(Value);
+void TReportListView::SetDefaultColWidth(int value) {
+  fw::TCustomGrid::SetDefaultColWidth(value);
   SetupChanged();
 }
 
-void TReportListView::SetDefaultRowHeight(int Value) {
-  fw::TCustomGrid::SetDefaultRowHeight(Value);
+void TReportListView::SetDefaultRowHeight(int value) {
+  fw::TCustomGrid::SetDefaultRowHeight(value);
   SetHeaderHeights();
   SetupChanged();
 }

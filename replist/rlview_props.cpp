@@ -8,8 +8,8 @@
 namespace zeb {
 
 // Colours: repaint and OnChangeSetup, also for an unchanged value.
-void TReportListView::ColorSetter(fw::TColor& field, fw::TColor Value) {
-  field = Value;
+void TReportListView::ColorSetter(fw::TColor& field, fw::TColor value) {
+  field = value;
   SetupChanged();
 }
 
@@ -70,45 +70,45 @@ void TReportListView::SetInterRowIndicatorColor(fw::TColor v) {
 }
 
 // The column header colour is the grid's fixed colour as well.
-void TReportListView::SetColorColumnHd(fw::TColor Value) {
-  fw::TCustomGrid::SetFixedColor(Value);
-  ColorSetter(colorColumnHd_, Value);
+void TReportListView::SetColorColumnHd(fw::TColor value) {
+  fw::TCustomGrid::SetFixedColor(value);
+  ColorSetter(colorColumnHd_, value);
 }
 
-void TReportListView::SetHighLightBold(bool Value) {
-  highLightBold_ = Value;
+void TReportListView::SetHighLightBold(bool value) {
+  highLightBold_ = value;
   SetupChanged();
 }
 
-void TReportListView::SetHighLightRow(int Value) {
-  highLightRow_ = Value;
+void TReportListView::SetHighLightRow(int value) {
+  highLightRow_ = value;
   SetupChanged();
 }
 
-void TReportListView::SetHighLightColumn(int Value) {
-  highLightColumn_ = Value;
+void TReportListView::SetHighLightColumn(int value) {
+  highLightColumn_ = value;
   SetupChanged();
 }
 
-void TReportListView::SetInterRowIndicatorWidth(int Value) {
-  interRowWidth_ = Value;
+void TReportListView::SetInterRowIndicatorWidth(int value) {
+  interRowWidth_ = value;
   SetupChanged();
 }
 
-void TReportListView::SetRowColPattern(int Value) {
-  rowColPattern_ = Value;
+void TReportListView::SetRowColPattern(int value) {
+  rowColPattern_ = value;
   SetupChanged();
 }
 
-void TReportListView::SetShowEmptyCheckBoxes(bool Value) {
-  if (Value == showEmptyCheckBoxes_) return;
-  showEmptyCheckBoxes_ = Value;
+void TReportListView::SetShowEmptyCheckBoxes(bool value) {
+  if (value == showEmptyCheckBoxes_) return;
+  showEmptyCheckBoxes_ = value;
   RepaintView();
 }
 
-void TReportListView::SetEmptyMessage(const std::string& Value) {
-  if (Value == emptyMessage_) return;
-  emptyMessage_ = Value;
+void TReportListView::SetEmptyMessage(const std::string& value) {
+  if (value == emptyMessage_) return;
+  emptyMessage_ = value;
   SetupChanged();
 }
 
@@ -116,62 +116,62 @@ const std::string& TReportListView::CommonHeader() const {
   return data_->CommonHeader();
 }
 
-void TReportListView::SetCommonHeader(const std::string& Value) {
-  if (Value == data_->CommonHeader()) return;
-  data_->SetCommonHeader(Value);
+void TReportListView::SetCommonHeader(const std::string& value) {
+  if (value == data_->CommonHeader()) return;
+  data_->SetCommonHeader(value);
   Changed();
   RepaintView();
 }
 
-void TReportListView::SetCommonHeaderAlignment(TAlignment Value) {
-  if (Value == commonHeaderAlignment_) return;
-  commonHeaderAlignment_ = Value;
+void TReportListView::SetCommonHeaderAlignment(TAlignment value) {
+  if (value == commonHeaderAlignment_) return;
+  commonHeaderAlignment_ = value;
   Changed();
   RepaintView();
 }
 
-void TReportListView::SetCommonHeaderVisible(bool Value) {
-  if (Value == commonHeaderVisible_) return;
+void TReportListView::SetCommonHeaderVisible(bool value) {
+  if (value == commonHeaderVisible_) return;
   EndEditing();
-  commonHeaderVisible_ = Value;
+  commonHeaderVisible_ = value;
   RebuildGridRows();
   Changed();
   RepaintView();
 }
 
-void TReportListView::SetColumnHeadersVisible(bool Value) {
-  if (Value == columnHeadersVisible_) return;
+void TReportListView::SetColumnHeadersVisible(bool value) {
+  if (value == columnHeadersVisible_) return;
   EndEditing();
-  columnHeadersVisible_ = Value;
+  columnHeadersVisible_ = value;
   RebuildGridRows();
   Changed();
   RepaintView();
 }
 
-void TReportListView::SetCommonHeaderHeight(int Value) {
-  commonHeaderHeight_ = std::clamp(Value, 8, 127);
+void TReportListView::SetCommonHeaderHeight(int value) {
+  commonHeaderHeight_ = std::clamp(value, 8, 127);
   SetHeaderHeights();
   Changed();
   RepaintView();
 }
 
-void TReportListView::SetColumnHeadersHeight(int Value) {
-  columnHeadersHeight_ = std::clamp(Value, 8, 127);
+void TReportListView::SetColumnHeadersHeight(int value) {
+  columnHeadersHeight_ = std::clamp(value, 8, 127);
   SetHeaderHeights();
   Changed();
   RepaintView();
 }
 
-void TReportListView::SetEnabled(bool Value) {
-  fw::TCustomDrawGrid::SetEnabled(Value);
+void TReportListView::SetEnabled(bool value) {
+  fw::TCustomDrawGrid::SetEnabled(value);
   Invalidate();
 }
 
-void TReportListView::SetFixedFirstColumn(bool Value) {
-  fixedFirstColumn_ = Value;
+void TReportListView::SetFixedFirstColumn(bool value) {
+  fixedFirstColumn_ = value;
   // A list scrolled to its start stays there.
   const bool atStart = fw::TCustomGrid::LeftCol() == FixedCols();
-  SetFixedCols(Value ? 1 : 0);
+  SetFixedCols(value ? 1 : 0);
   if (atStart) fw::TCustomGrid::SetLeftCol(FixedCols());
   Changed();
   RepaintView();
@@ -179,12 +179,12 @@ void TReportListView::SetFixedFirstColumn(bool Value) {
 
 // Modes other than 2 clear the row selections; mode 0 also moves the grid's current cell
 // away from the data.
-void TReportListView::SetRowSelectMode(int Value) {
-  rowSelectMode_ = Value;
-  if (Value != 2) {
+void TReportListView::SetRowSelectMode(int value) {
+  rowSelectMode_ = value;
+  if (value != 2) {
     PaintHold hold(*this);
     SetAllRowBits(kRowSelected, false);
-    if (Value == 0)
+    if (value == 0)
       SetSelection({NrOfColumns() + 1, NrOfRows() + 1, NrOfColumns() + 1, NrOfRows() + 1});
   }
   ChangedSelection();
@@ -196,9 +196,9 @@ TAlignment TReportListView::GetColAlignment(int ACol) const {
   return HasColEntry(ACol) ? colAlignment_[ColIndex(ACol)] : taLeftJustify;
 }
 
-void TReportListView::SetColAlignment(int ACol, TAlignment Value) {
-  if (!HasColEntry(ACol) || colAlignment_[ColIndex(ACol)] == Value) return;
-  colAlignment_[ColIndex(ACol)] = Value;
+void TReportListView::SetColAlignment(int ACol, TAlignment value) {
+  if (!HasColEntry(ACol) || colAlignment_[ColIndex(ACol)] == value) return;
+  colAlignment_[ColIndex(ACol)] = value;
   Changed();
   RepaintView();
 }
@@ -207,9 +207,9 @@ bool TReportListView::GetColumnIsPwd(int ACol) const {
   return HasColEntry(ACol) && colPassword_[ColIndex(ACol)];
 }
 
-void TReportListView::SetColumnIsPwd(int ACol, bool Value) {
-  if (!HasColEntry(ACol) || colPassword_[ColIndex(ACol)] == Value) return;
-  colPassword_[ColIndex(ACol)] = Value;
+void TReportListView::SetColumnIsPwd(int ACol, bool value) {
+  if (!HasColEntry(ACol) || colPassword_[ColIndex(ACol)] == value) return;
+  colPassword_[ColIndex(ACol)] = value;
   Changed();
   RepaintView();
 }
@@ -218,8 +218,8 @@ bool TReportListView::GetColumnEditable(int ACol) const {
   return HasColEntry(ACol) && colEditable_[ColIndex(ACol)];
 }
 
-void TReportListView::SetColumnEditable(int ACol, bool Value) {
-  if (HasColEntry(ACol)) colEditable_[ColIndex(ACol)] = Value;
+void TReportListView::SetColumnEditable(int ACol, bool value) {
+  if (HasColEntry(ACol)) colEditable_[ColIndex(ACol)] = value;
 }
 
 }  // namespace zeb

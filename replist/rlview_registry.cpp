@@ -12,15 +12,6 @@ namespace {
 using V = TReportListView;
 constexpr double kIntMax = std::numeric_limits<int>::max();
 
-const std::vector<std::string> kAlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
-const std::vector<std::string> kGridOptionNames{
-    "goFixedVertLine", "goFixedHorzLine",     "goVertLine",     "goHorzLine",
-    "goRangeSelect",   "goDrawFocusSelected", "goRowSizing",    "goColSizing",
-    "goRowMoving",     "goColMoving",         "goEditing",      "goTabs",
-    "goRowSelect",     "goAlwaysShowEditor",  "goThumbTracking"};
-const std::vector<std::string> kScrollStyleNames{"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
-const std::vector<std::string> kBorderNames{"bsNone", "bsSingle"};
-
 void RegisterColors(fw::ClassBuilder<V>& b) {
   b.Color("ColorText", &V::ColorText, &V::SetColorText, 0x002000)
       .Color("ColorBkgdNormal", &V::ColorBkgdNormal, &V::SetColorBkgdNormal, 0xFFFFFF)
@@ -65,7 +56,7 @@ void RegisterLayout(fw::ClassBuilder<V>& b) {
       .Str("CommonHeader", &V::CommonHeader, &V::SetCommonHeader, "ZEB Report Listview")
       .AlwaysStored()
       .Enum("CommonHeaderAlignment", &V::CommonHeaderAlignment, &V::SetCommonHeaderAlignment,
-            kAlignmentNames, taCenter)
+            fw::kAlignmentNames, taCenter)
       .Bool("CommonHeaderVisible", &V::CommonHeaderVisible, &V::SetCommonHeaderVisible, false)
       .Int("CommonHeaderHeight", &V::CommonHeaderHeight, &V::SetCommonHeaderHeight, 20)
       .Range(8, 127)
@@ -85,16 +76,17 @@ void RegisterLayout(fw::ClassBuilder<V>& b) {
       .Int("HighLightRow", &V::HighLightRow, &V::SetHighLightRow, 0)
       .Int("HighLightColumn", &V::HighLightColumn, &V::SetHighLightColumn, 0)
       .Int("InterRowIndicatorWidth", &V::InterRowIndicatorWidth, &V::SetInterRowIndicatorWidth, 3)
-      .SetOf("Options", &fw::TCustomGrid::Options, &fw::TCustomGrid::SetOptions, kGridOptionNames,
+      .SetOf("Options", &fw::TCustomGrid::Options, &fw::TCustomGrid::SetOptions,
+             fw::kGridOptionNames,
              fw::TGridOptions{fw::goFixedVertLine, fw::goFixedHorzLine, fw::goColSizing,
                               fw::goRowSelect, fw::goThumbTracking})
       .Default(fw::TGridOptions::FromBits(31))
       .Int("RowColPattern", &V::RowColPattern, &V::SetRowColPattern, 1)
       .Bool("ShowEmptyCheckBoxes", &V::ShowEmptyCheckBoxes, &V::SetShowEmptyCheckBoxes, true)
       .Enum("ScrollBars", &fw::TCustomGrid::ScrollBars, &fw::TCustomGrid::SetScrollBars,
-            kScrollStyleNames, fw::ssBoth)
+            fw::kScrollStyleNames, fw::ssBoth)
       .Enum("BorderStyle", &fw::TCustomGrid::BorderStyle, &fw::TCustomGrid::SetBorderStyle,
-            kBorderNames, fw::bsSingle);
+            fw::kControlBorderStyleNames, fw::bsSingle);
 }
 
 void RegisterBehaviour(fw::ClassBuilder<V>& b) {

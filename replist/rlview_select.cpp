@@ -19,10 +19,10 @@ bool TReportListView::GetRowSelect(int ARow) const {
   return InRows(ARow) && (data_->Matrix()->GetRowAttrib(ARow) & kRowSelected) != 0;
 }
 
-void TReportListView::SetRowSelect(int ARow, bool Value) {
+void TReportListView::SetRowSelect(int ARow, bool value) {
   if (!InRows(ARow)) return;
   TStringArray& m = *data_->Matrix();
-  m.SetRowAttrib(ARow, WithBit(m.GetRowAttrib(ARow), kRowSelected, Value));
+  m.SetRowAttrib(ARow, WithBit(m.GetRowAttrib(ARow), kRowSelected, value));
   ChangedSelection();
   RepaintView();
 }
@@ -31,10 +31,10 @@ bool TReportListView::GetColSelect(int ACol) const {
   return InDataCols(ACol) && (data_->Matrix()->GetColAttrib(ACol) & kColSelected) != 0;
 }
 
-void TReportListView::SetColSelect(int ACol, bool Value) {
+void TReportListView::SetColSelect(int ACol, bool value) {
   if (!InDataCols(ACol)) return;
   TStringArray& m = *data_->Matrix();
-  m.SetColAttrib(ACol, WithBit(m.GetColAttrib(ACol), kColSelected, Value));
+  m.SetColAttrib(ACol, WithBit(m.GetColAttrib(ACol), kColSelected, value));
   ChangedSelection();
   RepaintView();
 }
@@ -43,10 +43,10 @@ bool TReportListView::GetRowEnabled(int ARow) const {
   return InRows(ARow) && (data_->Matrix()->GetRowAttrib(ARow) & kRowDisabled) == 0;
 }
 
-void TReportListView::SetRowEnabled(int ARow, bool Value) {
+void TReportListView::SetRowEnabled(int ARow, bool value) {
   if (!InRows(ARow)) return;
   TStringArray& m = *data_->Matrix();
-  m.SetRowAttrib(ARow, WithBit(m.GetRowAttrib(ARow), kRowDisabled, !Value));
+  m.SetRowAttrib(ARow, WithBit(m.GetRowAttrib(ARow), kRowDisabled, !value));
   ChangedSelection();
   RepaintView();
 }

@@ -301,6 +301,13 @@ class ClassBuilder {
     return *this;
   }
 
+  // Every property added from here on is written whatever its value, as if each were
+  // followed by AlwaysStored() (for classes whose forms carry every value).
+  ClassBuilder& StoreEveryValue() {
+    storeEveryValue_ = true;
+    return *this;
+  }
+
   // Modifiers of the property added last.
   // Always written, whatever its value.
   ClassBuilder& AlwaysStored() {
@@ -378,12 +385,13 @@ class ClassBuilder {
       };
     }
     p.initial = registry_detail::ToValue(kind, initial);
-    p.storedDefault = p.initial;
+    if (!storeEveryValue_) p.storedDefault = p.initial;
     record_->properties.push_back(std::move(p));
     return record_->properties.back();
   }
 
   ClassRecord* record_;
+  bool storeEveryValue_ = false;
 };
 
 template <typename T>

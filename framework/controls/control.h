@@ -1,10 +1,27 @@
 // TControl: the root of the visual classes. Bounds, parent, visibility, font, colour, cursor,
 // alignment, mouse events, paint requests and the message procedure every control shares.
+//
+// How a control gets painted:
+//   Invalidate()                          the control's area joins its form's dirty area
+//   TCustomForm::PaintPending()           run by the application loop (or Update, Repaint)
+//     PaintTree(surface, origin, clip)    the form, then each child in front of it
+//       PaintSelf                         Canvas() bound to the surface, origin and clip
+//         EraseBackground(canvas)         windowed controls without csOpaque
+//         Paint()                         the control's own drawing
+//   TCustomForm::PresentPending()         the painted area goes to the backend's window
+//
+// How input reaches it:
+//   backend event -> TInputDispatch::MouseDown/MouseMove/MouseUp/MouseWheel/KeyDown/KeyPress
+//     target->Perform(WM_...) -> WndProc(message)
+//       mouse: HandleButtonDown/Up -> MouseDown/MouseUp(Button, Shift, X, Y) -> OnMouse...
+//       keys (TWinControl): DoKeyDown/DoKeyPress (the form first with KeyPreview)
+//                           -> KeyDown/KeyPress(Key, ...) -> OnKey...
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/base/component.h"
 #include "framework/base/event.h"
@@ -29,6 +46,10 @@ class TControl;
 
 enum TAlign : uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TAnchorKind : uint8_t { akLeft, akTop, akRight, akBottom };
+// The names of the values as form text writes them, by ordinal.
+inline const std::vector<std::string> kAlignNames{"alNone", "alTop",   "alBottom",
+                                                  "alLeft", "alRight", "alClient"};
+inline const std::vector<std::string> kAnchorNames{"akLeft", "akTop", "akRight", "akBottom"};
 using TAnchors = Set<TAnchorKind>;
 
 inline constexpr TCursor crDefault = 0;
@@ -81,10 +102,13 @@ enum TBiDiMode : uint8_t {
   bdRightToLeftNoAlign,
   bdRightToLeftReadingOnly
 };
+inline const std::vector<std::string> kBiDiModeNames{
+    "bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"};
 
 // How a control names its help topic: by keyword or by context number. No help viewer is
 // attached to the framework; the values are kept and streamed for the application to use.
 enum THelpType : uint8_t { htKeyword, htContext };
+inline const std::vector<std::string> kHelpTypeNames{"htKeyword", "htContext"};
 using THelpContext = int;
 
 // Docking is not supported: controls never dock, so the dock events below are published

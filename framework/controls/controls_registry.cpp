@@ -11,16 +11,6 @@ namespace fw {
 
 namespace {
 
-const std::vector<std::string> kAlignNames{"alNone", "alTop",   "alBottom",
-                                           "alLeft", "alRight", "alClient"};
-const std::vector<std::string> kAnchorNames{"akLeft", "akTop", "akRight", "akBottom"};
-const std::vector<std::string> kBorderStyleNames{"bsNone",   "bsSingle",     "bsSizeable",
-                                                 "bsDialog", "bsToolWindow", "bsSizeToolWin"};
-const std::vector<std::string> kDragKindNames{"dkDrag", "dkDock"};
-const std::vector<std::string> kDragModeNames{"dmManual", "dmAutomatic"};
-const std::vector<std::string> kBiDiModeNames{"bdLeftToRight", "bdRightToLeft",
-                                              "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"};
-const std::vector<std::string> kHelpTypeNames{"htKeyword", "htContext"};
 constexpr double kIntMax = std::numeric_limits<int>::max();
 
 void RegisterControl() {
@@ -123,7 +113,7 @@ void RegisterForms() {
   RegisterClass<TCustomForm>("TCustomForm", "TCustomControl")
       .Str("Caption", &TControl::Caption, &TControl::SetCaption, "")
       .Enum("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle,
-            kBorderStyleNames, bsSizeable)
+            kFormBorderStyleNames, bsSizeable)
       .Bool("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview, false)
       .Bool("Visible", &TControl::Visible, &TControl::SetVisible, false)
       .Color("Color", &TControl::Color, &TControl::SetColor, clBtnFace)

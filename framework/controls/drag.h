@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "framework/base/event.h"
 #include "framework/base/object.h"
@@ -14,8 +16,10 @@ namespace fw {
 class TControl;
 
 enum TDragMode : uint8_t { dmManual, dmAutomatic };
+inline const std::vector<std::string> kDragModeNames{"dmManual", "dmAutomatic"};
 // Docking is not supported: a control of kind dkDock never starts a drag.
 enum TDragKind : uint8_t { dkDrag, dkDock };
+inline const std::vector<std::string> kDragKindNames{"dkDrag", "dkDock"};
 enum TDragState : uint8_t { dsDragEnter, dsDragLeave, dsDragMove };
 
 // Pixels the pointer moves with the left button held before an automatic drag starts.

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "framework/controls/customcontrol.h"
 
@@ -16,6 +18,11 @@ enum TFormBorderStyle : uint8_t {
   bsToolWindow,
   bsSizeToolWin
 };
+// The names of the values as form text writes them: all of them for forms, the first two
+// for the controls whose border is either none or a single sunken frame.
+inline const std::vector<std::string> kFormBorderStyleNames{
+    "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+inline const std::vector<std::string> kControlBorderStyleNames{"bsNone", "bsSingle"};
 
 using TModalResult = int;
 inline constexpr TModalResult mrNone = 0;

@@ -281,8 +281,8 @@ std::string TCustomGrid::GetEditText(int ACol, int ARow) {
   return value;
 }
 
-void TCustomGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
-  OnSetEditText(this, ACol, ARow, Value);
+void TCustomGrid::SetEditText(int ACol, int ARow, const std::string& value) {
+  OnSetEditText(this, ACol, ARow, value);
 }
 
 bool TCustomGrid::CanEditShow() const {

@@ -1,5 +1,21 @@
 // TCustomGrid, TCustomDrawGrid and TDrawGrid: a scrolling table of cells with fixed rows and
 // columns, grid lines, selection, keyboard and mouse navigation, line sizing and scroll bars.
+//
+// Painting (grid_paint.cpp):
+//   Paint()                              border, then inside the cells' area:
+//     PaintCells(area)                   rows and columns on screen that meet the clip
+//       PaintCell(c, r, rect, fixed)     CellState, font and fill colour, FillRect
+//         DrawCell(ACol, ARow, ARect, AState)   virtual: the cell's content (a data cell of
+//                                        TDrawGrid is drawn by OnDrawCell; derived grids
+//                                        override it), then the focus frame, raised fixed cells
+//     PaintLines(area), PaintDropMarker()
+//   then PaintScrollBar for each bar shown.
+//
+// Input (grid_input.cpp, grid_drag.cpp, grid_editor.cpp):
+//   MouseDown -> ScrollBarClick | SizingHit (line sizing) | StartMoving | FocusCell (select)
+//   MouseMove -> DragTo + UpdateAutoScroll while a gesture runs, DragThumb on a bar
+//   MouseUp   -> ends the gesture: MoveColumn/MoveRow, a thumb's pending position, ShowEditor
+//   KeyDown   -> MoveByKey -> FocusCell; F2/Enter/typing open the in-place editor
 #pragma once
 
 #include <cstdint>
@@ -32,6 +48,12 @@ enum TGridOption : uint8_t {
   goThumbTracking
 };
 using TGridOptions = Set<TGridOption>;
+// The names of the options as form text writes them, by bit.
+inline const std::vector<std::string> kGridOptionNames{
+    "goFixedVertLine", "goFixedHorzLine",     "goVertLine",     "goHorzLine",
+    "goRangeSelect",   "goDrawFocusSelected", "goRowSizing",    "goColSizing",
+    "goRowMoving",     "goColMoving",         "goEditing",      "goTabs",
+    "goRowSelect",     "goAlwaysShowEditor",  "goThumbTracking"};
 
 // How the in-place editor offers a cell: plain text, text with an ellipsis button, or text with
 // a drop-down list of choices.
@@ -69,8 +91,8 @@ using TDrawCellEvent =
     Event<void(TObject* Sender, int ACol, int ARow, TRect Rect, TGridDrawState State)>;
 using TSelectCellEvent = Event<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
 using TMovedEvent = Event<void(TObject* Sender, int FromIndex, int ToIndex)>;
-using TGetEditEvent = Event<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
-using TSetEditEvent = Event<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
+using TGetEditEvent = Event<void(TObject* Sender, int ACol, int ARow, std::string& value)>;
+using TSetEditEvent = Event<void(TObject* Sender, int ACol, int ARow, const std::string& value)>;
 
 class TInplaceEdit;
 
@@ -159,7 +181,7 @@ class TCustomGrid : public TCustomControl {
   // The text offered to the editor: OnGetEditText may set it (empty by default).
   virtual std::string GetEditText(int ACol, int ARow);
   // The text the editor accepted: OnSetEditText.
-  virtual void SetEditText(int ACol, int ARow, const std::string& Value);
+  virtual void SetEditText(int ACol, int ARow, const std::string& value);
   // The mask text handed to the editor (OnGetEditMask; kept by the editor, not enforced).
   virtual std::string GetEditMask(int ACol, int ARow);
   // Simple text, ellipsis button or pick list, per cell (esSimple here).

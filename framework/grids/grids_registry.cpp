@@ -8,13 +8,6 @@ namespace fw {
 
 namespace {
 
-const std::vector<std::string> kGridOptionNames{
-    "goFixedVertLine", "goFixedHorzLine",     "goVertLine",     "goHorzLine",
-    "goRangeSelect",   "goDrawFocusSelected", "goRowSizing",    "goColSizing",
-    "goRowMoving",     "goColMoving",         "goEditing",      "goTabs",
-    "goRowSelect",     "goAlwaysShowEditor",  "goThumbTracking"};
-const std::vector<std::string> kScrollStyleNames{"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
-const std::vector<std::string> kGridBorderNames{"bsNone", "bsSingle"};
 constexpr double kIntMax = std::numeric_limits<int>::max();
 
 void RegisterGrids() {
@@ -49,7 +42,7 @@ void RegisterGrids() {
       .Enum("ScrollBars", &TCustomGrid::ScrollBars, &TCustomGrid::SetScrollBars, kScrollStyleNames,
             ssBoth)
       .Enum("BorderStyle", &TCustomGrid::BorderStyle, &TCustomGrid::SetBorderStyle,
-            kGridBorderNames, bsSingle)
+            kControlBorderStyleNames, bsSingle)
       .Event("OnDrawCell")
       .Event("OnSelectCell")
       .Event("OnTopLeftChanged")

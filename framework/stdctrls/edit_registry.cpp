@@ -8,7 +8,6 @@ namespace fw {
 
 namespace {
 
-const std::vector<std::string> kEditBorderNames{"bsNone", "bsSingle"};
 constexpr double kIntMax = std::numeric_limits<int>::max();
 
 void RegisterEdits() {
@@ -23,7 +22,7 @@ void RegisterEdits() {
       .Bool("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect, true)
       .Bool("AutoSize", &TCustomEdit::AutoSize, &TCustomEdit::SetAutoSize, true)
       .Enum("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle,
-            kEditBorderNames, bsSingle)
+            kControlBorderStyleNames, bsSingle)
       .Bool("HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection, true)
       .Int("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength, 0)
       .Range(0, kIntMax)

@@ -8,8 +8,6 @@ namespace fw {
 
 namespace {
 
-const std::vector<std::string> kAlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
-const std::vector<std::string> kTextLayoutNames{"tlTop", "tlCenter", "tlBottom"};
 constexpr double kIntMax = std::numeric_limits<int>::max();
 
 void RegisterLabels() {

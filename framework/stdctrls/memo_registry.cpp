@@ -10,8 +10,6 @@ namespace fw {
 
 namespace {
 
-const std::vector<std::string> kMemoBorderNames{"bsNone", "bsSingle"};
-const std::vector<std::string> kMemoScrollNames{"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
 constexpr double kIntMax = std::numeric_limits<int>::max();
 
 std::vector<std::string> GetLines(TCustomMemo* memo) {
@@ -34,13 +32,13 @@ void RegisterMemos() {
       .Range(0, fw::kMaxControlExtent);
   RegisterClass<TMemo>("TMemo", "TCustomMemo")
       .Enum("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle,
-            kMemoBorderNames, bsSingle)
+            kControlBorderStyleNames, bsSingle)
       .Bool("HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection, true)
       .Strings("Lines", &GetLines, &SetLines, {})
       .Int("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength, 0)
       .Range(0, kIntMax)
       .Bool("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly, false)
-      .Enum("ScrollBars", &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars, kMemoScrollNames,
+      .Enum("ScrollBars", &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars, kScrollStyleNames,
             ssNone)
       .Bool("WantReturns", &TCustomMemo::WantReturns, &TCustomMemo::SetWantReturns, true)
       .Bool("WantTabs", &TCustomMemo::WantTabs, &TCustomMemo::SetWantTabs, false)
