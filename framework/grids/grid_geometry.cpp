@@ -63,12 +63,20 @@ TRect TCustomGrid::CellsArea() const {
   return Rect(b, b, b + h.extent, b + v.extent);
 }
 
+int TCustomGrid::NextInWalk(const Axis& axis, const std::vector<int>& sizes, int defaultSize,
+                            int i) {
+  const bool fixedPart = i < axis.fixed;
+  const int line = fixedPart ? axis.fixedLine : axis.line;
+  if (sizes.empty() && defaultSize == 0 && line == 0) return fixedPart ? axis.fixed : axis.count;
+  return i + 1;
+}
+
 // The fixed cells' extent with their lines; once it passes kFarBeyond (farther than any
 // control reaches) the walk stops there, so that sums of it stay within int.
 int TCustomGrid::FixedExtent(const Axis& axis, const std::vector<int>& sizes,
                              int defaultSize) const {
   int p = 0;
-  for (int i = 0; i < axis.fixed && p < kFarBeyond; ++i)
+  for (int i = 0; i < axis.fixed && p < kFarBeyond; i = NextInWalk(axis, sizes, defaultSize, i))
     p += AxisSize(sizes, defaultSize, i) + axis.fixedLine;
   return std::min(p, kFarBeyond);
 }
@@ -79,13 +87,13 @@ int TCustomGrid::AxisStart(const Axis& axis, const std::vector<int>& sizes, int 
   if (index < 0 || index >= axis.count) return -1;
   int p = 0;
   if (index < axis.fixed) {
-    for (int i = 0; i < index && p < axis.extent; ++i)
+    for (int i = 0; i < index && p < axis.extent; i = NextInWalk(axis, sizes, defaultSize, i))
       p += AxisSize(sizes, defaultSize, i) + axis.fixedLine;
     return p < axis.extent ? p : -1;
   }
   if (index < axis.first) return -1;
   p = FixedExtent(axis, sizes, defaultSize);
-  for (int i = axis.first; i < index; ++i) {
+  for (int i = axis.first; i < index; i = NextInWalk(axis, sizes, defaultSize, i)) {
     if (p >= axis.extent) return -1;
     p += AxisSize(sizes, defaultSize, i) + axis.line;
   }
@@ -97,11 +105,12 @@ int TCustomGrid::AxisHit(const Axis& axis, const std::vector<int>& sizes, int de
                          int pos) const {
   if (pos < 0 || pos >= axis.extent) return -1;
   int p = 0;
-  for (int i = 0; i < axis.fixed; ++i) {
+  for (int i = 0; i < axis.fixed; i = NextInWalk(axis, sizes, defaultSize, i)) {
     p += AxisSize(sizes, defaultSize, i) + axis.fixedLine;
     if (pos < p) return i;
   }
-  for (int i = axis.first; i < axis.count && p < axis.extent; ++i) {
+  for (int i = axis.first; i < axis.count && p < axis.extent;
+       i = NextInWalk(axis, sizes, defaultSize, i)) {
     p += AxisSize(sizes, defaultSize, i) + axis.line;
     if (pos < p) return i;
   }
@@ -112,11 +121,13 @@ int TCustomGrid::AxisVisible(const Axis& axis, const std::vector<int>& sizes,
                              int defaultSize) const {
   int p = FixedExtent(axis, sizes, defaultSize);
   int n = 0;
-  for (int i = axis.first; i < axis.count; ++i) {
+  for (int i = axis.first; i < axis.count;) {
     const int size = AxisSize(sizes, defaultSize, i);
     if (p + size > axis.extent) break;
     p += size + axis.line;
-    ++n;
+    const int next = NextInWalk(axis, sizes, defaultSize, i);
+    n += next - i;
+    i = next;
   }
   return n;
 }
@@ -127,6 +138,9 @@ int TCustomGrid::AxisMaxFirst(const Axis& axis, const std::vector<int>& sizes,
   const int room = axis.extent - FixedExtent(axis, sizes, defaultSize);
   int i = axis.count - 1;
   int used = AxisSize(sizes, defaultSize, i);
+  // Cells that take no room all fit, however many there are.
+  if (sizes.empty() && defaultSize == 0 && axis.line == 0 && i > axis.fixed)
+    return room >= 0 ? axis.fixed : i;
   while (i > axis.fixed) {
     const int next = used + AxisSize(sizes, defaultSize, i - 1) + axis.line;
     if (next > room) break;

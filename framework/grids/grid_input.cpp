@@ -24,10 +24,13 @@ bool TCustomGrid::SizingHit(int X, int Y, bool& isCol, int& index) const {
   const int fixedH = FixedExtent(v, rowHeights_, defaultRowHeight_);
   auto nearLine = [&](const Axis& a, bool horizontal, int pos) {
     int p = 0;
-    for (int i = 0; i < a.count && p < a.extent; ++i) {
+    const int defaultSize = horizontal ? defaultColWidth_ : defaultRowHeight_;
+    for (int i = 0; i < a.count && p < a.extent;
+         i = NextInWalk(a, Sizes(horizontal), defaultSize, i)) {
       if (i == a.fixed && i < a.first) i = a.first;
+      if (i >= a.count) break;
       const int line = i < a.fixed ? a.fixedLine : a.line;
-      p += AxisSize(Sizes(horizontal), horizontal ? defaultColWidth_ : defaultRowHeight_, i);
+      p += AxisSize(Sizes(horizontal), defaultSize, i);
       if (std::abs(pos - (p + line / 2)) <= kSizingSlack) return i;
       p += line;
     }

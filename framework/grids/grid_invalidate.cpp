@@ -14,9 +14,9 @@ bool TCustomGrid::AxisSpan(const Axis& axis, const std::vector<int>& sizes, int 
   start = end = 0;
   bool any = false;
   int p = 0;
-  for (int i = 0; i < axis.count && p < axis.extent; ++i) {
+  for (int i = 0; i < axis.count && p < axis.extent; i = NextInWalk(axis, sizes, defaultSize, i)) {
     if (i == axis.fixed && i < axis.first) i = axis.first;
-    if (i > hi && i >= axis.fixed) break;
+    if (i >= axis.count || (i > hi && i >= axis.fixed)) break;
     const int size = AxisSize(sizes, defaultSize, i);
     if (i >= lo && i <= hi) {
       if (!any) start = p;

@@ -71,13 +71,17 @@ void TCustomGrid::PaintCells(const TRect& area) {
   const int bottom = std::min(area.Bottom, clip.Bottom);
   const int right = std::min(area.Right, clip.Right);
   int y = area.Top;
-  for (int r = 0; r < rowCount_ && y < bottom; ++r) {
+  for (int r = 0; r < rowCount_ && y < bottom;
+       r = NextInWalk(v, rowHeights_, defaultRowHeight_, r)) {
     if (r == fixedRows_ && r < topRow_) r = topRow_;
+    if (r >= rowCount_) break;
     const bool fixedRow = r < fixedRows_;
     const int height = RowHeights(r);
     int x = area.Left;
-    for (int c = 0; y + height > clip.Top && c < colCount_ && x < right; ++c) {
+    for (int c = 0; y + height > clip.Top && c < colCount_ && x < right;
+         c = NextInWalk(h, colWidths_, defaultColWidth_, c)) {
       if (c == fixedCols_ && c < leftCol_) c = leftCol_;
+      if (c >= colCount_) break;
       const bool fixed = fixedRow || c < fixedCols_;
       const int width = ColWidths(c);
       if (x + width > clip.Left) PaintCell(c, r, Rect(x, y, x + width, y + height), fixed);
@@ -100,8 +104,10 @@ void TCustomGrid::PaintLines(const TRect& area) {
   };
   // Vertical lines.
   int x = area.Left;
-  for (int c = 0; c < colCount_ && x < area.Right; ++c) {
+  for (int c = 0; c < colCount_ && x < area.Right;
+       c = NextInWalk(h, colWidths_, defaultColWidth_, c)) {
     if (c == fixedCols_ && c < leftCol_) c = leftCol_;
+    if (c >= colCount_) break;
     x += ColWidths(c);
     if (c < fixedCols_) {
       if (h.fixedLine > 0) fill(clBlack, x, area.Top, x + h.fixedLine, area.Bottom);
@@ -117,8 +123,10 @@ void TCustomGrid::PaintLines(const TRect& area) {
   }
   // Horizontal lines.
   int y = area.Top;
-  for (int r = 0; r < rowCount_ && y < area.Bottom; ++r) {
+  for (int r = 0; r < rowCount_ && y < area.Bottom;
+       r = NextInWalk(v, rowHeights_, defaultRowHeight_, r)) {
     if (r == fixedRows_ && r < topRow_) r = topRow_;
+    if (r >= rowCount_) break;
     y += RowHeights(r);
     if (r < fixedRows_) {
       if (v.fixedLine > 0) fill(clBlack, area.Left, y, area.Right, y + v.fixedLine);

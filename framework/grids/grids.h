@@ -287,6 +287,9 @@ class TCustomGrid : public TCustomControl {
   int AxisMaxFirst(const Axis& axis, const std::vector<int>& sizes, int defaultSize) const;
   int FixedExtent(const Axis& axis, const std::vector<int>& sizes, int defaultSize) const;
   static constexpr int kFarBeyond = 1 << 26;
+  // The index after i in a walk along the axis. A run of cells that take no room at all (all
+  // of the default size 0, without lines) is passed in one step, however many cells it has.
+  static int NextInWalk(const Axis& axis, const std::vector<int>& sizes, int defaultSize, int i);
   // The on-screen span [start, end) of the cells lo..hi along the axis; false when none shows.
   bool AxisSpan(const Axis& axis, const std::vector<int>& sizes, int defaultSize, int lo, int hi,
                 int& start, int& end) const;

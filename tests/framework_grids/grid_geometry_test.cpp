@@ -199,5 +199,27 @@ TEST(GridDimensions, ExtremeSizesAreKeptWithinTheControlExtentAndStillPaint) {
   }
 }
 
+// Two billion cells that take no room (size 0, no lines) are passed in one step by every walk
+// along the cells: painting, hit-testing, scrolling limits and repaint areas stay immediate.
+TEST(GridDimensions, BillionsOfCellsWithoutRoomAreWalkedAtOnce) {
+  GridFixture f;
+  f.grid->SetScrollBars(ssBoth);
+  f.grid->SetOptions({goColSizing, goRowSizing});
+  f.grid->SetDefaultColWidth(0);
+  f.grid->SetDefaultRowHeight(0);
+  f.grid->SetColCount(2'000'000'000);
+  f.grid->SetRowCount(2'000'000'000);
+  f.grid->SetFixedCols(1'000'000'000);
+  f.grid->SetFixedRows(1'000'000'000);
+  EXPECT_EQ(f.grid->VisibleColCount(), 1'000'000'000);
+  EXPECT_EQ(f.grid->MouseCoord(10, 10).X, -1);
+  EXPECT_EQ(f.grid->CellRect(1'500'000'000, 3).Width(), 0);
+  f.grid->SetTopRow(1'999'999'999);
+  f.grid->InvalidateCell(1'500'000'000, 1'500'000'000);
+  TBitmap target(60, 40);
+  f.grid->PaintTo(target.Canvas(), 0, 0);
+  f.host.ProcessMessages();
+}
+
 }  // namespace
 }  // namespace fw
