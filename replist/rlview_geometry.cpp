@@ -134,9 +134,10 @@ int TReportListView::GetTopRow() const {
 }
 
 void TReportListView::SetTopRow(int value) {
+  // Data row `value`, brought within 1..NrOfRows first, is grid row value + k - 1.
   const int k = CountHeadRows();
-  const int top = std::max(std::min(value + k - 1, k + NrOfRows() - 1), k);
-  fw::TCustomGrid::SetTopRow(top);
+  const int row = std::clamp(value, 1, std::max(NrOfRows(), 1));
+  fw::TCustomGrid::SetTopRow(row + k - 1);
 }
 
 int TReportListView::GetLeftCol() const {

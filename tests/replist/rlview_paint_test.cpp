@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 #include <vector>
 
@@ -324,6 +325,11 @@ TEST(ReportListViewPaint, TopRowIsLimitedToTheRows) {
   f.view->SetTopRow(1000);
   EXPECT_EQ(f.view->TopRow(), 10);
   f.view->SetTopRow(-4);
+  EXPECT_EQ(f.view->TopRow(), 1);
+  // The extremes of int too (form text may carry them).
+  f.view->SetTopRow(INT_MAX);
+  EXPECT_EQ(f.view->TopRow(), 10);
+  f.view->SetTopRow(INT_MIN);
   EXPECT_EQ(f.view->TopRow(), 1);
 }
 
