@@ -38,10 +38,29 @@ TCanvasState TCanvas::SaveState() const {
   return state;
 }
 
+namespace {
+
+// Whether two tools draw alike, so that a restore can leave a tool alone (assigning one
+// notifies its listeners, and a font then drops its handle).
+bool SamePen(const TPen& a, const TPen& b) {
+  return a.Color() == b.Color() && a.Width() == b.Width() && a.Style() == b.Style() &&
+         a.Mode() == b.Mode();
+}
+bool SameBrush(const TBrush& a, const TBrush& b) {
+  return a.Color() == b.Color() && a.Style() == b.Style();
+}
+bool SameFont(const TFont& a, const TFont& b) {
+  return a.Height() == b.Height() && a.Color() == b.Color() && a.Style() == b.Style() &&
+         a.Orientation() == b.Orientation() && a.Quality() == b.Quality() &&
+         a.Pitch() == b.Pitch() && a.Charset() == b.Charset() && a.Name() == b.Name();
+}
+
+}  // namespace
+
 void TCanvas::RestoreState(const TCanvasState& state) {
-  pen_->Assign(*state.pen_);
-  brush_->Assign(*state.brush_);
-  font_->Assign(*state.font_);
+  if (!SamePen(*pen_, *state.pen_)) pen_->Assign(*state.pen_);
+  if (!SameBrush(*brush_, *state.brush_)) brush_->Assign(*state.brush_);
+  if (!SameFont(*font_, *state.font_)) font_->Assign(*state.font_);
   copyMode_ = state.copyMode_;
   stretchMode_ = state.stretchMode_;
   origin_ = state.origin_;
