@@ -57,18 +57,18 @@ void Ring(Runs& runs, int l, int t, int r, int b, TColor top, TColor bottom,
 
 }  // namespace
 
-TRect Frame3D(TCanvas* canvas, const TRect& outer, TColor topColor, TColor bottomColor, int width,
+TRect Frame3D(TCanvas* canvas, const TRect& rect, TColor topColor, TColor bottomColor, int width,
               TBevelCorners corners) {
   TCanvasStateSaver saved(*canvas);
-  Runs runs(canvas, outer);
-  TRect rect = outer;
+  Runs runs(canvas, rect);
+  TRect ring = rect;
   for (; width > 0; --width) {
-    if (rect.Right <= rect.Left || rect.Bottom <= rect.Top) break;
-    Ring(runs, rect.Left, rect.Top, rect.Right - 1, rect.Bottom - 1, topColor, bottomColor,
+    if (ring.Right <= ring.Left || ring.Bottom <= ring.Top) break;
+    Ring(runs, ring.Left, ring.Top, ring.Right - 1, ring.Bottom - 1, topColor, bottomColor,
          corners);
-    InflateRect(rect, -1, -1);
+    InflateRect(ring, -1, -1);
   }
-  return rect;
+  return ring;
 }
 
 void EtchedFrame(TCanvas* canvas, const TRect& rect, TColor outer, TColor inner) {
