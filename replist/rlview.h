@@ -48,6 +48,54 @@ using TRequestEditFormatEvent =
 using TBeforeFilterEvent =
     fw::Event<void(fw::TObject* Sender, int Row, bool& Found, TLogicOp& CombineWithInternalSearch)>;
 
+// The colours a report list view paints with: its Color... properties.
+struct TRepListColors {
+  fw::TColor text = 0x002000;
+  fw::TColor bkgdNormal = 0xFFFFFF;
+  fw::TColor bkgdShaded = 0xF0EFE8;
+  fw::TColor high = 0xCC9966;
+  fw::TColor highText = 0xFFFFFF;
+  fw::TColor selRow = 0x94BAED;
+  fw::TColor selRowText = 0x800000;
+  fw::TColor selCol = 0;
+  fw::TColor selColText = 0;
+  fw::TColor selBoth = 0;
+  fw::TColor selBothText = 0;
+  fw::TColor columnHd = fw::clBtnFace;
+  fw::TColor columnHdText = fw::clBlack;
+  fw::TColor commonHd = fw::clBtnFace;
+  fw::TColor commonHdText = fw::clBlack;
+  fw::TColor disabledBkgd = 0xF0F0F0;
+  fw::TColor disabledText = 0xC0C0C0;
+  fw::TColor emptyMsg = fw::clBlack;
+};
+
+// What decides the colours of a data cell.
+struct TDataCellState {
+  bool enabled = true;  // the view is enabled
+  bool shaded = false;  // the row lies in a shading band
+  bool rowDisabled = false;
+  bool rowSelected = false;
+  bool colSelected = false;
+  bool highlighted = false;  // the highlighted row or column
+  bool fixedColumn = false;
+};
+
+// A data cell's colours, and whether its text turns bold.
+struct TCellColors {
+  fw::TColor brush;
+  fw::TColor pen;
+  fw::TColor font;
+  bool bold;
+};
+
+// The colours of a data cell in `state`, before OnBeforeRenderCell may change them: the
+// shading band, then a disabled row, the selection (row and column together, column, row),
+// the highlight (bold when highLightBold), a fixed column's header colour, and grey text
+// while the view is disabled.
+TCellColors DataCellColors(const TRepListColors& colors, const TDataCellState& state,
+                           bool highLightBold);
+
 // The visual report list: a draw grid showing the cells of its own TRLData under up to two
 // header rows (a common header across all columns and the column headers). Grid row r at or
 // below the header rows shows data row r - header rows + 1; grid column c shows data column
@@ -100,42 +148,42 @@ class TReportListView : public fw::TCustomDrawGrid {
   void SetDefaultRowHeight(int value);
 
   // ---- appearance (published)
-  fw::TColor ColorText() const { return colorText_; }
+  fw::TColor ColorText() const { return colors_.text; }
   void SetColorText(fw::TColor value);
-  fw::TColor ColorBkgdNormal() const { return colorBkgdNormal_; }
+  fw::TColor ColorBkgdNormal() const { return colors_.bkgdNormal; }
   void SetColorBkgdNormal(fw::TColor value);
-  fw::TColor ColorBkgdShaded() const { return colorBkgdShaded_; }
+  fw::TColor ColorBkgdShaded() const { return colors_.bkgdShaded; }
   void SetColorBkgdShaded(fw::TColor value);
-  fw::TColor ColorHigh() const { return colorHigh_; }
+  fw::TColor ColorHigh() const { return colors_.high; }
   void SetColorHigh(fw::TColor value);
-  fw::TColor ColorHighText() const { return colorHighText_; }
+  fw::TColor ColorHighText() const { return colors_.highText; }
   void SetColorHighText(fw::TColor value);
-  fw::TColor ColorSelectedRow() const { return colorSelRow_; }
+  fw::TColor ColorSelectedRow() const { return colors_.selRow; }
   void SetColorSelectedRow(fw::TColor value);
-  fw::TColor ColorSelectedRowText() const { return colorSelRowText_; }
+  fw::TColor ColorSelectedRowText() const { return colors_.selRowText; }
   void SetColorSelectedRowText(fw::TColor value);
-  fw::TColor ColorSelectedCol() const { return colorSelCol_; }
+  fw::TColor ColorSelectedCol() const { return colors_.selCol; }
   void SetColorSelectedCol(fw::TColor value);
-  fw::TColor ColorSelectedColText() const { return colorSelColText_; }
+  fw::TColor ColorSelectedColText() const { return colors_.selColText; }
   void SetColorSelectedColText(fw::TColor value);
-  fw::TColor ColorSelectedBoth() const { return colorSelBoth_; }
+  fw::TColor ColorSelectedBoth() const { return colors_.selBoth; }
   void SetColorSelectedBoth(fw::TColor value);
-  fw::TColor ColorSelectedBothText() const { return colorSelBothText_; }
+  fw::TColor ColorSelectedBothText() const { return colors_.selBothText; }
   void SetColorSelectedBothText(fw::TColor value);
   // Column header background; also the grid's FixedColor and the fixed column's background.
-  fw::TColor ColorColumnHd() const { return colorColumnHd_; }
+  fw::TColor ColorColumnHd() const { return colors_.columnHd; }
   void SetColorColumnHd(fw::TColor value);
-  fw::TColor ColorColumnHdText() const { return colorColumnHdText_; }
+  fw::TColor ColorColumnHdText() const { return colors_.columnHdText; }
   void SetColorColumnHdText(fw::TColor value);
-  fw::TColor ColorCommonHd() const { return colorCommonHd_; }
+  fw::TColor ColorCommonHd() const { return colors_.commonHd; }
   void SetColorCommonHd(fw::TColor value);
-  fw::TColor ColorCommonHdText() const { return colorCommonHdText_; }
+  fw::TColor ColorCommonHdText() const { return colors_.commonHdText; }
   void SetColorCommonHdText(fw::TColor value);
-  fw::TColor ColorDisabledBkgd() const { return colorDisabledBkgd_; }
+  fw::TColor ColorDisabledBkgd() const { return colors_.disabledBkgd; }
   void SetColorDisabledBkgd(fw::TColor value);
-  fw::TColor ColorDisabledText() const { return colorDisabledText_; }
+  fw::TColor ColorDisabledText() const { return colors_.disabledText; }
   void SetColorDisabledText(fw::TColor value);
-  fw::TColor ColorEmptyMsg() const { return colorEmptyMsg_; }
+  fw::TColor ColorEmptyMsg() const { return colors_.emptyMsg; }
   void SetColorEmptyMsg(fw::TColor value);
   const std::string& CommonHeader() const;
   std::string GetCommonHeader() const { return CommonHeader(); }
@@ -461,43 +509,26 @@ class TReportListView : public fw::TCustomDrawGrid {
   std::vector<int> colOrder_;
   std::vector<bool> colPassword_;
 
+  TRepListColors colors_;
   bool autoAdvance_ = false;
   int lastMouseX_ = 0;
   int lastMouseY_ = 0;
   std::string emptyMessage_;
   TAlignment commonHeaderAlignment_ = taCenter;
   bool commonHeaderVisible_ = false;
-  fw::TColor colorCommonHd_ = fw::clBtnFace;
-  fw::TColor colorCommonHdText_ = fw::clBlack;
   int commonHeaderHeight_ = 20;
   bool columnHeadersVisible_ = true;
-  fw::TColor colorColumnHd_ = fw::clBtnFace;
-  fw::TColor colorColumnHdText_ = fw::clBlack;
   int columnHeadersHeight_ = 20;
-  fw::TColor colorEmptyMsg_ = fw::clBlack;
-  fw::TColor colorDisabledText_ = 0xC0C0C0;
-  fw::TColor colorDisabledBkgd_ = 0xF0F0F0;
   int anchorRow_ = 1;
   int rowSelectMode_ = 1;
   bool useCtrlForMultiSel_ = true;
   bool sortEnabled_ = true;
-  fw::TColor colorSelRow_ = 0x94BAED;
-  fw::TColor colorSelRowText_ = 0x800000;
-  fw::TColor colorSelCol_ = 0;
-  fw::TColor colorSelColText_ = 0;
-  fw::TColor colorSelBoth_ = 0;
-  fw::TColor colorSelBothText_ = 0;
   bool showEmptyCheckBoxes_ = true;
   bool roCheckmarks_ = false;
-  fw::TColor colorHigh_ = 0xCC9966;
-  fw::TColor colorHighText_ = 0xFFFFFF;
   bool highLightBold_ = false;
   int highLightRow_ = 0;
   int highLightColumn_ = 0;
   bool suppressPaint_ = true;
-  fw::TColor colorText_ = 0x002000;
-  fw::TColor colorBkgdNormal_ = 0xFFFFFF;
-  fw::TColor colorBkgdShaded_ = 0xF0EFE8;
   int rowColPattern_ = 1;
   int interRowIndi_ = 0;
   fw::TColor interRowColor_ = fw::clRed;

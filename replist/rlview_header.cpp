@@ -39,9 +39,9 @@ void TReportListView::DrawCommonHeader(const fw::TRect& ARect) {
   f.Right = r;
   const fw::TRect t = fw::Rect(f.Left + 4, f.Top + 2, f.Right - 6, f.Bottom);
   fw::TRect band = fw::Rect(left, f.Top, r, f.Bottom);
-  canvas->Font()->SetColor(Enabled() ? colorCommonHdText_ : colorDisabledText_);
+  canvas->Font()->SetColor(Enabled() ? colors_.commonHdText : colors_.disabledText);
   canvas->Brush()->SetStyle(fw::bsSolid);
-  canvas->Brush()->SetColor(Enabled() ? colorCommonHd_ : colorDisabledBkgd_);
+  canvas->Brush()->SetColor(Enabled() ? colors_.commonHd : colors_.disabledBkgd);
   const std::string& header = CommonHeader();
   const int h = canvas->TextHeight(header);
   std::vector<std::string> lines;
@@ -76,9 +76,9 @@ void TReportListView::DrawColumnHeader(int ACol, const fw::TRect& ARect) {
   const fw::TRect t = fw::Rect(f.Left + 4, f.Top + 2, f.Right - 6, f.Bottom);
   fw::TRect band = f;
   const int d = DataColOfGrid(ACol);
-  canvas->Font()->SetColor(Enabled() ? colorColumnHdText_ : colorDisabledText_);
+  canvas->Font()->SetColor(Enabled() ? colors_.columnHdText : colors_.disabledText);
   canvas->Brush()->SetStyle(fw::bsSolid);
-  canvas->Brush()->SetColor(Enabled() ? colorColumnHd_ : colorDisabledBkgd_);
+  canvas->Brush()->SetColor(Enabled() ? colors_.columnHd : colors_.disabledBkgd);
   const std::string name = data_->GetColName(d);
   const bool sorted = data_->SortColumn() == d && InDataCols(d);
   const int s = sorted ? kArrowSpace : 0;

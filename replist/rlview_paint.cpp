@@ -48,6 +48,35 @@ void TReportListView::DrawCell(int ACol, int ARow, const fw::TRect& ARect,
   fw::TCustomDrawGrid::DrawCell(ACol, ARow, t, AState);
 }
 
+TCellColors DataCellColors(const TRepListColors& colors, const TDataCellState& state,
+                           bool highLightBold) {
+  const fw::TColor back = state.shaded ? colors.bkgdShaded : colors.bkgdNormal;
+  TCellColors c{back, back, colors.text, false};
+  auto take = [&c](fw::TColor background, fw::TColor text) {
+    c.brush = c.pen = background;
+    c.font = text;
+  };
+  if (state.enabled) {
+    if (state.rowDisabled) {
+      take(colors.disabledBkgd, colors.disabledText);
+    } else {
+      if (state.colSelected && state.rowSelected)
+        take(colors.selBoth, colors.selBothText);
+      else if (state.colSelected)
+        take(colors.selCol, colors.selColText);
+      else if (state.rowSelected)
+        take(colors.selRow, colors.selRowText);
+      if (state.highlighted) {
+        take(colors.high, colors.highText);
+        c.bold = highLightBold;
+      }
+    }
+  }
+  if (state.fixedColumn) c.brush = c.pen = colors.columnHd;
+  if (!state.enabled) c.font = fw::clInactiveCaption;
+  return c;
+}
+
 void TReportListView::DrawDataCell(int ACol, int ARow, const fw::TRect& ARect) {
   fw::TCanvas* canvas = Canvas();
   const fw::TGridOptions options = Options();
@@ -72,39 +101,20 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const fw::TRect& ARect) {
   std::string text = rowData ? m.GetElem(d, r) : std::string();
   if (pwd) text = "******";
 
-  // Colours: shading band, then disabled, selection and highlight.
-  fw::TColor back = colorBkgdNormal_;
-  if (rowColPattern_ >= 1 && ((r - 1) / rowColPattern_) % 2 == 0) back = colorBkgdShaded_;
-  fw::TColor brushColor = back, penColor = back, fontColor = colorText_;
-  fw::TFontStyles styles = Font()->Style();
+  // Colours by the cell's state.
   const uint8_t rowAttr = rowData ? m.GetRowAttrib(r) : 0;
   const bool rowDisabled = (rowAttr & kRowDisabled) != 0;
-  if (Enabled()) {
-    const bool rowSel = (rowAttr & kRowSelected) != 0;
-    const bool colSel = InDataCols(d) && (m.GetColAttrib(d) & kColSelected) != 0;
-    if (rowDisabled) {
-      brushColor = penColor = colorDisabledBkgd_;
-      fontColor = colorDisabledText_;
-    } else {
-      if (colSel && rowSel) {
-        brushColor = penColor = colorSelBoth_;
-        fontColor = colorSelBothText_;
-      } else if (colSel) {
-        brushColor = penColor = colorSelCol_;
-        fontColor = colorSelColText_;
-      } else if (rowSel) {
-        brushColor = penColor = colorSelRow_;
-        fontColor = colorSelRowText_;
-      }
-      if ((rowData && r == highLightRow_) || d == highLightColumn_) {
-        brushColor = penColor = colorHigh_;
-        fontColor = colorHighText_;
-        if (highLightBold_) styles = fw::TFontStyles{fw::fsBold};
-      }
-    }
-  }
-  if (fixedCol) brushColor = penColor = colorColumnHd_;
-  if (!Enabled()) fontColor = fw::clInactiveCaption;
+  TDataCellState state;
+  state.enabled = Enabled();
+  state.shaded = rowColPattern_ >= 1 && ((r - 1) / rowColPattern_) % 2 == 0;
+  state.rowDisabled = rowDisabled;
+  state.rowSelected = (rowAttr & kRowSelected) != 0;
+  state.colSelected = InDataCols(d) && (m.GetColAttrib(d) & kColSelected) != 0;
+  state.highlighted = (rowData && r == highLightRow_) || d == highLightColumn_;
+  state.fixedColumn = fixedCol;
+  const TCellColors colors = DataCellColors(colors_, state, highLightBold_);
+  fw::TColor brushColor = colors.brush, penColor = colors.pen, fontColor = colors.font;
+  fw::TFontStyles styles = colors.bold ? fw::TFontStyles{fw::fsBold} : Font()->Style();
   if (OnBeforeRenderCell && rowData)
     OnBeforeRenderCell(this, d, r, penColor, brushColor, fontColor, styles, text);
   canvas->Font()->SetStyle(styles);
@@ -215,7 +225,7 @@ void TReportListView::PaintEmptyList() {
   canvas->Rectangle(b, y0, Width() - b, Height() - b);
   if (emptyMessage_.empty()) return;
   canvas->SetFont(Font());
-  canvas->Font()->SetColor(colorEmptyMsg_);
+  canvas->Font()->SetColor(colors_.emptyMsg);
   const int h = canvas->TextHeight(emptyMessage_);
   std::vector<std::string> lines;
   const int n = Tokenize(emptyMessage_, "|", lines);

@@ -14,56 +14,56 @@ void TReportListView::ColorSetter(fw::TColor& field, fw::TColor value) {
 }
 
 void TReportListView::SetColorText(fw::TColor v) {
-  ColorSetter(colorText_, v);
+  ColorSetter(colors_.text, v);
 }
 void TReportListView::SetColorBkgdNormal(fw::TColor v) {
-  ColorSetter(colorBkgdNormal_, v);
+  ColorSetter(colors_.bkgdNormal, v);
 }
 void TReportListView::SetColorBkgdShaded(fw::TColor v) {
-  ColorSetter(colorBkgdShaded_, v);
+  ColorSetter(colors_.bkgdShaded, v);
 }
 void TReportListView::SetColorHigh(fw::TColor v) {
-  ColorSetter(colorHigh_, v);
+  ColorSetter(colors_.high, v);
 }
 void TReportListView::SetColorHighText(fw::TColor v) {
-  ColorSetter(colorHighText_, v);
+  ColorSetter(colors_.highText, v);
 }
 void TReportListView::SetColorSelectedRow(fw::TColor v) {
-  ColorSetter(colorSelRow_, v);
+  ColorSetter(colors_.selRow, v);
 }
 void TReportListView::SetColorSelectedRowText(fw::TColor v) {
-  ColorSetter(colorSelRowText_, v);
+  ColorSetter(colors_.selRowText, v);
 }
 void TReportListView::SetColorSelectedCol(fw::TColor v) {
-  ColorSetter(colorSelCol_, v);
+  ColorSetter(colors_.selCol, v);
 }
 void TReportListView::SetColorSelectedColText(fw::TColor v) {
-  ColorSetter(colorSelColText_, v);
+  ColorSetter(colors_.selColText, v);
 }
 void TReportListView::SetColorSelectedBoth(fw::TColor v) {
-  ColorSetter(colorSelBoth_, v);
+  ColorSetter(colors_.selBoth, v);
 }
 void TReportListView::SetColorSelectedBothText(fw::TColor v) {
-  ColorSetter(colorSelBothText_, v);
+  ColorSetter(colors_.selBothText, v);
 }
 void TReportListView::SetColorColumnHdText(fw::TColor v) {
-  ColorSetter(colorColumnHdText_, v);
+  ColorSetter(colors_.columnHdText, v);
 }
 void TReportListView::SetColorCommonHd(fw::TColor v) {
-  ColorSetter(colorCommonHd_, v);
+  ColorSetter(colors_.commonHd, v);
 }
 void TReportListView::SetColorCommonHdText(fw::TColor v) {
-  ColorSetter(colorCommonHdText_, v);
+  ColorSetter(colors_.commonHdText, v);
 }
 void TReportListView::SetColorDisabledBkgd(fw::TColor v) {
-  ColorSetter(colorDisabledBkgd_, v);
+  ColorSetter(colors_.disabledBkgd, v);
 }
 void TReportListView::SetColorDisabledText(fw::TColor v) {
-  ColorSetter(colorDisabledText_, v);
+  ColorSetter(colors_.disabledText, v);
 }
 // The empty message's colour notifies only when it changes.
 void TReportListView::SetColorEmptyMsg(fw::TColor v) {
-  if (v != colorEmptyMsg_) ColorSetter(colorEmptyMsg_, v);
+  if (v != colors_.emptyMsg) ColorSetter(colors_.emptyMsg, v);
 }
 void TReportListView::SetInterRowIndicatorColor(fw::TColor v) {
   ColorSetter(interRowColor_, v);
@@ -72,7 +72,7 @@ void TReportListView::SetInterRowIndicatorColor(fw::TColor v) {
 // The column header colour is the grid's fixed colour as well.
 void TReportListView::SetColorColumnHd(fw::TColor value) {
   fw::TCustomGrid::SetFixedColor(value);
-  ColorSetter(colorColumnHd_, value);
+  ColorSetter(colors_.columnHd, value);
 }
 
 void TReportListView::SetHighLightBold(bool value) {

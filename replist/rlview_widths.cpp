@@ -55,7 +55,7 @@ int TReportListView::TextWidthOf(int ACol, int ARow, const std::string& text, bo
   fw::TCanvas* canvas = Canvas();
   std::string t = text;
   if (OnBeforeRenderCell) {
-    fw::TColor pen = colorBkgdNormal_, brush = colorBkgdNormal_, fontColor = colorText_;
+    fw::TColor pen = colors_.bkgdNormal, brush = colors_.bkgdNormal, fontColor = colors_.text;
     fw::TFontStyles styles = Font()->Style();
     OnBeforeRenderCell(this, ACol, ARow, pen, brush, fontColor, styles, t);
     canvas->Font()->SetStyle(styles);

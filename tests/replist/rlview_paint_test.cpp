@@ -389,3 +389,56 @@ TEST(ReportListViewPaint, SuppressedPaintingLeavesTheSurfaceAlone) {
 }
 
 }  // namespace
+
+namespace {
+
+// The colour choice on its own: each state against the colour it must pick.
+TEST(ReportListViewColors, EachCellStatePicksItsColours) {
+  zeb::TRepListColors colors;
+  colors.bkgdNormal = 0x000001;
+  colors.bkgdShaded = 0x000002;
+  colors.text = 0x000003;
+  colors.disabledBkgd = 0x000004;
+  colors.disabledText = 0x000005;
+  colors.selBoth = 0x000006;
+  colors.selBothText = 0x000007;
+  colors.selCol = 0x000008;
+  colors.selColText = 0x000009;
+  colors.selRow = 0x00000A;
+  colors.selRowText = 0x00000B;
+  colors.high = 0x00000C;
+  colors.highText = 0x00000D;
+  colors.columnHd = 0x00000E;
+  struct Case {
+    const char* what;
+    zeb::TDataCellState state;
+    fw::TColor brush, font;
+    bool bold;
+  };
+  using S = zeb::TDataCellState;
+  const Case cases[] = {
+      {"plain", S{}, 0x01, 0x03, false},
+      {"shaded", S{.shaded = true}, 0x02, 0x03, false},
+      {"disabled row wins over selection and highlight",
+       S{.rowDisabled = true, .rowSelected = true, .highlighted = true}, 0x04, 0x05, false},
+      {"row and column selected", S{.rowSelected = true, .colSelected = true}, 0x06, 0x07, false},
+      {"column selected", S{.colSelected = true}, 0x08, 0x09, false},
+      {"row selected", S{.rowSelected = true}, 0x0A, 0x0B, false},
+      {"highlight wins over selection", S{.rowSelected = true, .highlighted = true}, 0x0C, 0x0D,
+       true},
+      {"fixed column keeps the highlight's text", S{.highlighted = true, .fixedColumn = true}, 0x0E,
+       0x0D, true},
+      {"disabled view: no selection, grey text",
+       S{.enabled = false, .rowSelected = true, .highlighted = true}, 0x01, fw::clInactiveCaption,
+       false},
+  };
+  for (const Case& c : cases) {
+    const zeb::TCellColors got = zeb::DataCellColors(colors, c.state, true);
+    EXPECT_EQ(got.brush, c.brush) << c.what;
+    EXPECT_EQ(got.pen, c.brush) << c.what;
+    EXPECT_EQ(got.font, c.font) << c.what;
+    EXPECT_EQ(got.bold, c.bold) << c.what;
+  }
+}
+
+}  // namespace
