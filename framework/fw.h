@@ -56,6 +56,8 @@
 #include "framework/controls/input.h"
 #include "framework/controls/messages.h"
 #include "framework/controls/screen.h"
+#include "framework/controls/scroll_bar.h"
+#include "framework/controls/scroll_bar_tracker.h"
 #include "framework/controls/scroll_style.h"
 #include "framework/controls/timers.h"
 #include "framework/controls/wincontrol.h"

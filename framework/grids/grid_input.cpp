@@ -1,6 +1,7 @@
 // TCustomGrid input: clicks and drags select cells, drag grid lines to size, scroll bar clicks
 // and thumb drags, the wheel, and keyboard navigation.
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "framework/grids/grids.h"
@@ -85,70 +86,34 @@ bool TCustomGrid::StartMoving(const TGridCoord& cell) {
   return false;
 }
 
-// Arrows step one cell, the track pages, the thumb starts a drag. True when the point was on
-// a bar.
-bool TCustomGrid::ScrollBarClick(int X, int Y) {
-  const TPoint p{X, Y};
-  for (bool vertical : {true, false}) {
-    const TRect bar = vertical ? VertScrollBarRect() : HorzScrollBarRect();
-    if (!PtInRect(bar, p)) continue;
-    const int pos = vertical ? topRow_ : leftCol_;
-    const int fixed = vertical ? fixedRows_ : fixedCols_;
-    const int maxFirst = vertical ? MaxTopRow() : MaxLeftCol();
-    const int page = std::max(vertical ? VisibleRowCount() : VisibleColCount(), 1);
-    const int at = vertical ? Y - bar.Top : X - bar.Left;
-    const int length = vertical ? bar.Height() : bar.Width();
-    const TRect thumb = ThumbRect(bar, vertical, pos - fixed, maxFirst - fixed, page);
-    const int thumbStart = vertical ? thumb.Top - bar.Top : thumb.Left - bar.Left;
-    const int thumbEnd = vertical ? thumb.Bottom - bar.Top : thumb.Right - bar.Left;
-    int target = pos;
-    if (at < kGridScrollBarSize)
-      target = pos - 1;
-    else if (at >= length - kGridScrollBarSize)
-      target = pos + 1;
-    else if (at < thumbStart)
-      target = pos - page;
-    else if (at >= thumbEnd)
-      target = pos + page;
-    else {
-      gridState_ = gsScrolling;
-      thumbVertical_ = vertical;
-      thumbGrab_ = at - thumbStart;
-      return true;
-    }
-    if (vertical)
-      SetTopRow(target);
-    else
-      SetLeftCol(target);
-    return true;
-  }
-  return false;
+// The bars count the scrolling rows or columns: position 0 shows the first after the fixed ones.
+TScrollBarLayout TCustomGrid::ScrollBarLayout(bool vertical) const {
+  const TRect bar = vertical ? VertScrollBarRect() : HorzScrollBarRect();
+  if (IsRectEmpty(bar)) return {};
+  const int fixed = vertical ? fixedRows_ : fixedCols_;
+  const int first = vertical ? topRow_ : leftCol_;
+  const int maxFirst = vertical ? MaxTopRow() : MaxLeftCol();
+  const int page = vertical ? VisibleRowCount() : VisibleColCount();
+  return TScrollBarLayout(bar, vertical, {first - fixed, maxFirst - fixed, std::max(page, 1)});
 }
 
-// Maps the thumb's new place on the track to a first row or column.
-void TCustomGrid::DragThumb(int X, int Y) {
-  const bool vertical = thumbVertical_;
-  const TRect bar = vertical ? VertScrollBarRect() : HorzScrollBarRect();
-  if (IsRectEmpty(bar)) return;
-  const int fixed = vertical ? fixedRows_ : fixedCols_;
-  const int maxPos = (vertical ? MaxTopRow() : MaxLeftCol()) - fixed;
-  const int page = std::max(vertical ? VisibleRowCount() : VisibleColCount(), 1);
-  const TRect thumb = ThumbRect(bar, vertical, 0, maxPos, page);
-  const int thumbLength = vertical ? thumb.Height() : thumb.Width();
-  const int track = (vertical ? bar.Height() : bar.Width()) - 2 * kGridScrollBarSize;
-  const int room = track - thumbLength;
-  if (room <= 0 || maxPos <= 0) return;
-  const int at = (vertical ? Y - bar.Top : X - bar.Left) - kGridScrollBarSize - thumbGrab_;
-  const int64_t pos = static_cast<int64_t>(std::clamp(at, 0, room)) * maxPos / room;
-  const int first = fixed + static_cast<int>(pos);
-  if (!options_.Contains(goThumbTracking)) {
-    pendingThumb_ = first;
-    return;
-  }
+// Arrows step one cell, the track a page of cells.
+void TCustomGrid::ScrollBarStep(bool vertical, TScrollBarPart part) {
+  const TScrollBarLayout bar = ScrollBarLayout(vertical);
+  const TScrollBarRange& range = bar.Range();
+  int64_t target = range.position;
+  if (part == sbpLineBack) target -= 1;
+  if (part == sbpLineForward) target += 1;
+  if (part == sbpPageBack) target -= range.page;
+  if (part == sbpPageForward) target += range.page;
+  ScrollBarThumbTo(vertical, static_cast<int>(std::clamp<int64_t>(target, 0, range.max)));
+}
+
+void TCustomGrid::ScrollBarThumbTo(bool vertical, int position) {
   if (vertical)
-    SetTopRow(first);
+    SetTopRow(fixedRows_ + position);
   else
-    SetLeftCol(first);
+    SetLeftCol(fixedCols_ + position);
 }
 
 void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -159,7 +124,10 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
     const TGridCoord pressed = MouseCoord(X, Y);
     pressOnCurrent_ =
         wasFocused && !Shift.Contains(ssShift) && pressed.X == col_ && pressed.Y == row_;
-    if (!ScrollBarClick(X, Y)) {
+    scrollTracker_.followThumb = options_.Contains(goThumbTracking);
+    if (scrollTracker_.MouseDown({X, Y})) {
+      gridState_ = gsScrolling;
+    } else {
       bool isCol = false;
       int index = -1;
       if (SizingHit(X, Y, isCol, index)) {
@@ -192,7 +160,7 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
       UpdateAutoScroll(X, Y);
       break;
     case gsScrolling:
-      DragThumb(X, Y);
+      scrollTracker_.MouseMove({X, Y});
       break;
     case gsNormal: {
       bool isCol = false;
@@ -213,13 +181,7 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (gridState_ == gsScrolling && pendingThumb_ >= 0) {
-    if (thumbVertical_)
-      SetTopRow(pendingThumb_);
-    else
-      SetLeftCol(pendingThumb_);
-  }
-  pendingThumb_ = -1;
+  if (gridState_ == gsScrolling) scrollTracker_.MouseUp({X, Y});
   StopAutoScroll();
   const TGridState state = gridState_;
   gridState_ = gsNormal;

@@ -9,6 +9,13 @@ namespace fw {
 TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
   SetTabStop(true);
   SetBounds(Left(), Top(), 320, 120);
+  scrollTracker_.Layout = [this](bool vertical) { return ScrollBarLayout(vertical); };
+  scrollTracker_.Step = [this](bool vertical, TScrollBarPart part) {
+    ScrollBarStep(vertical, part);
+  };
+  scrollTracker_.ThumbTo = [this](bool vertical, int position) {
+    ScrollBarThumbTo(vertical, position);
+  };
 }
 
 void TCustomGrid::SetColCount(int value) {

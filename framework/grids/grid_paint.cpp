@@ -141,51 +141,6 @@ void TCustomGrid::PaintLines(const TRect& area) {
   }
 }
 
-TRect TCustomGrid::ThumbRect(const TRect& bar, bool vertical, int pos, int maxPos, int page) {
-  const int s = kGridScrollBarSize;
-  const int track = (vertical ? bar.Height() : bar.Width()) - 2 * s;
-  if (track < 8) return Rect(0, 0, 0, 0);
-  const int span = std::max(maxPos, 1);
-  const int thumb = std::clamp(track * page / (span + page), 8, track);
-  const int offset = maxPos > 0 ? (track - thumb) * std::clamp(pos, 0, maxPos) / maxPos : 0;
-  return vertical ? Rect(bar.Left, bar.Top + s + offset, bar.Right, bar.Top + s + offset + thumb)
-                  : Rect(bar.Left + s + offset, bar.Top, bar.Left + s + offset + thumb, bar.Bottom);
-}
-
-// Track, two arrow buttons and a thumb sized by the page.
-void TCustomGrid::PaintScrollBar(const TRect& bar, bool vertical, int pos, int maxPos, int page) {
-  TCanvas* canvas = Canvas();
-  canvas->Brush()->SetColor(clScrollBar);
-  canvas->FillRect(bar);
-  const int s = kGridScrollBarSize;
-  const TRect first = vertical ? Rect(bar.Left, bar.Top, bar.Right, bar.Top + s)
-                               : Rect(bar.Left, bar.Top, bar.Left + s, bar.Bottom);
-  const TRect last = vertical ? Rect(bar.Left, bar.Bottom - s, bar.Right, bar.Bottom)
-                              : Rect(bar.Right - s, bar.Top, bar.Right, bar.Bottom);
-  for (const TRect* b : {&first, &last}) {
-    const TRect& button = *b;
-    canvas->Brush()->SetColor(clBtnFace);
-    canvas->FillRect(button);
-    Frame3D(canvas, button, clBtnHighlight, clBtnShadow);
-    // A small black triangle pointing away from the track.
-    const int cx = (button.Left + button.Right) / 2;
-    const int cy = (button.Top + button.Bottom) / 2;
-    const bool towardsStart = b == &first;
-    canvas->Brush()->SetColor(clBlack);
-    for (int i = 0; i < 4; ++i) {
-      const int along = (towardsStart ? -2 : -1) + (towardsStart ? i : 3 - i);
-      const TRect stroke = vertical ? Rect(cx - i, cy + along, cx + i + 1, cy + along + 1)
-                                    : Rect(cx + along, cy - i, cx + along + 1, cy + i + 1);
-      canvas->FillRect(stroke);
-    }
-  }
-  const TRect t = ThumbRect(bar, vertical, pos, maxPos, page);
-  if (IsRectEmpty(t)) return;
-  canvas->Brush()->SetColor(clBtnFace);
-  canvas->FillRect(t);
-  Frame3D(canvas, t, clBtnHighlight, clBtnShadow);
-}
-
 void TCustomGrid::Paint() {
   TCanvas* canvas = Canvas();
   // Sunken border.
@@ -204,19 +159,9 @@ void TCustomGrid::Paint() {
   }
   bool horz, vert;
   ScrollBarsShown(horz, vert);
-  if (vert) {
-    PaintScrollBar(VertScrollBarRect(), true, topRow_ - fixedRows_, MaxTopRow() - fixedRows_,
-                   std::max(VisibleRowCount(), 1));
-  }
-  if (horz) {
-    PaintScrollBar(HorzScrollBarRect(), false, leftCol_ - fixedCols_, MaxLeftCol() - fixedCols_,
-                   std::max(VisibleColCount(), 1));
-  }
-  if (horz && vert) {
-    canvas->Brush()->SetColor(clBtnFace);
-    canvas->FillRect(Rect(area.Right, area.Bottom, area.Right + kGridScrollBarSize,
-                          area.Bottom + kGridScrollBarSize));
-  }
+  if (vert) ScrollBarLayout(true).Paint(canvas);
+  if (horz) ScrollBarLayout(false).Paint(canvas);
+  if (horz && vert) PaintScrollBarCorner(canvas, {area.Right, area.Bottom});
 }
 
 }  // namespace fw

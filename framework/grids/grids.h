@@ -9,12 +9,12 @@
 //                                        TDrawGrid is drawn by OnDrawCell; derived grids
 //                                        override it), then the focus frame, raised fixed cells
 //     PaintLines(area), PaintDropMarker()
-//   then PaintScrollBar for each bar shown.
+//   then ScrollBarLayout(vertical).Paint for each bar shown.
 //
 // Input (grid_input.cpp, grid_drag.cpp, grid_editor.cpp):
-//   MouseDown -> ScrollBarClick | SizingHit (line sizing) | StartMoving | FocusCell (select)
-//   MouseMove -> DragTo + UpdateAutoScroll while a gesture runs, DragThumb on a bar
-//   MouseUp   -> ends the gesture: MoveColumn/MoveRow, a thumb's pending position, ShowEditor
+//   MouseDown -> scrollTracker_ (a bar) | SizingHit (line sizing) | StartMoving | FocusCell
+//   MouseMove -> DragTo + UpdateAutoScroll while a gesture runs, scrollTracker_ on a bar
+//   MouseUp   -> ends the gesture: MoveColumn/MoveRow, scrollTracker_, ShowEditor
 //   KeyDown   -> MoveByKey -> FocusCell; F2/Enter/typing open the in-place editor
 #pragma once
 
@@ -25,6 +25,7 @@
 #include "framework/base/set.h"
 #include "framework/controls/customcontrol.h"
 #include "framework/controls/form.h"
+#include "framework/controls/scroll_bar_tracker.h"
 #include "framework/controls/scroll_style.h"
 
 namespace fw {
@@ -97,7 +98,7 @@ using TSetEditEvent = Event<void(TObject* Sender, int ACol, int ARow, const std:
 class TInplaceEdit;
 
 // Width of a scroll bar drawn inside the client area, and the length of its arrow buttons.
-inline constexpr int kGridScrollBarSize = 16;
+inline constexpr int kGridScrollBarSize = kScrollBarSize;
 // The timer that scrolls a drag held beyond the grid's edge: its id on the grid's window and
 // the milliseconds between two one-line steps.
 inline constexpr UINT kGridScrollTimerId = 0x6D1D;
@@ -308,9 +309,6 @@ class TCustomGrid : public TCustomControl {
   void PaintCells(const TRect& area);
   void PaintCell(int c, int r, const TRect& rect, bool fixed);
   void PaintLines(const TRect& area);
-  void PaintScrollBar(const TRect& bar, bool vertical, int pos, int maxPos, int page);
-  // The thumb of a scroll bar at pos of 0..maxPos showing `page` cells.
-  static TRect ThumbRect(const TRect& bar, bool vertical, int pos, int maxPos, int page);
   TGridDrawState CellState(int c, int r) const;
   // A dotted frame inside the rectangle, each pixel inverted so it shows on any colour.
   void DrawFocusFrame(const TRect& r);
@@ -326,8 +324,10 @@ class TCustomGrid : public TCustomControl {
 
   // Input pieces (grid_input.cpp).
   bool SizingHit(int X, int Y, bool& isCol, int& index) const;
-  bool ScrollBarClick(int X, int Y);
-  void DragThumb(int X, int Y);
+  // A bar as shown now: its position counts scrolling rows or columns from the first one.
+  TScrollBarLayout ScrollBarLayout(bool vertical) const;
+  void ScrollBarStep(bool vertical, TScrollBarPart part);
+  void ScrollBarThumbTo(bool vertical, int position);
   void MoveByKey(uint16_t key, TShiftState shift);
   // The cell a drag at (X, Y) points at; past an edge of the scrolling cells, the last one
   // shown on that side; `fallback` where the point lies on no cell.
@@ -369,12 +369,10 @@ class TCustomGrid : public TCustomControl {
   int leftCol_ = 1;
 
   TGridState gridState_ = gsNormal;
-  // Sizing: which line; scrolling: which bar and the grab offset.
+  // Sizing: which line.
   int sizingIndex_ = -1;
   // Sizing: the distance from the line to the point that grabbed it.
   int sizingGrab_ = 0;
-  bool thumbVertical_ = false;
-  int thumbGrab_ = 0;
   // Moving: the line picked up in a fixed row / column and where it would land.
   int moveFrom_ = -1;
   int moveTo_ = -1;
@@ -383,8 +381,8 @@ class TCustomGrid : public TCustomControl {
   // A drag beyond the edge: the pointer's last place and whether the scroll timer runs.
   TPoint dragPos_{};
   bool autoScrolling_ = false;
-  // Without goThumbTracking a thumb drag scrolls on release, to this first row or column.
-  int pendingThumb_ = -1;
+  // A press on a scroll bar: arrows and track repeat, the thumb drags.
+  TScrollBarTracker scrollTracker_;
   bool splitCursor_ = false;
   TCursor savedCursor_ = crDefault;
 

@@ -100,6 +100,9 @@ TCustomMemo::TCustomMemo(TComponent* AOwner)
     : TCustomEdit(AOwner), lines_(std::make_unique<TMemoStrings>(this)) {
   SetAutoSize(false);
   SetBounds(Left(), Top(), 185, 89);
+  barTracker_.Layout = [this](bool vertical) { return BarLayout(vertical); };
+  barTracker_.Step = [this](bool vertical, TScrollBarPart part) { BarStep(vertical, part); };
+  barTracker_.ThumbTo = [this](bool vertical, int position) { BarThumbTo(vertical, position); };
 }
 
 TCustomMemo::~TCustomMemo() = default;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/controls/scroll_bar_tracker.h"
 #include "framework/controls/scroll_style.h"
 #include "framework/rtl/strings.h"
 #include "framework/stdctrls/edit.h"
@@ -90,6 +91,8 @@ class TCustomMemo : public TCustomEdit {
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   void KeyPress(char32_t& Key) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
   void Paint() override;
@@ -104,8 +107,10 @@ class TCustomMemo : public TCustomEdit {
   int RowHit(const Row& row, int x) const;
   void MoveVertically(int rows, bool extend);
   void PaintRows(TCanvas* canvas, const TRect& area);
-  void PaintBar(TCanvas* canvas, const TRect& bar, bool vertical, int pos, int maxPos, int page);
-  bool BarClick(int X, int Y);
+  // The bars count rows down and pixels across.
+  TScrollBarLayout BarLayout(bool vertical) const;
+  void BarStep(bool vertical, TScrollBarPart part);
+  void BarThumbTo(bool vertical, int position);
   int MaxTopRow() const;
   // The largest sideways offset: the widest row just fits (0 with WordWrap).
   int MaxHorzOffset() const;
@@ -117,6 +122,7 @@ class TCustomMemo : public TCustomEdit {
   TScrollStyle scrollBars_ = ssNone;
   int topRow_ = 0;
   int scrollX_ = 0;
+  TScrollBarTracker barTracker_;
   // Up and Down aim for the x where a run of them began (in text coordinates), so passing a
   // short line does not pull the caret to the left for good.
   int goalX_ = 0;

@@ -1,6 +1,7 @@
-// TCustomMemo input: line-wise caret keys, Enter and Tab as text, the wheel and scroll bar
-// clicks.
+// TCustomMemo input: line-wise caret keys, Enter and Tab as text, the wheel and the scroll
+// bars.
 #include <algorithm>
+#include <cstdint>
 
 #include "framework/stdctrls/memo.h"
 
@@ -8,7 +9,8 @@ namespace fw {
 
 namespace {
 constexpr int kWheelRows = 3;
-constexpr int kBarSize = 16;
+// Pixels the sideways arrows scroll.
+constexpr int kSidewaysStep = 8;
 }  // namespace
 
 void TCustomMemo::MoveVertically(int rows, bool extend) {
@@ -75,37 +77,42 @@ void TCustomMemo::KeyPress(char32_t& Key) {
 }
 
 void TCustomMemo::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (Button == mbLeft && BarClick(X, Y)) {
+  if (Button == mbLeft && barTracker_.MouseDown({X, Y})) {
     if (CanFocus() && !Focused()) SetFocus();
     return;
   }
   TCustomEdit::MouseDown(Button, Shift, X, Y);
 }
 
+void TCustomMemo::MouseMove(TShiftState Shift, int X, int Y) {
+  if (barTracker_.MouseMove({X, Y})) return;
+  TCustomEdit::MouseMove(Shift, X, Y);
+}
+
+void TCustomMemo::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (Button == mbLeft && barTracker_.MouseUp({X, Y})) return;
+  TCustomEdit::MouseUp(Button, Shift, X, Y);
+}
+
 // Arrows scroll a row (or a few pixels across), the track a page.
-bool TCustomMemo::BarClick(int X, int Y) {
-  const TPoint p{X, Y};
-  const TRect vert = VertScrollBarRect();
-  if (PtInRect(vert, p)) {
-    const int page = VisibleRows();
-    if (Y < vert.Top + kBarSize)
-      SetTopRow(topRow_ - 1);
-    else if (Y >= vert.Bottom - kBarSize)
-      SetTopRow(topRow_ + 1);
-    else
-      SetTopRow(topRow_ + (Y < (vert.Top + vert.Bottom) / 2 ? -page : page));
-    return true;
-  }
-  const TRect horz = HorzScrollBarRect();
-  if (PtInRect(horz, p)) {
-    const int step =
-        X < horz.Left + kBarSize || X >= horz.Right - kBarSize ? 8 : TextArea().Width();
-    const bool left = X < (horz.Left + horz.Right) / 2;
-    scrollX_ = std::clamp(scrollX_ + (left ? -step : step), 0, MaxHorzOffset());
+void TCustomMemo::BarStep(bool vertical, TScrollBarPart part) {
+  const TScrollBarRange range = BarLayout(vertical).Range();
+  const int line = vertical ? 1 : kSidewaysStep;
+  int64_t target = range.position;
+  if (part == sbpLineBack) target -= line;
+  if (part == sbpLineForward) target += line;
+  if (part == sbpPageBack) target -= range.page;
+  if (part == sbpPageForward) target += range.page;
+  BarThumbTo(vertical, static_cast<int>(std::clamp<int64_t>(target, 0, range.max)));
+}
+
+void TCustomMemo::BarThumbTo(bool vertical, int position) {
+  if (vertical) {
+    SetTopRow(position);
+  } else if (position != scrollX_) {
+    scrollX_ = std::clamp(position, 0, MaxHorzOffset());
     Invalidate();
-    return true;
   }
-  return false;
 }
 
 bool TCustomMemo::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {

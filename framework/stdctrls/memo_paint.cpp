@@ -12,7 +12,6 @@ namespace fw {
 
 namespace {
 
-constexpr int kBarSize = 16;
 constexpr int kMarginX = 2;
 
 }  // namespace
@@ -27,8 +26,8 @@ TRect TCustomMemo::TextArea() const {
   bool horz, vert;
   ShownBars(horz, vert);
   TRect r = Rect(frame + kMarginX, frame + 1, Width() - frame - kMarginX, Height() - frame - 1);
-  if (vert) r.Right -= kBarSize;
-  if (horz) r.Bottom -= kBarSize;
+  if (vert) r.Right -= kScrollBarSize;
+  if (horz) r.Bottom -= kScrollBarSize;
   r.Right = std::max(r.Right, r.Left);
   r.Bottom = std::max(r.Bottom, r.Top);
   return r;
@@ -39,8 +38,8 @@ TRect TCustomMemo::VertScrollBarRect() const {
   ShownBars(horz, vert);
   if (!vert) return Rect(0, 0, 0, 0);
   const int frame = BorderStyle() == bsSingle ? 2 : 0;
-  return Rect(Width() - frame - kBarSize, frame, Width() - frame,
-              Height() - frame - (horz ? kBarSize : 0));
+  return Rect(Width() - frame - kScrollBarSize, frame, Width() - frame,
+              Height() - frame - (horz ? kScrollBarSize : 0));
 }
 
 TRect TCustomMemo::HorzScrollBarRect() const {
@@ -48,8 +47,8 @@ TRect TCustomMemo::HorzScrollBarRect() const {
   ShownBars(horz, vert);
   if (!horz) return Rect(0, 0, 0, 0);
   const int frame = BorderStyle() == bsSingle ? 2 : 0;
-  return Rect(frame, Height() - frame - kBarSize, Width() - frame - (vert ? kBarSize : 0),
-              Height() - frame);
+  return Rect(frame, Height() - frame - kScrollBarSize,
+              Width() - frame - (vert ? kScrollBarSize : 0), Height() - frame);
 }
 
 int TCustomMemo::VisibleRows() const {
@@ -196,44 +195,20 @@ void TCustomMemo::Paint() {
   }
   bool horz, vert;
   ShownBars(horz, vert);
-  if (vert) PaintBar(canvas, VertScrollBarRect(), true, topRow_, MaxTopRow(), VisibleRows());
-  if (horz) {
-    // Across, the bar counts pixels: a page is the text area's width.
-    PaintBar(canvas, HorzScrollBarRect(), false, scrollX_, MaxHorzOffset(), TextArea().Width());
-  }
+  if (vert) BarLayout(true).Paint(canvas);
+  if (horz) BarLayout(false).Paint(canvas);
   if (horz && vert) {
     const TRect v = VertScrollBarRect();
-    canvas->Brush()->SetColor(clBtnFace);
-    canvas->FillRect(Rect(v.Left, v.Bottom, v.Right, v.Bottom + kBarSize));
+    PaintScrollBarCorner(canvas, {v.Left, v.Bottom});
   }
 }
 
-// A bar: two raised arrow buttons and, when there is anything to scroll, a raised thumb.
-void TCustomMemo::PaintBar(TCanvas* canvas, const TRect& bar, bool vertical, int pos, int maxPos,
-                           int page) {
-  canvas->Brush()->SetColor(clScrollBar);
-  canvas->FillRect(bar);
-  const TRect first = vertical ? Rect(bar.Left, bar.Top, bar.Right, bar.Top + kBarSize)
-                               : Rect(bar.Left, bar.Top, bar.Left + kBarSize, bar.Bottom);
-  const TRect last = vertical ? Rect(bar.Left, bar.Bottom - kBarSize, bar.Right, bar.Bottom)
-                              : Rect(bar.Right - kBarSize, bar.Top, bar.Right, bar.Bottom);
-  for (const TRect& b : {first, last}) {
-    canvas->Brush()->SetColor(clBtnFace);
-    canvas->FillRect(b);
-    Frame3D(canvas, b, clBtnHighlight, clBtnShadow);
-  }
-  const int track = (vertical ? bar.Height() : bar.Width()) - 2 * kBarSize;
-  if (maxPos <= 0 || track <= 8) return;
-  const int64_t total = static_cast<int64_t>(maxPos) + page;
-  const int length = std::max(static_cast<int>(int64_t{track} * page / total), 8);
-  const int start =
-      kBarSize + static_cast<int>(int64_t{track - length} * std::clamp(pos, 0, maxPos) / maxPos);
-  const TRect thumb = vertical
-                          ? Rect(bar.Left, bar.Top + start, bar.Right, bar.Top + start + length)
-                          : Rect(bar.Left + start, bar.Top, bar.Left + start + length, bar.Bottom);
-  canvas->Brush()->SetColor(clBtnFace);
-  canvas->FillRect(thumb);
-  Frame3D(canvas, thumb, clBtnHighlight, clBtnShadow);
+// Down, the bar counts rows; across, pixels, with the text area's width as its page.
+TScrollBarLayout TCustomMemo::BarLayout(bool vertical) const {
+  const TRect bar = vertical ? VertScrollBarRect() : HorzScrollBarRect();
+  if (IsRectEmpty(bar)) return {};
+  if (vertical) return TScrollBarLayout(bar, true, {topRow_, MaxTopRow(), VisibleRows()});
+  return TScrollBarLayout(bar, false, {scrollX_, MaxHorzOffset(), TextArea().Width()});
 }
 
 }  // namespace fw

@@ -235,14 +235,23 @@ TEST(MemoScrolling, ScrollBarsTakeTheirRoomAndScroll) {
   // The lower arrow scrolls one row.
   f.host.Click(f.memo->Left() + bar.Left + 8, f.memo->Top() + bar.Bottom - 8);
   EXPECT_EQ(f.memo->TopRow(), 1);
-  EXPECT_EQ(f.host.Pixel(f.memo->Left() + bar.Left + 8, f.memo->Top() + bar.Top + 8),
+  // The arrow buttons are the framework's scroll bar: a raised face with a black arrow.
+  EXPECT_EQ(f.host.Pixel(f.memo->Left() + bar.Left + 3, f.memo->Top() + bar.Top + 3),
             ColorToRGB(clBtnFace));
+  EXPECT_EQ(f.host.Pixel(f.memo->Left() + bar.Left + 8, f.memo->Top() + bar.Top + 8),
+            ColorToRGB(clBlack));
   // The thumb is drawn raised somewhere on the track.
   bool thumb = false;
   for (int y = bar.Top + 16; y < bar.Bottom - 16; ++y)
     thumb = thumb || f.host.Pixel(f.memo->Left() + bar.Right - 1, f.memo->Top() + y) ==
                          ColorToRGB(clBtnShadow);
   EXPECT_TRUE(thumb);
+  // The track pages towards the press: with the thumb at the end, a press just above it (below
+  // the bar's middle) pages back.
+  f.memo->SetTopRow(1000);
+  const int bottom = f.memo->TopRow();
+  f.host.Click(f.memo->Left() + bar.Left + 8, f.memo->Top() + bar.Top + bar.Height() * 3 / 5);
+  EXPECT_EQ(f.memo->TopRow(), bottom - f.memo->VisibleRows());
   f.memo->SetWordWrap(false);
   f.memo->SetScrollBars(ssBoth);
   EXPECT_FALSE(IsRectEmpty(f.memo->HorzScrollBarRect()));
