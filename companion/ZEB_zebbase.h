@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "framework/base/event.h"
-#include "framework/base/exceptions.h"
 #include "framework/base/object.h"
-#include "framework/graphics/colors.h"
+#include "framework/rtl/colors.h"
+#include "framework/rtl/exceptions.h"
 
 namespace fw {
 class TCanvas;

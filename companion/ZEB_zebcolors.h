@@ -2,7 +2,7 @@
 // 16 basic VGA colours, 4 more named colours and 27 system colours, numbered 1..47.
 #pragma once
 
-#include "framework/graphics/colors.h"
+#include "framework/rtl/colors.h"
 
 namespace zeb {
 

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "companion/ZEB_math1.h"
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 
 namespace zeb {
 

@@ -4,13 +4,13 @@
 // Component model
 #include "framework/base/component.h"
 #include "framework/base/event.h"
-#include "framework/base/exceptions.h"
 #include "framework/base/form_text.h"
 #include "framework/base/object.h"
 #include "framework/base/registry.h"
 #include "framework/base/registry_check.h"
-#include "framework/base/scope_guard.h"
 #include "framework/base/set.h"
+#include "framework/rtl/exceptions.h"
+#include "framework/rtl/scope_guard.h"
 
 // Run-time library
 #include "framework/rtl/datetime.h"
@@ -28,17 +28,16 @@
 // Graphics and images
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
-#include "framework/graphics/colors.h"
 #include "framework/graphics/draw_text.h"
 #include "framework/graphics/frame3d.h"
 #include "framework/graphics/gdi.h"
 #include "framework/graphics/pen_brush_font.h"
 #include "framework/graphics/pixels.h"
-#include "framework/graphics/raster.h"
 #include "framework/graphics/text_engine.h"
-#include "framework/graphics/types.h"
 #include "framework/image/codecs.h"
 #include "framework/image/resources.h"
+#include "framework/rtl/colors.h"
+#include "framework/rtl/types.h"
 
 // Controls, the application and the backends
 #include "framework/backend/headless/headless_backend.h"

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/base/exceptions.h"
-#include "framework/graphics/colors.h"
+#include "framework/rtl/colors.h"
+#include "framework/rtl/exceptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string text(reinterpret_cast<const char*>(data), size);

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <span>
 
-#include "framework/base/exceptions.h"
 #include "framework/image/codecs.h"
+#include "framework/rtl/exceptions.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <span>
 
-#include "framework/base/exceptions.h"
 #include "framework/image/codecs.h"
+#include "framework/rtl/exceptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {

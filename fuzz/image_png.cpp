@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "framework/base/exceptions.h"
 #include "framework/image/codecs.h"
+#include "framework/rtl/exceptions.h"
 
 namespace {
 

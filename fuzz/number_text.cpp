@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/numtext.h"
 #include "framework/rtl/utf8.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "companion/ZEB_dstruct.h"
-#include "framework/base/scope_guard.h"
+#include "framework/rtl/scope_guard.h"
 #include "replist/ZEB_replist.h"
 
 namespace zeb {

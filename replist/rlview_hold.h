@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "framework/base/scope_guard.h"
+#include "framework/rtl/scope_guard.h"
 #include "replist/ZEB_replist.h"
 
 namespace zeb {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/base/scope_guard.h"
+#include "framework/rtl/scope_guard.h"
 #include "framework/rtl/streams.h"
 #include "framework/rtl/textfile.h"
 #include "framework/rtl/utf8.h"

@@ -6,9 +6,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "framework/base/exceptions.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/gdi.h"
+#include "framework/rtl/exceptions.h"
 
 namespace gallery {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/base/exceptions.h"
 #include "framework/base/object.h"
 #include "framework/base/set.h"
+#include "framework/rtl/exceptions.h"
 
 namespace fw {
 

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "framework/base/set.h"
-#include "framework/graphics/types.h"
+#include "framework/rtl/types.h"
 
 namespace fw {
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "framework/base/component.h"
-#include "framework/base/exceptions.h"
 #include "framework/base/registry.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/streams.h"
 
 // A form reads:

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "framework/base/form_text.h"
-#include "framework/base/scope_guard.h"
+#include "framework/rtl/scope_guard.h"
 #include "framework/rtl/utf8.h"
 
 namespace fw {

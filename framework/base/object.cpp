@@ -7,8 +7,8 @@
 #include <memory>
 #include <typeinfo>
 
-#include "framework/base/exceptions.h"
 #include "framework/base/registry.h"
+#include "framework/rtl/exceptions.h"
 
 namespace fw {
 

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "framework/base/component.h"
-#include "framework/base/exceptions.h"
 #include "framework/base/set.h"
-#include "framework/graphics/colors.h"
+#include "framework/rtl/colors.h"
+#include "framework/rtl/exceptions.h"
 
 namespace fw {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/graphics/types.h"
+#include "framework/rtl/types.h"
 
 namespace fw {
 

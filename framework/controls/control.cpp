@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "framework/base/scope_guard.h"
 #include "framework/controls/application.h"
 #include "framework/controls/form.h"
 #include "framework/controls/screen.h"
 #include "framework/controls/wincontrol.h"
+#include "framework/rtl/scope_guard.h"
 
 namespace fw {
 

@@ -1,11 +1,12 @@
 // TControl painting: the canvas bound to the form's surface, paint requests (Invalidate,
 // Repaint, Update), one control's paint within a cycle, and PaintTo.
-#include "framework/base/scope_guard.h"
 #include "framework/controls/application.h"
 #include "framework/controls/control.h"
 #include "framework/controls/form.h"
 #include "framework/controls/wincontrol.h"
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/internal/canvas_device.h"
+#include "framework/rtl/scope_guard.h"
 
 namespace fw {
 
@@ -114,11 +115,11 @@ void TControl::PaintTree(TBitmap* bitmap, TPoint origin, const TRect& clip) {
 
 void TControl::PaintTo(TCanvas* canvas, int x, int y) {
   if (!canvas || !canvas->Target()) return;
-  const TPoint o = canvas->ToDevice(x, y);
+  const TPoint o = TCanvasDevice::ToDevice(*canvas, x, y);
   TRect area = Bounds(o.X, o.Y, width_, height_);
-  if (!IntersectRect(area, area, canvas->ToDevice(canvas->ClipRect()))) return;
+  if (!IntersectRect(area, area, TCanvasDevice::ToDevice(*canvas, canvas->ClipRect()))) return;
   PaintTree(canvas->Target(), o, area);
-  canvas->NotifyDrawn(area);
+  TCanvasDevice::NotifyDrawn(*canvas, area);
 }
 
 }  // namespace fw

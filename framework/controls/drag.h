@@ -9,7 +9,7 @@
 
 #include "framework/base/event.h"
 #include "framework/base/object.h"
-#include "framework/graphics/types.h"
+#include "framework/rtl/types.h"
 
 namespace fw {
 

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "framework/base/scope_guard.h"
 #include "framework/controls/application.h"
 #include "framework/controls/screen.h"
 #include "framework/graphics/bitmap.h"
+#include "framework/rtl/scope_guard.h"
 
 namespace fw {
 

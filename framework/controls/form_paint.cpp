@@ -3,10 +3,10 @@
 // to the backend for presentation.
 #include <algorithm>
 
-#include "framework/base/scope_guard.h"
 #include "framework/controls/application.h"
 #include "framework/controls/form.h"
 #include "framework/graphics/bitmap.h"
+#include "framework/rtl/scope_guard.h"
 
 namespace fw {
 

@@ -14,7 +14,9 @@ TScrollBarLayout::TScrollBarLayout(const TRect& bar, bool vertical, TScrollBarRa
   range_.position = std::clamp(range_.position, 0, range_.max);
 }
 
-int TScrollBarLayout::Length() const { return vertical_ ? bar_.Height() : bar_.Width(); }
+int TScrollBarLayout::Length() const {
+  return vertical_ ? bar_.Height() : bar_.Width();
+}
 
 int TScrollBarLayout::TrackLength() const {
   return std::max(Length() - 2 * kScrollBarSize, 0);
@@ -62,7 +64,9 @@ int TScrollBarLayout::Along(TPoint point) const {
   return vertical_ ? point.Y - bar_.Top : point.X - bar_.Left;
 }
 
-int TScrollBarLayout::ThumbStart() const { return kScrollBarSize + ThumbOffset(); }
+int TScrollBarLayout::ThumbStart() const {
+  return kScrollBarSize + ThumbOffset();
+}
 
 TScrollBarPart TScrollBarLayout::HitTest(TPoint point) const {
   if (!Shown() || !PtInRect(bar_, point)) return sbpNowhere;

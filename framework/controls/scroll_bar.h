@@ -9,7 +9,7 @@
 #pragma once
 
 #include "framework/graphics/canvas.h"
-#include "framework/graphics/types.h"
+#include "framework/rtl/types.h"
 
 namespace fw {
 
@@ -29,10 +29,10 @@ struct TScrollBarRange {
 // The parts of a bar a point can be on. "Back" is up or left, "forward" down or right.
 enum TScrollBarPart {
   sbpNowhere,
-  sbpLineBack,      // the back arrow button
-  sbpLineForward,   // the forward arrow button
-  sbpPageBack,      // the track before the thumb
-  sbpPageForward,   // the track after the thumb
+  sbpLineBack,     // the back arrow button
+  sbpLineForward,  // the forward arrow button
+  sbpPageBack,     // the track before the thumb
+  sbpPageForward,  // the track after the thumb
   sbpThumb,
 };
 

@@ -1,8 +1,8 @@
 // Painting a scroll bar: the track in the scroll-bar colour, raised arrow buttons with a small
 // black arrow each, and a raised thumb.
 #include "framework/controls/scroll_bar.h"
-#include "framework/graphics/colors.h"
 #include "framework/graphics/frame3d.h"
+#include "framework/rtl/colors.h"
 
 namespace fw {
 

@@ -63,8 +63,8 @@ class TScrollBarTracker {
   TScrollBarPart part_ = sbpNowhere;
   bool vertical_ = true;
   TPoint pointer_{};
-  int grab_ = 0;            // pixels from the thumb's leading edge to the pointer
-  int pendingThumb_ = -1;   // a position waiting for the release
+  int grab_ = 0;           // pixels from the thumb's leading edge to the pointer
+  int pendingThumb_ = -1;  // a position waiting for the release
   HWND timerWindow_ = nullptr;
   bool repeating_ = false;  // the first repeat has come
 };

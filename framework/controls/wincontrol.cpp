@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "framework/base/scope_guard.h"
 #include "framework/controls/application.h"
 #include "framework/controls/form.h"
 #include "framework/controls/screen.h"
+#include "framework/rtl/scope_guard.h"
 
 namespace fw {
 

@@ -1,5 +1,6 @@
 // TBitmap pixels, size, format and transparency.
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/internal/raster.h"
 
 #include <algorithm>
 #include <utility>

@@ -9,12 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "framework/base/exceptions.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/pixels.h"
 #include "framework/image/codecs.h"
+#include "framework/rtl/exceptions.h"
 
 namespace fw {
+
+// The rasteriser's view of a bitmap's pixels (framework/graphics/internal/raster.h).
+struct BlitSource;
 
 // The pixel format a bitmap reports; storage is always 32 bits per pixel.
 enum TPixelFormat : uint8_t {

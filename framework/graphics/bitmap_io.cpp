@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/internal/raster.h"
 #include "framework/image/resources.h"
 #include "framework/rtl/file_read.h"
 #include "framework/rtl/safe_save.h"

@@ -1,6 +1,6 @@
 // The built-in bitmap font: glyph designs as row pictures ("X" inked, "." blank), parsed once
 // into row masks; accented Latin-1 letters are composed from a base letter and an accent.
-#include "framework/graphics/builtin_font.h"
+#include "framework/graphics/internal/builtin_font.h"
 
 #include <algorithm>
 #include <cstdlib>

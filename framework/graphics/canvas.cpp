@@ -1,6 +1,7 @@
 // TCanvas state: target bitmap, origin and clip, drawing tools, and the helpers every drawing
 // operation shares (device target, pen and brush inks, change reports).
 #include "framework/graphics/canvas.h"
+#include "framework/graphics/internal/raster.h"
 
 #include <algorithm>
 

@@ -9,15 +9,24 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "framework/graphics/colors.h"
 #include "framework/graphics/pen_brush_font.h"
-#include "framework/graphics/raster.h"
-#include "framework/graphics/types.h"
+#include "framework/rtl/colors.h"
+#include "framework/rtl/types.h"
 
 namespace fw {
 
 class TBitmap;
+class TCanvasDevice;
+// The rasteriser's pieces that the canvas's private helpers pass around
+// (framework/graphics/internal/raster.h).
+struct BlitPattern;
+struct ClippedTarget;
+struct Ink;
+struct LinePen;
+struct Segment;
+enum class StretchMode;
 
 enum TFillStyle : uint8_t { fsSurface, fsBorder };
 
@@ -169,11 +178,16 @@ class TCanvas {
   // Copies source of bitmap to dest with the pixels of `color` replaced by the brush.
   void BrushCopy(const TRect& dest, const TBitmap* bitmap, const TRect& source, TColor color);
 
-  // The device pixels and clip drawing uses (empty without a bitmap).
-  ClippedTarget DeviceTarget() const;
   // Device coordinates are held within +-kMaxCoordinate, so no figure's arithmetic overflows;
   // figures reaching farther are cut there.
   static constexpr int kMaxCoordinate = 1 << 29;
+
+ private:
+  // Device access for the framework's own drawing code, through TCanvasDevice
+  // (framework/graphics/internal/canvas_device.h).
+  friend class TCanvasDevice;
+  // The device pixels and clip drawing uses (empty without a bitmap).
+  ClippedTarget DeviceTarget() const;
   TPoint ToDevice(int x, int y) const;
   TRect ToDevice(const TRect& r) const;
   // Reports a touched device rectangle (clipped) to OnDrawn and OnChange.
@@ -182,7 +196,6 @@ class TCanvas {
   // The source may be this canvas's own bitmap.
   void BlitDevice(const TRect& dest, const TBitmap* bitmap, const TRect& source, TCopyMode rop);
 
- private:
   Ink BrushInk(bool withPenMode) const;
   LinePen MakeLinePen() const;
   bool PenVisible() const;
@@ -192,8 +205,10 @@ class TCanvas {
   bool OnePassStroke() const;
   static constexpr int kMaxPenWidth = 1 << 16;
   void StrokePath(std::span<const TPoint> devicePoints, bool closed);
-  void StrokeLines(std::span<const TPoint> devicePoints, bool closed, const Segments& pixels);
-  void PaintFigure(const Segments& inside, const Segments& outline, const TRect& box);
+  void StrokeLines(std::span<const TPoint> devicePoints, bool closed,
+                   const std::vector<Segment>& pixels);
+  void PaintFigure(const std::vector<Segment>& inside, const std::vector<Segment>& outline,
+                   const TRect& box);
   BlitPattern Pattern() const;
   fw::StretchMode StretchKind() const;
 

@@ -6,6 +6,7 @@
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/gdi.h"
+#include "framework/graphics/internal/raster.h"
 
 namespace fw {
 

@@ -1,5 +1,6 @@
 // TCanvas fills with the brush alone: FillRect, FrameRect and FloodFill.
 #include "framework/graphics/canvas.h"
+#include "framework/graphics/internal/raster.h"
 
 namespace fw {
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/graphics/canvas.h"
+#include "framework/graphics/internal/raster.h"
 
 namespace fw {
 

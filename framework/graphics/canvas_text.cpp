@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "framework/graphics/canvas.h"
+#include "framework/graphics/internal/raster.h"
 
 namespace fw {
 

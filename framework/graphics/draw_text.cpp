@@ -6,7 +6,8 @@
 #include <climits>
 #include <optional>
 
-#include "framework/graphics/draw_text_layout.h"
+#include "framework/graphics/internal/canvas_device.h"
+#include "framework/graphics/internal/draw_text_layout.h"
 
 namespace fw {
 
@@ -36,9 +37,11 @@ int TextTop(const TRect& rect, int textHeight, uint32_t format) {
 // Draws the laid-out lines from (rect's alignment, top) on the canvas's bitmap.
 void DrawLines(TCanvas* canvas, const std::vector<LaidLine>& lines, const TRect& rect, int top,
                int lineHeight, const TextLayoutFormat& layout) {
-  const ClippedTarget target = canvas->DeviceTarget();
+  const ClippedTarget target = TCanvasDevice::Target(*canvas);
   TRect clip = target.clip;
-  if (!(layout.format & DT_NOCLIP) && !IntersectRect(clip, clip, canvas->ToDevice(rect))) return;
+  if (!(layout.format & DT_NOCLIP) &&
+      !IntersectRect(clip, clip, TCanvasDevice::ToDevice(*canvas, rect)))
+    return;
   if (IsRectEmpty(clip)) return;
   const ClippedTarget clipped{target.pixels, clip};
   const TPixel color = ColorToPixel(canvas->Font()->Color());
@@ -50,7 +53,8 @@ void DrawLines(TCanvas* canvas, const std::vector<LaidLine>& lines, const TRect&
   TRect touched{};
   long long y = top;
   for (const LaidLine& line : lines) {
-    const TPoint at = canvas->ToDevice(LineLeft(rect, line.width, layout.format), ClampToInt(y));
+    const TPoint at =
+        TCanvasDevice::ToDevice(*canvas, LineLeft(rect, line.width, layout.format), ClampToInt(y));
     y += lineHeight;
     const TRect box = Bounds(at.X, at.Y, std::min(line.width, TCanvas::kMaxCoordinate), lineHeight);
     if (box.Top >= clip.Bottom) break;
@@ -66,7 +70,7 @@ void DrawLines(TCanvas* canvas, const std::vector<LaidLine>& lines, const TRect&
     InflateRect(reach, lineHeight / 2 + 1, 1);
     UnionRect(touched, touched, reach);
   }
-  if (IntersectRect(touched, touched, clip)) canvas->NotifyDrawn(touched);
+  if (IntersectRect(touched, touched, clip)) TCanvasDevice::NotifyDrawn(*canvas, touched);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "framework/graphics/canvas.h"
-#include "framework/graphics/types.h"
+#include "framework/rtl/types.h"
 
 namespace fw {
 

@@ -1,6 +1,6 @@
 // The line layout behind DrawText: line breaks, accelerator prefixes, word wrap, tab stops
 // and ellipses, all measured with the text engine.
-#include "framework/graphics/draw_text_layout.h"
+#include "framework/graphics/internal/draw_text_layout.h"
 
 #include <algorithm>
 #include <climits>

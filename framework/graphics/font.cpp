@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "framework/base/exceptions.h"
 #include "framework/graphics/gdi.h"
 #include "framework/graphics/pen_brush_font.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/rounding.h"
 
 namespace fw {

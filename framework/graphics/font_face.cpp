@@ -1,6 +1,6 @@
 // FreeType faces: one library handle and one face per font file, with the design metrics read
 // from the face's tables (OS/2 where present, the face's generic values otherwise).
-#include "framework/graphics/font_face.h"
+#include "framework/graphics/internal/font_face.h"
 
 #include FT_TRUETYPE_TABLES_H
 

@@ -1,6 +1,6 @@
 // Font instances: a FontSpec resolved to a face (or the built-in font) and sized, with the
 // metrics, underline and strike-out placement that layout needs; kept per FontSpec.
-#include "framework/graphics/font_instance.h"
+#include "framework/graphics/internal/font_instance.h"
 
 #include <algorithm>
 #include <cctype>
@@ -11,10 +11,10 @@
 #include <tuple>
 #include <unordered_map>
 
-#include "framework/graphics/builtin_font.h"
-#include "framework/graphics/font_face.h"
-#include "framework/graphics/font_resolver.h"
-#include "framework/graphics/glyph_cache.h"
+#include "framework/graphics/internal/builtin_font.h"
+#include "framework/graphics/internal/font_face.h"
+#include "framework/graphics/internal/font_resolver.h"
+#include "framework/graphics/internal/glyph_cache.h"
 
 namespace fw {
 

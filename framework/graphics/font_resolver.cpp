@@ -1,6 +1,6 @@
 // Font resolution through fontconfig: the classic family names of the platform are tried as
 // asked, then their metric-compatible substitutes, then the generic family.
-#include "framework/graphics/font_resolver.h"
+#include "framework/graphics/internal/font_resolver.h"
 #include "framework/rtl/utf8.h"
 
 #include <fontconfig/fontconfig.h>

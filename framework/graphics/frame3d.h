@@ -3,8 +3,8 @@
 #pragma once
 
 #include "framework/graphics/canvas.h"
-#include "framework/graphics/colors.h"
-#include "framework/graphics/types.h"
+#include "framework/rtl/colors.h"
+#include "framework/rtl/types.h"
 
 namespace fw {
 

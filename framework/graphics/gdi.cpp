@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/internal/canvas_device.h"
 
 namespace fw {
 
@@ -117,9 +118,10 @@ bool StretchBlt(TCanvas* dst, int x, int y, int w, int h, const TCanvas* src, in
   const bool readsSource = ((table >> 2) ^ table) & 0x33;
   if (!src && !readsSource) src = dst, sx = x, sy = y, sw = w, sh = h;
   if (!dst || !src || !dst->Target() || !src->Target()) return false;
-  const TPoint d = dst->ToDevice(x, y), s = src->ToDevice(sx, sy);
-  dst->BlitDevice(Rect(d.X, d.Y, d.X + w, d.Y + h), src->Target(),
-                  Rect(s.X, s.Y, s.X + sw, s.Y + sh), rop);
+  const TPoint d = TCanvasDevice::ToDevice(*dst, x, y);
+  const TPoint s = TCanvasDevice::ToDevice(*src, sx, sy);
+  TCanvasDevice::Blit(*dst, Rect(d.X, d.Y, d.X + w, d.Y + h), src->Target(),
+                      Rect(s.X, s.Y, s.X + sw, s.Y + sh), rop);
   return true;
 }
 

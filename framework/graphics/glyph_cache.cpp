@@ -1,6 +1,6 @@
 // The glyph cache: glyphs rendered by FreeType (or taken from the built-in font) once per
 // font instance, code point and angle, kept until the cache grows past its bounds and is emptied.
-#include "framework/graphics/glyph_cache.h"
+#include "framework/graphics/internal/glyph_cache.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -12,8 +12,8 @@
 #include <numbers>
 #include <unordered_map>
 
-#include "framework/graphics/builtin_font.h"
-#include "framework/graphics/font_face.h"
+#include "framework/graphics/internal/builtin_font.h"
+#include "framework/graphics/internal/font_face.h"
 
 namespace fw {
 

@@ -1,8 +1,8 @@
 // TPen: colour, width, style and mode of lines and outlines.
 #include <algorithm>
 
+#include "framework/graphics/internal/raster.h"
 #include "framework/graphics/pen_brush_font.h"
-#include "framework/graphics/raster.h"
 
 namespace fw {
 

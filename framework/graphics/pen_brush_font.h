@@ -8,8 +8,8 @@
 
 #include "framework/base/object.h"
 #include "framework/base/set.h"
-#include "framework/graphics/colors.h"
 #include "framework/graphics/text_engine.h"
+#include "framework/rtl/colors.h"
 
 namespace fw {
 

@@ -4,8 +4,8 @@
 
 #include <cstddef>
 
-#include "framework/graphics/colors.h"
-#include "framework/graphics/types.h"
+#include "framework/rtl/colors.h"
+#include "framework/rtl/types.h"
 
 namespace fw {
 

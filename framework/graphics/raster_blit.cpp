@@ -2,7 +2,7 @@
 // the copy that leaves a transparent colour out.
 #include <algorithm>
 
-#include "framework/graphics/raster.h"
+#include "framework/graphics/internal/raster.h"
 
 namespace fw {
 

@@ -1,7 +1,7 @@
 // Spans and rectangles: the innermost painting loops every figure ends in.
 #include <algorithm>
 
-#include "framework/graphics/raster.h"
+#include "framework/graphics/internal/raster.h"
 
 namespace fw {
 

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "framework/graphics/raster.h"
+#include "framework/graphics/internal/raster.h"
 
 namespace fw {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "framework/graphics/raster.h"
+#include "framework/graphics/internal/raster.h"
 
 namespace fw {
 

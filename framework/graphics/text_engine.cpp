@@ -7,8 +7,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "framework/graphics/glyph_cache.h"
-#include "framework/graphics/text_raster.h"
+#include "framework/graphics/internal/glyph_cache.h"
+#include "framework/graphics/internal/text_raster.h"
 #include "framework/rtl/utf8.h"
 
 namespace fw {

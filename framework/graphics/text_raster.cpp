@@ -1,6 +1,6 @@
 // Pixel operations of the text engine: coverage blending, cell-space fills through exact
 // quarter-turn maps, and convex polygon fills for text at other angles.
-#include "framework/graphics/text_raster.h"
+#include "framework/graphics/internal/text_raster.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,9 +2,9 @@
 // run-length data, into top-down 0xAARRGGBB pixels.
 #include <bit>
 
-#include "framework/image/bmp_format.h"
-#include "framework/image/codec_support.h"
 #include "framework/image/codecs.h"
+#include "framework/image/internal/bmp_format.h"
+#include "framework/image/internal/codec_support.h"
 
 namespace fw {
 

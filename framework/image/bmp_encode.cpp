@@ -1,8 +1,8 @@
 // BMP encoding: 24-bit BI_RGB rows, or 32-bit BI_BITFIELDS with an alpha mask (V4 header) when
 // the image has alpha; rows bottom-up and padded to four bytes.
-#include "framework/image/bmp_format.h"
-#include "framework/image/codec_support.h"
 #include "framework/image/codecs.h"
+#include "framework/image/internal/bmp_format.h"
+#include "framework/image/internal/codec_support.h"
 
 namespace fw {
 

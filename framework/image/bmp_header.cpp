@@ -2,8 +2,8 @@
 // the palette, each offset and size checked against the buffer.
 #include <string>
 
-#include "framework/image/bmp_format.h"
-#include "framework/image/codec_support.h"
+#include "framework/image/internal/bmp_format.h"
+#include "framework/image/internal/codec_support.h"
 
 namespace fw::bmp {
 

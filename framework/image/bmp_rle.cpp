@@ -1,8 +1,8 @@
 // BMP run-length decoding (RLE8 and RLE4): encoded runs, absolute runs, delta, end-of-line and
 // end-of-bitmap escapes. Every read is checked against the buffer and every write against
 // the image, so a hostile stream can only raise EInvalidGraphic.
-#include "framework/image/bmp_format.h"
-#include "framework/image/codec_support.h"
+#include "framework/image/internal/bmp_format.h"
+#include "framework/image/internal/codec_support.h"
 
 namespace fw::bmp {
 

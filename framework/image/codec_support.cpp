@@ -1,8 +1,8 @@
 // Helpers shared by the image codecs: size guard, bounds-checked reads, little-endian writes.
-#include "framework/image/codec_support.h"
+#include "framework/image/internal/codec_support.h"
 
-#include "framework/base/exceptions.h"
 #include "framework/image/codecs.h"
+#include "framework/rtl/exceptions.h"
 
 namespace fw::codec {
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "framework/image/codec_support.h"
+#include "framework/image/internal/codec_support.h"
 
 namespace fw {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "framework/graphics/colors.h"
+#include "framework/rtl/colors.h"
 
 namespace fw {
 

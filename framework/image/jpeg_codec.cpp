@@ -10,8 +10,8 @@
 #include <csetjmp>
 #include <cstring>
 
-#include "framework/image/codec_support.h"
 #include "framework/image/codecs.h"
+#include "framework/image/internal/codec_support.h"
 
 namespace fw {
 

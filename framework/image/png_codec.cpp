@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "framework/image/codec_support.h"
 #include "framework/image/codecs.h"
+#include "framework/image/internal/codec_support.h"
 
 namespace fw {
 

@@ -8,7 +8,7 @@
 #include <ctime>
 #include <utility>
 
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 
 namespace fw {
 

@@ -2,8 +2,8 @@
 // times as h[:n[:s[.z]]] with an optional AM/PM marker.
 #include <cctype>
 
-#include "framework/base/exceptions.h"
 #include "framework/rtl/datetime.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/numtext.h"
 
 namespace fw {

@@ -4,7 +4,7 @@
 #include <limits>
 #include <optional>
 
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/numtext.h"
 #include "framework/rtl/utf8.h"
 

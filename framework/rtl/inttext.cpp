@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/numtext.h"
 
 namespace fw {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 
 namespace fw {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 
 namespace fw {
 

@@ -1,7 +1,7 @@
 // TStringList: the string store with objects, sorting, duplicate rules and change hooks.
 #include <algorithm>
 
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/strings.h"
 
 namespace fw {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "framework/base/exceptions.h"
-#include "framework/base/scope_guard.h"
+#include "framework/rtl/exceptions.h"
+#include "framework/rtl/scope_guard.h"
 #include "framework/rtl/streams.h"
 
 namespace fw {

@@ -2,7 +2,7 @@
 // platform's quoting, and Name=Value pairs.
 #include <algorithm>
 
-#include "framework/base/scope_guard.h"
+#include "framework/rtl/scope_guard.h"
 #include "framework/rtl/strings.h"
 
 namespace fw {

@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/file_read.h"
 
 namespace fw {

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "companion/ZEB_datatable.h"
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 #include "tests/companion_numkit/table_recorder.h"
 
 namespace zeb {

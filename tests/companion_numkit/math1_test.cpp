@@ -7,7 +7,7 @@
 #include <random>
 
 #include "companion/ZEB_math1.h"
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/numtext.h"
 
 namespace zeb {

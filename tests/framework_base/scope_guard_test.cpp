@@ -1,6 +1,6 @@
 // Scope guards: actions run on every way out of a scope, values come back, update holds
 // balance, and a failing action never hides the failure that is already leaving the scope.
-#include "framework/base/scope_guard.h"
+#include "framework/rtl/scope_guard.h"
 
 #include <gtest/gtest.h>
 

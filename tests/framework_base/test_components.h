@@ -11,7 +11,7 @@
 #include "framework/base/component.h"
 #include "framework/base/event.h"
 #include "framework/base/registry.h"
-#include "framework/graphics/colors.h"
+#include "framework/rtl/colors.h"
 
 namespace fw::test {
 

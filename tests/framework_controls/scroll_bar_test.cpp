@@ -22,11 +22,20 @@ struct BarCase {
 // Bars from shorter than their two arrows to as long as a control can be, and ranges from
 // nothing to scroll to INT_MAX.
 const std::vector<BarCase> kBars{
-    {20, {0, 10, 1}},         {40, {5, 10, 1}},          {41, {5, 10, 1}},
-    {200, {0, 0, 10}},        {200, {0, 90, 10}},        {200, {45, 90, 10}},
-    {200, {90, 90, 10}},      {200, {1, 1, INT_MAX}},    {200, {7, 1000000, 1}},
-    {1 << 24, {0, INT_MAX, INT_MAX}}, {1 << 24, {INT_MAX - 1, INT_MAX, 1}},
-    {1 << 24, {1 << 30, INT_MAX, 37}}, {300, {-5, 50, 0}},  {300, {80, 50, 3}},
+    {20, {0, 10, 1}},
+    {40, {5, 10, 1}},
+    {41, {5, 10, 1}},
+    {200, {0, 0, 10}},
+    {200, {0, 90, 10}},
+    {200, {45, 90, 10}},
+    {200, {90, 90, 10}},
+    {200, {1, 1, INT_MAX}},
+    {200, {7, 1000000, 1}},
+    {1 << 24, {0, INT_MAX, INT_MAX}},
+    {1 << 24, {INT_MAX - 1, INT_MAX, 1}},
+    {1 << 24, {1 << 30, INT_MAX, 37}},
+    {300, {-5, 50, 0}},
+    {300, {80, 50, 3}},
 };
 
 // Walking along the bar meets its parts in order, the thumb (when there is one) inside the
@@ -34,10 +43,10 @@ const std::vector<BarCase> kBars{
 TEST(ScrollBarLayout, PartsLieInOrderForEveryBarAndRange) {
   for (const bool vertical : {true, false}) {
     for (const BarCase& c : kBars) {
-      SCOPED_TRACE(testing::Message() << c.length << " " << c.range.position << "/"
-                                      << c.range.max << "/" << c.range.page);
-      const TRect rect = vertical ? Rect(10, 20, 26, 20 + c.length)
-                                  : Rect(10, 20, 10 + c.length, 36);
+      SCOPED_TRACE(testing::Message() << c.length << " " << c.range.position << "/" << c.range.max
+                                      << "/" << c.range.page);
+      const TRect rect =
+          vertical ? Rect(10, 20, 26, 20 + c.length) : Rect(10, 20, 10 + c.length, 36);
       const TScrollBarLayout bar(rect, vertical, c.range);
       const TRect thumb = bar.Thumb();
       const int track = c.length - 2 * kScrollBarSize;
@@ -71,7 +80,11 @@ TEST(ScrollBarLayout, PartsLieInOrderForEveryBarAndRange) {
         const TScrollBarPart part = bar.HitTest(p);
         EXPECT_EQ(part == sbpThumb, PtInRect(thumb, p));
         const auto order = [](TScrollBarPart x) {
-          return x == sbpLineBack ? 0 : x == sbpPageBack ? 1 : x == sbpThumb ? 2 : x == sbpPageForward ? 3 : 4;
+          return x == sbpLineBack      ? 0
+                 : x == sbpPageBack    ? 1
+                 : x == sbpThumb       ? 2
+                 : x == sbpPageForward ? 3
+                                       : 4;
         };
         EXPECT_GE(order(part), order(last)) << at;
         last = part;

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "framework/graphics/gdi.h"
+#include "framework/graphics/internal/raster.h"
 #include "graphics_test_util.h"
 
 namespace fw {

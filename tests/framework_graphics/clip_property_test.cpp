@@ -6,6 +6,7 @@
 #include <random>
 
 #include "framework/graphics/gdi.h"
+#include "framework/graphics/internal/canvas_device.h"
 #include "graphics_test_util.h"
 
 namespace fw {
@@ -112,7 +113,7 @@ TEST(ClipProperty, NoOperationTouchesPixelsOutsideTheClip) {
     TCanvas canvas(&bmp);
     canvas.SetOrigin(random.Small(20) - 10, random.Small(20) - 10);
     canvas.SetClipRect(Rect(5, 8, 5 + random.Small(40), 8 + random.Small(40)));
-    const TRect deviceClip = canvas.ToDevice(canvas.ClipRect());
+    const TRect deviceClip = TCanvasDevice::ToDevice(canvas, canvas.ClipRect());
     image.SetTransparent(random.Small(2) == 0);
     for (int op = 0; op < 12; ++op) {
       random.SetUpTools(&canvas);

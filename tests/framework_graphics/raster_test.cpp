@@ -5,7 +5,7 @@
 #include <random>
 #include <set>
 
-#include "framework/graphics/raster.h"
+#include "framework/graphics/internal/raster.h"
 
 namespace fw {
 namespace {

@@ -1,8 +1,8 @@
 // BMP decoding of hand-built files: palettes of every depth, row order, masks and alpha.
 #include <gtest/gtest.h>
 
-#include "framework/base/exceptions.h"
 #include "framework/image/codecs.h"
+#include "framework/rtl/exceptions.h"
 #include "tests/framework_image/image_builders.h"
 
 namespace fw {

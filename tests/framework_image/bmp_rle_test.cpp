@@ -2,8 +2,8 @@
 // streams that would write outside the image or end early.
 #include <gtest/gtest.h>
 
-#include "framework/base/exceptions.h"
 #include "framework/image/codecs.h"
+#include "framework/rtl/exceptions.h"
 #include "tests/framework_image/image_builders.h"
 
 namespace fw {

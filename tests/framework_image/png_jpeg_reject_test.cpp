@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
-#include "framework/base/exceptions.h"
 #include "framework/image/codecs.h"
+#include "framework/rtl/exceptions.h"
 #include "tests/framework_image/image_builders.h"
 
 namespace fw {

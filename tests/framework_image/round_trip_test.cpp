@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "framework/base/exceptions.h"
 #include "framework/image/codecs.h"
+#include "framework/rtl/exceptions.h"
 #include "tests/framework_image/image_builders.h"
 
 namespace fw {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "framework/base/exceptions.h"
 #include "framework/rtl/datetime.h"
+#include "framework/rtl/exceptions.h"
 
 namespace {
 

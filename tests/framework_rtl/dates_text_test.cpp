@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "framework/base/exceptions.h"
 #include "framework/rtl/datetime.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/numtext.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/numtext.h"
 #include "tests/framework_rtl/settings_guard.h"
 

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/numtext.h"
 #include "tests/framework_rtl/settings_guard.h"
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/rounding.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/strings.h"
 
 namespace {

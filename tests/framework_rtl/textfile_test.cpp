@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "files_temp_dir.h"
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/textfile.h"
 
 namespace {

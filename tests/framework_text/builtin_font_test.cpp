@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "framework/graphics/builtin_font.h"
+#include "framework/graphics/internal/builtin_font.h"
 #include "framework/graphics/text_engine.h"
 #include "text_image.h"
 

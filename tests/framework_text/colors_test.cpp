@@ -1,9 +1,9 @@
 // Tests of colours: system-colour resolution, colour names and their parsing.
-#include "framework/graphics/colors.h"
+#include "framework/rtl/colors.h"
 
 #include <gtest/gtest.h>
 
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 
 namespace fw {
 namespace {

@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "framework/graphics/glyph_cache.h"
+#include "framework/graphics/internal/glyph_cache.h"
 #include "framework/graphics/text_engine.h"
 #include "text_image.h"
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "framework/graphics/builtin_font.h"
-#include "framework/graphics/font_resolver.h"
+#include "framework/graphics/internal/builtin_font.h"
+#include "framework/graphics/internal/font_resolver.h"
 #include "framework/graphics/text_engine.h"
 
 namespace fw {

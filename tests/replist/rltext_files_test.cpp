@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 #include "replist/ZEB_replist.h"
 #include "rldata_test_support.h"
 #include "rltext_test_support.h"

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "framework/backend/headless/test_host.h"
-#include "framework/graphics/colors.h"
 #include "framework/graphics/text_engine.h"
+#include "framework/rtl/colors.h"
 #include "replist/ZEB_replist.h"
 
 namespace rltest {

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/graphics/colors.h"
+#include "framework/rtl/colors.h"
 #include "replist/ZEB_replist.h"
 #include "rlview_fixture.h"
 

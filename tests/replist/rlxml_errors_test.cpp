@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/streams.h"
 #include "replist/ZEB_replist.h"
 #include "rldata_test_support.h"

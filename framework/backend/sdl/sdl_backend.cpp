@@ -7,11 +7,11 @@
 #include <string_view>
 
 #include "framework/backend/sdl/sdl_keymap.h"
-#include "framework/base/exceptions.h"
 #include "framework/controls/application.h"
 #include "framework/controls/form.h"
 #include "framework/controls/screen.h"
 #include "framework/rtl/datetime.h"
+#include "framework/rtl/exceptions.h"
 
 namespace fw {
 

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "framework/base/exceptions.h"
 #include "framework/controls/form.h"
 #include "framework/graphics/bitmap.h"
+#include "framework/rtl/exceptions.h"
 
 namespace fw {
 

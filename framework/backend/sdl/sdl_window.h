@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/graphics/types.h"
+#include "framework/rtl/types.h"
 
 namespace fw {
 

@@ -1,2 +1,2 @@
 // Anchors the exception classes' type information in the framework library.
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "framework/graphics/font_instance.h"
+#include "framework/graphics/internal/font_instance.h"
 
 namespace fw {
 

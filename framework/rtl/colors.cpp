@@ -1,13 +1,13 @@
 // Colours: the fixed system-colour table, resolution of colours to RGB and the conversions
 // between colours and their names ("clRed", "$00BBGGRR", decimal text).
-#include "framework/graphics/colors.h"
+#include "framework/rtl/colors.h"
 
 #include <array>
 #include <cctype>
 #include <cstdio>
 #include <string_view>
 
-#include "framework/base/exceptions.h"
+#include "framework/rtl/exceptions.h"
 #include "framework/rtl/utf8.h"
 
 namespace fw {
