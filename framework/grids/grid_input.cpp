@@ -326,6 +326,11 @@ void TCustomGrid::DoEnter() {
 }
 
 void TCustomGrid::DoExit() {
+  // A press on a bar ends with the focus (a dialog took it, the release may never come).
+  if (gridState_ == gsScrolling) {
+    scrollTracker_.Cancel();
+    gridState_ = gsNormal;
+  }
   InvalidateSelection();
   TCustomControl::DoExit();
 }

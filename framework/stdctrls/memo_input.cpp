@@ -94,6 +94,12 @@ void TCustomMemo::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
   TCustomEdit::MouseUp(Button, Shift, X, Y);
 }
 
+// A press on a bar ends with the focus (a dialog took it, the release may never come).
+void TCustomMemo::DoExit() {
+  barTracker_.Cancel();
+  TCustomEdit::DoExit();
+}
+
 // Arrows scroll a row (or a few pixels across), the track a page.
 void TCustomMemo::BarStep(bool vertical, TScrollBarPart part) {
   const TScrollBarRange range = BarLayout(vertical).Range();

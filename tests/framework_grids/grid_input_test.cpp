@@ -7,6 +7,7 @@
 #include "framework/backend/headless/test_host.h"
 #include "framework/controls/messages.h"
 #include "framework/grids/grids.h"
+#include "framework/stdctrls/edit.h"
 #include "tests/framework_grids/grid_fixture.h"
 
 namespace fw {
@@ -243,6 +244,23 @@ TEST(GridScrollInput, WheelAndBarClicksScrollWithinLimits) {
   EXPECT_EQ(f.grid->TopRow(), 1);
   EXPECT_GT(maxTop, 1);
   EXPECT_GE(changes, 5);
+}
+
+TEST(GridScrollInput, AHeldArrowRepeatsUntilReleaseOrFocusLoss) {
+  InputFixture f;
+  f.grid->SetScrollBars(ssVertical);
+  const TRect bar = f.grid->VertScrollBarRect();
+  f.host.MouseDown(bar.Left + 5, bar.Bottom - 5);
+  EXPECT_EQ(f.grid->TopRow(), 2);
+  f.host.AdvanceTime(kScrollRepeatDelayMs + kScrollRepeatIntervalMs);
+  EXPECT_EQ(f.grid->TopRow(), 4);
+  // Another control takes the focus while the button is down: the repeat stops for good.
+  auto* other = new TEdit(f.host.Form());
+  other->SetParent(f.host.Form());
+  other->SetFocus();
+  f.host.AdvanceTime(1000);
+  EXPECT_EQ(f.grid->TopRow(), 4);
+  EXPECT_EQ(f.grid->GridState(), gsNormal);
 }
 
 TEST(GridScrollInput, ThumbDragScrollsOnReleaseWithoutThumbTracking) {
