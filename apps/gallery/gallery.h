@@ -47,11 +47,24 @@ std::vector<Page> StdCtrlsPages();
 std::vector<Page> LabelPages();
 std::vector<Page> NumIOPages();
 std::vector<Page> ReplistPages();
+std::vector<Page> IndicatorPages();
 
 // Writes a caption in the gallery's own small style at (x, y) on the page.
 void Caption(fw::TCanvas* canvas, int x, int y, const std::string& text);
 // Places a caption in that style at (x, y) on a live page's form.
 void PlaceCaption(fw::TForm& form, int x, int y, const std::string& text);
+// Places a control of class C at (x, y), w x h on a live page's form, lets `setup` set it up,
+// and writes `caption` below it.
+template <typename C, typename Setup>
+C* PlaceCaptioned(fw::TForm& form, int x, int y, int w, int h, const std::string& caption,
+                  Setup setup) {
+  auto* control = new C(&form);
+  control->SetBounds(x, y, w, h);
+  control->SetParent(&form);
+  setup(*control);
+  PlaceCaption(form, x, y + h + 4, caption);
+  return control;
+}
 // Runs `setup` when the form is first shown, with its windows made: for state that needs
 // them, such as the focus, an open cell editor or a dropped-down list. Takes the form's
 // OnShow.

@@ -13,14 +13,10 @@ namespace {
 using namespace fw;
 using namespace zeb;
 
-// A meter on the form at (x, y), set up by `setup`, with a caption below it.
+// A TMeter on the form at (x, y), set up by `setup`, with a caption below it.
 template <typename Setup>
 void PlaceMeter(TForm& form, int x, int y, int w, int h, const std::string& caption, Setup setup) {
-  auto* meter = new TMeter(&form);
-  meter->SetBounds(x, y, w, h);
-  meter->SetParent(&form);
-  setup(*meter);
-  PlaceCaption(form, x, y + h + 4, caption);
+  PlaceCaptioned<TMeter>(form, x, y, w, h, caption, setup);
 }
 
 void BuildLayouts(TForm& page) {
