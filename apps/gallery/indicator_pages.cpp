@@ -1,9 +1,11 @@
-// Gallery pages of the indicators: the gradient fill's four band types, its grid modes, flipped
-// colours, band counts from 1 to 255 and its frames, as live controls on the page's form.
+// Gallery pages of the indicators, as live controls on the pages' forms: the gradient fill's
+// four band types, grid modes, flipped colours, band counts and frames; the mark selector with
+// a selection, a highlight, hidden symbols, other grids and colours, and disabled.
 #include <string>
 
 #include "apps/gallery/gallery.h"
 #include "indicators/ZEB_gradfl.h"
+#include "indicators/ZEB_marksel.h"
 
 namespace gallery {
 namespace {
@@ -66,6 +68,36 @@ void BuildGradFills(TForm& page) {
                 });
 }
 
+void BuildMarkSelectors(TForm& page) {
+  PlaceCaptioned<TMarkSel>(page, 10, 10, 244, 184, "Default, 12 selected, 20 highlighted",
+                           [](TMarkSel& m) {
+                             m.SetSelected(12);
+                             m.HiLite(20);
+                           });
+  PlaceCaptioned<TMarkSel>(page, 280, 10, 244, 184, "Symbols 1..7 hidden, 8 x 6", [](TMarkSel& m) {
+    for (int i = 1; i <= 7; ++i) m.SetVis(i, false);
+    m.SetSelected(19);
+    m.SetFrameStyle(fstRaised);
+  });
+  PlaceCaptioned<TMarkSel>(page, 10, 230, 370, 80, "13 x 4, own colours, no cross",
+                           [](TMarkSel& m) {
+                             m.SetNrOfColumns(13);
+                             m.SetNrOfRows(4);
+                             m.SetShowZeroAsCross(false);
+                             m.SetColorBackGnd(clWhite);
+                             m.SetColorMarks(clTeal);
+                             m.SetColorSelBG(clNavy);
+                             m.SetColorSelFG(clYellow);
+                             m.SetSelected(30);
+                           });
+  PlaceCaptioned<TMarkSel>(page, 400, 230, 124, 100, "Disabled, 4 x 3", [](TMarkSel& m) {
+    m.SetNrOfColumns(4);
+    m.SetNrOfRows(3);
+    m.SetSelected(5);
+    m.SetEnabled(false);
+  });
+}
+
 }  // namespace
 
 std::vector<Page> IndicatorPages() {
@@ -73,6 +105,8 @@ std::vector<Page> IndicatorPages() {
       LivePage("indicators_gradfill",
                "Gradient fill: the four band types (16 bands), grids, flipping, frames", 600, 380,
                BuildGradFills),
+      LivePage("indicators_marksel", "Mark selector: selection, highlight, hidden symbols, sizes",
+               540, 350, BuildMarkSelectors),
   };
 }
 

@@ -4,23 +4,17 @@
 
 #include <vector>
 
-#include "framework/backend/headless/test_host.h"
 #include "framework/base/form_text.h"
 #include "framework/base/registry_check.h"
 #include "framework/rtl/rounding.h"
 #include "indicators/ZEB_gradfl.h"
+#include "tests/indicators/shown_control.h"
 
 namespace zeb {
 namespace {
 
-struct ShownGradFill {
-  explicit ShownGradFill(int w = 121, int h = 121) : host(w, h) {
-    fill = new TGradFill(host.Form());
-    fill->SetParent(host.Form());
-    fill->SetBounds(0, 0, w, h);
-    host.Show();
-  }
-  fw::TestHost host;
+struct ShownGradFill : test::ShownControl<TGradFill> {
+  explicit ShownGradFill(int w = 121, int h = 121) : ShownControl(w, h), fill(control) {}
   TGradFill* fill;
 };
 
