@@ -299,6 +299,7 @@ std::vector<Page> AllPages() {
            ReplistPages,
            NumIOPages,
            MeterPages,
+           DisplayPages,
            IndicatorPages,
        }) {
     for (auto& page : area()) pages.push_back(std::move(page));

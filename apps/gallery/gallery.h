@@ -48,6 +48,7 @@ std::vector<Page> LabelPages();
 std::vector<Page> NumIOPages();
 std::vector<Page> ReplistPages();
 std::vector<Page> IndicatorPages();
+std::vector<Page> DisplayPages();
 
 // Writes a caption in the gallery's own small style at (x, y) on the page.
 void Caption(fw::TCanvas* canvas, int x, int y, const std::string& text);

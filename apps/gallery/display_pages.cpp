@@ -1,0 +1,99 @@
+// Gallery pages of the number and text displays, as live controls on the pages' forms: the
+// numeric label in every display type, with side texts, frames, colours, an overflow, empty,
+// disabled and transparent over a coloured panel.
+#include <string>
+
+#include "apps/gallery/gallery.h"
+#include "displays/ZEB_NumLab.h"
+#include "indicators/ZEB_gradfl.h"
+
+namespace gallery {
+namespace {
+
+using namespace fw;
+using namespace zeb;
+
+void BuildNumLabs(TForm& page) {
+  const struct {
+    TDisplay type;
+    double value;
+    int precision;
+  } types[] = {{dtFloat, 1234.5678, 6},   {dtFixP, -3.14159, 2},     {dtExp, 0.000123, 4},
+               {dtHex, 48879, 4},         {dtZeroInt, 42, 5},        {dtInt, 2.5, 0},
+               {dtDateTime, 46000.5, 0},  {dtState, 0, 0},           {dtBin, 165, 8},
+               {dtOct, 511, 3},           {dtDeg, 47.3769, 3},       {dtDegMin, 47.3769, 2},
+               {dtDegMinSec, 8.5417, 1},  {dtEEng, 123456.7, 2},     {dtEEngNoDP, 0.00042, 0}};
+  int i = 0;
+  for (const auto& t : types) {
+    auto* label = new TNumLab(&page);
+    label->SetBounds(10 + (i % 3) * 260, 10 + (i / 3) * 34, 250, 28);
+    label->SetParent(&page);
+    label->SetLeftSpace(95);
+    label->SetLabelWidth(105);
+    label->SetLeftText(kDisplayNames[t.type]);
+    label->SetPrecision(t.precision);
+    label->SetDisplayType(t.type);
+    label->SetValue(t.value);
+    label->SetStateText("running");
+    if (t.type == dtFixP) label->SetRightText("V");
+    ++i;
+  }
+  const int y = 10 + 5 * 34 + 10;
+  PlaceCaptioned<TNumLab>(page, 10, y, 250, 28, "Comma, plus sign, raised, colours",
+                          [](TNumLab& l) {
+                            l.SetLeftText("Level");
+                            l.SetRightText("m");
+                            l.SetComma(true);
+                            l.SetForcePlusSign(true);
+                            l.SetValue(12.75);
+                            l.SetFrameStyle(fstRaised);
+                            l.SetColorLabBakG(clBlack);
+                            l.SetColorLabText(clLime);
+                            l.SetColorOutText(clNavy);
+                          });
+  PlaceCaptioned<TNumLab>(page, 270, y, 250, 28, "Overflow (1e12 in 2 decimals)",
+                          [](TNumLab& l) {
+                            l.SetLeftText("Sum");
+                            l.SetValue(1e12);
+                          });
+  PlaceCaptioned<TNumLab>(page, 530, y, 250, 28, "Empty, engraved, centred texts",
+                          [](TNumLab& l) {
+                            l.SetLeftText("None");
+                            l.SetLeftTextAlignment(taCenter);
+                            l.SetRightText("kg");
+                            l.SetRightTextAlignment(taCenter);
+                            l.SetFrameStyle(fstEngraved);
+                            l.SetEmpty(true);
+                          });
+  PlaceCaptioned<TNumLab>(page, 10, y + 50, 250, 28, "Disabled", [](TNumLab& l) {
+    l.SetLeftText("Flow");
+    l.SetRightText("l/min");
+    l.SetValue(3.5);
+    l.SetEnabled(false);
+  });
+  // Over a gradient, a transparent label lets it show through its white areas.
+  PlaceCaptioned<TGradFill>(page, 270, y + 50, 250, 28, "Transparent over a gradient",
+                            [](TGradFill& g) {
+                              g.SetFillType(gtVert);
+                              g.SetColorFirst(clAqua);
+                              g.SetColorLast(clFuchsia);
+                            });
+  auto* over = new TNumLab(&page);
+  over->SetBounds(270, y + 50, 250, 28);
+  over->SetParent(&page);
+  over->SetLeftText("Gain");
+  over->SetRightText("dB");
+  over->SetValue(-6.02);
+  over->SetTransparent(true);
+}
+
+}  // namespace
+
+std::vector<Page> DisplayPages() {
+  return {
+      LivePage("displays_numlab", "Numeric label: every display type, texts, frames, states", 790,
+               290, BuildNumLabs),
+  };
+}
+
+}  // namespace gallery
