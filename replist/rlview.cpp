@@ -21,12 +21,11 @@ TReportListView::TReportListView(fw::TComponent* AOwner) : fw::TCustomDrawGrid(A
   data_->SetNrCols(ColCount());
   data_->SetNrRows(RowCount() - 1);
   try {
-    ResizeColumnTables(data_->NrOfColumns());
+    FitViewColumns(data_->NrOfColumns());
   } catch (const std::bad_alloc&) {
     throw EZEBRepListError("Component \"" + Name() +
                            "\": failed to initialize table editor (out of memory)");
   }
-  ResetColumnOrder();
   HookData();
   SetOptions({fw::goFixedVertLine, fw::goFixedHorzLine, fw::goColSizing, fw::goRowSelect,
               fw::goThumbTracking});
@@ -203,10 +202,7 @@ void TReportListView::AssignFrom(TReportListView& src_) {
   fw::TCustomGrid::SetColCount(std::max(data_->NrOfColumns(), 1));
   SetFixedCols(fixedFirstColumn_ ? 1 : 0);
   RebuildGridRows();
-  colAlignment_ = src->colAlignment_;
-  colPassword_ = src->colPassword_;
-  colEditable_ = src->colEditable_;
-  colOrder_ = src->colOrder_;
+  columns_ = src->columns_;
 }
 
 void TReportListView::AssignTo(fw::TPersistent* Dest) {

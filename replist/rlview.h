@@ -449,20 +449,15 @@ class TReportListView : public fw::TCustomDrawGrid {
   int GridColOfData(int d) const;
   int ColumnHeaderRow() const;
   std::size_t ColIndex(int ACol) const { return static_cast<std::size_t>(ACol - 1); }
-  // Data column ACol has an entry in the view's column tables (they follow NrOfColumns
-  // through the view; a store changed directly through Data() may differ for a while).
-  bool HasColEntry(int ACol) const {
-    return InDataCols(ACol) && ColIndex(ACol) < colAlignment_.size();
-  }
+  // Data column ACol has an entry in the view's column table (it follows NrOfColumns through
+  // the view; a store changed directly through Data() may differ for a while).
+  bool HasColEntry(int ACol) const { return InDataCols(ACol) && ColIndex(ACol) < columns_.size(); }
 
   // Notification and painting helpers.
   void RepaintView();
   void SetupChanged();
   void ColorSetter(fw::TColor& field, fw::TColor value);
   void RebuildGridRows();
-  void ResizeColumnTables(int count);
-  void ReserveColumnTables(int count);
-  void ResetColumnOrder();
   [[noreturn]] void RaiseNoMemory() const;
   void HookData();
   void SetAllRowBits(uint8_t bit, bool on);
@@ -503,11 +498,25 @@ class TReportListView : public fw::TCustomDrawGrid {
   // Filtering (rlview_filter.cpp).
   std::vector<int> FilterColumns(std::span<const int> Cols) const;
 
+  // The column table (rlview_columns.cpp): one entry per data column, changed in shape only
+  // by these, each leaving the column order the identity.
+  void ReserveViewColumns(int count);
+  void FitViewColumns(int count);
+  void InsertViewColumn(int ACol);
+  void EraseViewColumn(int ACol);
+  void ResetViewColumns();
+  void SetIdentityOrder();
+
+  // A data column's view settings. Entry i also holds entry i of the column order table.
+  struct TViewColumn {
+    TAlignment alignment = taLeftJustify;
+    bool password = false;
+    bool editable = false;
+    int order = 0;  // the data column (0-based) grid column i shows
+  };
+
   std::unique_ptr<TRLData> data_;
-  std::vector<TAlignment> colAlignment_;
-  std::vector<bool> colEditable_;
-  std::vector<int> colOrder_;
-  std::vector<bool> colPassword_;
+  std::vector<TViewColumn> columns_;
 
   TRepListColors colors_;
   bool autoAdvance_ = false;
