@@ -18,12 +18,13 @@ class TRowSearch {
  public:
   // Refuses a regular expression that is invalid or too complex with the view's error,
   // naming the component `owner` and the pattern.
+  // A mode value outside the enumeration searches as fmSimple.
   TRowSearch(const std::string& text, TFilterMode mode, const std::string& owner)
-      : text_(text), mode_(mode), owner_(owner) {
+      : text_(text), mode_(mode == fmBoolean || mode == fmGrep ? mode : fmSimple), owner_(owner) {
     if (text.empty()) return;
-    if (mode == fmSimple) needle_ = fw::LowerCase(text);
-    if (mode == fmBoolean) query_ = rlquery::TQuery::Compile(text);
-    if (mode == fmGrep) Compile();
+    if (mode_ == fmSimple) needle_ = fw::LowerCase(text);
+    if (mode_ == fmBoolean) query_ = rlquery::TQuery::Compile(text);
+    if (mode_ == fmGrep) Compile();
   }
 
   bool Matches(const std::vector<std::string>& cells) const {
