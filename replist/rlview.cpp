@@ -1,5 +1,5 @@
-// TReportListView: construction, the data store's hooks, the change notifications, painting
-// control and copying between views.
+// TReportListView: construction, the data store's hooks, the change notifications and
+// painting control (copying between views: rlview_assign.cpp).
 #include <new>
 
 #include "replist/ZEB_replist.h"
@@ -21,12 +21,11 @@ TReportListView::TReportListView(fw::TComponent* AOwner) : fw::TCustomDrawGrid(A
   data_->SetNrCols(ColCount());
   data_->SetNrRows(RowCount() - 1);
   try {
-    ResizeColumnTables(data_->NrOfColumns());
+    FitViewColumns(data_->NrOfColumns());
   } catch (const std::bad_alloc&) {
     throw EZEBRepListError("Component \"" + Name() +
                            "\": failed to initialize table editor (out of memory)");
   }
-  ResetColumnOrder();
   HookData();
   SetOptions({fw::goFixedVertLine, fw::goFixedHorzLine, fw::goColSizing, fw::goRowSelect,
               fw::goThumbTracking});
@@ -126,95 +125,6 @@ void TReportListView::SetInterRowIndi(int value) {
   if (value == interRowIndi_) return;
   interRowIndi_ = value;
   RepaintView();
-}
-
-// ---- copying ------------------------------------------------------------------------------
-
-void TReportListView::Assign(fw::TPersistent* Source) {
-  auto* src = dynamic_cast<TReportListView*>(Source);
-  if (src == nullptr) {
-    fw::TCustomDrawGrid::Assign(Source);
-    return;
-  }
-  if (src == this) return;
-  {
-    PaintHold hold(*this);
-    AssignFrom(*src);
-  }
-  // The source's hold state comes last: while it holds painting back this view does too.
-  SetSuppressPaint(src->suppressPaint_);
-}
-
-void TReportListView::AssignFrom(TReportListView& src_) {
-  TReportListView* src = &src_;
-  autoAdvance_ = src->autoAdvance_;
-  lastMouseX_ = src->lastMouseX_;
-  lastMouseY_ = src->lastMouseY_;
-  OnChange = src->OnChange;
-  OnChangeSetup = src->OnChangeSetup;
-  OnSelectedChange = src->OnSelectedChange;
-  anchorRow_ = src->anchorRow_;
-  rowSelectMode_ = src->rowSelectMode_;
-  sortEnabled_ = src->sortEnabled_;
-  SetEnabled(src->Enabled());
-  OnCheckedChange = src->OnCheckedChange;
-  OnBeforeCheckedChange = src->OnBeforeCheckedChange;
-  OnGetEditText = src->OnGetEditText;
-  OnSetEditText = src->OnSetEditText;
-  colors_.selRow = src->colors_.selRow;
-  colors_.selRowText = src->colors_.selRowText;
-  colors_.selCol = src->colors_.selCol;
-  colors_.selColText = src->colors_.selColText;
-  colors_.selBoth = src->colors_.selBoth;
-  colors_.selBothText = src->colors_.selBothText;
-  colors_.high = src->colors_.high;
-  colors_.highText = src->colors_.highText;
-  highLightBold_ = src->highLightBold_;
-  highLightRow_ = src->highLightRow_;
-  highLightColumn_ = src->highLightColumn_;
-  colors_.text = src->colors_.text;
-  colors_.bkgdNormal = src->colors_.bkgdNormal;
-  colors_.bkgdShaded = src->colors_.bkgdShaded;
-  rowColPattern_ = src->rowColPattern_;
-  commonHeaderAlignment_ = src->commonHeaderAlignment_;
-  commonHeaderVisible_ = src->commonHeaderVisible_;
-  colors_.commonHd = src->colors_.commonHd;
-  colors_.commonHdText = src->colors_.commonHdText;
-  columnHeadersVisible_ = src->columnHeadersVisible_;
-  colors_.columnHd = src->colors_.columnHd;
-  colors_.columnHdText = src->colors_.columnHdText;
-  fw::TCustomGrid::SetFixedColor(colors_.columnHd);
-  OnRequestEditFormat = src->OnRequestEditFormat;
-  showEmptyCheckBoxes_ = src->showEmptyCheckBoxes_;
-  OnPercentDone = src->OnPercentDone;
-  OnBeforeRenderCell = src->OnBeforeRenderCell;
-  OnBeforeSortExchange = src->OnBeforeSortExchange;
-  OnBeforeHTMLExport = src->OnBeforeHTMLExport;
-  OnBeforeFilter = src->OnBeforeFilter;
-  OnMouseWheelDown = src->OnMouseWheelDown;
-  OnMouseWheelUp = src->OnMouseWheelUp;
-  interRowIndi_ = src->interRowIndi_;
-  interRowColor_ = src->interRowColor_;
-  interRowWidth_ = src->interRowWidth_;
-  fixedFirstColumn_ = src->fixedFirstColumn_;
-  data_->Assign(src->data_.get());
-  // The store copied the source's relays; this view's own take their place again.
-  HookData();
-  fw::TCustomGrid::SetColCount(std::max(data_->NrOfColumns(), 1));
-  SetFixedCols(fixedFirstColumn_ ? 1 : 0);
-  RebuildGridRows();
-  colAlignment_ = src->colAlignment_;
-  colPassword_ = src->colPassword_;
-  colEditable_ = src->colEditable_;
-  colOrder_ = src->colOrder_;
-}
-
-void TReportListView::AssignTo(fw::TPersistent* Dest) {
-  if (auto* dest = dynamic_cast<TReportListView*>(Dest)) {
-    dest->Assign(this);
-    return;
-  }
-  fw::TCustomDrawGrid::AssignTo(Dest);
 }
 
 }  // namespace zeb

@@ -301,8 +301,13 @@ class TReportListView : public fw::TCustomDrawGrid {
   void Sort(int SortCol, int SortColSec, bool Ascending);
   void Sort(int SortCol, int SortColSec, bool Ascending, bool AscendingSec);
   void UnSort();
-  // Copies everything but the events (OnBeforeSortExchange excepted, which is copied too).
-  // All or nothing: when memory runs out the store stays as it was.
+  // From another view: copies what Assign's table (rlview_assign.cpp) marks as copied: the
+  // behaviour and most look settings, the view's events but OnReadCell and OnCursorKeyAction,
+  // the grid's edit-text and mouse-wheel events, Enabled, the data store and the column
+  // table, then the suppress-paint flag. The target keeps its other grid properties and
+  // events, header heights, EmptyMessage, UseCtrlForMultiSel, ROCheckmarks and its disabled
+  // and empty-message colours. All or nothing for the store: when memory runs out the store
+  // stays as it was.
   void Assign(fw::TPersistent* Source) override;
   void AssignTo(fw::TPersistent* Dest) override;
 
@@ -449,20 +454,15 @@ class TReportListView : public fw::TCustomDrawGrid {
   int GridColOfData(int d) const;
   int ColumnHeaderRow() const;
   std::size_t ColIndex(int ACol) const { return static_cast<std::size_t>(ACol - 1); }
-  // Data column ACol has an entry in the view's column tables (they follow NrOfColumns
-  // through the view; a store changed directly through Data() may differ for a while).
-  bool HasColEntry(int ACol) const {
-    return InDataCols(ACol) && ColIndex(ACol) < colAlignment_.size();
-  }
+  // Data column ACol has an entry in the view's column table (it follows NrOfColumns through
+  // the view; a store changed directly through Data() may differ for a while).
+  bool HasColEntry(int ACol) const { return InDataCols(ACol) && ColIndex(ACol) < columns_.size(); }
 
   // Notification and painting helpers.
   void RepaintView();
   void SetupChanged();
   void ColorSetter(fw::TColor& field, fw::TColor value);
   void RebuildGridRows();
-  void ResizeColumnTables(int count);
-  void ReserveColumnTables(int count);
-  void ResetColumnOrder();
   [[noreturn]] void RaiseNoMemory() const;
   void HookData();
   void SetAllRowBits(uint8_t bit, bool on);
@@ -476,8 +476,25 @@ class TReportListView : public fw::TCustomDrawGrid {
   template <typename Read>
   void ReadIntoStore(Read&& read);
   void FollowStoreShape();
-  // Assign's copy of the settings, tables and data of another view.
-  void AssignFrom(TReportListView& src);
+
+  // Assign's table (rlview_assign.cpp): one row for every member of the view below, each
+  // colour of colors_, each event and each inherited setting Assign copies, telling whether
+  // and when Assign copies it, or why the target keeps its own.
+  struct TAssignRow {
+    enum TRule : uint8_t { Copy, CopyAfterHold, Keep } rule;
+    const char* what;
+    void (*copy)(TReportListView& to, const TReportListView& from);  // nullptr for Keep
+    const char* why;  // Keep: why the target keeps its own
+  };
+  // A new member needs its row in the table, and this count (checked there) goes up with it.
+  static constexpr std::size_t kAssignRows = 64;
+  static std::span<const TAssignRow> AssignTable();
+  template <auto Member>
+  static void CopyMember(TReportListView& to, const TReportListView& from);
+  template <fw::TColor TRepListColors::*Color>
+  static void CopyColor(TReportListView& to, const TReportListView& from);
+  // Runs the table's copy steps of `rule`, in the table's order.
+  void CopyByTable(const TReportListView& src, TAssignRow::TRule rule);
 
   // Painting pieces (rlview_paint.cpp, rlview_header.cpp).
   void DrawDataCell(int ACol, int ARow, const fw::TRect& ARect);
@@ -503,11 +520,25 @@ class TReportListView : public fw::TCustomDrawGrid {
   // Filtering (rlview_filter.cpp).
   std::vector<int> FilterColumns(std::span<const int> Cols) const;
 
+  // The column table (rlview_columns.cpp): one entry per data column, changed in shape only
+  // by these, each leaving the column order the identity.
+  void ReserveViewColumns(int count);
+  void FitViewColumns(int count);
+  void InsertViewColumn(int ACol);
+  void EraseViewColumn(int ACol);
+  void ResetViewColumns();
+  void SetIdentityOrder();
+
+  // A data column's view settings. Entry i also holds entry i of the column order table.
+  struct TViewColumn {
+    TAlignment alignment = taLeftJustify;
+    bool password = false;
+    bool editable = false;
+    int order = 0;  // the data column (0-based) grid column i shows
+  };
+
   std::unique_ptr<TRLData> data_;
-  std::vector<TAlignment> colAlignment_;
-  std::vector<bool> colEditable_;
-  std::vector<int> colOrder_;
-  std::vector<bool> colPassword_;
+  std::vector<TViewColumn> columns_;
 
   TRepListColors colors_;
   bool autoAdvance_ = false;

@@ -1,5 +1,6 @@
-// TReportListView geometry: how grid rows and columns map onto the data store, the header
-// rows and their heights, the sizes, scrolling, column order and MouseCell.
+// TReportListView geometry: how grid rows map onto the data store, the header rows and their
+// heights, the sizes, scrolling, column widths and MouseCell (the column order lives with the
+// column table, rlview_columns.cpp).
 #include <algorithm>
 #include <new>
 
@@ -23,18 +24,6 @@ int TReportListView::CountHeadRows() const {
 int TReportListView::ColumnHeaderRow() const {
   if (!columnHeadersVisible_) return -1;
   return commonHeaderVisible_ ? 1 : 0;
-}
-
-int TReportListView::DataColOfGrid(int c) const {
-  if (c >= 0 && c < static_cast<int>(colOrder_.size()))
-    return colOrder_[static_cast<size_t>(c)] + 1;
-  return c + 1;
-}
-
-int TReportListView::GridColOfData(int d) const {
-  for (size_t c = 0; c < colOrder_.size(); ++c)
-    if (colOrder_[c] == d - 1) return static_cast<int>(c);
-  return -1;
 }
 
 // The grid always keeps one data row, even for an empty list, below the header rows.
@@ -71,7 +60,7 @@ void TReportListView::SetNrRows(int value) {
   ChangedSetup();
 }
 
-// The view's own column tables get their room first and the store resizes all or nothing;
+// The view's own column table gets its room first and the store resizes all or nothing;
 // should the grid then fail to follow, the store goes back to its old width (the columns it
 // gained were empty), so store, grid and view never disagree.
 void TReportListView::SetNrCols(int value) {
@@ -81,7 +70,7 @@ void TReportListView::SetNrCols(int value) {
   const int lastWidth = ColWidths(oldLast);
   // A size the store refuses is refused before the view reserves room for it.
   data_->CheckSize(std::max(value, 1), data_->NrOfRows());
-  ReserveColumnTables(std::max(value, 1));
+  ReserveViewColumns(value);
   data_->SetNrCols(value);
   const int count = data_->NrOfColumns();
   try {
@@ -91,40 +80,14 @@ void TReportListView::SetNrCols(int value) {
     RaiseNoMemory();
   }
   for (int c = oldLast; c < count; ++c) fw::TCustomGrid::SetColWidths(c, lastWidth);
-  ResizeColumnTables(count);
-  ResetColumnOrder();
+  FitViewColumns(count);
   SetTopRow(0);
   RepaintView();
   ChangedSetup();
 }
 
-// Room in the view's column tables for `count` columns, so that resizing them cannot fail.
-void TReportListView::ReserveColumnTables(int count) {
-  try {
-    const auto n = static_cast<size_t>(std::max(count, 1));
-    colAlignment_.reserve(n);
-    colPassword_.reserve(n);
-    colEditable_.reserve(n);
-    colOrder_.reserve(n);
-  } catch (const std::bad_alloc&) {
-    RaiseNoMemory();
-  }
-}
-
 void TReportListView::RaiseNoMemory() const {
   throw EZEBRepListError("Component \"" + Name() + "\": not enough memory on heap");
-}
-
-void TReportListView::ResizeColumnTables(int count) {
-  const auto n = static_cast<size_t>(std::max(count, 1));
-  colAlignment_.resize(n, taLeftJustify);
-  colPassword_.resize(n, false);
-  colEditable_.resize(n, false);
-}
-
-void TReportListView::ResetColumnOrder() {
-  colOrder_.resize(colAlignment_.size());
-  for (size_t i = 0; i < colOrder_.size(); ++i) colOrder_[i] = static_cast<int>(i);
 }
 
 // ---- scrolling ----------------------------------------------------------------------------
@@ -171,25 +134,7 @@ void TReportListView::TopLeftChanged() {
   fw::TCustomDrawGrid::TopLeftChanged();
 }
 
-// ---- column order and widths --------------------------------------------------------------
-
-int TReportListView::GetColOrder(int ACol) const {
-  if (!HasColEntry(ACol) || ColIndex(ACol) >= colOrder_.size()) return 0;
-  return colOrder_[ColIndex(ACol)] + 1;
-}
-
-bool TReportListView::SetColumnOrder(std::span<const int> Order) {
-  const int n = NrOfColumns();
-  if (static_cast<int>(Order.size()) != n || static_cast<int>(colOrder_.size()) != n) return false;
-  bool ok = true;
-  for (size_t i = 0; i < Order.size(); ++i) {
-    if (Order[i] >= 1 && Order[i] <= n)
-      colOrder_[i] = Order[i] - 1;
-    else
-      ok = false;
-  }
-  return ok;
-}
+// ---- column widths (the column order applies) ---------------------------------------------
 
 int TReportListView::GetColWidths(int ACol) const {
   if (!InDataCols(ACol)) return 0;

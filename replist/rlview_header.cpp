@@ -83,7 +83,7 @@ void TReportListView::DrawColumnHeader(int ACol, const fw::TRect& ARect) {
   const bool sorted = data_->SortColumn() == d && InDataCols(d);
   const int s = sorted ? kArrowSpace : 0;
   const int h = canvas->TextHeight(name);
-  const TAlignment align = HasColEntry(d) ? colAlignment_[ColIndex(d)] : taLeftJustify;
+  const TAlignment align = GetColAlignment(d);
   const bool italic = Font()->Style().Contains(fw::fsItalic);
   // The width of the cell drawn (whatever the column order).
   const int room = ColWidths(ACol) - 9 - s;

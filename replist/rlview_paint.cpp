@@ -97,7 +97,7 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const fw::TRect& ARect) {
   const TStringArray& m = *data_->Matrix();
   const bool rowData = InRows(r);
   const TCheckMode mode = data_->GetColCheckMode(d);
-  const bool pwd = HasColEntry(d) && colPassword_[ColIndex(d)];
+  const bool pwd = HasColEntry(d) && columns_[ColIndex(d)].password;
   std::string text = rowData ? m.GetElem(d, r) : std::string();
   if (pwd) text = "******";
 
@@ -124,8 +124,9 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const fw::TRect& ARect) {
 
   // Shortening to the column's width (the cell drawn, whatever the column order).
   const int check = mode != cmNone ? kCheckSpace : 0;
-  const bool right = HasColEntry(d) && colAlignment_[ColIndex(d)] == taRightJustify;
-  const bool centre = HasColEntry(d) && colAlignment_[ColIndex(d)] == taCenter;
+  const TAlignment alignment = GetColAlignment(d);
+  const bool right = alignment == taRightJustify;
+  const bool centre = alignment == taCenter;
   text = Shorten(canvas, text, ColWidths(ACol) - 9 - check, right);
 
   // Background.

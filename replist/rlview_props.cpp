@@ -190,36 +190,4 @@ void TReportListView::SetRowSelectMode(int value) {
   ChangedSelection();
 }
 
-// ---- per-column view settings -------------------------------------------------------------
-
-TAlignment TReportListView::GetColAlignment(int ACol) const {
-  return HasColEntry(ACol) ? colAlignment_[ColIndex(ACol)] : taLeftJustify;
-}
-
-void TReportListView::SetColAlignment(int ACol, TAlignment value) {
-  if (!HasColEntry(ACol) || colAlignment_[ColIndex(ACol)] == value) return;
-  colAlignment_[ColIndex(ACol)] = value;
-  Changed();
-  RepaintView();
-}
-
-bool TReportListView::GetColumnIsPwd(int ACol) const {
-  return HasColEntry(ACol) && colPassword_[ColIndex(ACol)];
-}
-
-void TReportListView::SetColumnIsPwd(int ACol, bool value) {
-  if (!HasColEntry(ACol) || colPassword_[ColIndex(ACol)] == value) return;
-  colPassword_[ColIndex(ACol)] = value;
-  Changed();
-  RepaintView();
-}
-
-bool TReportListView::GetColumnEditable(int ACol) const {
-  return HasColEntry(ACol) && colEditable_[ColIndex(ACol)];
-}
-
-void TReportListView::SetColumnEditable(int ACol, bool value) {
-  if (HasColEntry(ACol)) colEditable_[ColIndex(ACol)] = value;
-}
-
 }  // namespace zeb

@@ -21,16 +21,6 @@ auto HoldMatrixChanges(TStringArray& m) {
   });
 }
 
-template <typename T>
-void InsertAt(std::vector<T>& v, int index, T value) {
-  v.insert(v.begin() + std::clamp(index, 0, static_cast<int>(v.size())), value);
-}
-
-template <typename T>
-void EraseAt(std::vector<T>& v, int index) {
-  if (index >= 0 && index < static_cast<int>(v.size())) v.erase(v.begin() + index);
-}
-
 }  // namespace
 
 // The sort state becomes unsorted while the rows stay where they are.
@@ -65,10 +55,10 @@ int TReportListView::InsertColumn(int ACol) {
     SetNrCols(NrOfColumns() + 1);
     return NrOfColumns();
   }
-  // Room everywhere first: the view's tables and the grid grow before the store does, and the
+  // Room everywhere first: the view's table and the grid grow before the store does, and the
   // grid shrinks back should the store refuse.
   const int count = NrOfColumns() + 1;
-  ReserveColumnTables(count);
+  ReserveViewColumns(count);
   try {
     fw::TCustomGrid::SetColCount(count);
   } catch (const std::bad_alloc&) {
@@ -80,11 +70,8 @@ int TReportListView::InsertColumn(int ACol) {
     data_->InsertColumn(ACol);
     shrinkGrid.Dismiss();
   }
-  InsertAt(colAlignment_, ACol - 1, taLeftJustify);
-  InsertAt(colPassword_, ACol - 1, false);
-  InsertAt(colEditable_, ACol - 1, false);
-  ResizeColumnTables(count);
-  ResetColumnOrder();
+  InsertViewColumn(ACol);
+  FitViewColumns(count);
   // Widths move right with their columns; the new one takes the default width.
   for (int c = count - 1; c >= ACol; --c) fw::TCustomGrid::SetColWidths(c, ColWidths(c - 1));
   fw::TCustomGrid::SetColWidths(ACol - 1, DefaultColWidth());
@@ -116,12 +103,9 @@ void TReportListView::RemoveColumn(int ACol) {
   }
   const int old = NrOfColumns();
   for (int c = ACol - 1; c < old - 1; ++c) fw::TCustomGrid::SetColWidths(c, ColWidths(c + 1));
-  EraseAt(colAlignment_, ACol - 1);
-  EraseAt(colPassword_, ACol - 1);
-  EraseAt(colEditable_, ACol - 1);
+  EraseViewColumn(ACol);
   data_->RemoveColumn(ACol);
-  ResizeColumnTables(NrOfColumns());
-  ResetColumnOrder();
+  FitViewColumns(NrOfColumns());
   fw::TCustomGrid::SetColCount(NrOfColumns());
   ChangedSetup();
 }
@@ -174,10 +158,7 @@ void TReportListView::Clear() {
   EndEditing();
   PaintHold hold(*this);
   data_->Clear();
-  std::fill(colAlignment_.begin(), colAlignment_.end(), taLeftJustify);
-  std::fill(colPassword_.begin(), colPassword_.end(), false);
-  std::fill(colEditable_.begin(), colEditable_.end(), false);
-  ResetColumnOrder();
+  ResetViewColumns();
 }
 
 }  // namespace zeb

@@ -16,7 +16,7 @@ void TReportListView::ReadIntoStore(Read&& read) {
   FollowStoreShape();
 }
 
-// The grid's columns, the view's column tables and the grid's rows after the store took a
+// The grid's columns, the view's column table and the grid's rows after the store took a
 // list of another shape.
 void TReportListView::FollowStoreShape() {
   const int count = NrOfColumns();
@@ -26,11 +26,10 @@ void TReportListView::FollowStoreShape() {
     fw::TCustomGrid::SetColCount(count);
     for (int c = oldLast; c < count; ++c) fw::TCustomGrid::SetColWidths(c, lastWidth);
     try {
-      ResizeColumnTables(count);
+      FitViewColumns(count);
     } catch (const std::bad_alloc&) {
       throw EZEBRepListError("Component \"" + Name() + "\": not enough memory on heap");
     }
-    ResetColumnOrder();
   }
   SetSelection({0, 0, 0, 0});
   RebuildGridRows();

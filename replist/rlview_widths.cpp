@@ -119,9 +119,9 @@ void TReportListView::AutoColWidth(int ACol, bool WithHeader, int MaxWidth, int 
 void TReportListView::ExpandColWidth(int ACol, int Margin) {
   if (HasColEntry(ACol)) {
     int sum = 0;
-    const int n = std::min(NrOfColumns(), static_cast<int>(colOrder_.size()));
+    const int n = std::min(NrOfColumns(), static_cast<int>(columns_.size()));
     for (int i = 0; i < n; ++i)
-      if (i != ACol - 1) sum += ColWidths(colOrder_[static_cast<size_t>(i)]);
+      if (i != ACol - 1) sum += ColWidths(columns_[static_cast<size_t>(i)].order);
     const int room = ClientWidth() - 2 * BorderWidth() - VertScrollBarRect().Width();
     fw::TCustomGrid::SetColWidths(GetColOrder(ACol) - 1, std::max(room - Margin - sum, 16));
   }

@@ -62,6 +62,14 @@ TEST(ReportListViewFilter, SimpleModeFindsSubstringsIgnoringCase) {
   }
 }
 
+// The mode's type holds any byte; a value that names no mode searches as fmSimple.
+TEST(ReportListViewFilter, AModeOutsideTheEnumerationSearchesSubstrings) {
+  for (const auto mode : {zeb::TFilterMode(3), zeb::TFilterMode(255)}) {
+    FilterFixture f;
+    EXPECT_EQ(f.Filter("ber", mode), "Berlin Bern | Lyon Munich Paris Zurich ") << int(mode);
+  }
+}
+
 TEST(ReportListViewFilter, BooleanModeCombinesWordsAndPhrases) {
   struct Case {
     std::string text, expected;
