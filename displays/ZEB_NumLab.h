@@ -58,8 +58,8 @@ enum TDisplay : uint8_t {
   dtEEngNoDP
 };
 inline const std::vector<std::string> kDisplayNames{
-    "dtFloat", "dtFixP", "dtExp",  "dtHex",       "dtZeroInt", "dtInt",  "dtDateTime", "dtState",
-    "dtBin",   "dtOct",  "dtDeg",  "dtDegMin",    "dtDegMinSec", "dtEEng", "dtEEngNoDP"};
+    "dtFloat", "dtFixP", "dtExp", "dtHex",    "dtZeroInt",   "dtInt",  "dtDateTime", "dtState",
+    "dtBin",   "dtOct",  "dtDeg", "dtDegMin", "dtDegMinSec", "dtEEng", "dtEEngNoDP"};
 
 // Called on every paint that shows a number, after formatting and before the width test; the
 // handler may replace the text.

@@ -16,27 +16,63 @@ void TNumLab::Change(T& member, const T& value) {
   Repaint();
 }
 
-void TNumLab::SetValue(double value) { Change(value_, value); }
-void TNumLab::SetDisplayType(TDisplay value) { Change(format_.type, value); }
-void TNumLab::SetComma(bool value) { Change(format_.comma, value); }
-void TNumLab::SetForcePlusSign(bool value) { Change(format_.forcePlusSign, value); }
-void TNumLab::SetEmpty(bool value) { Change(empty_, value); }
-void TNumLab::SetLabelWidth(int value) { Change(labelWidth_, value); }
-void TNumLab::SetLeftText(const std::string& value) { Change(leftText_, value); }
-void TNumLab::SetRightText(const std::string& value) { Change(rightText_, value); }
-void TNumLab::SetLeftTextAlignment(fw::TAlignment value) { Change(leftTextAlignment_, value); }
-void TNumLab::SetRightTextAlignment(fw::TAlignment value) { Change(rightTextAlignment_, value); }
-void TNumLab::SetAlignment(fw::TAlignment value) { Change(alignment_, value); }
-void TNumLab::SetFrameStyle(TFrameStyle value) { Change(frameStyle_, value); }
+void TNumLab::SetValue(double value) {
+  Change(value_, value);
+}
+void TNumLab::SetDisplayType(TDisplay value) {
+  Change(format_.type, value);
+}
+void TNumLab::SetComma(bool value) {
+  Change(format_.comma, value);
+}
+void TNumLab::SetForcePlusSign(bool value) {
+  Change(format_.forcePlusSign, value);
+}
+void TNumLab::SetEmpty(bool value) {
+  Change(empty_, value);
+}
+void TNumLab::SetLabelWidth(int value) {
+  Change(labelWidth_, value);
+}
+void TNumLab::SetLeftText(const std::string& value) {
+  Change(leftText_, value);
+}
+void TNumLab::SetRightText(const std::string& value) {
+  Change(rightText_, value);
+}
+void TNumLab::SetLeftTextAlignment(fw::TAlignment value) {
+  Change(leftTextAlignment_, value);
+}
+void TNumLab::SetRightTextAlignment(fw::TAlignment value) {
+  Change(rightTextAlignment_, value);
+}
+void TNumLab::SetAlignment(fw::TAlignment value) {
+  Change(alignment_, value);
+}
+void TNumLab::SetFrameStyle(TFrameStyle value) {
+  Change(frameStyle_, value);
+}
 void TNumLab::SetOverflowIndicator(const std::string& value) {
   Change(format_.overflowIndicator, value);
 }
-void TNumLab::SetStateText(const std::string& value) { Change(format_.stateText, value); }
-void TNumLab::SetDTFormat(const std::string& value) { Change(format_.dtFormat, value); }
-void TNumLab::SetColorLabText(fw::TColor value) { Change(colorLabText_, value); }
-void TNumLab::SetColorLabBakG(fw::TColor value) { Change(colorLabBakG_, value); }
-void TNumLab::SetColorOutText(fw::TColor value) { Change(colorOutText_, value); }
-void TNumLab::SetColorOutBakG(fw::TColor value) { Change(colorOutBakG_, value); }
+void TNumLab::SetStateText(const std::string& value) {
+  Change(format_.stateText, value);
+}
+void TNumLab::SetDTFormat(const std::string& value) {
+  Change(format_.dtFormat, value);
+}
+void TNumLab::SetColorLabText(fw::TColor value) {
+  Change(colorLabText_, value);
+}
+void TNumLab::SetColorLabBakG(fw::TColor value) {
+  Change(colorLabBakG_, value);
+}
+void TNumLab::SetColorOutText(fw::TColor value) {
+  Change(colorOutText_, value);
+}
+void TNumLab::SetColorOutBakG(fw::TColor value) {
+  Change(colorOutBakG_, value);
+}
 
 void TNumLab::SetPrecision(int value) {
   if (value < 0) return;

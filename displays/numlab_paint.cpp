@@ -63,7 +63,7 @@ void TNumLab::Paint() {
   canvas->Brush()->SetColor(background);
   canvas->Rectangle(0, 0, w, h);
   PaintSideTexts(canvas, y);
-  canvas->Pen()->SetColor(frameStyle_ == fstNone        ? colorLabBakG_
+  canvas->Pen()->SetColor(frameStyle_ == fstNone       ? colorLabBakG_
                           : frameStyle_ == fstEmbossed ? frameHighlight_
                                                        : frameShadow_);
   canvas->Brush()->SetColor(colorLabBakG_);

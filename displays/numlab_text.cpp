@@ -39,7 +39,9 @@ std::string Fixed(double value, int decimals) {
 }
 
 // Two digits at least: "05", "59".
-std::string TwoDigits(int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string TwoDigits(int64_t n) {
+  return (n < 10 ? "0" : "") + std::to_string(n);
+}
 
 // A part below 60 formatted with `decimals` decimals that rounds up to 60 carries one into
 // the next larger unit.
@@ -70,14 +72,14 @@ std::optional<std::string> Angle(TDisplay type, double value, int decimals) {
     wholeMinutes = 0;
     ++degrees;
   }
-  return sign + std::to_string(degrees) + "°" + TwoDigits(wholeMinutes) + "'" + secondsText +
-         "\"";
+  return sign + std::to_string(degrees) + "°" + TwoDigits(wholeMinutes) + "'" + secondsText + "\"";
 }
 
 // A mantissa from 1 up to 1000 and an exponent that is a multiple of three.
 std::optional<std::string> Engineering(double value, int decimals) {
   if (!std::isfinite(value)) return std::nullopt;
-  int exponent = value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value)) / 3)) * 3;
+  int exponent =
+      value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value)) / 3)) * 3;
   // In two steps, so that the scale of the smallest numbers stays a normal number.
   double mantissa = value / std::pow(10.0, exponent / 2) / std::pow(10.0, exponent - exponent / 2);
   std::string text = Fixed(mantissa, decimals);

@@ -18,11 +18,11 @@ void BuildNumLabs(TForm& page) {
     TDisplay type;
     double value;
     int precision;
-  } types[] = {{dtFloat, 1234.5678, 6},   {dtFixP, -3.14159, 2},     {dtExp, 0.000123, 4},
-               {dtHex, 48879, 4},         {dtZeroInt, 42, 5},        {dtInt, 2.5, 0},
-               {dtDateTime, 46000.5, 0},  {dtState, 0, 0},           {dtBin, 165, 8},
-               {dtOct, 511, 3},           {dtDeg, 47.3769, 3},       {dtDegMin, 47.3769, 2},
-               {dtDegMinSec, 8.5417, 1},  {dtEEng, 123456.7, 2},     {dtEEngNoDP, 0.00042, 0}};
+  } types[] = {{dtFloat, 1234.5678, 6},  {dtFixP, -3.14159, 2}, {dtExp, 0.000123, 4},
+               {dtHex, 48879, 4},        {dtZeroInt, 42, 5},    {dtInt, 2.5, 0},
+               {dtDateTime, 46000.5, 0}, {dtState, 0, 0},       {dtBin, 165, 8},
+               {dtOct, 511, 3},          {dtDeg, 47.3769, 3},   {dtDegMin, 47.3769, 2},
+               {dtDegMinSec, 8.5417, 1}, {dtEEng, 123456.7, 2}, {dtEEngNoDP, 0.00042, 0}};
   int i = 0;
   for (const auto& t : types) {
     auto* label = new TNumLab(&page);
@@ -51,20 +51,18 @@ void BuildNumLabs(TForm& page) {
                             l.SetColorLabText(clLime);
                             l.SetColorOutText(clNavy);
                           });
-  PlaceCaptioned<TNumLab>(page, 270, y, 250, 28, "Overflow (1e12 in 2 decimals)",
-                          [](TNumLab& l) {
-                            l.SetLeftText("Sum");
-                            l.SetValue(1e12);
-                          });
-  PlaceCaptioned<TNumLab>(page, 530, y, 250, 28, "Empty, engraved, centred texts",
-                          [](TNumLab& l) {
-                            l.SetLeftText("None");
-                            l.SetLeftTextAlignment(taCenter);
-                            l.SetRightText("kg");
-                            l.SetRightTextAlignment(taCenter);
-                            l.SetFrameStyle(fstEngraved);
-                            l.SetEmpty(true);
-                          });
+  PlaceCaptioned<TNumLab>(page, 270, y, 250, 28, "Overflow (1e12 in 2 decimals)", [](TNumLab& l) {
+    l.SetLeftText("Sum");
+    l.SetValue(1e12);
+  });
+  PlaceCaptioned<TNumLab>(page, 530, y, 250, 28, "Empty, engraved, centred texts", [](TNumLab& l) {
+    l.SetLeftText("None");
+    l.SetLeftTextAlignment(taCenter);
+    l.SetRightText("kg");
+    l.SetRightTextAlignment(taCenter);
+    l.SetFrameStyle(fstEngraved);
+    l.SetEmpty(true);
+  });
   PlaceCaptioned<TNumLab>(page, 10, y + 50, 250, 28, "Disabled", [](TNumLab& l) {
     l.SetLeftText("Flow");
     l.SetRightText("l/min");
