@@ -1,10 +1,12 @@
 // Gallery pages of the number and text displays, as live controls on the pages' forms: the
 // numeric label in every display type, with side texts, frames, colours, an overflow, empty,
-// disabled and transparent over a coloured panel.
+// disabled and transparent over a gradient; the rotated label at several angles and anchor
+// placements, disabled and transparent.
 #include <string>
 
 #include "apps/gallery/gallery.h"
 #include "displays/ZEB_NumLab.h"
+#include "displays/ZEB_RotLab.h"
 #include "indicators/ZEB_gradfl.h"
 
 namespace gallery {
@@ -85,12 +87,57 @@ void BuildNumLabs(TForm& page) {
   over->SetTransparent(true);
 }
 
+void BuildRotLabs(TForm& page) {
+  const struct {
+    int angle;
+    TAlignment alignment;
+    const char* caption;
+  } labels[] = {{0, taCenter, "0°, centred"},
+                {45, taCenter, "45°, centred"},
+                {90, taCenter, "90°, centred"},
+                {180, taCenter, "180°, centred"},
+                {30, taLeftJustify, "30°, start on anchor"},
+                {330, taRightJustify, "330°, end on anchor"}};
+  int i = 0;
+  for (const auto& l : labels) {
+    PlaceCaptioned<TRotLab>(page, 10 + (i % 3) * 190, 10 + (i / 3) * 200, 170, 160, l.caption,
+                            [&](TRotLab& r) {
+                              r.SetCaption("Rotated text");
+                              r.SetTextAngle(l.angle);
+                              r.SetAlignment(l.alignment);
+                              r.Font()->SetColor(clNavy);
+                            });
+    ++i;
+  }
+  PlaceCaptioned<TRotLab>(page, 580, 10, 170, 160, "Disabled, raised frame", [](TRotLab& r) {
+    r.SetCaption("Disabled");
+    r.SetTextAngle(60);
+    r.SetFrameStyle(fstRaised);
+    r.SetEnabled(false);
+  });
+  PlaceCaptioned<TGradFill>(page, 580, 210, 170, 160, "Transparent over a gradient",
+                            [](TGradFill& g) {
+                              g.SetColorFirst(clYellow);
+                              g.SetColorLast(clTeal);
+                            });
+  auto* over = new TRotLab(&page);
+  over->SetBounds(580, 210, 170, 160);
+  over->SetParent(&page);
+  over->SetCaption("See-through");
+  over->SetTextAngle(270);
+  over->SetFrameStyle(fstNone);
+  over->SetTransparent(true);
+  over->Font()->SetSize(14);
+}
+
 }  // namespace
 
 std::vector<Page> DisplayPages() {
   return {
       LivePage("displays_numlab", "Numeric label: every display type, texts, frames, states", 790,
                290, BuildNumLabs),
+      LivePage("displays_rotlab", "Rotated label: angles, anchor placements, disabled, transparent",
+               770, 400, BuildRotLabs),
   };
 }
 
