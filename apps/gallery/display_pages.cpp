@@ -7,6 +7,7 @@
 #include "apps/gallery/gallery.h"
 #include "displays/ZEB_NumLab.h"
 #include "displays/ZEB_RotLab.h"
+#include "displays/ZEB_sevenseg.h"
 #include "indicators/ZEB_gradfl.h"
 
 namespace gallery {
@@ -130,6 +131,45 @@ void BuildRotLabs(TForm& page) {
   over->Font()->SetSize(14);
 }
 
+void BuildSevenSegs(TForm& page) {
+  PlaceCaptioned<TSevenSeg>(page, 10, 10, 216, 76, "Default: 8.8.8.8.", [](TSevenSeg&) {});
+  PlaceCaptioned<TSevenSeg>(page, 250, 10, 216, 76, "12.5 and a blank cell",
+                            [](TSevenSeg& s) { s.SetCaption("12.5"); });
+  PlaceCaptioned<TSevenSeg>(page, 490, 10, 280, 76, "-3°C, green on black, raised",
+                            [](TSevenSeg& s) {
+                              s.SetNumDigits(5);
+                              s.SetCaption("-3°C");
+                              s.SetColorText(clLime);
+                              s.SetColorBackGnd(clBlack);
+                              s.SetFrameStyle(fstRaised);
+                            });
+  PlaceCaptioned<TSevenSeg>(page, 10, 120, 460, 90,
+                            "Hexadecimal and signs: 0123456789ABCDEF+:", [](TSevenSeg& s) {
+                              s.SetNumDigits(18);
+                              s.SetMargin(6);
+                              s.SetInterDigDist(3);
+                              s.SetCaption("0123456789abcdef+:");
+                              s.SetColorText(0x00C0FF);
+                              s.SetColorBackGnd(0x202020);
+                            });
+  PlaceCaptioned<TSevenSeg>(page, 490, 120, 280, 120, "12:45, white on blue, wide gaps",
+                            [](TSevenSeg& s) {
+                              s.SetNumDigits(5);
+                              s.SetCaption("12:45");
+                              s.SetInterDigDist(10);
+                              s.SetColorText(clWhite);
+                              s.SetColorBackGnd(clNavy);
+                            });
+  PlaceCaptioned<TSevenSeg>(page, 10, 250, 120, 30, "Small: 88.8", [](TSevenSeg& s) {
+    s.SetMargin(3);
+    s.SetCaption("88.8");
+  });
+  PlaceCaptioned<TSevenSeg>(page, 160, 250, 60, 160, "Tall: 1 digit", [](TSevenSeg& s) {
+    s.SetNumDigits(1);
+    s.SetCaption("7");
+  });
+}
+
 }  // namespace
 
 std::vector<Page> DisplayPages() {
@@ -138,6 +178,8 @@ std::vector<Page> DisplayPages() {
                290, BuildNumLabs),
       LivePage("displays_rotlab", "Rotated label: angles, anchor placements, disabled, transparent",
                770, 400, BuildRotLabs),
+      LivePage("displays_sevenseg", "Seven-segment display: characters, dots, colours, sizes", 790,
+               440, BuildSevenSegs),
   };
 }
 
