@@ -1,5 +1,5 @@
 // TSevenSeg painting: the caption walked into digit cells, each copied from the cache (with
-// the corner of the "." cell for a dot), on a bitmap copied to the canvas in one step.
+// the corner of the "." cell for a dot).
 #include <string_view>
 
 #include "displays/ZEB_sevenseg.h"
@@ -42,12 +42,14 @@ void TSevenSeg::PaintDigit(fw::TCanvas* canvas, int left, int charIndex, bool wi
 }
 
 // Every digit cell takes one character, with the dot of a separator right after it; a
-// separator alone takes a blank cell with its dot.
+// separator alone takes a blank cell with its dot. Drawn straight onto the canvas: the form's
+// surface is itself off-screen, so nothing flickers.
 void TSevenSeg::Paint() {
   const int w = Width(), h = Height();
   if (w <= 0 || h <= 0) return;
-  fw::TBitmap picture(w, h);
-  fw::TCanvas* canvas = picture.Canvas();
+  fw::TCanvas* canvas = Canvas();
+  fw::TCanvasStateSaver saved(*canvas);
+  canvas->SetCopyMode(fw::cmSrcCopy);
   canvas->Pen()->SetColor(colorBackGnd_);
   canvas->Brush()->SetColor(colorBackGnd_);
   canvas->Rectangle(0, 0, w, h);
@@ -68,9 +70,6 @@ void TSevenSeg::Paint() {
   }
   DrawFrame(canvas, frameStyle_, 0, 0, w - 1, h - 1, 0xFFFFFF, 0xC0C0C0, 0x808080, fw::clBlack,
             fw::clBlack);
-  fw::TCanvasStateSaver saved(*Canvas());
-  Canvas()->SetCopyMode(fw::cmSrcCopy);
-  Canvas()->Draw(0, 0, &picture);
 }
 
 }  // namespace zeb
