@@ -100,16 +100,38 @@ void BlitNearestRow(TPixel* out, const TPixel* in, const std::vector<int>& cols,
   }
 }
 
-TPixel AverageAt(const BlitSource& src, const std::vector<Weight>& rows,
-                 const std::vector<Weight>& cols, Wide total) {
-  Wide r = 0, g = 0, b = 0;
+// Per channel, the weighted sums of one destination row over a span of source columns.
+struct ColumnSums {
+  int first = 0;  // the source column of element 0
+  std::vector<int64_t> r, g, b;
+};
+
+// Sums every source column of the span over the destination row's source rows. The row
+// weights add up to the source rectangle's height and a channel is at most 255, so the sums
+// fit 64 bits.
+void SumColumns(const BlitSource& src, const std::vector<Weight>& rows, ColumnSums& sums) {
+  std::fill(sums.r.begin(), sums.r.end(), 0);
+  std::fill(sums.g.begin(), sums.g.end(), 0);
+  std::fill(sums.b.begin(), sums.b.end(), 0);
   for (const Weight& wy : rows) {
-    const TPixel* line = src.pixels + wy.index * src.stride;
-    for (const Weight& wx : cols) {
-      const Wide w = Wide(wx.weight) * wy.weight;
-      const TPixel p = line[wx.index];
-      r += w * ((p >> 16) & 0xFF), g += w * ((p >> 8) & 0xFF), b += w * (p & 0xFF);
+    const TPixel* line = src.pixels + wy.index * src.stride + sums.first;
+    for (size_t k = 0; k < sums.r.size(); ++k) {
+      const TPixel p = line[k];
+      sums.r[k] += wy.weight * ((p >> 16) & 0xFF);
+      sums.g[k] += wy.weight * ((p >> 8) & 0xFF);
+      sums.b[k] += wy.weight * (p & 0xFF);
     }
+  }
+}
+
+// The rounded average of the columns under one destination pixel: the same sum of weight
+// products as over the whole footprint at once, taken a row of sums at a time.
+TPixel AverageAt(const ColumnSums& sums, const std::vector<Weight>& cols, Wide total) {
+  Wide r = 0, g = 0, b = 0;
+  for (const Weight& wx : cols) {
+    const size_t k = size_t(wx.index - sums.first);
+    r += Wide(wx.weight) * sums.r[k], g += Wide(wx.weight) * sums.g[k];
+    b += Wide(wx.weight) * sums.b[k];
   }
   auto channel = [&](Wide sum) { return TPixel((sum + total / 2) / total); };
   return (channel(r) << 16) | (channel(g) << 8) | channel(b);
@@ -118,20 +140,33 @@ TPixel AverageAt(const BlitSource& src, const std::vector<Weight>& rows,
 void BlitAverage(const ClippedTarget& dst, const TRect& c, const Normalised& d, const Normalised& s,
                  const BlitSource& src, uint8_t table, const BlitPattern& pattern) {
   std::vector<std::vector<Weight>> cols;
+  std::vector<Wide> colTotals;
+  int first = src.width, last = -1;
   for (int x = c.Left; x < c.Right; ++x) {
     cols.push_back(AreaWeights(x - d.r.Left, d.r.Width(), s.r.Width(), d.flipX != s.flipX, s.r.Left,
                                src.width));
+    colTotals.push_back(TotalWeight(cols.back()));
+    for (const Weight& w : cols.back())
+      first = std::min(first, w.index), last = std::max(last, w.index);
   }
+  if (last < first) return;  // the source lies outside the bitmap
+  ColumnSums sums;
+  sums.first = first;
+  sums.r.resize(size_t(last - first + 1));
+  sums.g.resize(sums.r.size());
+  sums.b.resize(sums.r.size());
   for (int y = c.Top; y < c.Bottom; ++y) {
     const auto rows = AreaWeights(y - d.r.Top, d.r.Height(), s.r.Height(), d.flipY != s.flipY,
                                   s.r.Top, src.height);
     const Wide rowWeight = TotalWeight(rows);
+    if (rowWeight == 0) continue;
+    SumColumns(src, rows, sums);
     TPixel* out = dst.pixels.Row(y);
     for (int x = c.Left; x < c.Right; ++x) {
-      const auto& colWeights = cols[size_t(x - c.Left)];
-      const Wide total = rowWeight * TotalWeight(colWeights);
+      const size_t k = size_t(x - c.Left);
+      const Wide total = rowWeight * colTotals[k];
       if (total == 0) continue;  // the source lies outside the bitmap here
-      const TPixel p = AverageAt(src, rows, colWeights, total);
+      const TPixel p = AverageAt(sums, cols[k], total);
       out[x] = MakeRop3(table, PatternAt(pattern, x, y)).Apply(p, out[x]);
     }
   }
