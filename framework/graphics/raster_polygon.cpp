@@ -57,18 +57,18 @@ class Flood {
     if (x < t_.clip.Left || x >= t_.clip.Right || y < t_.clip.Top || y >= t_.clip.Bottom) {
       return false;
     }
-    if (taken_[Index(x, y)]) return false;
-    const bool same = (t_.pixels.Row(y)[x] & kRgbMask) == color_;
-    return mode_ == FloodMode::Surface ? same : !same;
+    return !taken_[Index(x, y)] && Belongs(t_.pixels.Row(y)[x]);
   }
 
   // Takes the run of open pixels through (x, y) and queues the runs above and below it.
   void TakeRun(int x, int y) {
+    const TPixel* row = t_.pixels.Row(y);
+    uint8_t* taken = &taken_[Index(t_.clip.Left, y)];  // element x - clip.Left
+    const int left = t_.clip.Left;
     int x0 = x, x1 = x + 1;
-    while (Open(x0 - 1, y)) --x0;
-    while (Open(x1, y)) ++x1;
-    std::fill(taken_.begin() + std::ptrdiff_t(Index(x0, y)),
-              taken_.begin() + std::ptrdiff_t(Index(x1 - 1, y)) + 1, 1);
+    while (x0 > left && !taken[x0 - 1 - left] && Belongs(row[x0 - 1])) --x0;
+    while (x1 < t_.clip.Right && !taken[x1 - left] && Belongs(row[x1])) ++x1;
+    std::fill(taken + (x0 - left), taken + (x1 - left), 1);
     runs_.push_back(Segment{y, x0, x1});
     QueueRow(x0, x1, y - 1);
     QueueRow(x0, x1, y + 1);
@@ -91,11 +91,19 @@ class Flood {
     return size_t(y - t_.clip.Top) * size_t(t_.clip.Width()) + size_t(x - t_.clip.Left);
   }
 
+  bool Belongs(TPixel p) const {
+    const bool same = (p & kRgbMask) == color_;
+    return mode_ == FloodMode::Surface ? same : !same;
+  }
+
   // One seed per run of open pixels of row y under [x0, x1).
   void QueueRow(int x0, int x1, int y) {
+    if (y < t_.clip.Top || y >= t_.clip.Bottom) return;
+    const TPixel* row = t_.pixels.Row(y);
+    const uint8_t* taken = &taken_[Index(t_.clip.Left, y)];  // element x - clip.Left
     bool inRun = false;
     for (int x = x0; x < x1; ++x) {
-      const bool open = Open(x, y);
+      const bool open = !taken[x - t_.clip.Left] && Belongs(row[x]);
       if (open && !inRun) seeds_.push_back(Point(x, y));
       inRun = open;
     }
