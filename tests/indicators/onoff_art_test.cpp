@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/graphics/bitmap.h"
+#include "tools/onoff_art/layer.h"
 #include "tools/onoff_art/onoff_sheets.h"
 
 namespace {
@@ -84,6 +85,28 @@ GlyphStats Measure(const Glyph& glyph) {
     }
   if (s.picture > 0) s.saturation /= s.picture;
   return s;
+}
+
+// Edge pixels are covered by the part of them inside the shape, so edges blend smoothly.
+TEST(OnOffArtLayer, EdgePixelsAreCoveredByTheirShareInside) {
+  onoff_art::Layer layer(4, 1);
+  layer.Fill(onoff_art::RoundRect({0, 0, 2.25, 1}, 0), onoff_art::Solid(onoff_art::Hex(0x336699)));
+  const double expected[] = {1, 1, 0.25, 0};
+  for (int x = 0; x < 4; ++x) EXPECT_NEAR(layer.At(x, 0).a, expected[x], 1e-9) << x;
+  EXPECT_NEAR(layer.At(2, 0).b, 0x99, 1e-9);
+}
+
+// A disc's summed coverage is its area, and a shape painted over half-covered pixels mixes
+// its colour with the one beneath.
+TEST(OnOffArtLayer, CoverageAddsUpToTheAreaAndBlendsOverWhatIsBeneath) {
+  onoff_art::Layer layer(20, 20);
+  layer.Fill(onoff_art::RoundRect({0, 0, 20, 20}, 0), onoff_art::Solid(onoff_art::Hex(0x000000)));
+  layer.Fill(onoff_art::Circle({10, 10}, 7), onoff_art::Solid(onoff_art::Hex(0xFFFFFF)));
+  double area = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x) area += layer.At(x, y).r / 255;
+  EXPECT_NEAR(area, 3.14159265 * 49, 0.5);
+  EXPECT_DOUBLE_EQ(layer.At(0, 0).a, 1.0);
 }
 
 TEST(OnOffArt, KeyColourIsPinkBackground) {

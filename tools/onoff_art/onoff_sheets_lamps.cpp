@@ -95,7 +95,7 @@ void PaintDriveFront(Layer& layer, bool on, const std::function<double(double)>&
 }  // namespace
 
 void PaintLedRedGreen(Layer& layer, bool on) {
-  PaintRaised(layer, Circle({7, 7}, 6.6), Hex(0xF0F0F0), Hex(0x8A8A8A), Hex(0x4A4A4A));
+  PaintRaised(layer, Circle({7, 7}, 6.4), Hex(0xF0F0F0), Hex(0x8A8A8A), Hex(0x4A4A4A));
   PaintLens(layer, Circle({7, 7}, 4.5), {7, 7}, 4.5, on ? Hex(0x3CE048) : Hex(0xD01A12), true);
 }
 

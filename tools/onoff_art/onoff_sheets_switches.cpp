@@ -72,7 +72,7 @@ void PaintCheckBox(Layer& layer, bool on) {
 }
 
 void PaintRadioButton(Layer& layer, bool on) {
-  PaintSunken(layer, Circle({7, 7}, 6.5), kWellTop, kWellBottom, kWellOutline);
+  PaintSunken(layer, Circle({7, 7}, 6.4), kWellTop, kWellBottom, kWellOutline);
   if (!on) return;
   layer.Fill(Circle({7, 7}, 3.1), Radial({6.2, 6.1}, 3.6, {{0, kMarkLight}, {1, kMarkDark}}));
   PaintGloss(layer, {6.2, 5.9}, 1.2, 0.8, 0.6);

@@ -17,10 +17,10 @@ Shape PowerSymbol() {
 
 // A shackle path from the right leg's foot over the top to the left leg's end.
 Shape Shackle(bool locked) {
-  const double top = locked ? 8.6 : 5.6;
-  std::vector<Vec> path = {{16.9, 11.5}};
+  const double top = locked ? 9.4 : 6.9;
+  std::vector<Vec> path = {{16.9, 12.5}};
   for (const Vec& p : ArcPoints({12, top}, 4.9, 0, -180, 20)) path.push_back(p);
-  path.push_back({7.1, locked ? 11.5 : top + 1.6});
+  path.push_back({7.1, locked ? 12.5 : top + 1.6});
   return Stroke(std::move(path), 2.5);
 }
 
@@ -59,30 +59,30 @@ void PaintPadlock(Layer& layer, bool on) {
   const Shape shackle = Shackle(on);
   layer.Fill(Grow(shackle, 0.8), Solid(Hex(0x4A5058)));
   layer.Fill(shackle, Chrome(6, 18));
-  const Shape body = RoundRect({4, 10, 20, 22}, 2.5);
+  const Shape body = RoundRect({4, 11, 20, 23}, 2.5);
   PaintRaised(layer, body, Hex(0xFFDB6E), Hex(0xC98A10), Hex(0x6E4A04));
-  const Shape keyhole = Union(Circle({12, 15.2}, 1.8),
-                              Polygon({{11.1, 15.6}, {12.9, 15.6}, {13.4, 19.6}, {10.6, 19.6}}));
+  const Shape keyhole = Union(Circle({12, 16.2}, 1.8),
+                              Polygon({{11.1, 16.6}, {12.9, 16.6}, {13.4, 20.6}, {10.6, 20.6}}));
   layer.Fill(keyhole, Solid(Hex(0x3E2800)));
 }
 
 void PaintToggleLever(Layer& layer, bool on) {
-  // A chrome nut with a dark bushing, the lever leaning up (on) or down (off).
-  PaintRaised(layer, Circle({12, 12}, 8), Hex(0xF6F7F8), Hex(0x868C94), Hex(0x40454B));
-  PaintSunken(layer, Circle({12, 12}, 4.6), Hex(0x2A2D31), Hex(0x6A7078), Hex(0x2A2D31));
-  const double tip = on ? 2.9 : 21.1;
-  const double dir = on ? -1 : 1;
+  // A mounting plate, a chrome nut with a dark bushing, the lever leaning up (on) or down.
+  PaintRaised(layer, RoundRect({1, 1, 23, 23}, 3), Hex(0xE8EAED), Hex(0xA4AAB2), Hex(0x585E66));
+  PaintRaised(layer, Circle({12, 12}, 6.2), Hex(0xFAFBFC), Hex(0x8A9098), Hex(0x3E434A));
+  PaintSunken(layer, Circle({12, 12}, 3.4), Hex(0x24272B), Hex(0x5E646C), Hex(0x24272B));
+  const double tip = on ? 4.6 : 19.4;
+  const double neck = on ? tip + 1 : tip - 1;
   const Shape lever =
-      Union(Polygon({{10.7, 12}, {13.3, 12}, {14.2, tip - dir * 1.0}, {9.8, tip - dir * 1.0}}),
-            Circle({12, tip}, 2.6));
-  layer.Fill(Grow(lever, 0.8), Solid(Hex(0x33373C)));
-  layer.Fill(lever, Chrome(9, 15));
-  PaintGloss(layer, {11.2, tip - 0.8}, 1.3, 0.9, 0.8);
+      Union(Polygon({{10.9, 12}, {13.1, 12}, {13.9, neck}, {10.1, neck}}), Circle({12, tip}, 2.4));
+  layer.Fill(Grow(lever, 0.8), Solid(Hex(0x2E3237)));
+  layer.Fill(lever, Chrome(9.5, 14.5));
+  PaintGloss(layer, {11.3, tip - 0.7}, 1.2, 0.8, 0.8);
 }
 
 void PaintSpeaker(Layer& layer, bool on) {
   const Shape speaker =
-      Polygon({{2.5, 8.8}, {7.2, 8.8}, {12.6, 4.2}, {12.6, 19.8}, {7.2, 15.2}, {2.5, 15.2}});
+      Polygon({{3, 8.8}, {7.2, 8.8}, {12.6, 4.2}, {12.6, 19.8}, {7.2, 15.2}, {3, 15.2}});
   layer.Fill(Grow(speaker, 0.9), Solid(Hex(0x1E2328)));
   layer.Fill(speaker, Linear({0, 4}, {0, 20}, {{0, Hex(0x8E98A4)}, {1, Hex(0x3A424B)}}));
   layer.Fill(InnerBand(speaker, 1.6), BevelLight(speaker, 1.6, 0.5));
