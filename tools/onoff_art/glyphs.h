@@ -1,6 +1,8 @@
 // The glyph painters of the on/off button's sheets, one per picture, each painting the on or
 // the off state of its enabled glyph into a layer of the glyph's size; and the parts several
-// pictures share (bezels, lenses, knobs).
+// pictures share (bezels, lenses, knobs). Every picture is lit from the top left. Slide
+// switches are on with the knob up or right; lamps are on when lit; the "HD" pictures are the
+// front of a drive bay with its activity lamp at the left or right end.
 #pragma once
 
 #include "tools/onoff_art/layer.h"

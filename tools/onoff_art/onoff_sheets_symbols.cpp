@@ -1,4 +1,6 @@
-// Symbol glyphs: the three arrow pairs and the two smileys.
+// Symbol glyphs: the three arrow pairs and the two smileys. An arrow sheet names two
+// directions; the first is the on glyph, the second the off glyph (top/right, up/down,
+// left/right).
 #include "tools/onoff_art/glyphs.h"
 
 namespace onoff_art {
