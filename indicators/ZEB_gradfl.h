@@ -80,6 +80,8 @@ class TGradFill : public fw::TGraphicControl {
   void Paint() override;
 
  private:
+  static bool AllFullHeight(const std::vector<TGradientBand>& bands, int height);
+  void PaintColumnBands(fw::TCanvas* canvas, const std::vector<TGradientBand>& bands);
   void PaintGrid(fw::TCanvas* canvas);
 
   fw::TColor colorFirst_ = fw::clMaroon;

@@ -190,16 +190,25 @@ TRect StretchBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src
     return c;
   }
   const std::vector<int> cols = NearestColumns(c, d, s, src);
-  const bool plainCopy =
-      table == 0xCC && !scaled && d.flipX == s.flipX && cols.front() >= 0 && cols.back() >= 0;
+  // Rows whose columns map one to one onto a run of source columns (no horizontal scaling or
+  // mirroring) are combined run against run, which the compiler turns into vector code; only
+  // the rows differ when the height is scaled.
+  const bool sameColumns =
+      d.r.Width() == s.r.Width() && d.flipX == s.flipX && cols.front() >= 0 && cols.back() >= 0;
+  const Rop3Masks solid = MakeRop3(table, pattern.color);
   for (int y = c.Top; y < c.Bottom; ++y) {
     const int64_t sy =
         s.r.Top + NearestIndex(y - d.r.Top, d.r.Height(), s.r.Height(), d.flipY != s.flipY);
     if (sy < 0 || sy >= src.height) continue;
-    if (plainCopy) {
+    if (sameColumns && (table == 0xCC || !pattern.hatch)) {
       const TPixel* in = src.pixels + sy * src.stride + cols.front();
-      std::transform(in, in + c.Width(), dst.pixels.Row(y) + c.Left,
-                     [](TPixel p) { return p & kRgbMask; });
+      TPixel* out = dst.pixels.Row(y) + c.Left;
+      if (table == 0xCC) {
+        std::transform(in, in + c.Width(), out, [](TPixel p) { return p & kRgbMask; });
+      } else {
+        std::transform(in, in + c.Width(), out, out,
+                       [m = solid](TPixel p, TPixel q) { return m.Apply(p, q); });
+      }
       continue;
     }
     BlitNearestRow(dst.pixels.Row(y), src.pixels + sy * src.stride, cols, c.Left, y, table,
