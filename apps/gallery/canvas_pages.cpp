@@ -301,6 +301,7 @@ std::vector<Page> AllPages() {
            MeterPages,
            DisplayPages,
            IndicatorPages,
+           ButtonPages,
        }) {
     for (auto& page : area()) pages.push_back(std::move(page));
   }
