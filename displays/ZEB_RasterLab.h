@@ -123,7 +123,8 @@ class TRasterLab : public fw::TGraphicControl {
   bool ScrollLoop() const { return scrollLoop_; }
   void SetScrollLoop(bool value);
 
-  // The font in use; installing one repaints.
+  // The font in use; installing one (any matrix an application supplies) re-applies AutoHeight
+  // and AutoCenter and repaints.
   const TRDCharMatrix& CharMatrix() const { return matrix_; }
   void SetCharMatrix(const TRDCharMatrix& matrix);
   // A matrix sampled from `font` ("default", any case: the built-in font).

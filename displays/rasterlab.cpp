@@ -114,6 +114,8 @@ void TRasterLab::SetCharMatrix(const TRDCharMatrix& matrix) {
   // Sizes beyond the 32 bits of a row would shift past the end of a row's bits.
   matrix_.width = std::clamp(matrix_.width, 0, TRDCharMatrix::kMaxDots);
   matrix_.height = std::clamp(matrix_.height, 0, TRDCharMatrix::kMaxDots);
+  AdjustAutoHeight();
+  AdjustAutoCenter();
   Invalidate();
 }
 
@@ -154,8 +156,6 @@ void TRasterLab::AdjustAutoCenter() {
 
 void TRasterLab::FontChanged() {
   SetCharMatrix(CreateBitFont(*Font()));
-  AdjustAutoHeight();
-  AdjustAutoCenter();
 }
 
 void TRasterLab::WndProc(fw::TMessage& message) {

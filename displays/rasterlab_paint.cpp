@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 
 #include "displays/ZEB_RasterLab.h"
 #include "framework/graphics/canvas.h"

@@ -101,19 +101,23 @@ void TRasterLab::ScrollStep() {
       break;
     case rdsmRight:
       offsetX_ = SaturatedAdd(offsetX_, step);
-      if ((restart = scrollLoop_ && offsetX_ > Width())) offsetX_ = -length;
+      restart = scrollLoop_ && offsetX_ > Width();
+      if (restart) offsetX_ = -length;
       break;
     case rdsmLeft:
       offsetX_ = SaturatedAdd(offsetX_, -step);
-      if ((restart = scrollLoop_ && offsetX_ < -length)) offsetX_ = Width();
+      restart = scrollLoop_ && offsetX_ < -length;
+      if (restart) offsetX_ = Width();
       break;
     case rdsmDown:
       offsetY_ = SaturatedAdd(offsetY_, step);
-      if ((restart = scrollLoop_ && offsetY_ > Height())) offsetY_ = -height;
+      restart = scrollLoop_ && offsetY_ > Height();
+      if (restart) offsetY_ = -height;
       break;
     case rdsmUp:
       offsetY_ = SaturatedAdd(offsetY_, -step);
-      if ((restart = scrollLoop_ && offsetY_ < -height)) offsetY_ = Height();
+      restart = scrollLoop_ && offsetY_ < -height;
+      if (restart) offsetY_ = Height();
       break;
   }
   if (restart) DoScrLoopRestart();

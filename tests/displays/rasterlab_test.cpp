@@ -10,6 +10,7 @@
 
 #include "displays/ZEB_RasterLab.h"
 #include "framework/backend/headless/test_host.h"
+#include "framework/base/form_text.h"
 #include "framework/base/registry_check.h"
 #include "framework/controls/timers.h"
 #include "framework/graphics/pen_brush_font.h"
@@ -374,6 +375,29 @@ TEST(RasterLab, ClassRecordAndAssign) {
   EXPECT_EQ(b.ColorLabBakG(), fw::clNavy);
   EXPECT_EQ(b.ColorScheme(), schSystem);
   EXPECT_EQ(b.DotSize(), 3);
+}
+
+// A form's text brings every published property back, the font by name and scrolling with it.
+TEST(RasterLab, FormTextReadsBackEqual) {
+  TRasterLab source(nullptr);
+  source.SetText("Ü-Bahn");
+  source.SetDotSize(2);
+  source.SetCharBlockMode(rdbmRaster);
+  source.SetColorDotOn(fw::clYellow);
+  source.SetScrollIncrement(3);
+  source.SetScrollMode(rdsmUp);
+  source.Font()->SetName("Arial");
+  const auto read = fw::ReadForm(fw::WriteForm(source));
+  auto* lab = dynamic_cast<TRasterLab*>(read.get());
+  ASSERT_NE(lab, nullptr);
+  EXPECT_EQ(lab->Text(), "Ü-Bahn");
+  EXPECT_EQ(lab->DotSize(), 2);
+  EXPECT_EQ(lab->CharBlockMode(), rdbmRaster);
+  EXPECT_EQ(lab->ColorDotOn(), fw::clYellow);
+  EXPECT_EQ(lab->ScrollIncrement(), 3);
+  EXPECT_EQ(lab->ScrollMode(), rdsmUp);
+  EXPECT_TRUE(lab->Scrolling());
+  EXPECT_EQ(lab->CharMatrix().bits, source.CharMatrix().bits);
 }
 
 TEST(RasterLab, PaintsAtEverySize) {
