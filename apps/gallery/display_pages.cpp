@@ -1,13 +1,16 @@
 // Gallery pages of the number and text displays, as live controls on the pages' forms: the
 // numeric label in every display type, with side texts, frames, colours, an overflow, empty,
 // disabled and transparent over a gradient; the rotated label at several angles and anchor
-// placements, disabled and transparent.
+// placements, disabled and transparent; the raster label in its block modes, with a sampled
+// font, scrolling, in every frame style, and the whole built-in font.
 #include <string>
 
 #include "apps/gallery/gallery.h"
 #include "displays/ZEB_NumLab.h"
+#include "displays/ZEB_RasterLab.h"
 #include "displays/ZEB_RotLab.h"
 #include "displays/ZEB_sevenseg.h"
+#include "framework/rtl/utf8.h"
 #include "indicators/ZEB_gradfl.h"
 
 namespace gallery {
@@ -170,6 +173,77 @@ void BuildSevenSegs(TForm& page) {
   });
 }
 
+void BuildRasterLabs(TForm& page) {
+  PlaceCaptioned<TRasterLab>(page, 10, 10, 380, 52, "Default: built-in 7 x 12 font, green",
+                             [](TRasterLab& r) { r.SetText("Dot matrix 0123"); });
+  PlaceCaptioned<TRasterLab>(page, 400, 10, 380, 52, "Sampled framework font (Arial 11)",
+                             [](TRasterLab& r) {
+                               r.SetDotSize(2);
+                               r.Font()->SetName("Arial");
+                               r.Font()->SetSize(11);
+                               r.SetAutoHeight(true);
+                               r.SetText("Sampled Arial");
+                               r.SetColorDotOn(0x00C0FF);
+                               r.SetColorDotOff(0x203040);
+                             });
+  const struct {
+    TRDBlockMode mode;
+    const char* caption;
+  } modes[] = {{rdbmOn, "rdbmOn: gaps between characters dark"},
+               {rdbmRaster, "rdbmRaster: unlit dots everywhere"},
+               {rdbmOff, "rdbmOff: no unlit dots"}};
+  int i = 0;
+  for (const auto& m : modes) {
+    PlaceCaptioned<TRasterLab>(page, 10 + i++ * 260, 90, 250, 52, m.caption, [&](TRasterLab& r) {
+      r.SetText("Blocks");
+      r.SetCharBlockMode(m.mode);
+    });
+  }
+  PlaceCaptioned<TRasterLab>(page, 10, 170, 380, 52, "Scrolling left, looping (live in a window)",
+                             [](TRasterLab& r) {
+                               r.SetText("Scrolling text ... ÄÖÜ € ß ... ");
+                               r.SetColorDotOn(clRed);
+                               r.SetColorDotOff(0x000030);
+                               r.SetScrollInterval(30);
+                               r.SetScrollIncrement(2);
+                               r.SetScrollMode(rdsmLeft);
+                             });
+  PlaceCaptioned<TRasterLab>(page, 400, 170, 380, 52, "Fixed width, dot size 2, centred",
+                             [](TRasterLab& r) {
+                               r.SetDotSize(2);
+                               r.SetProportional(false);
+                               r.SetAutoCenter(true);
+                               r.SetPosY(8);
+                               r.SetText("Fixed iiWW");
+                               r.SetColorDotOn(clWhite);
+                               r.SetColorDotOff(0x303030);
+                             });
+  const char* frameNames[] = {"None", "Plain", "Sunken", "Raised", "Embossed", "Engraved"};
+  for (int f = 0; f < 6; ++f) {
+    PlaceCaptioned<TRasterLab>(page, 10 + f * 130, 250, 122, 30, kFrameStyleNames[f],
+                               [&](TRasterLab& r) {
+                                 r.SetDotSize(1);
+                                 r.SetPosX(3);
+                                 r.SetPosY(3);
+                                 r.SetFrameStyle(TFrameStyle(f));
+                                 r.SetText(frameNames[f]);
+                               });
+  }
+  // The whole built-in font, codes 32..255, 32 to a line in fixed width.
+  PlaceCaption(page, 10, 305, "The built-in font, codes 32..255 (code page 1252)");
+  for (int line = 0; line < 7; ++line) {
+    std::string text;
+    for (int code = 32 + line * 32; code < 64 + line * 32; ++code)
+      text += Cp1252ToUtf8(static_cast<unsigned char>(code));
+    auto* r = new TRasterLab(&page);
+    r->SetBounds(10, 325 + line * 40, 772, 38);
+    r->SetParent(&page);
+    r->SetDotSize(2);
+    r->SetProportional(false);
+    r->SetText(text);
+  }
+}
+
 }  // namespace
 
 std::vector<Page> DisplayPages() {
@@ -180,6 +254,9 @@ std::vector<Page> DisplayPages() {
                770, 400, BuildRotLabs),
       LivePage("displays_sevenseg", "Seven-segment display: characters, dots, colours, sizes", 790,
                440, BuildSevenSegs),
+      LivePage("displays_rasterlab",
+               "Raster label: block modes, a sampled font, scrolling, frames, the built-in font",
+               790, 615, BuildRasterLabs),
   };
 }
 
