@@ -169,12 +169,18 @@ TEST(ProgBar, GridLinesMarkTheBarFromItsStart) {
     EXPECT_EQ(s.host.Pixel(x, 14), color) << x;
   s.bar->SetGridDist(1);  // no grid
   EXPECT_EQ(s.host.Pixel(14, 14), blue);
-  // Upwards, 3 apart: 10 rows from row 23 up, lines on bar rows only.
+  // A full bar: the line after its end would lie in the margin and is left out.
+  s.bar->SetColorMargin(kOlive);
+  s.bar->SetValue(100);
+  s.bar->SetGridDist(4);
+  EXPECT_EQ(s.host.Pixel(292, 14), lime);
+  EXPECT_EQ(s.host.Pixel(296, 14), kOlive);
+  // Upwards, 5 apart: 10 rows from row 23 up, lines on bar rows only.
   s.bar->SetDirection(dirUp);
   s.bar->SetValue(50);
-  s.bar->SetGridDist(3);
+  s.bar->SetGridDist(5);
   for (const auto& [y, color] :
-       {std::pair{23, lime}, {22, blue}, {20, lime}, {14, lime}, {13, silver}, {11, silver}})
+       {std::pair{23, lime}, {22, blue}, {18, lime}, {14, blue}, {13, silver}, {8, silver}})
     EXPECT_EQ(s.host.Pixel(150, y), color) << y;
 }
 
