@@ -69,8 +69,9 @@ void TProgBar::PaintBar(fw::TCanvas* canvas, const fw::TRect& inner) {
   if (gridDist_ > 1) PaintGrid(canvas, inner, n, length);
 }
 
-// One table entry per bar line; neighbouring lines of the same colour are filled as one
-// rectangle (a stretched table gives several lines per colour on long bars).
+// One table entry per bar line. Lines are filled, not stroked: a one-pixel-wide FillRect covers
+// the same pixels as a pen line and takes the canvas's fast path; neighbouring lines of the
+// same colour (blended entries often repeat a colour) go into one rectangle.
 void TProgBar::PaintGradient(fw::TCanvas* canvas, const fw::TRect& inner, int n, int length) {
   if (n <= 0) return;
   const auto colorOfLine = [&](int e) {

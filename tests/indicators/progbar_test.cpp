@@ -15,6 +15,7 @@
 #include "framework/base/registry_check.h"
 #include "framework/controls/application.h"
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/gdi.h"
 #include "indicators/ZEB_ProgBar.h"
 #include "tests/indicators/shown_control.h"
 
@@ -264,6 +265,12 @@ TEST(ProgBar, InitialLookIsATenPercentBlueBarWithTheValueCentredOnItsAnchor) {
   const fw::TRect standing = Difference(*turned, *s.host.Snapshot());
   EXPECT_GT(standing.Height(), standing.Width());
   EXPECT_NEAR((standing.Top + standing.Bottom) / 2.0, 14, 3);
+  // The turned font made for each paint is released again.
+  bar->SetShowValue(true);
+  s.host.ProcessMessages();
+  const int fonts = fw::FontHandleCount();
+  for (int value = 0; value < 20; ++value) bar->SetValue(value);
+  EXPECT_EQ(fw::FontHandleCount(), fonts);
 }
 
 TEST(ProgBar, ValueTextOriginTurnsHalfTheTextAboutTheAnchor) {
