@@ -1,9 +1,12 @@
 // Gallery pages of the indicators, as live controls on the pages' forms: the gradient fill's
 // four band types, grid modes, flipped colours, band counts and frames; the mark selector with
-// a selection, a highlight, hidden symbols, other grids and colours, and disabled.
+// a selection, a highlight, hidden symbols, other grids and colours, and disabled; the progress
+// bar in one colour and as a gradient in its three mappings, with a grid, upright, with turned
+// text, in each frame style, and one that advances on its own while the page is open.
 #include <string>
 
 #include "apps/gallery/gallery.h"
+#include "indicators/ZEB_ProgBar.h"
 #include "indicators/ZEB_gradfl.h"
 #include "indicators/ZEB_marksel.h"
 
@@ -98,6 +101,106 @@ void BuildMarkSelectors(TForm& page) {
   });
 }
 
+void BuildProgressBars(TForm& page) {
+  PlaceCaptioned<TProgBar>(page, 10, 10, 300, 28, "Default: 10 %, one colour", [](TProgBar&) {});
+  const struct {
+    TColorMapping mode;
+    const char* name;
+  } mappings[] = {{cgmCover, "cgmCover: the bar uncovers the gradient"},
+                  {cgmStretch, "cgmStretch: the gradient fills the bar"},
+                  {cgmMove, "cgmMove: the last colour at the bar's end"}};
+  int y = 60;
+  for (const auto& m : mappings) {
+    PlaceCaptioned<TProgBar>(page, 10, y, 300, 28, m.name, [&](TProgBar& b) {
+      b.SetShowColorGradient(true);
+      b.SetColorMapMode(m.mode);
+      b.SetValue(60);
+      b.SetTextPosX(150);
+    });
+    y += 50;
+  }
+  PlaceCaptioned<TProgBar>(page, 10, 210, 300, 28, "Grid every 8 pixels, one decimal",
+                           [](TProgBar& b) {
+                             b.SetGridDist(8);
+                             b.SetColorMin(clTeal);
+                             b.SetColorGrid(clWhite);
+                             b.SetValue(72.5);
+                             b.SetTextDecPlaces(1);
+                             b.SetTextPosX(250);
+                           });
+  PlaceCaptioned<TProgBar>(
+      page, 10, 260, 300, 28, "Ends at its anchor, exponent, OnShowValue", [](TProgBar& b) {
+        b.SetValue(33);
+        b.SetTextDecPlaces(-1);
+        b.SetTextAlignment(taRightJustify);
+        b.SetTextPosX(290);
+        b.OnShowValue = [](TObject*, std::string& text) { text = "value" + text; };
+      });
+  PlaceCaptioned<TProgBar>(page, 340, 10, 40, 230, "dirUp", [](TProgBar& b) {
+    b.SetDirection(dirUp);
+    b.SetShowColorGradient(true);
+    b.SetColorMapMode(cgmCover);
+    b.SetColorMin(clLime);
+    b.SetColorMax(clRed);
+    b.SetGridDist(6);
+    b.SetValue(70);
+    b.SetTextAngle(90);
+    b.SetTextPosX(20);
+    b.SetTextPosY(200);
+    b.SetTextAlignment(taLeftJustify);
+  });
+  PlaceCaptioned<TProgBar>(page, 410, 10, 40, 230, "dirDown", [](TProgBar& b) {
+    b.SetDirection(dirDown);
+    b.SetShowColorGradient(true);
+    b.SetValue(45);
+    b.SetTextAngle(270);
+    b.SetTextPosX(20);
+    b.SetTextPosY(200);
+  });
+  PlaceCaptioned<TProgBar>(page, 480, 10, 200, 28, "dirLeft, text at 15 degrees", [](TProgBar& b) {
+    b.SetDirection(dirLeft);
+    b.SetValue(40);
+    b.SetColorMin(clMaroon);
+    b.SetTextAngle(15);
+    b.SetTextPosX(60);
+    b.SetTextPosY(18);
+    b.Font()->SetColor(clNavy);
+  });
+  const struct {
+    TFrameStyle outer, inner;
+    const char* name;
+  } frames[] = {{fstNone, fstPlain, "fstNone / fstPlain"},
+                {fstRaised, fstSunken, "fstRaised / fstSunken"},
+                {fstEmbossed, fstEngraved, "fstEmbossed / fstEngraved"},
+                {fstSunken, fstNone, "fstSunken / fstNone, schSystem"}};
+  y = 60;
+  for (const auto& f : frames) {
+    PlaceCaptioned<TProgBar>(page, 480, y, 200, 28, f.name, [&](TProgBar& b) {
+      b.SetFrameStyleOuter(f.outer);
+      b.SetFrameStyleInner(f.inner);
+      b.SetColorMargin(clBtnFace);
+      b.SetColorBackGnd(clWhite);
+      b.SetValue(55);
+      if (f.inner == fstNone) b.SetColorScheme(schSystem);
+      b.SetShowValue(false);
+    });
+    y += 50;
+  }
+  PlaceCaptioned<TProgBar>(page, 10, 310, 670, 28,
+                           "AutoInc: one step after 1.5 s, then every 0.2 s, wrapping at 100",
+                           [](TProgBar& b) {
+                             b.SetShowColorGradient(true);
+                             b.SetColorMapMode(cgmMove);
+                             b.SetValue(0);
+                             b.SetTextPosX(335);
+                             b.SetRepeatIv(200);
+                             b.OnAutoInc = [&b](TObject*) {
+                               if (b.Value() > 100) b.SetValue(0);
+                             };
+                             b.SetAutoInc(true);
+                           });
+}
+
 }  // namespace
 
 std::vector<Page> IndicatorPages() {
@@ -107,6 +210,9 @@ std::vector<Page> IndicatorPages() {
                BuildGradFills),
       LivePage("indicators_marksel", "Mark selector: selection, highlight, hidden symbols, sizes",
                540, 350, BuildMarkSelectors),
+      LivePage("indicators_progbar",
+               "Progress bar: colour mappings, grid, directions, turned text, frames, AutoInc", 700,
+               370, BuildProgressBars),
   };
 }
 
