@@ -42,6 +42,18 @@ void BM_SevenSegCacheRebuild(benchmark::State& state) {
 }
 BENCHMARK(BM_SevenSegCacheRebuild)->Unit(benchmark::kMillisecond);
 
+// A new size composes and scales the 21 characters again.
+void BM_SevenSegResizeRebuild(benchmark::State& state) {
+  auto seg = std::make_unique<zeb::TSevenSeg>(nullptr);
+  seg->SetNumDigits(8);
+  bool flip = false;
+  for (auto _ : state) {
+    flip = !flip;
+    seg->SetBounds(0, 0, flip ? 400 : 440, 100);
+  }
+}
+BENCHMARK(BM_SevenSegResizeRebuild)->Unit(benchmark::kMillisecond);
+
 void BM_NumLabPaint(benchmark::State& state) {
   auto label = std::make_unique<zeb::TNumLab>(nullptr);
   label->SetBounds(0, 0, 200, 30);

@@ -73,9 +73,11 @@ class TSevenSeg : public fw::TGraphicControl {
   void ChangeLook(T& member, const T& value);
   // The margin the cells really use: within 0 .. (Height - 1) / 2.
   int UsedMargin() const;
-  void ColorizeSegments(fw::TColor color);
+  void ColorizeSegments();
   void CreateDigit(int charIndex, bool withDot);
   void CreateImageCache();
+  void BuildClassStrip(int height);
+  void ColorCache();
   void PaintDigit(fw::TCanvas* canvas, int left, int charIndex, bool withDot);
 
   std::string caption_ = "8.8.8.8.";
@@ -92,6 +94,7 @@ class TSevenSeg : public fw::TGraphicControl {
   int cacheBuilds_ = 0;
   std::unique_ptr<fw::TBitmap> work_;
   std::unique_ptr<fw::TBitmap> segments_[6];
+  std::unique_ptr<fw::TBitmap> classes_;
   std::unique_ptr<fw::TBitmap> cache_;
 };
 

@@ -17,6 +17,7 @@ constexpr std::array<const char*, 6> kSegmentResources{"SEGHORZ", "SEGVERT",  "S
 TSevenSeg::TSevenSeg(fw::TComponent* AOwner)
     : fw::TGraphicControl(AOwner),
       work_(std::make_unique<fw::TBitmap>(kDesignWidth, kDesignHeight)),
+      classes_(std::make_unique<fw::TBitmap>()),
       cache_(std::make_unique<fw::TBitmap>()) {
   work_->SetPixelFormat(fw::pf32bit);
   for (size_t i = 0; i < kSegmentResources.size(); ++i) {
@@ -24,6 +25,7 @@ TSevenSeg::TSevenSeg(fw::TComponent* AOwner)
     segments_[i]->LoadFromResourceName(kSegmentResources[i]);
     segments_[i]->SetPixelFormat(fw::pf32bit);
   }
+  ColorizeSegments();
   SetBounds(Left(), Top(), 216, 76);
   lastWidth_ = Width();
   lastHeight_ = Height();

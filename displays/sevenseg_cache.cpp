@@ -1,5 +1,7 @@
-// TSevenSeg's image cache: the segment images coloured, each character composed at design
-// resolution from them, and scaled into its cell of the cache strip.
+// TSevenSeg's image cache: each character composed at design resolution from the segment
+// images and scaled into its cell of a strip that records, per pixel, the shares of shape and
+// background (the class strip, rebuilt only when the cells change size); the cache is that
+// strip in the text and background colours.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -80,18 +82,21 @@ void FillShape(fw::TBitmap& image, Image kind, fw::TColor color) {
   }
 }
 
+// The colours the class strip is composed in: a shape pixel is red, a background pixel blue,
+// white that the background fill does not reach stays white; scaling mixes them by area.
+constexpr fw::TColor kShapeClass = fw::RGB(255, 0, 0);
+constexpr fw::TColor kBackgroundClass = fw::RGB(0, 0, 255);
+
 }  // namespace
 
-// White stays the background of the images, so a white text is drawn in $FEFEFE.
-void TSevenSeg::ColorizeSegments(fw::TColor color) {
-  color = fw::ColorToRGB(color);
-  if (color == 0xFFFFFF) color = 0xFEFEFE;
+// The segment images' black shapes in the shape class colour, once for the control's life.
+void TSevenSeg::ColorizeSegments() {
   for (int kind = kHorz; kind <= kDegree; ++kind)
-    FillShape(*segments_[kind], static_cast<Image>(kind), color);
+    FillShape(*segments_[kind], static_cast<Image>(kind), kShapeClass);
 }
 
-// The character's shapes ANDed onto white, then the white joined to the corner made
-// background; the inside of the shapes keeps the text colour.
+// The character's shapes in kShapeClass ANDed onto white, then the white joined to the corner
+// made kBackgroundClass; white that no fill reaches stays kEnclosedClass.
 void TSevenSeg::CreateDigit(int charIndex, bool withDot) {
   fw::TCanvas* c = work_->Canvas();
   c->SetCopyMode(fw::cmSrcCopy);
@@ -99,7 +104,6 @@ void TSevenSeg::CreateDigit(int charIndex, bool withDot) {
   c->Brush()->SetColor(fw::clWhite);
   c->Rectangle(0, 0, kDesignWidth, kDesignHeight);
   c->SetCopyMode(fw::cmSrcAnd);
-  c->Brush()->SetColor(colorBackGnd_);
   uint16_t lit = charIndex >= 0 ? kLit[static_cast<size_t>(charIndex)] : 0;
   if (withDot || charIndex == kSevenSegChars - 1) lit |= uint16_t(1u << kDotPlacement);
   for (size_t k = 0; k < kPlacements.size(); ++k) {
@@ -111,26 +115,73 @@ void TSevenSeg::CreateDigit(int charIndex, bool withDot) {
                 source);
   }
   c->SetCopyMode(fw::cmSrcCopy);
+  c->Brush()->SetColor(kBackgroundClass);
   c->FloodFill(1, 1, c->Pixels(1, 1), fw::fsSurface);
 }
 
+// The cells' geometry from the size, margin, digit count and spacing; the class strip is
+// composed and scaled again only when that geometry changed, then coloured.
 void TSevenSeg::CreateImageCache() {
   ++cacheBuilds_;
   const int margin = UsedMargin();
   const int digitWidth = (Width() - 2 * margin) / numDigits_;
   cellWidth_ = std::max(digitWidth - interDigDist_, 1);
   const int height = std::max(Height() - 2 * margin, 1);
-  cache_->SetSize(cellWidth_ * kSevenSegChars, height);
-  fw::TCanvas* c = cache_->Canvas();
-  c->Pen()->SetColor(colorBackGnd_);
-  c->Brush()->SetColor(colorBackGnd_);
-  c->Rectangle(0, 0, cache_->Width(), height);
-  ColorizeSegments(colorText_);
+  if (classes_->Width() != cellWidth_ * kSevenSegChars || classes_->Height() != height) {
+    BuildClassStrip(height);
+  }
+  ColorCache();
+}
+
+// Every character composed in the class colours and scaled (area average) into its cell: each
+// cell pixel then holds how much of it is shape, background and enclosed white.
+void TSevenSeg::BuildClassStrip(int height) {
+  classes_->SetSize(cellWidth_ * kSevenSegChars, height);
+  fw::TCanvas* c = classes_->Canvas();
+  c->Pen()->SetColor(kBackgroundClass);
+  c->Brush()->SetColor(kBackgroundClass);
+  c->Rectangle(0, 0, classes_->Width(), height);
   fw::SetStretchBltMode(c, fw::HALFTONE);
   for (int i = 0; i < kSevenSegChars; ++i) {
     CreateDigit(i, false);
     fw::StretchBlt(c, cellWidth_ * i, 0, cellWidth_, height, work_->Canvas(), 0, 0, kDesignWidth,
                    kDesignHeight, fw::SRCCOPY);
+  }
+}
+
+namespace {
+
+// A class pixel's three shares (0..255 each, about 255 together) mixed into a colour.
+struct ClassMixer {
+  fw::TPixel text, back;
+  fw::TPixel operator()(fw::TPixel q) const {
+    const int r = int((q >> 16) & 0xFF), g = int((q >> 8) & 0xFF), b = int(q & 0xFF);
+    const int enclosed = g, shape = std::max(r - g, 0), ground = std::max(b - g, 0);
+    const int total = shape + ground + enclosed;
+    if (total == 0) return back;
+    fw::TPixel out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+      const int mixed = shape * int((text >> shift) & 0xFF) + ground * int((back >> shift) & 0xFF) +
+                        enclosed * 255;
+      out |= fw::TPixel((mixed + total / 2) / total) << shift;
+    }
+    return out;
+  }
+};
+
+}  // namespace
+
+// The class strip in the text and background colours. White text is drawn $FEFEFE, one shade
+// off the white that character images are composed on.
+void TSevenSeg::ColorCache() {
+  const int w = classes_->Width(), h = classes_->Height();
+  cache_->SetSize(w, h);
+  fw::TPixel text = fw::ColorToPixel(colorText_);
+  if (text == 0xFFFFFF) text = 0xFEFEFE;
+  const ClassMixer mix{text, fw::ColorToPixel(colorBackGnd_)};
+  for (int y = 0; y < h; ++y) {
+    const fw::TPixel* from = classes_->ScanLine(y);
+    std::transform(from, from + w, cache_->ScanLine(y), mix);
   }
 }
 

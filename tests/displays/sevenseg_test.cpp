@@ -73,6 +73,28 @@ TEST(SevenSeg, CellsHoldNoWhiteIslandsAndWhiteTextIsNearlyWhite) {
   EXPECT_FALSE(white);
 }
 
+// A colour change recolours the kept character shapes: the cache comes out as a new control's.
+TEST(SevenSeg, RecolouringGivesTheCacheOfAFreshControl) {
+  ShownSevenSeg a, b;
+  a.seg->SetColorText(fw::clLime);
+  a.seg->SetColorBackGnd(fw::clNavy);
+  a.seg->SetColorText(fw::clYellow);
+  b.seg->SetColorBackGnd(fw::clNavy);
+  b.seg->SetColorText(fw::clYellow);
+  const fw::TBitmap &x = a.seg->ImageCache(), &y = b.seg->ImageCache();
+  ASSERT_EQ(x.Width(), y.Width());
+  int differing = 0, mixed = 0;
+  for (int row = 0; row < x.Height(); ++row) {
+    for (int col = 0; col < x.Width(); ++col) {
+      const fw::TPixel p = x.ScanLine(row)[col];
+      differing += p != y.ScanLine(row)[col];
+      mixed += p != fw::ColorToPixel(fw::clYellow) && p != fw::ColorToPixel(fw::clNavy);
+    }
+  }
+  EXPECT_EQ(differing, 0);
+  EXPECT_GT(mixed, 0);  // edges blend the two colours
+}
+
 TEST(SevenSeg, TheCaptionFillsCellsWithDotsAndEveryDigitShows) {
   ShownSevenSeg a, b;
   a.seg->SetCaption("12.5");
