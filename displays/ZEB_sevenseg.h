@@ -1,9 +1,9 @@
 // ZEB_sevenseg: TSevenSeg, a short text shown as a row of slanted seven-segment digits. Each of
-// the 21 characters it can show is composed once at a design resolution of 312 x 432 pixels
-// from six segment images (the resources "SEGHORZ", "SEGVERT", "SEGDOT", "SEGPLUS", "SEGCOLON"
-// and "SEGDEG"), scaled into a cache strip of one cell per character, and painting only copies
-// cells of that strip. The cache is rebuilt when the size, the colours, the digit count, the
-// margin or the spacing change, never for a new caption.
+// the 21 characters it can show is composed once (for all displays of the program) at a design
+// resolution of 312 x 432 pixels from six segment images (the resources "SEGHORZ", "SEGVERT",
+// "SEGDOT", "SEGPLUS", "SEGCOLON" and "SEGDEG"), scaled into a cache strip of one cell per
+// character, and painting only copies cells of that strip. The cache is rebuilt when the size, the
+// colours, the digit count, the margin or the spacing change, never for a new caption.
 #pragma once
 
 #include <memory>
@@ -73,8 +73,6 @@ class TSevenSeg : public fw::TGraphicControl {
   void ChangeLook(T& member, const T& value);
   // The margin the cells really use: within 0 .. (Height - 1) / 2.
   int UsedMargin() const;
-  void ColorizeSegments();
-  void CreateDigit(int charIndex, bool withDot);
   void CreateImageCache();
   void BuildClassStrip(int height);
   void ColorCache();
@@ -93,7 +91,6 @@ class TSevenSeg : public fw::TGraphicControl {
   int cellWidth_ = 1;
   int cacheBuilds_ = 0;
   std::unique_ptr<fw::TBitmap> work_;
-  std::unique_ptr<fw::TBitmap> segments_[6];
   std::unique_ptr<fw::TBitmap> classes_;
   std::unique_ptr<fw::TBitmap> cache_;
 };

@@ -7,25 +7,12 @@
 
 namespace zeb {
 
-namespace {
-
-constexpr std::array<const char*, 6> kSegmentResources{"SEGHORZ", "SEGVERT",  "SEGDOT",
-                                                       "SEGPLUS", "SEGCOLON", "SEGDEG"};
-
-}  // namespace
-
 TSevenSeg::TSevenSeg(fw::TComponent* AOwner)
     : fw::TGraphicControl(AOwner),
       work_(std::make_unique<fw::TBitmap>(kDesignWidth, kDesignHeight)),
       classes_(std::make_unique<fw::TBitmap>()),
       cache_(std::make_unique<fw::TBitmap>()) {
   work_->SetPixelFormat(fw::pf32bit);
-  for (size_t i = 0; i < kSegmentResources.size(); ++i) {
-    segments_[i] = std::make_unique<fw::TBitmap>();
-    segments_[i]->LoadFromResourceName(kSegmentResources[i]);
-    segments_[i]->SetPixelFormat(fw::pf32bit);
-  }
-  ColorizeSegments();
   SetBounds(Left(), Top(), 216, 76);
   lastWidth_ = Width();
   lastHeight_ = Height();
