@@ -81,6 +81,7 @@ class TGradFill : public fw::TGraphicControl {
 
  private:
   static bool AllFullHeight(const std::vector<TGradientBand>& bands, int height);
+  static bool NarrowBands(size_t count, int width);
   void PaintColumnBands(fw::TCanvas* canvas, const std::vector<TGradientBand>& bands);
   void PaintGrid(fw::TCanvas* canvas);
 

@@ -17,7 +17,7 @@ void TGradFill::Paint() {
     canvas->Brush()->SetStyle(fw::bsSolid);
     const std::vector<TGradientBand> bands =
         GradientBands(fillType_, nrColors_, colorFirst_, colorLast_, Width(), Height());
-    if (AllFullHeight(bands, Height())) {
+    if (AllFullHeight(bands, Height()) && NarrowBands(bands.size(), Width())) {
       PaintColumnBands(canvas, bands);
     } else {
       for (const TGradientBand& band : bands) {
@@ -36,6 +36,12 @@ bool TGradFill::AllFullHeight(const std::vector<TGradientBand>& bands, int heigh
   return height > 1 && std::all_of(bands.begin(), bands.end(), [height](const TGradientBand& b) {
            return b.rect.Top == 0 && b.rect.Bottom == height;
          });
+}
+
+// Bands narrower than 32 pixels on average: a fill per band on every row costs more than
+// copying whole rows.
+bool TGradFill::NarrowBands(size_t count, int width) {
+  return count * 32 > size_t(std::max(width, 0));
 }
 
 // Side-by-side bands as tall as the control: each would cost a short fill on every row, so

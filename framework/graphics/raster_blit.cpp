@@ -1,6 +1,8 @@
 // Ternary raster operations and blits: nearest and area-average stretching, mirroring, and
 // the copy that leaves a transparent colour out.
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "framework/graphics/internal/raster.h"
 
@@ -100,61 +102,82 @@ void BlitNearestRow(TPixel* out, const TPixel* in, const std::vector<int>& cols,
   }
 }
 
-// Per channel, the weighted sums of one destination row over a span of source columns.
+// Per channel, the weighted sums of one destination row over a span of source columns. Sum is
+// 32 bits when the source is short enough for every sum to fit (see BlitAverage), else 64.
+template <typename Sum>
 struct ColumnSums {
   int first = 0;  // the source column of element 0
-  std::vector<int64_t> r, g, b;
+  std::vector<Sum> r, g, b;
 };
 
 // Sums every source column of the span over the destination row's source rows. The row
-// weights add up to the source rectangle's height and a channel is at most 255, so the sums
-// fit 64 bits.
-void SumColumns(const BlitSource& src, const std::vector<Weight>& rows, ColumnSums& sums) {
+// weights add up to the source rectangle's height, so a sum is at most 255 times that height.
+template <typename Sum>
+void SumColumns(const BlitSource& src, const std::vector<Weight>& rows, ColumnSums<Sum>& sums) {
   std::fill(sums.r.begin(), sums.r.end(), 0);
   std::fill(sums.g.begin(), sums.g.end(), 0);
   std::fill(sums.b.begin(), sums.b.end(), 0);
+  Sum* r = sums.r.data();
+  Sum* g = sums.g.data();
+  Sum* b = sums.b.data();
+  const size_t n = sums.r.size();
   for (const Weight& wy : rows) {
     const TPixel* line = src.pixels + wy.index * src.stride + sums.first;
-    for (size_t k = 0; k < sums.r.size(); ++k) {
+    const Sum w = Sum(wy.weight);
+    for (size_t k = 0; k < n; ++k) {
       const TPixel p = line[k];
-      sums.r[k] += wy.weight * ((p >> 16) & 0xFF);
-      sums.g[k] += wy.weight * ((p >> 8) & 0xFF);
-      sums.b[k] += wy.weight * (p & 0xFF);
+      r[k] += w * Sum((p >> 16) & 0xFF);
+      g[k] += w * Sum((p >> 8) & 0xFF);
+      b[k] += w * Sum(p & 0xFF);
     }
   }
 }
 
 // The rounded average of the columns under one destination pixel: the same sum of weight
-// products as over the whole footprint at once, taken a row of sums at a time.
-TPixel AverageAt(const ColumnSums& sums, const std::vector<Weight>& cols, Wide total) {
-  Wide r = 0, g = 0, b = 0;
+// products as over the whole footprint at once, taken a row of sums at a time. Acc holds a
+// whole footprint's sum.
+template <typename Acc, typename Sum>
+TPixel AverageAt(const ColumnSums<Sum>& sums, const std::vector<Weight>& cols, Acc total) {
+  Acc r = 0, g = 0, b = 0;
   for (const Weight& wx : cols) {
     const size_t k = size_t(wx.index - sums.first);
-    r += Wide(wx.weight) * sums.r[k], g += Wide(wx.weight) * sums.g[k];
-    b += Wide(wx.weight) * sums.b[k];
+    r += Acc(wx.weight) * sums.r[k], g += Acc(wx.weight) * sums.g[k];
+    b += Acc(wx.weight) * sums.b[k];
   }
-  auto channel = [&](Wide sum) { return TPixel((sum + total / 2) / total); };
+  auto channel = [&](Acc sum) { return TPixel((sum + total / 2) / total); };
   return (channel(r) << 16) | (channel(g) << 8) | channel(b);
 }
 
-void BlitAverage(const ClippedTarget& dst, const TRect& c, const Normalised& d, const Normalised& s,
-                 const BlitSource& src, uint8_t table, const BlitPattern& pattern) {
+// The destination columns' source weights, and the span of source columns they cover.
+struct ColumnWeights {
   std::vector<std::vector<Weight>> cols;
-  std::vector<Wide> colTotals;
-  int first = src.width, last = -1;
+  std::vector<Wide> totals;
+  int first = 0, last = -1;
+};
+ColumnWeights AverageColumns(const TRect& c, const Normalised& d, const Normalised& s,
+                             const BlitSource& src) {
+  ColumnWeights w;
+  w.first = src.width;
   for (int x = c.Left; x < c.Right; ++x) {
-    cols.push_back(AreaWeights(x - d.r.Left, d.r.Width(), s.r.Width(), d.flipX != s.flipX, s.r.Left,
-                               src.width));
-    colTotals.push_back(TotalWeight(cols.back()));
-    for (const Weight& w : cols.back())
-      first = std::min(first, w.index), last = std::max(last, w.index);
+    w.cols.push_back(AreaWeights(x - d.r.Left, d.r.Width(), s.r.Width(), d.flipX != s.flipX,
+                                 s.r.Left, src.width));
+    w.totals.push_back(TotalWeight(w.cols.back()));
+    for (const Weight& one : w.cols.back())
+      w.first = std::min(w.first, one.index), w.last = std::max(w.last, one.index);
   }
-  if (last < first) return;  // the source lies outside the bitmap
-  ColumnSums sums;
-  sums.first = first;
-  sums.r.resize(size_t(last - first + 1));
+  return w;
+}
+
+template <typename Sum, typename Acc>
+void BlitAverageRows(const ClippedTarget& dst, const TRect& c, const Normalised& d,
+                     const Normalised& s, const BlitSource& src, const ColumnWeights& w,
+                     uint8_t table, const BlitPattern& pattern) {
+  ColumnSums<Sum> sums;
+  sums.first = w.first;
+  sums.r.resize(size_t(w.last - w.first + 1));
   sums.g.resize(sums.r.size());
   sums.b.resize(sums.r.size());
+  const Rop3Masks solid = MakeRop3(table, pattern.color);
   for (int y = c.Top; y < c.Bottom; ++y) {
     const auto rows = AreaWeights(y - d.r.Top, d.r.Height(), s.r.Height(), d.flipY != s.flipY,
                                   s.r.Top, src.height);
@@ -164,11 +187,27 @@ void BlitAverage(const ClippedTarget& dst, const TRect& c, const Normalised& d, 
     TPixel* out = dst.pixels.Row(y);
     for (int x = c.Left; x < c.Right; ++x) {
       const size_t k = size_t(x - c.Left);
-      const Wide total = rowWeight * colTotals[k];
+      const Wide total = rowWeight * w.totals[k];
       if (total == 0) continue;  // the source lies outside the bitmap here
-      const TPixel p = AverageAt(sums, cols[k], total);
-      out[x] = MakeRop3(table, PatternAt(pattern, x, y)).Apply(p, out[x]);
+      const TPixel p = AverageAt(sums, w.cols[k], Acc(total));
+      const Rop3Masks m = pattern.hatch ? MakeRop3(table, PatternAt(pattern, x, y)) : solid;
+      out[x] = m.Apply(p, out[x]);
     }
+  }
+}
+
+// Column sums stay below 255 times the source height and a footprint's sum below 255 times
+// the source area: narrow integers serve whenever those bounds fit them.
+void BlitAverage(const ClippedTarget& dst, const TRect& c, const Normalised& d, const Normalised& s,
+                 const BlitSource& src, uint8_t table, const BlitPattern& pattern) {
+  const ColumnWeights w = AverageColumns(c, d, s, src);
+  if (w.last < w.first) return;  // the source lies outside the bitmap
+  const Wide columnBound = Wide(255) * s.r.Height();
+  const Wide footprintBound = columnBound * s.r.Width();
+  if (columnBound < INT32_MAX && footprintBound < INT64_MAX / 2) {
+    BlitAverageRows<int32_t, int64_t>(dst, c, d, s, src, w, table, pattern);
+  } else {
+    BlitAverageRows<int64_t, Wide>(dst, c, d, s, src, w, table, pattern);
   }
 }
 
@@ -204,7 +243,10 @@ TRect StretchBlit(const ClippedTarget& dst, TRect dstRect, const BlitSource& src
       const TPixel* in = src.pixels + sy * src.stride + cols.front();
       TPixel* out = dst.pixels.Row(y) + c.Left;
       if (table == 0xCC) {
-        std::transform(in, in + c.Width(), out, [](TPixel p) { return p & kRgbMask; });
+        // A block copy stores a long row without reading the destination first; the mask
+        // then runs over the row while it is still in the cache.
+        std::memcpy(out, in, size_t(c.Width()) * sizeof(TPixel));
+        std::transform(out, out + c.Width(), out, [](TPixel p) { return p & kRgbMask; });
       } else {
         std::transform(in, in + c.Width(), out, out,
                        [m = solid](TPixel p, TPixel q) { return m.Apply(p, q); });

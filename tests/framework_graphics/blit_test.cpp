@@ -71,6 +71,35 @@ TEST(CopyModes, DrawCombinesSourceDestinationAndBrushByTheMode) {
   }
 }
 
+// One source row stretched over several rows (rows copied whole when only the height scales)
+// combines with each destination row as an unscaled draw would, with a solid or hatched brush.
+TEST(CopyModes, ARowStretchedDownCombinesWithEveryRow) {
+  const TColor sources[] = {0x123456, 0xFFFFFF, 0x00FF00};
+  for (TBrushStyle style : {bsSolid, bsDiagCross}) {
+    for (TCopyMode mode : {cmSrcCopy, cmSrcAnd, cmSrcInvert, cmMergeCopy}) {
+      TBitmap src(3, 1), dst(3, 4), before(3, 4);
+      for (int x = 0; x < 3; ++x) src.Canvas()->SetPixels(x, 0, sources[x]);
+      for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 3; ++x) dst.Canvas()->SetPixels(x, y, RGB(40 * x, 60 * y, 200));
+      before.Assign(&dst);
+      dst.Canvas()->Brush()->SetColor(0x6699AA);
+      dst.Canvas()->Brush()->SetStyle(style);
+      dst.Canvas()->SetCopyMode(mode);
+      dst.Canvas()->StretchDraw(Rect(0, 0, 3, 4), &src);
+      const uint8_t* hatch = dst.Canvas()->Brush()->HatchBits();
+      for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 3; ++x) {
+          // The hatch shows its lines in the brush colour on white.
+          const bool line = !hatch || (hatch[y & 7] >> (7 - (x & 7))) & 1;
+          const TColor brush = line ? 0x6699AA : 0xFFFFFF;
+          EXPECT_EQ(At(dst, x, y), Expected(mode, brush, sources[x], At(before, x, y)) & 0xFFFFFF)
+              << std::hex << mode << " " << style << " at " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
 TEST(CopyModes, EveryCodeFollowsItsTruthTableBitByBit) {
   std::mt19937 random(7);
   for (int table = 0; table < 256; ++table) {
