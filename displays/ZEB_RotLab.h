@@ -44,11 +44,6 @@ class TRotLab : public fw::TCustomLabel {
   // From another TRotLab: AutoCenter, FrameStyle, TextAngle, PosX, PosY and AntiAlias.
   void Assign(fw::TPersistent* source) override;
 
-  // The rotated text's top-left corner for the anchor, the angle and the alignment, given the
-  // text's unrotated width and height (half of each, rounded down, is what is turned).
-  static fw::TPoint TextOrigin(fw::TPoint anchor, int angle, fw::TAlignment alignment, int width,
-                               int height);
-
  protected:
   // The caption turned by TextAngle and placed on the anchor; nothing with DT_CALCRECT (so
   // auto size keeps the bounds).

@@ -1,10 +1,9 @@
 // TRotLab: the anchor, the rotated font and the placement of the turned caption.
-#include <cmath>
-#include <numbers>
 
 #include "displays/ZEB_RotLab.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/gdi.h"
+#include "framework/stdctrls/rotated_text.h"
 
 namespace zeb {
 
@@ -109,34 +108,16 @@ void TRotLab::Assign(fw::TPersistent* source) {
 
 // Half the text's width and height turned by the angle: the start, the centre or the end of
 // the text's middle line lands on the anchor.
-fw::TPoint TRotLab::TextOrigin(fw::TPoint anchor, int angle, fw::TAlignment alignment, int width,
-                               int height) {
-  const double a = angle / 180.0 * std::numbers::pi;
-  const double hw = width / 2, hh = height / 2;
-  const double along = alignment == fw::taLeftJustify ? 0 : alignment == fw::taCenter ? hw : 2 * hw;
-  const double x = -along * std::cos(a) - hh * std::sin(a);
-  const double y = along * std::sin(a) - hh * std::cos(a);
-  return {anchor.X + static_cast<int>(std::nearbyint(x)),
-          anchor.Y + static_cast<int>(std::nearbyint(y))};
-}
-
 void TRotLab::DoDrawText(fw::TRect& /*Rect*/, uint32_t Flags) {
   if (Flags & fw::DT_CALCRECT) return;
   fw::TCanvas* canvas = Canvas();
   fw::TCanvasStateSaver saved(*canvas);
-  canvas->SetFont(Font());
-  fw::LOGFONT font{};
-  fw::GetObject(canvas->Font()->Handle(), font);
-  font.lfEscapement = font.lfOrientation = textAngle_ * 10;
-  font.lfCharSet = 1;
-  font.lfOutPrecision = font.lfClipPrecision = 0;
-  font.lfQuality = antiAlias_ ? fw::ANTIALIASED_QUALITY : fw::DEFAULT_QUALITY;
-  font.lfPitchAndFamily = 0;
-  canvas->Font()->SetHandle(fw::CreateFontIndirect(font));
+  fw::SelectRotatedFont(canvas, Font(), textAngle_,
+                        antiAlias_ ? fw::ANTIALIASED_QUALITY : fw::DEFAULT_QUALITY);
   canvas->Brush()->SetStyle(fw::bsClear);
   const std::string text = GetLabelText();
-  const fw::TPoint at = TextOrigin({posX_, posY_}, textAngle_, Alignment(), canvas->TextWidth(text),
-                                   canvas->TextHeight(text));
+  const fw::TPoint at = fw::RotatedTextOrigin({posX_, posY_}, textAngle_, Alignment(),
+                                              canvas->TextWidth(text), canvas->TextHeight(text));
   if (Enabled()) {
     canvas->TextOut(at.X, at.Y, text);
     return;

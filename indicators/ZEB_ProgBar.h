@@ -8,7 +8,7 @@
 //                            (single colour or one line per table entry, then the grid)
 //                            -> inner and outer frame (PaintFrame) -> PaintValueText
 //   PaintValueText           ValueText(Value, TextDecPlaces) -> OnShowValue -> rotated font
-//                            -> TextOut at ValueTextOrigin
+//                            -> TextOut at fw::RotatedTextOrigin
 //   SetAutoInc(true)         InitTimer: timer 1 with StartInterval on the hidden window
 //   WndProc(WM_TIMER)        DoTimer (exceptions -> Application->HandleException):
 //                            first tick switches to RepeatInterval (UpdateTimer), then
@@ -94,11 +94,6 @@ fw::TRect BarLines(TDirection direction, const fw::TRect& inner, int from, int t
 // four-digit exponent "00dd" cut to "dd" (any other exponent turns every character into "*").
 // NaN and infinities give Str's "Nan", "+Inf" and "-Inf".
 std::string ProgBarValueText(double value, int decPlaces);
-
-// The top-left corner of the value text's cell, turned by `angle` degrees counter-clockwise,
-// for a text width x height whose start (taLeftJustify), centre or end lies on the anchor.
-fw::TPoint ValueTextOrigin(fw::TPoint anchor, int angle, fw::TAlignment alignment, int width,
-                           int height);
 
 // ---- the control --------------------------------------------------------------------------
 

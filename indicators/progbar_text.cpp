@@ -1,12 +1,11 @@
 // TProgBar's value text: the number formatted by TextDecPlaces, OnShowValue, the font turned by
 // TextAngle and the text's place around the anchor point.
-#include <cmath>
-#include <numbers>
 
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/gdi.h"
 #include "framework/rtl/numtext.h"
 #include "framework/rtl/rounding.h"
+#include "framework/stdctrls/rotated_text.h"
 #include "indicators/ZEB_ProgBar.h"
 
 namespace zeb {
@@ -32,17 +31,6 @@ std::string ProgBarValueText(double value, int decPlaces) {
 
 // Half the text's width and height turned by the angle: the start, the centre or the end of
 // the text's middle line lands on the anchor.
-fw::TPoint ValueTextOrigin(fw::TPoint anchor, int angle, fw::TAlignment alignment, int width,
-                           int height) {
-  const double a = angle * std::numbers::pi / 180.0;
-  const int hw = width / 2, hh = height / 2;
-  const double along = alignment == fw::taLeftJustify    ? 0.0
-                       : alignment == fw::taRightJustify ? 2.0 * hw
-                                                         : double(hw);
-  return {anchor.X + static_cast<int>(fw::Round(-along * std::cos(a) - hh * std::sin(a))),
-          anchor.Y + static_cast<int>(fw::Round(along * std::sin(a) - hh * std::cos(a)))};
-}
-
 std::string TProgBar::ShownValueText() {
   std::string text = ProgBarValueText(value_, textDecPlaces_);
   OnShowValue(this, text);
@@ -51,17 +39,11 @@ std::string TProgBar::ShownValueText() {
 
 // The control's font with escapement and orientation set to the angle, on a clear brush.
 void TProgBar::PaintValueText(fw::TCanvas* canvas) {
-  canvas->SetFont(Font());
-  fw::LOGFONT font{};
-  fw::GetObject(canvas->Font()->Handle(), font);
-  font.lfEscapement = font.lfOrientation = textAngle_ * 10;
-  font.lfCharSet = 1;
-  font.lfOutPrecision = font.lfClipPrecision = font.lfQuality = font.lfPitchAndFamily = 0;
-  canvas->Font()->SetHandle(fw::CreateFontIndirect(font));
+  fw::SelectRotatedFont(canvas, Font(), textAngle_);
   canvas->Brush()->SetStyle(fw::bsClear);
   const std::string text = ShownValueText();
-  const fw::TPoint at = ValueTextOrigin({textPosX_, textPosY_}, textAngle_, textAlignment_,
-                                        canvas->TextWidth(text), canvas->TextHeight(text));
+  const fw::TPoint at = fw::RotatedTextOrigin({textPosX_, textPosY_}, textAngle_, textAlignment_,
+                                              canvas->TextWidth(text), canvas->TextHeight(text));
   canvas->TextOut(at.X, at.Y, text);
 }
 

@@ -1,5 +1,5 @@
-// TRotLab: where the turned text goes for each alignment and angle, the text on screen at 0, 90
-// and an odd angle, embossing, the frame, the anchor rules, transparency, form text, any size.
+// TRotLab: the text on screen at 0, 90 and an odd angle, embossing, the frame, the anchor rules,
+// transparency, form text, any size.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,28 +12,6 @@
 
 namespace zeb {
 namespace {
-
-TEST(RotLab, TextOriginTurnsHalfTheTextAboutTheAnchor) {
-  struct Case {
-    int angle;
-    fw::TAlignment alignment;
-    fw::TPoint origin;
-  };
-  // A text 100 x 20 (halves 50 and 10) on the anchor (0, 0).
-  const std::vector<Case> cases{
-      {0, fw::taLeftJustify, {0, -10}},      {0, fw::taCenter, {-50, -10}},
-      {0, fw::taRightJustify, {-100, -10}},  {90, fw::taLeftJustify, {-10, 0}},
-      {90, fw::taCenter, {-10, 50}},         {90, fw::taRightJustify, {-10, 100}},
-      {180, fw::taCenter, {50, 10}},         {270, fw::taCenter, {10, -50}},
-      {270, fw::taRightJustify, {10, -100}}, {45, fw::taLeftJustify, {-7, -7}},
-      {45, fw::taCenter, {-42, 28}},         {45, fw::taRightJustify, {-78, 64}},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(TRotLab::TextOrigin({0, 0}, c.angle, c.alignment, 100, 20), c.origin)
-        << c.angle << " " << c.alignment;
-  }
-  EXPECT_EQ(TRotLab::TextOrigin({7, 9}, 0, fw::taCenter, 101, 21), (fw::TPoint{-43, -1}));
-}
 
 struct ShownRotLab {
   ShownRotLab() : host(200, 200) {

@@ -273,24 +273,6 @@ TEST(ProgBar, InitialLookIsATenPercentBlueBarWithTheValueCentredOnItsAnchor) {
   EXPECT_EQ(fw::FontHandleCount(), fonts);
 }
 
-TEST(ProgBar, ValueTextOriginTurnsHalfTheTextAboutTheAnchor) {
-  struct Case {
-    int angle;
-    fw::TAlignment alignment;
-    fw::TPoint origin;
-  };
-  // A text 100 x 20 (halves 50 and 10) on the anchor (0, 0).
-  const std::vector<Case> cases{
-      {0, fw::taLeftJustify, {0, -10}},     {0, fw::taCenter, {-50, -10}},
-      {0, fw::taRightJustify, {-100, -10}}, {90, fw::taCenter, {-10, 50}},
-      {180, fw::taLeftJustify, {0, 10}},    {45, fw::taRightJustify, {-78, 64}},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(ValueTextOrigin({0, 0}, c.angle, c.alignment, 100, 20), c.origin)
-        << c.angle << " " << int(c.alignment);
-  EXPECT_EQ(ValueTextOrigin({14, 14}, 0, fw::taCenter, 13, 13), (fw::TPoint{8, 8}));
-}
-
 TEST(ProgBar, ValueTextFollowsTheDecimalPlaces) {
   struct Case {
     double value;
