@@ -442,21 +442,6 @@ TRDCharMatrix MatrixFromTable() {
   return m;
 }
 
-// The bytes 0x80..0x9F (euro sign, quotes, dashes, "Š", "Œ" ...) with their code points, from
-// the framework's byte-to-code-point map; all other bytes equal their code points.
-struct HighRangeEntry {
-  char32_t codePoint;
-  uint8_t code;
-};
-
-std::array<HighRangeEntry, 32> BuildHighRange() {
-  std::array<HighRangeEntry, 32> entries{};
-  for (int b = 0x80; b <= 0x9F; ++b)
-    entries[b - 0x80] = {fw::Cp1252ToCodePoint(static_cast<unsigned char>(b)),
-                         static_cast<uint8_t>(b)};
-  return entries;
-}
-
 }  // namespace
 
 const TRDCharMatrix& DefaultCharMatrix() {
@@ -465,11 +450,7 @@ const TRDCharMatrix& DefaultCharMatrix() {
 }
 
 uint8_t RasterCharCode(char32_t c) {
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<uint8_t>(c);
-  static const std::array<HighRangeEntry, 32> high = BuildHighRange();
-  for (const HighRangeEntry& e : high)
-    if (e.codePoint == c) return e.code;
-  return '?';
+  return fw::CodePointToCp1252(c).value_or('?');
 }
 
 int CharColumns(const TRDCharMatrix& matrix, uint8_t code, bool fixedWidth) {

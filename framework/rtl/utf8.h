@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -54,6 +55,9 @@ std::string CutToLength(std::string_view s, std::size_t n);
 // that code page leaves unassigned ($81, $8D, $8F, $90, $9D) map to the C1 control of the
 // same number, so every byte has a character and the mapping can be reversed.
 char32_t Cp1252ToCodePoint(unsigned char b);
+// The code-page 1252 byte of a code point (the reverse of Cp1252ToCodePoint); nothing for a
+// character the code page lacks.
+std::optional<unsigned char> CodePointToCp1252(char32_t c);
 // The UTF-8 text of a code-page 1252 byte.
 std::string Cp1252ToUtf8(unsigned char b);
 

@@ -2,6 +2,7 @@
 // 1252 table.
 
 #include <array>
+#include <optional>
 
 #include "framework/rtl/utf8.h"
 
@@ -106,13 +107,27 @@ std::string Trim(std::string_view s) {
   return TrimLeft(TrimRight(s));
 }
 
+namespace {
+
+// The characters of the bytes $80..$9F; every other byte is its own code point.
+constexpr std::array<char32_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+}  // namespace
+
 char32_t Cp1252ToCodePoint(unsigned char b) {
-  static constexpr std::array<char32_t, 32> kHigh = {
-      0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-      0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-  if (b >= 0x80 && b <= 0x9F) return kHigh[b - 0x80];
+  if (b >= 0x80 && b <= 0x9F) return kCp1252High[b - 0x80];
   return b;
+}
+
+std::optional<unsigned char> CodePointToCp1252(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
+  for (std::size_t i = 0; i < kCp1252High.size(); ++i) {
+    if (kCp1252High[i] == c) return static_cast<unsigned char>(0x80 + i);
+  }
+  return std::nullopt;
 }
 
 std::string Cp1252ToUtf8(unsigned char b) {

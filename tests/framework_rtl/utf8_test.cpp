@@ -194,6 +194,13 @@ TEST(Utf8Cp1252, MapsHighBytesToTheirCharacters) {
   for (int b = 0; b < 256; ++b) seen += fw::Cp1252ToCodePoint(static_cast<unsigned char>(b));
   std::sort(seen.begin(), seen.end());
   EXPECT_EQ(std::unique(seen.begin(), seen.end()), seen.end());
+  // And it reverses: every byte back from its character; characters it lacks give nothing.
+  for (int b = 0; b < 256; ++b) {
+    const auto c = static_cast<unsigned char>(b);
+    EXPECT_EQ(fw::CodePointToCp1252(fw::Cp1252ToCodePoint(c)), c) << b;
+  }
+  for (char32_t lacking : {U'\u0080', U'\u0100', U'\u20AD', U'\U0001F600'})
+    EXPECT_FALSE(fw::CodePointToCp1252(lacking).has_value()) << uint32_t(lacking);
 }
 
 }  // namespace
