@@ -1,13 +1,19 @@
 // The gallery in real windows: a page's window shows the pixels of its headless rendering, a
 // real click or real typing reaches a control and leaves the pixels the same input leaves
-// headless, Page Down switches windows.
+// headless, Page Down switches windows; held buttons repeat, on/off buttons group, and the
+// timed controls run on the real clock.
 #include <gtest/gtest.h>
 
 #include "apps/gallery/gallery.h"
 #include "apps/gallery/viewer.h"
+#include "displays/ZEB_RasterLab.h"
 #include "framework/backend/headless/test_host.h"
 #include "framework/grids/grids.h"
 #include "framework/grids/inplace_edit.h"
+#include "framework/stdctrls/label.h"
+#include "indicators/ZEB_ProgBar.h"
+#include "indicators/ZEB_onoffbut.h"
+#include "indicators/ZEB_repsbut.h"
 #include "numio/ZEB_NumIO.h"
 #include "replist/ZEB_replist.h"
 #include "tests/window/x11_driver.h"
@@ -205,6 +211,84 @@ TEST_F(GalleryWindow, PageDownAndPageUpSwitchWindows) {
   x_->Key("Prior", true);
   x_->Key("Prior", false);
   EXPECT_TRUE(PumpUntil([&] { return viewer.PageIndex() == 0; }));
+}
+
+template <typename T>
+std::vector<T*> AllOf(TForm* form) {
+  std::vector<T*> found;
+  for (int i = 0; i < form->ControlCount(); ++i)
+    if (auto* control = dynamic_cast<T*>(form->Controls(i))) found.push_back(control);
+  return found;
+}
+
+TPoint CentreOf(const TControl* control) {
+  return Point(control->Left() + control->Width() / 2, control->Top() + control->Height() / 2);
+}
+
+TEST_F(GalleryWindow, HoldingTheRepeatButtonRepeatsUntilReleased) {
+  const auto pages = gallery::AllPages();
+  const int index = gallery::FindPage(pages, "buttons_speed");
+  ASSERT_GE(index, 0);
+  gallery::Viewer viewer(pages);
+  viewer.ShowPage(index);
+  TForm* form = viewer.CurrentForm();
+  const auto repeaters = AllOf<zeb::TRepSpeedButton>(form);
+  TLabel* count = FirstOf<TLabel>(form);
+  ASSERT_EQ(repeaters.size(), 2u);
+  ASSERT_NE(count, nullptr);
+  EXPECT_EQ(PumpUntilWindowShows(form), 0);
+  const TPoint up = CentreOf(repeaters[1]);
+  x_->MoveTo(backend_->WindowOf(form), up.X, up.Y);
+  x_->Button(1, true);
+  // Repeats after 500 ms, then every 200 ms: three within about a second.
+  EXPECT_TRUE(PumpUntil([&] { return std::stoi(count->Caption()) >= 53; }, 4000))
+      << count->Caption();
+  x_->Button(1, false);
+  EXPECT_TRUE(PumpUntil([&] { return !repeaters[1]->Pressed(); }));
+  const std::string released = count->Caption();
+  PumpFor(600);
+  EXPECT_EQ(count->Caption(), released);
+}
+
+TEST_F(GalleryWindow, RealClicksSwitchOnOffButtonsWithinTheirGroup) {
+  const auto pages = gallery::AllPages();
+  const int index = gallery::FindPage(pages, "buttons_onoff_uses");
+  ASSERT_GE(index, 0);
+  gallery::Viewer viewer(pages);
+  viewer.ShowPage(index);
+  TForm* form = viewer.CurrentForm();
+  std::vector<zeb::TOnOffBut*> group;
+  for (zeb::TOnOffBut* b : AllOf<zeb::TOnOffBut>(form))
+    if (b->GroupIndex() == 1) group.push_back(b);
+  ASSERT_EQ(group.size(), 3u);
+  ASSERT_TRUE(group[0]->OnOff());
+  EXPECT_EQ(PumpUntilWindowShows(form), 0);
+  zeb::TOnOffBut* mid = group[1];
+  Click(form, Point(mid->Left() + mid->LeftSpace() + mid->GlyphWidth() / 2,
+                    mid->Top() + mid->TopSpace() + mid->GlyphHeight() / 2));
+  EXPECT_TRUE(PumpUntil([&] { return mid->OnOff() && !group[0]->OnOff(); }));
+  EXPECT_FALSE(group[2]->OnOff());
+}
+
+TEST_F(GalleryWindow, TheRasterLabelScrollsAndTheProgressBarStepsOnTheRealClock) {
+  const auto pages = gallery::AllPages();
+  gallery::Viewer viewer(pages);
+  viewer.ShowPage(gallery::FindPage(pages, "displays_rasterlab"));
+  zeb::TRasterLab* scrolling = nullptr;
+  for (zeb::TRasterLab* r : AllOf<zeb::TRasterLab>(viewer.CurrentForm()))
+    if (r->Scrolling()) scrolling = r;
+  ASSERT_NE(scrolling, nullptr);
+  const int start = scrolling->ScrollOffsetX();
+  EXPECT_TRUE(PumpUntil([&] { return scrolling->ScrollOffsetX() <= start - 10; }, 3000));
+
+  viewer.ShowPage(gallery::FindPage(pages, "indicators_progbar"));
+  zeb::TProgBar* stepping = nullptr;
+  for (zeb::TProgBar* b : AllOf<zeb::TProgBar>(viewer.CurrentForm()))
+    if (b->AutoInc()) stepping = b;
+  ASSERT_NE(stepping, nullptr);
+  const double first = stepping->Value();
+  // The first step after 1.5 s, the next 0.2 s later.
+  EXPECT_TRUE(PumpUntil([&] { return stepping->Value() >= first + 2; }, 4000));
 }
 
 }  // namespace
