@@ -397,8 +397,10 @@ class TFormReader {
         return;
       }
       if (p == nullptr) Fail("Property " + JoinPath(path, i + 1) + " does not exist");
-      bool stringsPath = p->kind == TPropertyKind::Strings && i + 2 == path.size() &&
-                         SameText(path[i + 1], "Strings");
+      bool stringsPath = (p->kind == TPropertyKind::Strings && i + 2 == path.size() &&
+                          SameText(path[i + 1], "Strings")) ||
+                         (p->kind == TPropertyKind::Binary && i + 2 == path.size() &&
+                          SameText(path[i + 1], "Data"));
       if (last && p->kind == TPropertyKind::Component) {
         ReadReference(component, std::move(objects), *object, *p, JoinPath(path, path.size()));
         return;
@@ -481,6 +483,8 @@ class TFormReader {
         return ParseChar(path);
       case TPropertyKind::Strings:
         return ParseStrings();
+      case TPropertyKind::Binary:
+        return ParseBinary();
       case TPropertyKind::Object:
       case TPropertyKind::Component:
         break;
@@ -596,6 +600,24 @@ class TFormReader {
     ++pos_;
     return lines;
   }
+
+  // "{", pairs of hex digits (blanks and line breaks anywhere between pairs), "}".
+  PropertyValue ParseBinary() {
+    Expect('{');
+    auto at = [&](size_t i) { return i < text_.size() ? text_[i] : '\0'; };
+    std::vector<uint8_t> bytes;
+    while (Peek() != '}') {
+      const char high = Peek();
+      if (high == '\0') Fail("'}' expected");
+      if (!IsHexDigit(high) || !IsHexDigit(at(pos_ + 1))) Fail("Hex digit pair expected");
+      bytes.push_back(static_cast<uint8_t>(HexValue(high) << 4 | HexValue(at(pos_ + 1))));
+      pos_ += 2;
+    }
+    ++pos_;
+    return bytes;
+  }
+
+  static int HexValue(char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; }
 
   const std::string& text_;
   const FormReadOptions& options_;

@@ -1,6 +1,7 @@
 // Writing components as form text: stored properties, nested objects and string lists.
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <set>
 
 #include "framework/base/form_text.h"
@@ -59,6 +60,12 @@ std::string SetText(const PropertyRecord& property, uint64_t bits) {
   return out + "]";
 }
 
+// A byte as two upper-case hex digits.
+std::string HexPair(uint8_t b) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  return {kDigits[b >> 4], kDigits[b & 15]};
+}
+
 }  // namespace
 
 std::string PropertyValueText(const PropertyRecord& property, const PropertyValue& value) {
@@ -88,6 +95,11 @@ std::string PropertyValueText(const PropertyRecord& property, const PropertyValu
       std::string out = "(";
       for (const std::string& line : lines) out += (out.size() > 1 ? " " : "") + QuoteString(line);
       return out + ")";
+    }
+    case TPropertyKind::Binary: {
+      std::string out = "{";
+      for (uint8_t b : std::get<std::vector<uint8_t>>(value)) out += HexPair(b);
+      return out + "}";
     }
     case TPropertyKind::Component: {
       auto* component = dynamic_cast<TComponent*>(std::get<TPersistent*>(value));
@@ -164,6 +176,10 @@ class TFormWriter {
         WriteStrings(indent, prefix + p->name, std::get<std::vector<std::string>>(value));
         continue;
       }
+      if (p->kind == TPropertyKind::Binary) {
+        WriteBinary(indent, prefix + p->name, std::get<std::vector<uint8_t>>(value));
+        continue;
+      }
       out_ += indent + prefix + p->name + " = " + PropertyValueText(*p, value) + "\n";
     }
   }
@@ -186,6 +202,17 @@ class TFormWriter {
     for (size_t i = 0; i < lines.size(); ++i)
       out_ += "\n" + indent + "  " + QuoteString(lines[i]) + (i + 1 == lines.size() ? ")" : "");
     out_ += "\n";
+  }
+
+  // Name.Data = { then lines of 32 bytes in hex, the last closed by }.
+  void WriteBinary(const std::string& indent, const std::string& name,
+                   const std::vector<uint8_t>& bytes) {
+    out_ += indent + name + ".Data = {";
+    for (size_t i = 0; i < bytes.size(); ++i) {
+      if (i % 32 == 0) out_ += "\n" + indent + "  ";
+      out_ += HexPair(bytes[i]);
+    }
+    out_ += "}\n";
   }
 
   TComponent& root_;

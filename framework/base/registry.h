@@ -41,11 +41,13 @@ enum class TPropertyKind : uint8_t {
   // resolved once the whole form is read. The owner of the property clears it when the
   // component it names is deleted (through a free notification).
   Component,
+  // std::vector<uint8_t>: bytes such as a picture file, written as "Name.Data = {hex}".
+  Binary,
 };
 
 // One property value; the alternative is the one named beside its kind above.
 using PropertyValue = std::variant<int64_t, double, bool, std::string, TColor, uint64_t, char32_t,
-                                   TPersistent*, std::vector<std::string>>;
+                                   TPersistent*, std::vector<std::string>, std::vector<uint8_t>>;
 
 struct PropertyRecord {
   std::string name;
@@ -133,6 +135,8 @@ PropertyValue ToValue(TPropertyKind kind, const V& v) {
     return PropertyValue(std::string(v));
   } else if constexpr (std::is_convertible_v<V, std::vector<std::string>>) {
     return PropertyValue(std::vector<std::string>(v));
+  } else if constexpr (std::is_convertible_v<V, std::vector<uint8_t>>) {
+    return PropertyValue(std::vector<uint8_t>(v));
   } else if constexpr (std::is_pointer_v<V>) {
     return PropertyValue(static_cast<TPersistent*>(v));
   } else {
@@ -178,6 +182,8 @@ V FromValue(const PropertyRecord& record, const PropertyValue& value) {
     return expect(static_cast<std::string*>(nullptr));
   } else if constexpr (std::is_same_v<V, std::vector<std::string>>) {
     return expect(static_cast<std::vector<std::string>*>(nullptr));
+  } else if constexpr (std::is_same_v<V, std::vector<uint8_t>>) {
+    return expect(static_cast<std::vector<uint8_t>*>(nullptr));
   } else if constexpr (std::is_pointer_v<V>) {
     TPersistent* object = expect(static_cast<TPersistent**>(nullptr));
     if (object == nullptr) return nullptr;
@@ -269,6 +275,13 @@ class ClassBuilder {
   ClassBuilder& Strings(const std::string& name, G getter, S setter,
                         const std::vector<std::string>& initial) {
     Add(name, TPropertyKind::Strings, getter, setter, initial);
+    return *this;
+  }
+  // Bytes (such as a picture file) through a getter returning std::vector<uint8_t>; empty
+  // when new, and then not written.
+  template <typename G, typename S>
+  ClassBuilder& Binary(const std::string& name, G getter, S setter) {
+    Add(name, TPropertyKind::Binary, getter, setter, std::vector<uint8_t>{});
     return *this;
   }
   // A nested object reached through `getter`; its properties are read and written by path

@@ -54,6 +54,7 @@ std::optional<PropertyValue> OtherValue(const PropertyRecord& p) {
     }
     case TPropertyKind::Object:
     case TPropertyKind::Component:
+    case TPropertyKind::Binary:  // bytes have a format (a picture file) no rule can make up
       break;
   }
   return std::nullopt;

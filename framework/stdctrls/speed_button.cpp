@@ -34,6 +34,21 @@ void TSpeedButton::SetGlyph(const TBitmap* value) {
   GlyphChanged();
 }
 
+std::vector<uint8_t> TSpeedButton::GlyphData() const {
+  if (glyph_->Empty()) return {};
+  return glyph_->SaveToBytes(ImageFormat::Png);
+}
+
+void TSpeedButton::SetGlyphData(const std::vector<uint8_t>& bytes) {
+  if (bytes.empty()) {
+    SetGlyph(nullptr);
+    return;
+  }
+  TBitmap picture;
+  picture.LoadFromBytes(bytes);
+  SetGlyph(&picture);
+}
+
 void TSpeedButton::SetNumGlyphs(int value) {
   if (value < 1 || value > 4 || value == numGlyphs_) return;
   numGlyphs_ = value;

@@ -49,6 +49,11 @@ class TSpeedButton : public TGraphicControl {
   // Copies `value` (null clears the glyph). A sheet whose width is 2 to 4 times its height
   // sets NumGlyphs to that ratio.
   void SetGlyph(const TBitmap* value);
+  // The sheet as the bytes of a PNG file (empty without a glyph): the glyph in form text.
+  std::vector<uint8_t> GlyphData() const;
+  // Loads the sheet from the bytes of a BMP, PNG or JPEG file, as SetGlyph does; empty bytes
+  // clear it. Bytes that are no picture raise the loader's error and keep the sheet.
+  void SetGlyphData(const std::vector<uint8_t>& bytes);
   // 1..4; other values are ignored.
   int NumGlyphs() const { return numGlyphs_; }
   void SetNumGlyphs(int value);

@@ -25,6 +25,9 @@ void RegisterSpeedButton() {
             blGlyphLeft)
       .Int("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin, -1)
       .Range(-1, 10000)
+      // The glyph before NumGlyphs: a sheet read sets NumGlyphs by its shape, a stored value
+      // then overrides that.
+      .Binary("Glyph", &TSpeedButton::GlyphData, &TSpeedButton::SetGlyphData)
       .Int("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs, 1)
       .Range(1, 4)
       .Int("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing, 4)

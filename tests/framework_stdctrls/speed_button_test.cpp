@@ -191,6 +191,23 @@ TEST(SpeedButton, FormTextClassRecordAndAnySize) {
   EXPECT_EQ(button.GroupIndex(), 3);
   EXPECT_EQ(button.Layout(), blGlyphTop);
   EXPECT_EQ(button.Spacing(), -1);
+  // The glyph goes through form text as picture bytes and comes back pixel for pixel.
+  button.SetName("B");
+  button.SetGlyph(TwoImageSheet().get());
+  const std::string text = WriteForm(button);
+  EXPECT_NE(text.find("Glyph.Data = {"), std::string::npos) << text;
+  TSpeedButton copy(nullptr);
+  ReadFormInto(copy, text);
+  ASSERT_EQ(copy.Glyph()->Width(), 16);
+  EXPECT_EQ(copy.NumGlyphs(), 2);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 16; ++x)
+      ASSERT_EQ(copy.Glyph()->ScanLine(y)[x], button.Glyph()->ScanLine(y)[x]);
+  EXPECT_THROW(ReadFormInto(copy, "object B: TSpeedButton\n Glyph.Data = {00FF}\nend\n"),
+               EFormReadError);
+  EXPECT_THROW(ReadFormInto(copy, "object B: TSpeedButton\n Glyph.Data = {0F0}\nend\n"),
+               EFormReadError);
+  EXPECT_EQ(copy.Glyph()->Width(), 16);  // a bad picture keeps the sheet
   for (const auto& [w, h] : {std::pair{1, 1}, {3, 300}, {2000, 2000}}) {
     TestHost sized(w, h);
     TSpeedButton* b = PlaceButton(sized, 0, 0, w, h);
