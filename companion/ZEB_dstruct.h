@@ -128,9 +128,10 @@ class TStringArray : public fw::TComponent {
   bool InsertRow(int ARow);
   bool RemoveRow(int ARow);
 
-  // Makes the current order the stored one, then removes every row r (1..NrOfRows) for which
-  // remove(r) is true, keeping the others in order. All or nothing: false when memory runs out.
-  // Fires OnChange once when rows went.
+  // Removes every row r (1..NrOfRows) for which remove(r) is true, keeping the others in their
+  // current order, which then becomes the stored one (as removing a row always does). When no
+  // row goes, nothing changes: a sorted order can still be undone. All or nothing: false when
+  // memory runs out. Fires OnChange once when rows went.
   bool RemoveRowsWhere(const std::function<bool(int ARow)>& remove);
 
   // Orders rows 1..NrOfRows by column SortCol and then by SortColSec (ignored when outside

@@ -310,10 +310,7 @@ bool TStringArray::RemoveRowsWhere(const std::function<bool(int ARow)>& remove) 
     std::vector<uint32_t> kept{0};
     for (int r = 1; r <= NrOfRows(); ++r)
       if (!remove(r)) kept.push_back(order_[static_cast<std::size_t>(r)]);
-    if (kept.size() == order_.size()) {
-      CommitSorting();
-      return true;
-    }
+    if (kept.size() == order_.size()) return true;
     refs.reserve(columns_.size());
     for (const auto& column : columns_) refs.push_back(column->Gathered(kept));
     attribs.reserve(rowAttribs_.capacity());

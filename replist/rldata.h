@@ -15,6 +15,7 @@
 
 #include "companion/ZEB_dstruct.h"
 #include "companion/ZEB_zebbase.h"
+#include "companion/int_list.h"
 #include "framework/base/component.h"
 #include "framework/base/event.h"
 
@@ -242,7 +243,7 @@ class TRLData : public fw::TComponent {
   // OnBeforeHTMLExport is called once per exported cell (names with Row 0) and its text is
   // written, escaped, with blanks and line breaks kept.
   void ExportHTMLTable(const std::string& FileName, int ColLow, int RowLow, int ColHigh,
-                       int RowHigh, std::span<const int> ColWidths, int Border, int CellPadding,
+                       int RowHigh, TIntList ColWidths, int Border, int CellPadding,
                        int CellSpacing, bool WithColNames, const std::string& Title,
                        const std::string& HeaderColor, const std::string& CellColor);
 

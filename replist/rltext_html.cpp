@@ -58,10 +58,9 @@ std::string CssColor(const std::string& color) {
 }  // namespace
 
 void TRLData::ExportHTMLTable(const std::string& FileName, int ColLow, int RowLow, int ColHigh,
-                              int RowHigh, std::span<const int> ColWidths, int Border,
-                              int CellPadding, int CellSpacing, bool WithColNames,
-                              const std::string& Title, const std::string& HeaderColor,
-                              const std::string& CellColor) {
+                              int RowHigh, TIntList ColWidths, int Border, int CellPadding,
+                              int CellSpacing, bool WithColNames, const std::string& Title,
+                              const std::string& HeaderColor, const std::string& CellColor) {
   const int colLow = std::max(ColLow, 0);
   const int colHigh = std::min(ColHigh, nrCols_);
   const int rowLow = std::max(RowLow, 1);

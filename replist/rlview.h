@@ -133,7 +133,10 @@ class TReportListView : public fw::TCustomDrawGrid {
   int NrOfRows() const;
   int GetNrRows() const { return NrOfRows(); }
   void SetNrRows(int value);
-  // First visible data row (1-based), limited to the rows there are.
+  // First visible data row (1-based). SetTopRow takes any row from 1 to NrOfRows (values
+  // outside are brought to the nearer end), even one that leaves empty space below the last
+  // row: SetTopRow(1000) on a 10-row list shows row 10 at the top. Scrolling by keys, wheel
+  // and scroll bar never leaves such space.
   int TopRow() const { return GetTopRow(); }
   int GetTopRow() const;
   void SetTopRow(int value);
@@ -243,7 +246,7 @@ class TReportListView : public fw::TCustomDrawGrid {
   int GetColOrder(int ACol) const;
   // Order[i] is the data column (1-based) of grid column i; false, changing nothing, unless
   // it has NrOfColumns entries; entries outside 1..NrOfColumns are skipped (result false).
-  bool SetColumnOrder(std::span<const int> Order);
+  bool SetColumnOrder(TIntList Order);
   // Width of grid column GetColOrder(ACol) - 1.
   int GetColWidths(int ACol) const;
   void SetColWidths(int ACol, int Width);
@@ -337,7 +340,7 @@ class TReportListView : public fw::TCustomDrawGrid {
   void LoadLinesFromFile(int Column, int Row, const std::string& FileName);
   // OnBeforeHTMLExport of the view sees each exported cell.
   void ExportHTMLTable(const std::string& FileName, int ColLow, int RowLow, int ColHigh,
-                       int RowHigh, std::span<const int> ColWidths, int Border, int CellPadding,
+                       int RowHigh, TIntList ColWidths, int Border, int CellPadding,
                        int CellSpacing, bool WithColNames, const std::string& Title,
                        const std::string& HeaderColor, const std::string& CellColor);
 
@@ -389,7 +392,7 @@ class TReportListView : public fw::TCustomDrawGrid {
   // matches every row. OnBeforeFilter may overrule or combine each row's verdict. Matching
   // rows are enabled and non-matching rows disabled (never deleted); with SelectMatches the
   // matching rows become the selection. Then SortEnabledState(SortCol, -1, Ascending).
-  void FilterAndSort(const std::string& SearchText, std::span<const int> Cols, bool SelectMatches,
+  void FilterAndSort(const std::string& SearchText, TIntList Cols, bool SelectMatches,
                      TFilterMode Mode, int SortCol, bool Ascending);
   // Orders enabled rows before disabled ones, each group sorted by SortCol and SortColSec
   // (kept in its present order when SortCol is not a column).
@@ -407,7 +410,8 @@ class TReportListView : public fw::TCustomDrawGrid {
   void CheckStateHasChanged(bool State, int ACol, int ARow);
   void BeforeCheckStateChange(bool& State, int ACol, int ARow);
 
-  // ---- in-place editing (grid indices; the column order applies; OnGetEditText and
+  // ---- in-place editing (needs goRowSelect off in Options, which is on by default, and
+  // goEditing on; grid indices; the column order applies; OnGetEditText and
   // OnSetEditText receive the grid column and the data row)
   std::string GetEditText(int ACol, int ARow) override;
   void SetEditText(int ACol, int ARow, const std::string& value) override;
@@ -420,7 +424,14 @@ class TReportListView : public fw::TCustomDrawGrid {
   TOnPercentDoneEvent OnPercentDone;
   TBeforeSortExchgEvent OnBeforeSortExchange;
   TBeforeHTMLExportEvent OnBeforeHTMLExport;
+  // After a click on a check mark has changed it. State is the INVERSE of the state that was
+  // requested after OnBeforeCheckedChange (a click on an unchecked box reports false, one that
+  // the before-event turned into "uncheck" reports true; a radio click, which always checks,
+  // reports the inverse of the request too). Programs rely on this long-standing argument:
+  // it is intended, not a fault to correct.
   TCheckStateChangeEvent OnCheckedChange;
+  // Before a click changes a check mark: State is the requested mark (the inverse of the
+  // current one); the handler may change it.
   TCheckStateChangeEvent OnBeforeCheckedChange;
   TBeforeFilterEvent OnBeforeFilter;
   TRequestEditFormatEvent OnRequestEditFormat;

@@ -64,7 +64,7 @@ int TReportListView::GetColOrder(int ACol) const {
   return HasColEntry(ACol) ? columns_[ColIndex(ACol)].order + 1 : 0;
 }
 
-bool TReportListView::SetColumnOrder(std::span<const int> Order) {
+bool TReportListView::SetColumnOrder(TIntList Order) {
   const int n = NrOfColumns();
   if (static_cast<int>(Order.size()) != n || static_cast<int>(columns_.size()) != n) return false;
   bool ok = true;

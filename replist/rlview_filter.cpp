@@ -76,7 +76,7 @@ std::vector<int> TReportListView::FilterColumns(std::span<const int> Cols) const
   return cols;
 }
 
-void TReportListView::FilterAndSort(const std::string& SearchText, std::span<const int> Cols,
+void TReportListView::FilterAndSort(const std::string& SearchText, TIntList Cols,
                                     bool SelectMatches, TFilterMode Mode, int SortCol,
                                     bool Ascending) {
   const std::vector<int> cols = FilterColumns(Cols);

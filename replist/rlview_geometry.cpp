@@ -96,11 +96,13 @@ int TReportListView::GetTopRow() const {
   return fw::TCustomGrid::TopRow() - CountHeadRows() + 1;
 }
 
+// Data row `value`, brought within 1..NrOfRows first, is grid row value + k - 1. Any data row
+// may become the top row, with empty space below the last one; scrolling by keys, wheel and
+// scroll bar keeps the grid's own limit (no empty space).
 void TReportListView::SetTopRow(int value) {
-  // Data row `value`, brought within 1..NrOfRows first, is grid row value + k - 1.
   const int k = CountHeadRows();
   const int row = std::clamp(value, 1, std::max(NrOfRows(), 1));
-  fw::TCustomGrid::SetTopRow(row + k - 1);
+  SetTopRowLeavingSpace(row + k - 1);
 }
 
 int TReportListView::GetLeftCol() const {

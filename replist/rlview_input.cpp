@@ -98,17 +98,18 @@ void TReportListView::MouseDown(fw::TMouseButton Button, fw::TShiftState Shift, 
 }
 
 // A click on the box asks for the inverse mark; OnBeforeCheckedChange may change the request.
-// A radio click always checks its row. OnCheckedChange receives the mark now in the cell.
+// A radio click always checks its row. OnCheckedChange receives the inverse of the request
+// (see the event in the header).
 void TReportListView::ClickCheckMark(int dataCol, int dataRow, int, const fw::TRect&) {
   const TCheckMode mode = data_->GetColCheckMode(dataCol);
   if (mode == cmNone || roCheckmarks_ || !GetRowEnabled(dataRow)) return;
   const std::string stored = data_->Matrix()->GetElem(dataCol, dataRow);
   if (!(stored.size() > 1 || showEmptyCheckBoxes_)) return;
-  bool state = !data_->GetElemChecked(dataCol, dataRow);
-  BeforeCheckStateChange(state, dataCol, dataRow);
-  if (mode == cmRadio) state = true;
-  data_->SetElemChecked(dataCol, dataRow, state);
-  CheckStateHasChanged(data_->GetElemChecked(dataCol, dataRow), dataCol, dataRow);
+  bool requested = !data_->GetElemChecked(dataCol, dataRow);
+  BeforeCheckStateChange(requested, dataCol, dataRow);
+  data_->SetElemChecked(dataCol, dataRow, mode == cmRadio ? true : requested);
+  bool reported = !requested;
+  CheckStateHasChanged(reported, dataCol, dataRow);
 }
 
 void TReportListView::ClickSelect(int dataRow, fw::TShiftState Shift) {

@@ -93,10 +93,9 @@ void TReportListView::LoadLinesFromFile(int Column, int Row, const std::string& 
 }
 
 void TReportListView::ExportHTMLTable(const std::string& FileName, int ColLow, int RowLow,
-                                      int ColHigh, int RowHigh, std::span<const int> ColWidths,
-                                      int Border, int CellPadding, int CellSpacing,
-                                      bool WithColNames, const std::string& Title,
-                                      const std::string& HeaderColor,
+                                      int ColHigh, int RowHigh, TIntList ColWidths, int Border,
+                                      int CellPadding, int CellSpacing, bool WithColNames,
+                                      const std::string& Title, const std::string& HeaderColor,
                                       const std::string& CellColor) {
   data_->ExportHTMLTable(FileName, ColLow, RowLow, ColHigh, RowHigh, ColWidths, Border, CellPadding,
                          CellSpacing, WithColNames, Title, HeaderColor, CellColor);

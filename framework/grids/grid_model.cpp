@@ -204,10 +204,17 @@ void TCustomGrid::SetLeftCol(int value) {
   SetTopLeft(value, topRow_);
 }
 
-// Clamps both to their ranges; TopLeftChanged when either moved.
+// Clamps both to their ranges.
 void TCustomGrid::SetTopLeft(int left, int top) {
-  left = std::clamp(left, fixedCols_, MaxLeftCol());
-  top = std::clamp(top, fixedRows_, MaxTopRow());
+  MoveTopLeft(std::clamp(left, fixedCols_, MaxLeftCol()), std::clamp(top, fixedRows_, MaxTopRow()));
+}
+
+void TCustomGrid::SetTopRowLeavingSpace(int value) {
+  MoveTopLeft(leftCol_, std::clamp(value, fixedRows_, std::max(fixedRows_, rowCount_ - 1)));
+}
+
+// TopLeftChanged when either moved.
+void TCustomGrid::MoveTopLeft(int left, int top) {
   if (left == leftCol_ && top == topRow_) {
     UpdateEditorBounds();
     return;

@@ -225,6 +225,10 @@ class TCustomGrid : public TCustomControl {
   TGetEditEvent OnGetEditMask;
 
  protected:
+  // Any top row up to the last row, even one that leaves empty space below the last row (a
+  // list scrolled to a given row on request); the next scroll by keys, wheel or scroll bar
+  // brings the usual limit back.
+  void SetTopRowLeavingSpace(int value);
   // Makes the in-place editor (a TInplaceEdit owned by the grid); derived grids return their
   // own kind, such as a TInplaceEditList.
   virtual TInplaceEdit* CreateEditor();
@@ -304,6 +308,7 @@ class TCustomGrid : public TCustomControl {
   void ClampCurrent();
   void ScrollInView(int ACol, int ARow);
   void SetTopLeft(int left, int top);
+  void MoveTopLeft(int left, int top);
 
   // Painting pieces (grid_paint.cpp).
   void PaintCells(const TRect& area);

@@ -112,6 +112,21 @@ TEST(RLDataStructure, RemoveEmptyRowsCountsAFlagAloneAsEmpty) {
   EXPECT_EQ(rltest::Column(*store, 2), (Texts{"", "", "b"}));
 }
 
+// A sorted order becomes permanent only when rows actually go: with none to remove, UnSort
+// still brings back the order from before the sort.
+TEST(RLDataStructure, RemoveEmptyRowsCommitsTheSortOnlyWhenItRemoves) {
+  for (const bool withEmptyRow : {false, true}) {
+    auto store = rltest::MakeStore({{"c", "a", "b"}});
+    if (withEmptyRow) store->InsertRow(2);
+    store->Sort(1, -1, true);
+    store->RemoveEmptyRows();
+    store->UnSort();
+    EXPECT_EQ(rltest::Column(*store, 1),
+              withEmptyRow ? (Texts{"a", "b", "c"}) : (Texts{"c", "a", "b"}))
+        << withEmptyRow;
+  }
+}
+
 TEST(RLDataStructure, CopyRowMovesStoredCellsAndAttribute) {
   auto store = rltest::MakeStore({{"a", "b"}, {"c", "d"}});
   store->SetColCheckMode(2, cmBox);

@@ -197,10 +197,42 @@ TEST(ReportListViewChecks, ClickOnTheBoxTogglesAndReportsBothWays) {
   ClickBox(f, 1, 3);
   EXPECT_FALSE(f.view->GetElemChecked(2, 3));
   EXPECT_EQ(e.before, (std::vector<std::vector<int>>{{1, 2, 3}, {0, 2, 3}}));
-  EXPECT_EQ(e.after, (std::vector<std::vector<int>>{{1, 2, 3}, {0, 2, 3}}));
+  EXPECT_EQ(e.after, (std::vector<std::vector<int>>{{0, 2, 3}, {1, 2, 3}}));  // the inverse
   // A click on the text of the cell does not toggle.
   f.Click(1, 3);
   EXPECT_FALSE(f.view->GetElemChecked(2, 3));
+}
+
+// OnCheckedChange receives the inverse of the request as the before-event left it, for boxes
+// and radio marks (which a click always checks).
+TEST(ReportListViewChecks, TheAfterEventReceivesTheInverseOfTheRequest) {
+  enum Before { Keep, ForceOff, ForceOn };
+  struct Case {
+    zeb::TCheckMode mode;
+    Before before;
+    bool checkedFirst, markAfter, reported;
+  };
+  const std::vector<Case> cases{
+      {zeb::cmBox, Keep, false, true, false},   {zeb::cmBox, ForceOff, false, false, true},
+      {zeb::cmBox, Keep, true, false, true},    {zeb::cmBox, ForceOn, true, true, false},
+      {zeb::cmRadio, Keep, false, true, false}, {zeb::cmRadio, ForceOff, false, true, true},
+      {zeb::cmRadio, Keep, true, true, true},
+  };
+  for (const Case& c : cases) {
+    ViewFixture f;
+    f.view->SetColCheckMode(2, c.mode);
+    f.view->SetElemChecked(2, 3, c.checkedFirst);
+    std::vector<bool> reported;
+    f.view->OnBeforeCheckedChange = [&c](fw::TObject*, bool& s, int, int) {
+      if (c.before != Keep) s = c.before == ForceOn;
+    };
+    f.view->OnCheckedChange = [&reported](fw::TObject*, bool& s, int, int) {
+      reported.push_back(s);
+    };
+    ClickBox(f, 1, 3);
+    EXPECT_EQ(f.view->GetElemChecked(2, 3), c.markAfter) << c.mode << c.before << c.checkedFirst;
+    EXPECT_EQ(reported, std::vector<bool>{c.reported}) << c.mode << c.before << c.checkedFirst;
+  }
 }
 
 TEST(ReportListViewChecks, DisabledRowsAndHiddenBoxesDoNotToggle) {

@@ -311,25 +311,35 @@ TEST(ReportListViewPaint, HeaderHeightsAreClampedAndApplied) {
   EXPECT_EQ(f.view->RowHeights(1), f.view->DefaultRowHeight());
 }
 
-TEST(ReportListViewPaint, TopRowIsLimitedToTheRows) {
+// SetTopRow takes any data row, leaving empty space (in the view's colour) below the last one;
+// the grid's own limit returns with the next scroll by key.
+TEST(ReportListViewPaint, SetTopRowTakesAnyRowAndKeysBringTheScrollLimitBack) {
   ViewFixture f(3, 10);
-  f.view->SetTopRow(0);
-  EXPECT_EQ(f.view->TopRow(), 1);
+  for (const auto& [asked, top] : {std::pair{0, 1},
+                                   {1, 1},
+                                   {-4, 1},
+                                   {INT_MIN, 1},
+                                   {10, 10},
+                                   {1000, 10},
+                                   {INT_MAX, 10},
+                                   {4, 4}}) {
+    f.view->SetTopRow(asked);
+    EXPECT_EQ(f.view->TopRow(), top) << asked;
+  }
+  f.view->SetColor(fw::clAqua);
   f.view->SetTopRow(1000);
-  EXPECT_EQ(f.view->TopRow(), 1) << "all ten rows are on screen";
-  // A view showing two rows scrolls until the last row shows.
-  f.view->SetHeight(21 + 2 * 24);
-  f.view->SetTopRow(1000);
-  EXPECT_EQ(f.view->TopRow(), 9);
-  f.view->SetHeight(21 + 24);
-  f.view->SetTopRow(1000);
-  EXPECT_EQ(f.view->TopRow(), 10);
-  f.view->SetTopRow(-4);
-  EXPECT_EQ(f.view->TopRow(), 1);
-  // The extremes of int too (form text may carry them).
-  f.view->SetTopRow(INT_MAX);
-  EXPECT_EQ(f.view->TopRow(), 10);
-  f.view->SetTopRow(INT_MIN);
+  f.host.ProcessMessages();
+  EXPECT_EQ(f.InkColumns(ViewFixture::DataCell(0, 1), 0x002000), rltest::TextInk("r10c1", 4))
+      << "row 10 on top";
+  EXPECT_TRUE(f.InkColumns(ViewFixture::DataCell(0, 3), 0x002000).empty()) << "nothing below";
+  EXPECT_EQ(f.Pixel(ViewFixture::Background(ViewFixture::DataCell(0, 3))), fw::clAqua)
+      << "the empty space below it in the view's colour";
+  f.view->SetFocus();
+  f.host.PressKey(fw::VK_DOWN);
+  EXPECT_EQ(f.view->TopRow(), 1) << "all ten rows fit: the scroll limit is the first row";
+  // An empty list shows its first row place.
+  f.view->SetNrRows(0);
+  f.view->SetTopRow(5);
   EXPECT_EQ(f.view->TopRow(), 1);
 }
 

@@ -10,6 +10,7 @@
 
 #include "framework/base/registry_check.h"
 #include "replist/ZEB_replist.h"
+#include "rltext_test_support.h"
 #include "rlview_fixture.h"
 
 namespace {
@@ -315,6 +316,22 @@ TEST(ReportListViewData, AStoreResizedDirectlyIsDrawnSafely) {
 
 TEST(ReportListViewRegistry, ClassRecordAgreesWithANewView) {
   EXPECT_EQ(fw::testing::CheckRegisteredClass("TReportListView"), std::vector<std::string>{});
+}
+
+// Methods taking a list of integers accept it braced at the call site.
+TEST(ReportListViewStructure, ListArgumentsTakeBracedLists) {
+  ViewFixture f(3, 4);
+  ASSERT_TRUE(f.view->SetColumnOrder({3, 1, 2}));
+  EXPECT_EQ(f.view->GetColOrder(1), 3);
+  f.view->FilterAndSort("r2c", {1, 2}, false, zeb::fmSimple, 1, true);
+  EXPECT_TRUE(f.view->GetRowEnabled(1));  // the matching row sorts first
+  EXPECT_FALSE(f.view->GetRowEnabled(4));
+  rltest::ScratchDir dir;
+  f.view->ExportHTMLTable(dir.File("t.html"), 1, 1, 2, 2, {40, 60}, 1, 2, 0, true, "T", "", "");
+  EXPECT_NE(rltest::ReadFile(dir.File("t.html")).find("60"), std::string::npos);
+  f.view->Data()->ExportHTMLTable(dir.File("d.html"), 1, 1, 2, 2, {40, 60}, 1, 2, 0, true, "T", "",
+                                  "");
+  EXPECT_NE(rltest::ReadFile(dir.File("d.html")).find("60"), std::string::npos);
 }
 
 }  // namespace
