@@ -123,31 +123,5 @@ TEST(MiniCalPaint, TitleAndTodayButtonCoverTheGridLinesAndFramesFollowCtl3D) {
   EXPECT_EQ(s.host.Pixel(x0 + title.Left - 20, y0 + title.Top), face);
 }
 
-TEST(MiniCalPaint, TitleShowsTheMonthShortOrLongInTheLanguage) {
-  ShownCal s;
-  const fw::TRect title = s.cal->CellRect(5, 0);
-  // The title's text spreads over the merged width: ink to the left of column 5.
-  auto inkLeftOfColumn5 = [&] {
-    int ink = 0;
-    for (int y = title.Top + 2; y < title.Bottom - 2; ++y)
-      for (int x = title.Left - 2 * title.Width(); x < title.Left; ++x)
-        ink += s.host.Pixel(s.cal->Left() + x, s.cal->Top() + y) != fw::ColorToRGB(fw::clBtnFace);
-    return ink;
-  };
-  EXPECT_GT(inkLeftOfColumn5(), 10);
-  const struct {
-    int language;
-    bool shortName;
-    int month;
-  } cases[] = {{1, true, 6}, {2, false, 9}, {3, true, 2}, {4, false, 12}};
-  for (const auto& c : cases) {
-    s.cal->SetLanguage(c.language);
-    s.cal->SetShowMonthShort(c.shortName);
-    s.cal->SetMonth(c.month);
-    s.host.ProcessMessages();
-    EXPECT_GT(inkLeftOfColumn5(), 10) << c.language;
-  }
-}
-
 }  // namespace
 }  // namespace zeb
