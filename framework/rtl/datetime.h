@@ -75,6 +75,17 @@ void DecodeDateTime(TDateTime value, int& year, int& month, int& day, int& hour,
                     int& second, int& msec);
 // 1 = Sunday ... 7 = Saturday.
 int DayOfWeek(TDateTime value);  // 0 for a value that is not finite
+// ISO 8601 weekday: 1 = Monday ... 7 = Sunday; 0 for a value that is not finite.
+int DayOfTheWeek(TDateTime value);
+// ISO 8601 week of the year, 1..53: weeks run Monday to Sunday and week 1 is the week that
+// holds the year's first Thursday, so the first days of January may lie in the last week of
+// the year before and the last days of December in week 1 of the next. `year` receives the
+// year the week belongs to. A value outside MinDateTime..MaxDateTime gives week 0 of year 0.
+int WeekOfTheYear(TDateTime value);
+int WeekOfTheYear(TDateTime value, int& year);
+// Weeks of an ISO 8601 year (52 or 53; the years with 53 begin on a Thursday, or are leap
+// years beginning on a Wednesday); 0 for a year outside 1..9999.
+int WeeksInYear(int year);
 // Adds months keeping the time of day; the day is cut to the length of the target month.
 TDateTime IncMonth(TDateTime value, int months = 1);
 
