@@ -61,7 +61,9 @@
 #include "framework/controls/timers.h"
 #include "framework/controls/wincontrol.h"
 
-// Standard controls
+// Standard and common controls
+#include "framework/comctrls/control_edges.h"
+#include "framework/comctrls/treeview.h"
 #include "framework/grids/grids.h"
 #include "framework/grids/inplace_edit.h"
 #include "framework/stdctrls/edit.h"
