@@ -2,12 +2,12 @@
 // itself, with links that lead back up the path kept from opening.
 #include <algorithm>
 #include <filesystem>
-#include <numeric>
 #include <system_error>
 
 #include "browse/ZEB_FolderTree.h"
 #include "companion/ZEB_stringl.h"
 #include "framework/base/object.h"
+#include "framework/rtl/dir_scan.h"
 #include "framework/rtl/files.h"
 #include "framework/rtl/utf8.h"
 
@@ -20,15 +20,23 @@ namespace {
 // The object GetSubDirs puts beside a name that has subfolders.
 fw::TObject hasSubFoldersMark;
 
-// An entry of a listing made with `attr` that counts as a folder.
-bool IsFolderEntry(const fw::TSearchRec& entry) {
-  return (entry.Attr & fw::faDirectory) != 0 && !entry.Name.empty() && entry.Name[0] != '.';
+// The attribute bits an entry must not have unless the options ask for them.
+constexpr int kSpecialAttributes = fw::faHidden | fw::faSysFile | fw::faSymLink;
+
+// An entry that counts as a folder under the attribute mask `attr`.
+bool IsFolderEntry(const fw::TDirEntry& entry, int attr) {
+  return (entry.attr & fw::faDirectory) != 0 && (entry.attr & kSpecialAttributes & ~attr) == 0 &&
+         !entry.name.empty() && entry.name.front() != '.';
 }
 
+// Stops at the first folder found.
 bool HasFolderEntry(const std::string& directory, int attr) {
-  std::vector<fw::TSearchRec> entries;
-  fw::ListDirectory(directory, "*", attr, entries);
-  return std::any_of(entries.begin(), entries.end(), IsFolderEntry);
+  bool found = false;
+  fw::ScanDirectory(directory, [&](const fw::TDirEntry& entry) {
+    found = IsFolderEntry(entry, attr);
+    return !found;
+  });
+  return found;
 }
 
 // True when `target` is the real folder of `folder`, of one of the folders on the way to it,
@@ -53,31 +61,38 @@ std::vector<TSubFolder> TFolderTree::ReadSubDirs(const std::string& path) const 
   if (options_.Contains(fotHidden)) attr |= fw::faHidden;
   if (options_.Contains(fotSystem)) attr |= fw::faSysFile;
   const std::string folder = fw::IncludeTrailingPathDelimiter(path);
-  std::vector<fw::TSearchRec> entries;
-  fw::ListDirectory(folder, "*", attr, entries);
-  std::vector<TSubFolder> found;
-  for (const fw::TSearchRec& entry : entries) {
-    if (!IsFolderEntry(entry)) continue;
-    const std::string full = folder + entry.Name;
+  struct Found {
+    std::string key;  // the lower-cased name
+    TSubFolder folder;
+    bool link;
+  };
+  std::vector<Found> found;
+  fw::ScanDirectory(folder, [&](const fw::TDirEntry& entry) {
+    if (IsFolderEntry(entry, attr)) {
+      std::string name(entry.name);
+      found.push_back(
+          {fw::LowerCase(name), {std::move(name), false}, (entry.attr & fw::faSymLink) != 0});
+    }
+    return true;
+  });
+  // By lower-cased name, equal ones in byte order.
+  std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+    return a.key != b.key ? a.key < b.key : a.folder.name < b.folder.name;
+  });
+  std::vector<TSubFolder> folders;
+  folders.reserve(found.size());
+  for (Found& f : found) {
+    const std::string full = folder + f.folder.name;
     bool cycle = false;
-    if ((entry.Attr & fw::faSymLink) != 0) {
+    if (f.link) {
       std::error_code ec;
       const fs::path target = fs::canonical(full, ec);
       cycle = ec || LeadsBackUp(target, folder);
     }
-    found.push_back({entry.Name, !cycle && HasFolderEntry(full, attr)});
+    f.folder.hasSubFolders = !cycle && HasFolderEntry(full, attr);
+    folders.push_back(std::move(f.folder));
   }
-  // By lower-cased name; the listing's byte order decides between equal ones.
-  std::vector<std::string> keys(found.size());
-  for (std::size_t i = 0; i < found.size(); ++i) keys[i] = fw::LowerCase(found[i].name);
-  std::vector<std::size_t> order(found.size());
-  std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(),
-                   [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
-  std::vector<TSubFolder> sorted;
-  sorted.reserve(found.size());
-  for (const std::size_t i : order) sorted.push_back(std::move(found[i]));
-  return sorted;
+  return folders;
 }
 
 void TFolderTree::LoadDirNamesAndSort(const std::string& path, fw::TStrings* list) {

@@ -14,6 +14,7 @@
 
 // Run-time library
 #include "framework/rtl/datetime.h"
+#include "framework/rtl/dir_scan.h"
 #include "framework/rtl/file_read.h"
 #include "framework/rtl/files.h"
 #include "framework/rtl/numtext.h"
