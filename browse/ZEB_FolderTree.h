@@ -5,7 +5,8 @@
 // The file system has one root, "/", so the tree has one top-level node with that text where
 // a system with drive letters has the root of the current drive; Reset selects it. Paths use
 // "/" as separator, and CurrentPath always ends in one. The user's home folder is one call
-// away: SelectPath(HomePath()).
+// away: SelectPath(HomePath()). A tree may also start lower down (SetRootPath): its top node
+// then shows that folder's name and nothing above it can be selected.
 //
 // Call flow:
 //   opening a node -> CanExpand -> unless loaded: ReadSubDirs(PathOfNode) -> children
@@ -64,13 +65,19 @@ class TFolderTree : public fw::TCustomTreeView {
   bool OldTreeStyle() const { return oldTreeStyle_; }
   void SetOldTreeStyle(bool value) { oldTreeStyle_ = value; }
 
+  // The folder the tree starts at, ending in "/"; "/" at first. Setting an absolute or
+  // relative path of an existing folder resets the tree to it; others are ignored.
+  const std::string& RootPath() const { return rootPath_; }
+  void SetRootPath(const std::string& path);
+
   // Selects the root with only the root node in the tree; OnDirChanged when the path moved.
   void Reset();
   // Selects the folder `path` (absolute, or relative to the current directory; trailing and
   // doubled separators are ignored; letter case is kept, as the file system tells names apart
   // by case), opening every level on the way. False when the folder does not exist (the tree
-  // is left as it was), or when a level on the way is not shown in the tree (a hidden folder
-  // or a link without the options that show them): then the deepest shown level is selected.
+  // is left as it was) or lies outside RootPath, or when a level on the way is not shown in the
+  // tree (a hidden folder or a link without the options that show them): then the deepest shown
+  // level is selected.
   bool SelectPath(const std::string& path);
   // Reads the tree again and selects the current path, or its nearest existing ancestor when
   // it is gone; OnDirChanged when the path moved. Answers whether a path was selected.
@@ -98,7 +105,8 @@ class TFolderTree : public fw::TCustomTreeView {
   std::vector<TSubFolder> ReadSubDirs(const std::string& path) const;
   // The node's full path: its ancestors' texts and its own, each ending in "/".
   std::string PathOfNode(const fw::TTreeNode* node) const;
-  // Removes all nodes and adds the root node with its placeholder child.
+  // Removes all nodes and adds the root node (named "/" or the root folder's name) with its
+  // placeholder child.
   void BuildMainTree();
   // The user's home folder ($HOME, else the password database's entry, else "/"), ending
   // in "/".
@@ -120,6 +128,7 @@ class TFolderTree : public fw::TCustomTreeView {
   void LoadChildren(fw::TTreeNode* node);
   void FireDirChangedIf(const std::string& before);
 
+  std::string rootPath_ = kRootText;
   std::string currentPath_;
   fw::TColor rememberedColor_ = fw::clWindow;
   TFolderOptions options_;

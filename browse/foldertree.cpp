@@ -56,10 +56,21 @@ void TFolderTree::Loaded() {
   FullCollapse();
 }
 
+void TFolderTree::SetRootPath(const std::string& path) {
+  if (path.empty()) return;
+  const std::string full = fw::IncludeTrailingPathDelimiter(fw::ExpandFileName(path));
+  if (full == rootPath_ || !fw::DirectoryExists(full)) return;
+  rootPath_ = full;
+  Reset();
+}
+
 void TFolderTree::BuildMainTree() {
+  const std::string name = rootPath_ == kRootText
+                               ? std::string(kRootText)
+                               : fw::ExtractFileName(fw::ExcludeTrailingPathDelimiter(rootPath_));
   Items()->BeginUpdate();
   Items()->Clear();
-  fw::TTreeNode* root = Items()->AddChild(nullptr, kRootText);
+  fw::TTreeNode* root = Items()->AddChild(nullptr, name);
   Items()->AddChild(root, kPlaceholderText);
   Items()->EndUpdate();
 }
@@ -70,14 +81,13 @@ void TFolderTree::Reset() {
   SetSelected(Items()->GetFirstNode());
 }
 
+// The root path, then the name of each node below the root.
 std::string TFolderTree::PathOfNode(const fw::TTreeNode* node) const {
+  if (!node) return {};
   std::vector<const fw::TTreeNode*> chain;
-  for (; node; node = node->Parent()) chain.push_back(node);
-  std::string path;
-  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    path += (*it)->Text();
-    if (path.empty() || path.back() != fw::PathDelim) path += fw::PathDelim;
-  }
+  for (; node && node->Parent(); node = node->Parent()) chain.push_back(node);
+  std::string path = rootPath_;
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) path += (*it)->Text() + fw::PathDelim;
   return path;
 }
 

@@ -43,13 +43,13 @@ bool HasForbiddenCharacter(std::string_view name) {
 
 bool TFolderTree::SelectPath(const std::string& path) {
   if (path.empty()) return false;
-  const std::string full = fw::ExpandFileName(path);
-  if (!fw::DirectoryExists(full)) return false;
+  const std::string full = fw::IncludeTrailingPathDelimiter(fw::ExpandFileName(path));
+  if (full.compare(0, rootPath_.size(), rootPath_) != 0 || !fw::DirectoryExists(full)) return false;
   BuildMainTree();
   fw::TTreeNode* node = Items()->GetFirstNode();
   node->SetExpanded(true);
   bool reached = true;
-  for (const std::string& name : SplitPath(full)) {
+  for (const std::string& name : SplitPath(std::string_view(full).substr(rootPath_.size()))) {
     fw::TTreeNode* child = ChildNamed(node, name);
     if (!child) {
       reached = false;

@@ -100,6 +100,23 @@ TEST(FolderTree, StartsAtTheRootAndNamesNodesByPath) {
   EXPECT_EQ(f.dirChanges, (Strings{f.temp.Path("alpha/a1/"), "/"}));
 }
 
+TEST(FolderTree, MayStartBelowTheFileSystemRoot) {
+  Fixture f;
+  f.tree->SetRootPath(f.temp.Path("alpha//"));
+  EXPECT_EQ(f.tree->RootPath(), f.temp.Path("alpha/"));
+  EXPECT_EQ(f.tree->Items()->GetFirstNode()->Text(), "alpha");
+  EXPECT_EQ(f.tree->CurrentPath(), f.temp.Path("alpha/"));
+  EXPECT_FALSE(f.tree->SelectPath(f.temp.Path("gamma")));  // outside
+  EXPECT_FALSE(f.tree->SelectPath("/"));
+  EXPECT_TRUE(f.tree->SelectPath(f.temp.Path("alpha/a1/deep")));
+  EXPECT_EQ(f.Node()->Level(), 2);
+  f.tree->SetRootPath(f.temp.Path("missing"));  // ignored
+  EXPECT_EQ(f.tree->RootPath(), f.temp.Path("alpha/"));
+  f.tree->Reset();
+  EXPECT_FALSE(f.tree->RemoveSelectedFolder());
+  EXPECT_TRUE(f.temp.Exists("alpha"));
+}
+
 TEST(FolderTree, ReadsAFolderOnlyWhenItIsOpened) {
   Fixture f;
   ASSERT_TRUE(f.tree->SelectPath(f.temp.root));
