@@ -65,16 +65,21 @@ std::vector<TSubFolder> TFolderTree::ReadSubDirs(const std::string& path) const 
     std::string key;  // the lower-cased name
     TSubFolder folder;
     bool link;
+    bool mayHaveSubFolders;  // false when the link count shows none (links not counted)
   };
   std::vector<Found> found;
-  fw::ScanDirectory(folder, [&](const fw::TDirEntry& entry) {
-    if (IsFolderEntry(entry, attr)) {
-      std::string name(entry.name);
-      found.push_back(
-          {fw::LowerCase(name), {std::move(name), false}, (entry.attr & fw::faSymLink) != 0});
-    }
+  const bool linksCount = (attr & fw::faSymLink) != 0;
+  auto collect = [&](const fw::TDirEntry& entry) {
+    if (!IsFolderEntry(entry, attr)) return true;
+    std::string name(entry.name);
+    std::string key = fw::LowerCase(name);
+    found.push_back({std::move(key),
+                     {std::move(name), false},
+                     (entry.attr & fw::faSymLink) != 0,
+                     entry.mayHaveSubdirectories || linksCount});
     return true;
-  });
+  };
+  fw::ScanDirectory(folder, collect, /*subdirectoryHints=*/true);
   // By lower-cased name, equal ones in byte order.
   std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
     return a.key != b.key ? a.key < b.key : a.folder.name < b.folder.name;
@@ -89,7 +94,7 @@ std::vector<TSubFolder> TFolderTree::ReadSubDirs(const std::string& path) const 
       const fs::path target = fs::canonical(full, ec);
       cycle = ec || LeadsBackUp(target, folder);
     }
-    f.folder.hasSubFolders = !cycle && HasFolderEntry(full, attr);
+    f.folder.hasSubFolders = !cycle && f.mayHaveSubFolders && HasFolderEntry(full, attr);
     folders.push_back(std::move(f.folder));
   }
   return folders;

@@ -3,7 +3,9 @@
 #include "framework/rtl/dir_scan.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 
 #include <cerrno>
 #include <memory>
@@ -44,14 +46,41 @@ int EntryAttr(const dirent& entry, const std::string& path) {
   }
 }
 
+// Whether the open directory's file system counts subdirectories in directories' link counts.
+bool CountsSubdirectories(int fd) {
+  constexpr long kExt = 0xEF53;  // ext2, ext3 and ext4
+  constexpr long kXfs = 0x58465342;
+  constexpr long kTmpfs = 0x01021994;
+  struct statfs info {};
+  if (::fstatfs(fd, &info) != 0) return false;
+  const long type = static_cast<long>(info.f_type);
+  return type == kExt || type == kXfs || type == kTmpfs;
+}
+
+// A directory entry on the same device (not a mount point) with the link count of an empty
+// one. `device` is 0 when the file system's counts cannot be trusted.
+bool MayHaveSubdirectories(int fd, const char* name, dev_t device) {
+  if (device == 0) return true;
+  struct stat info {};
+  if (::fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) return true;
+  return !S_ISDIR(info.st_mode) || info.st_dev != device || info.st_nlink != 2;
+}
+
 }  // namespace
 
 int ScanDirectory(const std::string& directory,
-                  const std::function<bool(const TDirEntry& entry)>& visit) {
+                  const std::function<bool(const TDirEntry& entry)>& visit,
+                  bool subdirectoryHints) {
   const std::string base =
       directory.empty() ? std::string("./") : IncludeTrailingPathDelimiter(directory);
   std::unique_ptr<DIR, DirCloser> dir(::opendir(base.c_str()));
   if (!dir) return errno;
+  // The device whose link counts tell subdirectories, when hints are asked for.
+  dev_t countingDevice = 0;
+  struct stat own {};
+  if (subdirectoryHints && CountsSubdirectories(::dirfd(dir.get())) &&
+      ::fstat(::dirfd(dir.get()), &own) == 0)
+    countingDevice = own.st_dev;
   std::string path = base;
   for (;;) {
     errno = 0;
@@ -63,7 +92,9 @@ int ScanDirectory(const std::string& directory,
     path += name;
     int attr = EntryAttr(*entry, path);
     if (name.front() == '.') attr |= faHidden;
-    if (!visit(TDirEntry{name, attr})) return 0;
+    const bool mayHave = !subdirectoryHints || attr != faDirectory ||
+                         MayHaveSubdirectories(::dirfd(dir.get()), entry->d_name, countingDevice);
+    if (!visit(TDirEntry{name, attr, mayHave})) return 0;
   }
 }
 

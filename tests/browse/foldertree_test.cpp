@@ -57,10 +57,10 @@ struct TempFolders {
 };
 
 // A shown folder tree over a temporary tree holding
-//   alpha/a1/deep, Beta, gamma, .dot/inside
+//   alpha/a1/deep, Beta/.hidden, gamma, .dot/inside
 struct Fixture {
   Fixture() : host(300, 400) {
-    temp.Make({"alpha/a1/deep", "Beta", "gamma", ".dot/inside"});
+    temp.Make({"alpha/a1/deep", "Beta/.hidden", "gamma", ".dot/inside"});
     tree = new TFolderTree(host.Form());
     tree->SetParent(host.Form());
     tree->SetBounds(0, 0, 300, 400);

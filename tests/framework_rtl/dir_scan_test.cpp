@@ -69,5 +69,30 @@ TEST(ScanDirectory, StopsWhenAskedAndReportsUnreadableDirectories) {
   EXPECT_EQ(visited, 0);
 }
 
+// On tmpfs, whose link counts tell subdirectories, an empty directory is known to hold none;
+// one with any subdirectory (hidden ones too), and links, may.
+TEST(ScanDirectory, HintsWhichDirectoriesMayHoldSubdirectories) {
+  if (!fs::is_directory("/dev/shm")) GTEST_SKIP() << "no tmpfs at /dev/shm";
+  std::string pattern = "/dev/shm/dirscan-XXXXXX";
+  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+  const std::string dir = pattern + "/";
+  fs::create_directories(dir + "empty");
+  fs::create_directories(dir + "full/sub");
+  fs::create_directories(dir + "hiding/.sub");
+  fs::create_directory_symlink(dir + "empty", dir + "link");
+  std::map<std::string, bool> hints;
+  ScanDirectory(
+      dir,
+      [&](const TDirEntry& e) {
+        hints[std::string(e.name)] = e.mayHaveSubdirectories;
+        return true;
+      },
+      true);
+  fs::remove_all(dir);
+  const std::map<std::string, bool> expected{
+      {"empty", false}, {"full", true}, {"hiding", true}, {"link", true}};
+  EXPECT_EQ(hints, expected);
+}
+
 }  // namespace
 }  // namespace fw
