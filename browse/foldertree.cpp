@@ -48,11 +48,13 @@ void TFolderTree::CreateWnd() {
   Reset();
 }
 
-// A black colour from a form becomes white; the colour read is the one to restore.
+// A black colour from a form becomes white; the colour read is the one to restore (a tree
+// read disabled keeps the colour its form gave for later).
 void TFolderTree::Loaded() {
   fw::TCustomTreeView::Loaded();
-  if (Color() == fw::clBlack) fw::TControl::SetColor(fw::clWhite);
-  rememberedColor_ = Color();
+  if (Enabled()) rememberedColor_ = Color();
+  if (rememberedColor_ == fw::clBlack) rememberedColor_ = fw::clWhite;
+  if (Enabled()) fw::TControl::SetColor(rememberedColor_);
   FullCollapse();
 }
 

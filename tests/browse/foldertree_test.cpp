@@ -354,6 +354,16 @@ TEST(FolderTree, FormTextAndClassRecord) {
   tree.SetEnabled(false);
   tree.SetEnabled(true);
   EXPECT_EQ(tree.Color(), fw::clWhite);
+  const std::string text = fw::WriteForm(tree);
+  EXPECT_NE(text.find("Options = [fotSymLinks, fotHidden]"), std::string::npos) << text;
+  EXPECT_NE(text.find("OldTreeStyle = False"), std::string::npos) << text;
+  EXPECT_NE(text.find("Color = clWhite"), std::string::npos) << text;
+  // Read disabled: the form's colour (black made white) shows once enabled.
+  TFolderTree off(nullptr);
+  fw::ReadFormInto(off, "object F: TFolderTree\n Enabled = False\n Color = clBlack\nend\n");
+  EXPECT_EQ(off.Color(), fw::clBtnFace);
+  off.SetEnabled(true);
+  EXPECT_EQ(off.Color(), fw::clWhite);
 }
 
 }  // namespace
