@@ -98,6 +98,17 @@ TEST(FolderTree, StartsAtTheRootAndNamesNodesByPath) {
   f.tree->Reset();
   EXPECT_EQ(f.tree->CurrentPath(), "/");
   EXPECT_EQ(f.dirChanges, (Strings{f.temp.Path("alpha/a1/"), "/"}));
+  // The home folder, one call away.
+  const char* home = std::getenv("HOME");
+  const std::string saved = home ? home : "";
+  ::setenv("HOME", f.temp.Path("alpha").c_str(), 1);
+  EXPECT_EQ(TFolderTree::HomePath(), f.temp.Path("alpha/"));
+  EXPECT_TRUE(f.tree->SelectPath(TFolderTree::HomePath()));
+  if (home)
+    ::setenv("HOME", saved.c_str(), 1);
+  else
+    ::unsetenv("HOME");
+  EXPECT_EQ(f.tree->CurrentPath(), f.temp.Path("alpha/"));
 }
 
 TEST(FolderTree, MayStartBelowTheFileSystemRoot) {
