@@ -13,7 +13,11 @@
 //     line and button, its text (highlighted when selected), then the scroll bar.
 // The visible rows (nodes whose ancestors are all expanded, in display order) are kept in a
 // list rebuilt after any change of the hierarchy, so painting and hit-testing cost only the
-// rows in view, however many nodes the tree holds.
+// rows in view, however many nodes the tree holds. The view scrolls by rows only: a text
+// wider than the view is cut at its right edge (a sideways bar would have to measure every
+// row's text).
+// Type-ahead: characters typed less than a second apart search together; label editing in
+// place is not provided (ReadOnly is kept for forms).
 #pragma once
 
 #include <cstdint>
