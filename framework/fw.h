@@ -14,6 +14,7 @@
 
 // Run-time library
 #include "framework/rtl/datetime.h"
+#include "framework/rtl/dir_scan.h"
 #include "framework/rtl/file_read.h"
 #include "framework/rtl/files.h"
 #include "framework/rtl/numtext.h"
@@ -61,7 +62,9 @@
 #include "framework/controls/timers.h"
 #include "framework/controls/wincontrol.h"
 
-// Standard controls
+// Standard and common controls
+#include "framework/comctrls/control_edges.h"
+#include "framework/comctrls/treeview.h"
 #include "framework/grids/grids.h"
 #include "framework/grids/inplace_edit.h"
 #include "framework/stdctrls/edit.h"

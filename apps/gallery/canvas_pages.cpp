@@ -303,6 +303,7 @@ std::vector<Page> AllPages() {
            IndicatorPages,
            ButtonPages,
            MiniCalPages,
+           FolderTreePages,
        }) {
     for (auto& page : area()) pages.push_back(std::move(page));
   }
