@@ -3,8 +3,9 @@
 // the simulated heater drives towards.
 //
 //   instrument_panel                  opens the panel in a window
-//   instrument_panel --out panel.png  runs three simulated seconds without a window and
-//                                     writes a picture of the panel
+//   instrument_panel [--set-point TEXT] --out panel.png
+//                                     enters TEXT in the set point field, runs three simulated
+//                                     seconds without a window and writes a picture of the panel
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -105,6 +106,8 @@ class Panel {
   Panel& operator=(const Panel&) = delete;
 
   fw::TForm& Form() { return *form_; }
+  // As if typed into the set point field: the field takes only numbers of its range.
+  void EnterSetPoint(const std::string& text) { setPoint_->SetText(text); }
 
   // Starts the clock; after `ticks` steps (0: never) the application's loop ends.
   void Start(int ticks) {
@@ -164,7 +167,7 @@ void SavePicture(fw::TForm& form, const std::string& path) {
   picture.SaveToFile(path);
 }
 
-int Run(const char* out) {
+int Run(const char* out, const char* setPoint) {
 #ifdef PANEKIT_HAVE_SDL
   // A real window unless a picture is asked for; without SDL2 the panel runs headless only.
   std::unique_ptr<fw::TSdlBackend> window;
@@ -182,6 +185,7 @@ int Run(const char* out) {
   }
 #endif
   Panel panel;
+  if (setPoint) panel.EnterSetPoint(setPoint);
   fw::Application->SetMainForm(&panel.Form());
   // Headless, the clock runs as fast as the ticks are computed: 30 ticks are three seconds.
   panel.Start(out ? 30 : 0);
@@ -194,16 +198,19 @@ int Run(const char* out) {
 
 int main(int argc, char** argv) {
   const char* out = nullptr;
+  const char* setPoint = nullptr;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {
       out = argv[++i];
+    } else if (std::strcmp(argv[i], "--set-point") == 0 && i + 1 < argc) {
+      setPoint = argv[++i];
     } else {
-      std::fprintf(stderr, "usage: instrument_panel [--out FILE.png]\n");
+      std::fprintf(stderr, "usage: instrument_panel [--set-point TEXT] [--out FILE.png]\n");
       return 2;
     }
   }
   try {
-    return Run(out);
+    return Run(out, setPoint);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "instrument_panel: %s\n", e.what());
     return 1;

@@ -120,6 +120,25 @@ TEST_F(Examples, InstrumentPanelShowsTheSignalAfterThreeSeconds) {
   EXPECT_NE(Pixel(*picture, 10 + 260 * 70 / 100, y), fill);
 }
 
+// A set point entered in the field drives the signal: towards 30 it has reached about 29 % of
+// the bar after three seconds; a text out of the field's range leaves the set point at 65.
+TEST_F(Examples, InstrumentPanelFollowsTheSetPointField) {
+  const fs::path dir = WorkDir("setpoint");
+  ASSERT_EQ(RunExample("instrument_panel",
+                       {"--set-point", "30", "--out", (dir / "low.png").string()}),
+            0);
+  ASSERT_EQ(RunExample("instrument_panel",
+                       {"--set-point", "250", "--out", (dir / "refused.png").string()}),
+            0);
+  auto low = Picture(dir / "low.png");
+  const int y = 239;
+  const TColor fill = Pixel(*low, 10 + 260 * 20 / 100, y);
+  EXPECT_NE(Pixel(*low, 10 + 260 * 40 / 100, y), fill);
+  auto refused = Picture(dir / "refused.png");
+  EXPECT_EQ(Pixel(*refused, 10 + 260 * 50 / 100, y), Pixel(*refused, 10 + 260 * 20 / 100, y));
+  EXPECT_NE(Pixel(*refused, 10 + 260 * 70 / 100, y), Pixel(*refused, 10 + 260 * 20 / 100, y));
+}
+
 // The sample filtered for "noble": the three noble gases first, the other rows greyed below
 // them; the exports hold every row in the list's order.
 TEST_F(Examples, CsvViewerFiltersAndExports) {
