@@ -124,9 +124,9 @@ TEST_F(Examples, InstrumentPanelShowsTheSignalAfterThreeSeconds) {
 // the bar after three seconds; a text out of the field's range leaves the set point at 65.
 TEST_F(Examples, InstrumentPanelFollowsTheSetPointField) {
   const fs::path dir = WorkDir("setpoint");
-  ASSERT_EQ(RunExample("instrument_panel",
-                       {"--set-point", "30", "--out", (dir / "low.png").string()}),
-            0);
+  ASSERT_EQ(
+      RunExample("instrument_panel", {"--set-point", "30", "--out", (dir / "low.png").string()}),
+      0);
   ASSERT_EQ(RunExample("instrument_panel",
                        {"--set-point", "250", "--out", (dir / "refused.png").string()}),
             0);

@@ -65,6 +65,23 @@ foreach(file ${LIBDIR}/cmake/panekit/panekitConfig.cmake
   endif()
 endforeach()
 
+# The version check: the version's own minor release is found, the next one is not.
+string(REGEX MATCH "^([0-9]+)\\.([0-9]+)" own_minor "${VERSION}")
+math(EXPR next_minor "${CMAKE_MATCH_2} + 1")
+foreach(wanted ${own_minor} ${CMAKE_MATCH_1}.${next_minor})
+  set(PACKAGE_FIND_VERSION ${wanted})
+  string(REPLACE "." ";" parts ${wanted})
+  list(GET parts 0 PACKAGE_FIND_VERSION_MAJOR)
+  list(GET parts 1 PACKAGE_FIND_VERSION_MINOR)
+  set(CMAKE_SIZEOF_VOID_P 8)
+  include(${prefix}/${LIBDIR}/cmake/panekit/panekitConfigVersion.cmake)
+  if(wanted STREQUAL own_minor)
+    require("find_package(panekit ${wanted}) refuses ${VERSION}" PACKAGE_VERSION_COMPATIBLE)
+  else()
+    require("find_package(panekit ${wanted}) accepts ${VERSION}" NOT PACKAGE_VERSION_COMPATIBLE)
+  endif()
+endforeach()
+
 # The headers: no internal ones, and each one's includes of panekit headers are installed.
 file(GLOB_RECURSE headers RELATIVE ${includedir} ${includedir}/*)
 foreach(header ${headers})
