@@ -150,12 +150,8 @@ void TNTabEd::SetNumWidth(int value) {
 
 void TNTabEd::SetDataReadOnly(bool value) {
   dataReadOnly_ = value;
-  if (value) {
-    SetOptions(Options() - fw::goEditing);
-    if (EditorMode()) CancelEditor();
-  } else {
-    SetOptions(Options() + fw::goEditing);
-  }
+  SetEditingOption(!value);
+  if (value && EditorMode()) CancelEditor();
 }
 
 void TNTabEd::SetShowCellCursor(bool value) {
@@ -164,11 +160,14 @@ void TNTabEd::SetShowCellCursor(bool value) {
   Invalidate();
 }
 
+// The grid makes the current cell the whole selection when its options change; switching the
+// editing option per click must keep a selected range, so the range is put back.
 void TNTabEd::SetEditingOption(bool on) {
-  if (on)
-    SetOptions(Options() + fw::goEditing);
-  else
-    SetOptions(Options() - fw::goEditing);
+  const fw::TGridOptions options = on ? Options() + fw::goEditing : Options() - fw::goEditing;
+  if (options == Options()) return;
+  const fw::TGridRect sel = Selection();
+  SetOptions(options);
+  if (!(Selection() == sel)) SetSelection(sel);
 }
 
 bool TNTabEd::SelectCell(int ACol, int ARow) {

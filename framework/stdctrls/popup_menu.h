@@ -165,6 +165,7 @@ class TMenuPopupView : public TCustomControl {
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   void KeyPress(char32_t& Key) override;
   void DoExit() override;
+  void WndProc(TMessage& message) override;
 
  private:
   struct Level {

@@ -259,6 +259,15 @@ void TMenuPopupView::KeyPress(char32_t& Key) {
   Key = 0;
 }
 
+// The open menu takes every key: arrows, Tab, Enter and Escape work the menu, not the form.
+void TMenuPopupView::WndProc(TMessage& message) {
+  if (message.Msg == WM_GETDLGCODE) {
+    message.Result = DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
+    return;
+  }
+  TCustomControl::WndProc(message);
+}
+
 void TMenuPopupView::DoExit() {
   TCustomControl::DoExit();
   if (Visible()) Close(nullptr);
