@@ -79,7 +79,9 @@ double ScanClipNumber(const std::string& text, std::size_t& pos) {
                        : 'Z';
     const int next = kNext[static_cast<std::size_t>(state)][Classify(c)];
     if (next == kDone || next == kError) {
-      state = next;
+      // An exponent mark or sign without digits ends a number that has its mantissa: "2e+ "
+      // reads as 2, as "2e+x" does.
+      state = (next == kError && (state == 6 || state == 7)) ? kDone : next;
       break;
     }
     if (next == 8) {
