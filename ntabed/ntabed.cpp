@@ -97,8 +97,12 @@ void TNTabEd::SetEmptyMessage(const std::string& value) {
   FireChanged(OnChangeSetup);
 }
 
+// One OnChange: the table's own report of the change is held back.
 void TNTabEd::SetComment(const std::string& value) {
-  table_->SetFComment(RemoveControlChars(value));
+  {
+    DataNotifyHold detached(*this);
+    table_->SetFComment(RemoveControlChars(value));
+  }
   FireChanged(OnChange);
 }
 
