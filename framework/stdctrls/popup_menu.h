@@ -156,6 +156,7 @@ class TMenuPopupView : public TCustomControl {
   bool LocateItem(std::string_view path, TPoint& centre);
   // Closes every level without choosing.
   void Dismiss();
+  void Invalidate() override;
 
  protected:
   void Paint() override;
@@ -190,6 +191,8 @@ class TMenuPopupView : public TCustomControl {
 
   TPopupMenu* menu_;
   std::vector<Level> levels_;
+  // The boxes as last scheduled for painting (form coordinates).
+  TRect drawn_{};
   TControlRef focusBefore_;
 };
 

@@ -97,6 +97,7 @@ void TMenuPopupView::Open(TPoint at) {
   OpenLevel(menu_->Items(), at, false, TRect{});
   BringToFront();
   SetVisible(true);
+  Invalidate();
   if (CanFocus()) SetFocus();
 }
 
@@ -296,6 +297,18 @@ void TMenuPopupView::Close(TMenuItem* chosen) {
 }
 
 // ---- painting
+
+// Only the boxes need painting (and where boxes were, when a level closed): the rest of the
+// view shows what lies below, which then need not paint again.
+void TMenuPopupView::Invalidate() {
+  TCustomForm* form = GetParentForm(this);
+  if (!form || !Visible()) return;
+  TRect area = drawn_;
+  for (const Level& level : levels_) UnionRect(area, area, level.box);
+  drawn_ = TRect{};
+  for (const Level& level : levels_) UnionRect(drawn_, drawn_, level.box);
+  if (!IsRectEmpty(area)) form->InvalidateRect(area);
+}
 
 void TMenuPopupView::Paint() {
   TCanvas* canvas = Canvas();
