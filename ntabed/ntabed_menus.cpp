@@ -157,7 +157,8 @@ void TNTabEd::PopupDataMenu(int X, int Y) {
   PrepareDataMenu();
   OnBeforePopup(this, popupD_);
   const fw::TPoint at = ClientToScreen(fw::Point(X + 10, Y - 20));
-  popupD_->Popup(this, at.X, at.Y);
+  popupD_->SetPopupComponent(this);
+  popupD_->Popup(at.X, at.Y);
 }
 
 void TNTabEd::PrepareHeadingMenu(bool column) {
@@ -180,7 +181,8 @@ void TNTabEd::PopupHeadingMenu(const fw::TRect& cell, bool column) {
   headOutlined_ = true;
   OnBeforePopup(this, popupH_);
   const fw::TPoint at = ClientToScreen(fw::Point(cell.Left + 20, cell.Top + 20));
-  popupH_->Popup(this, at.X, at.Y);
+  popupH_->SetPopupComponent(this);
+  popupH_->Popup(at.X, at.Y);
 }
 
 void TNTabEd::OutlineHeading(const fw::TRect& cell) {

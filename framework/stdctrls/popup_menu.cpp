@@ -133,7 +133,9 @@ bool TPopupMenu::IsOpen() const {
   return view && view->Visible();
 }
 
+// The control's right click: shown only while AutoPopup is set.
 void TPopupMenu::Popup(TControl* control, int X, int Y) {
+  if (!autoPopup_) return;
   SetPopupComponent(control);
   Popup(X, Y);
 }

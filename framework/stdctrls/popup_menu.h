@@ -182,6 +182,7 @@ class TMenuPopupView : public TCustomControl {
   void Highlight(int level, int index);
   // Moves the highlight of the deepest level to the next shown, non-separator item.
   void Step(int direction);
+  void Activate(int level, TMenuItem* item);
   void Choose(TMenuItem* item);
   void Close(TMenuItem* chosen);
   int ItemHeight(const TMenuItem& item) const;

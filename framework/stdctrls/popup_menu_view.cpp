@@ -224,13 +224,7 @@ void TMenuPopupView::KeyDown(uint16_t& Key, TShiftState Shift) {
     case VK_RETURN: {
       const int index = Highlighted(level);
       if (index < 0) break;
-      TMenuItem* item = LevelParent(level)->Items(index);
-      if (item->Count() > 0) {
-        OpenSubmenu(level);
-        Step(1);
-      } else {
-        Choose(item);
-      }
+      Activate(level, LevelParent(level)->Items(index));
       break;
     }
     default:
@@ -249,12 +243,7 @@ void TMenuPopupView::KeyPress(char32_t& Key) {
     TMenuItem* item = parent->Items(i);
     if (!Selectable(*item) || item->Accelerator() != upper || upper == 0) continue;
     Highlight(level, i);
-    if (item->Count() > 0) {
-      OpenSubmenu(level);
-      Step(1);
-    } else {
-      Choose(item);
-    }
+    Activate(level, item);
     break;
   }
   Key = 0;
@@ -272,6 +261,17 @@ void TMenuPopupView::WndProc(TMessage& message) {
 void TMenuPopupView::DoExit() {
   TCustomControl::DoExit();
   if (Visible()) Close(nullptr);
+}
+
+// The highlighted item of `level` taken by the keyboard: a submenu opens with its first item
+// highlighted, any other item is chosen.
+void TMenuPopupView::Activate(int level, TMenuItem* item) {
+  if (item->Count() > 0) {
+    OpenSubmenu(level);
+    Step(1);
+  } else {
+    Choose(item);
+  }
 }
 
 void TMenuPopupView::Choose(TMenuItem* item) {
