@@ -87,11 +87,30 @@ void BuildPage(TForm& form) {
   });
 }
 
+// The editor's data menu as a right click opens it, with the marking submenu open.
+void BuildMenuPage(TForm& form) {
+  auto* ed = PlaceCaptioned<TNTabEd>(form, 20, 20, 440, 300,
+                                     "The data menu of a right click, marking submenu open",
+                                     [](TNTabEd& e) {
+                                       FillStation(e);
+                                       e.SetSelection(TGridRect{2, 3, 3, 5});
+                                     });
+  WhenFirstShown(form, [ed] {
+    TPopupMenu* menu = ed->DataPopupMenu();
+    const TPoint at = ed->ClientToScreen(Point(150, 90));
+    menu->SetPopupComponent(ed);
+    menu->Popup(at.X, at.Y);
+    TPoint item;
+    if (menu->View()) menu->View()->LocateItem("Mark as type A/Column", item);
+  });
+}
+
 }  // namespace
 
 std::vector<Page> NTabEdPages() {
   return {
-      LivePage("ntabed", "Numeric table editor: weather station readings", 680, 600, BuildPage)};
+      LivePage("ntabed", "Numeric table editor: weather station readings", 680, 600, BuildPage),
+      LivePage("ntabed_menus", "Numeric table editor: its popup menu", 480, 360, BuildMenuPage)};
 }
 
 }  // namespace gallery
