@@ -166,3 +166,60 @@ TEST(NTabEdTable, ChangesUnderAnUpdateAreNotReported) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(NTabEdTable, CopyingFromAnotherEditorTakesTableAndPrecisions) {
+  zeb::TNTabEd source(nullptr), target(nullptr);
+  source.Redimension(2, 3);
+  source.SetElem(2, 3, 8.5);
+  source.SetDecPlaces(2, 6);
+  source.SetCellState(1, 1, zeb::csMarkB);
+  target.CopyContentsFrom(source);
+  EXPECT_EQ(target.NrOfColumns(), 2);
+  EXPECT_EQ(target.ColCount(), 4);
+  EXPECT_EQ(target.GetElem(2, 3), 8.5);
+  EXPECT_EQ(target.GetDecPlaces(2), 6);
+  target.SetCellState(1, 1, 0);
+  target.CopyCellStatesFrom(source);
+  EXPECT_TRUE(target.GetElemMarkedB(1, 1));
+}
+
+TEST(NTabEdTable, PrecisionsFollowSortedColumns) {
+  for (bool follow : {true, false}) {
+    zeb::TNTabEd ed(nullptr);
+    ed.SetPrecisionFollowsColumns(follow);
+    ed.SetElem(1, 1, 3.0);
+    ed.SetElem(2, 1, 1.0);
+    ed.SetElem(3, 1, 2.0);
+    ed.SetDecPlaces(1, 1);
+    ed.SetDecPlaces(2, 2);
+    ed.SetDecPlaces(3, 5);
+    ed.SortCols(1, true, 1, 1, 3, 4, true);
+    EXPECT_EQ(ed.GetElem(1, 1), 1.0);
+    EXPECT_EQ(ed.GetDecPlaces(1), follow ? 2 : 1) << follow;
+    EXPECT_EQ(ed.DataCellText(1, 1), follow ? "1.00" : "1.0");
+  }
+}
+
+TEST(NTabEdEditor, NominalCellsOfferTheirNamesInAPickList) {
+  ntest::EditorFixture f;
+  f.ed->DataTable()->SetMScaleType(3, zeb::stNominal);
+  f.ed->DataTable()->SetNominalID(3, 2, "rain");
+  f.ed->DataTable()->SetNominalID(3, 0, "clear");
+  f.ed->SetNomEditDropDownCount(3);
+  f.ClickCell(4, 2);
+  f.ClickCell(4, 2);
+  f.host.KeyPress(U'r');
+  ASSERT_TRUE(f.ed->EditorMode());
+  auto* editor = dynamic_cast<fw::TInplaceEditList*>(f.ed->InplaceEditor());
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(editor->PickList()->Count(), 2);
+  EXPECT_EQ(editor->PickList()->Strings(0), "clear");
+  EXPECT_EQ(editor->DropDownRows(), 3);
+  EXPECT_EQ(editor->EditStyle(), fw::esPickList);
+  f.host.KeyPress(U'\x1b');
+  EXPECT_FALSE(f.ed->EditorMode());
+}
+
+}  // namespace
