@@ -18,6 +18,18 @@
 // attributes while AttribColVisible, then the data rows. Public operations take data indices
 // (1-based, column first).
 //
+// Choices made here:
+// - The sort, find and copy operations forward to the table with painting held back; while
+//   the table exchanges columns, their precisions go with them (PrecisionFollowsColumns).
+//   Inserting, removing and mirroring columns moves precisions the same way.
+// - Columns added to a table that had none take DefaultColWidth and precision 2; columns added
+//   to one that had some take the last data column's width and precision.
+// - The popup menus are drawn over the form and do not block: a chosen item runs after the
+//   menu has closed, and "Change Precision" opens the heading menu anew after each step.
+// - Paste and extraction write only inside the table and select only what they wrote there.
+// - A right click never moves the selection, and changing the editing option per click keeps
+//   a selected range.
+//
 // Ownership: the editor creates its own table and frees it. A table handed over with
 // AssignAnotherDataMatrix stays its owner's: the editor watches it and, should it be deleted
 // first, goes back to its own table, so it never reads a freed table.
