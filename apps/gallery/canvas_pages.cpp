@@ -297,6 +297,7 @@ std::vector<Page> AllPages() {
            StdCtrlsPages,
            LabelPages,
            ReplistPages,
+           NTabEdPages,
            NumIOPages,
            MeterPages,
            DisplayPages,

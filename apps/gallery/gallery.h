@@ -47,6 +47,7 @@ std::vector<Page> StdCtrlsPages();
 std::vector<Page> LabelPages();
 std::vector<Page> NumIOPages();
 std::vector<Page> ReplistPages();
+std::vector<Page> NTabEdPages();
 std::vector<Page> IndicatorPages();
 std::vector<Page> DisplayPages();
 std::vector<Page> ButtonPages();
