@@ -28,6 +28,8 @@ void TCustomComboBox::SetStyle(TComboBoxStyle value) {
   CloseUp(false);
   style_ = value;
   SetReadOnly(ListStyle());
+  // Only free text has a caret to place.
+  SetCursor(ListStyle() ? crDefault : crIBeam);
   if (ListStyle() && itemIndex_ < 0) ShowTextQuietly("");
   FitHeight();
   Invalidate();
@@ -103,6 +105,11 @@ void TCustomComboBox::FitHeight() {
 void TCustomComboBox::CreateWnd() {
   TCustomEdit::CreateWnd();
   FitHeight();
+}
+
+void TCustomComboBox::Invalidate() {
+  TCustomEdit::Invalidate();
+  if (TComboListPopup* list = ListControl(); list && list->Visible()) list->Invalidate();
 }
 
 void TCustomComboBox::SetEnabled(bool value) {

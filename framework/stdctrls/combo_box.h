@@ -95,6 +95,8 @@ class TCustomComboBox : public TCustomEdit {
   // OnClick (a choice by the user).
   void Click() override;
   void SetEnabled(bool value) override;
+  // The open list is drawn by this box's DrawItem: it is repainted with the box.
+  void Invalidate() override;
 
  protected:
   // Opens the list: OnDropDown, then the list below the box (above when it does not fit).

@@ -23,10 +23,10 @@ void SetItems(TCustomComboBox* box, const std::vector<std::string>& items) {
 }
 
 void RegisterComboBox() {
-  RegisterClass<TCustomComboBox>("TCustomComboBox", "TCustomEdit");
-  RegisterClass<TComboBox>("TComboBox", "TCustomComboBox")
+  RegisterClass<TCustomComboBox>("TCustomComboBox", "TCustomEdit")
       .Int("Width", &TControl::Width, &TControl::SetWidth, 145)
-      .Range(0, fw::kMaxControlExtent)
+      .Range(0, fw::kMaxControlExtent);
+  RegisterClass<TComboBox>("TComboBox", "TCustomComboBox")
       .Enum("Style", &TCustomComboBox::Style, &TCustomComboBox::SetStyle, kComboBoxStyleNames,
             csDropDown)
       .Bool("Sorted", &TCustomComboBox::Sorted, &TCustomComboBox::SetSorted, false)
