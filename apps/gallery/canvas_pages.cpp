@@ -302,6 +302,8 @@ std::vector<Page> AllPages() {
            DisplayPages,
            IndicatorPages,
            ButtonPages,
+           RowEditPages,
+           ColSelPages,
        }) {
     for (auto& page : area()) pages.push_back(std::move(page));
   }
