@@ -2,6 +2,7 @@
 // item list of a list column, and reading a date/time text through a picture.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,11 @@ struct TEditLineFormat {
   std::string rest;
 };
 TEditLineFormat ParseEditLineFormat(std::string_view format);
+
+// An integer as the formats write them: blanks, an optional sign, then decimal digits up to the
+// first other character; 0 without digits; magnitudes above 1000000 saturate. `used` (when
+// given) receives the bytes read, 0 when there were no digits.
+int ReadFormatInteger(std::string_view s, std::size_t* used = nullptr);
 
 // The texts before each "|" of `rest`, a "|" appended first when it does not end in one.
 std::vector<std::string> SplitEditItems(std::string_view rest);

@@ -5,21 +5,18 @@
 
 namespace zeb {
 
-namespace {
-
-// Blanks, an optional sign, then digits; 0 without digits. Large values saturate.
-int ReadIntegerPrefix(std::string_view s) {
+int ReadFormatInteger(std::string_view s, std::size_t* used) {
   std::size_t i = 0;
   while (i < s.size() && s[i] == ' ') ++i;
   bool negative = false;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  const std::size_t digitsAt = i;
   long long n = 0;
   for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
     n = std::min(n * 10 + (s[i] - '0'), 1000000LL);
+  if (used) *used = i > digitsAt ? i : 0;
   return static_cast<int>(negative ? -n : n);
 }
-
-}  // namespace
 
 TEditLineFormat ParseEditLineFormat(std::string_view format) {
   TEditLineFormat line;
@@ -38,13 +35,13 @@ TEditLineFormat ParseEditLineFormat(std::string_view format) {
   line.typeGroup = type;
   line.code = type.empty() ? '\0' : type[0];
   if (const std::size_t colon = type.find(':'); colon != std::string::npos)
-    line.dropDownCount = std::max(ReadIntegerPrefix(std::string_view(type).substr(colon + 1)), 0);
+    line.dropDownCount = std::max(ReadFormatInteger(std::string_view(type).substr(colon + 1)), 0);
   if (line.code == 'd') line.picture = type.substr(1);
 
   const std::size_t wOpen = remaining.find('[');
   const std::size_t wClose = wOpen == std::string_view::npos ? wOpen : remaining.find(']', wOpen);
   if (wClose != std::string_view::npos) {
-    const int width = ReadIntegerPrefix(remaining.substr(wOpen + 1, wClose - wOpen - 1));
+    const int width = ReadFormatInteger(remaining.substr(wOpen + 1, wClose - wOpen - 1));
     line.width = width < 1 ? 200 : width;
     remaining = remaining.substr(wClose + 1);
   }

@@ -20,28 +20,13 @@ struct TReadParts {
   bool pm = false;
 };
 
-// Blanks, an optional sign, then digits, as an integer read stops; `used` is the number of
-// bytes read (0 when there were no digits).
-int ReadInteger(std::string_view s, std::size_t& used) {
-  std::size_t i = 0;
-  while (i < s.size() && s[i] == ' ') ++i;
-  bool negative = false;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-  const std::size_t digitsAt = i;
-  long long n = 0;
-  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
-    n = std::min(n * 10 + (s[i] - '0'), 100000LL);
-  used = i > digitsAt ? i : 0;
-  return static_cast<int>(negative ? -n : n);
-}
-
 // `count` characters taken from the front of `input`, as a whole number (-3 when they are
 // not one).
 int TakeNumber(std::string& input, int count, int& error) {
   const std::string part = fw::Copy(input, 1, count);
   input.erase(0, part.size());
   std::size_t used = 0;
-  const int value = ReadInteger(part, used);
+  const int value = ReadFormatInteger(part, &used);
   if (used == 0 || used != part.size()) error = -3;
   return value;
 }
@@ -117,7 +102,7 @@ int ReadToken(fw::TPictureToken token, std::string& input, TReadParts& parts) {
     case ptHour12:
     case ptMinute:
     case ptSecond: {
-      const int value = ReadInteger(input, used);
+      const int value = ReadFormatInteger(input, &used);
       input.erase(0, used);
       if (token == ptMonth) parts.month = value;
       if (token == ptDay) parts.day = value;
