@@ -152,7 +152,9 @@ class TComboBox : public TCustomComboBox {
   explicit TComboBox(TComponent* AOwner);
 };
 
-// The list of a dropped-down combo box: a bordered column of rows on the box's form, drawn by
+// The list of a dropped-down combo box: a bordered column of rows on the box's form (so in a
+// window it never reaches beyond the form: it opens above the box when it does not fit below),
+// drawn by
 // the box's DrawItem, the chosen row highlighted, scrolled to keep it in view. It never takes
 // the focus; the pointer moving over a row chooses it, a release on a row takes it.
 class TComboListPopup : public TCustomControl {
