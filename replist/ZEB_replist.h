@@ -5,4 +5,5 @@
 
 #include "replist/rldata.h"
 #include "replist/rlformats.h"
+#include "replist/rlrowedit.h"
 #include "replist/rlview.h"

@@ -6,6 +6,7 @@
 #include "companion/ZEB_stringl.h"
 #include "framework/rtl/utf8.h"
 #include "replist/ZEB_replist.h"
+#include "replist/rlcell_defaults.h"
 
 namespace zeb {
 
@@ -61,6 +62,17 @@ std::string RowIndexText(char type, std::string_view rest, int row) {
 
 }  // namespace
 
+std::string RowIndexDefault(char code, std::string_view rest, int row) {
+  return RowIndexText(code, rest, row);
+}
+
+std::string PasswordDefault(std::string_view rest) {
+  if (fw::LowerCase(rest).find("$pwd$") == std::string::npos) return std::string(rest);
+  const long long n =
+      std::clamp(ReadCount(rest, 6), 0LL, static_cast<long long>(TStringArray::kMaxCellLength));
+  return InventPassword(static_cast<int>(n));
+}
+
 std::string TRLData::GetCellDefaultValue(int ACol, int ARow) const {
   const std::string format = GetColumnFormat(ACol);
   const std::size_t typeEnd = format.find(']');
@@ -81,12 +93,8 @@ std::string TRLData::GetCellDefaultValue(int ACol, int ARow) const {
     case 'h':
     case 'i':
       return RowIndexText(code, rest, ARow);
-    case 's': {
-      if (fw::LowerCase(rest).find("$pwd$") == std::string::npos) return rest;
-      const long long n =
-          std::clamp(ReadCount(rest, 6), 0LL, static_cast<long long>(TStringArray::kMaxCellLength));
-      return InventPassword(static_cast<int>(n));
-    }
+    case 's':
+      return PasswordDefault(rest);
     default:
       return {};
   }

@@ -416,6 +416,26 @@ class TReportListView : public fw::TCustomDrawGrid {
   std::string GetEditText(int ACol, int ARow) override;
   void SetEditText(int ACol, int ARow, const std::string& value) override;
 
+  // ---- row editing form (rlview_rowedit.cpp): a modal dialog with one line per column, a
+  // label and an editing control chosen by the column format (see rlrowedit.h); the result
+  // is the modal result (mrOk 1, mrCancel 2, or what the caller's form returns).
+  // Own dialog at screen position (X, Y), captioned "Editing Row <ARow>", "OK" and "Cancel".
+  int EditRowEntries(int ARow, int X, int Y);
+  int EditRowEntries(int ARow, int X, int Y, const std::string& Caption, const std::string& OKText,
+                     const std::string& CancelText);
+  // The controls added to the caller's Form, offset by (X, Y); no buttons, empty caption.
+  int EditRowEntries(int ARow, fw::TForm* Form, int X, int Y);
+  // The common worker; Form nullptr makes an own dialog.
+  int EditRowEntriesIntern(int ARow, fw::TForm* Form, int X, int Y, const std::string& Caption,
+                           const std::string& OKText, const std::string& CancelText);
+  // The dialog's handlers: OK ends it with mrOk, Cancel with mrCancel; in an editing control
+  // Enter ends it with mrOk and Escape with mrCancel.
+  void EdRowOKClick(fw::TObject* Sender);
+  void EdRowCancelClick(fw::TObject* Sender);
+  void EdRowKeyPress(fw::TObject* Sender, char32_t& Key);
+  // The form of the open row editing dialog (nullptr while none is open).
+  fw::TForm* RowEditForm() const { return edRowForm_; }
+
   fw::TNotifyEvent OnChange;
   fw::TNotifyEvent OnChangeSetup;
   fw::TNotifyEvent OnSelectedChange;
@@ -498,7 +518,7 @@ class TReportListView : public fw::TCustomDrawGrid {
     const char* why;  // Keep: why the target keeps its own
   };
   // A new member needs its row in the table, and this count (checked there) goes up with it.
-  static constexpr std::size_t kAssignRows = 64;
+  static constexpr std::size_t kAssignRows = 66;
   static std::span<const TAssignRow> AssignTable();
   template <auto Member>
   static void CopyMember(TReportListView& to, const TReportListView& from);
@@ -578,6 +598,9 @@ class TReportListView : public fw::TCustomDrawGrid {
   bool fixedFirstColumn_ = false;
   // True while the header cells are drawn by Paint itself (over the grid lines).
   bool paintingHeaderBand_ = false;
+  // The row editing dialog's form and OK button while it is open.
+  fw::TForm* edRowForm_ = nullptr;
+  fw::TControl* edRowOKButton_ = nullptr;
 };
 
 }  // namespace zeb

@@ -128,6 +128,8 @@ std::span<const TReportListView::TAssignRow> TReportListView::AssignTable() {
       {Keep, "OnReadCell", nullptr, kNotListed},
       {Keep, "OnCursorKeyAction", nullptr, kNotListed},
       {Keep, "paintingHeaderBand_", nullptr, "transient: true only while Paint draws the headers"},
+      {Keep, "edRowForm_", nullptr, "transient: set only while the row editing form is open"},
+      {Keep, "edRowOKButton_", nullptr, "transient: set only while the row editing form is open"},
       {Keep, "the grid's own properties and events (inherited)", nullptr,
        "the grid's Assign is not called: sizes, widths, options, fonts stay the target's"},
   };

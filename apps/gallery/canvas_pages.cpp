@@ -305,6 +305,8 @@ std::vector<Page> AllPages() {
            ButtonPages,
            MiniCalPages,
            FolderTreePages,
+           RowEditPages,
+           ColSelPages,
        }) {
     for (auto& page : area()) pages.push_back(std::move(page));
   }

@@ -53,6 +53,8 @@ std::vector<Page> DisplayPages();
 std::vector<Page> ButtonPages();
 std::vector<Page> MiniCalPages();
 std::vector<Page> FolderTreePages();
+std::vector<Page> RowEditPages();
+std::vector<Page> ColSelPages();
 
 // Writes a caption in the gallery's own small style at (x, y) on the page.
 void Caption(fw::TCanvas* canvas, int x, int y, const std::string& text);
