@@ -156,7 +156,11 @@ void BuildPanels(TForm& page) {
     p.SetNioValue(7.5);
     p.SetEnabled(false);
   });
-  WhenFirstShown(page, [first] { first->SetFocus(); });
+  // The first panel has the focus, the caret after its text, ready to go on typing.
+  WhenFirstShown(page, [first] {
+    first->SetFocus();
+    first->SetSelBegin(static_cast<int>(first->Text().size()));
+  });
 }
 
 }  // namespace
