@@ -7,6 +7,15 @@
 
 namespace zeb {
 
+namespace {
+
+// v within low..high; low wins should the ends be given the wrong way round.
+double Limit(double v, double low, double high) {
+  return std::max(low, std::min(v, high));
+}
+
+}  // namespace
+
 char NioKeyChar(uint16_t key, bool shift) {
   if (key >= '0' && key <= '9') {
     if (shift && key == '4') return '$';
@@ -57,7 +66,7 @@ int NearestStepIndex(std::span<const double> steps, double v) {
 
 double NioSpinValue(double value, bool up, double increment, double low, double high,
                     std::span<const double> steps, int fixPointDecPlaces) {
-  if (steps.empty()) return std::clamp(up ? value + increment : value - increment, low, high);
+  if (steps.empty()) return Limit(up ? value + increment : value - increment, low, high);
   const double halfUnit = 0.5 * std::pow(10.0, -fixPointDecPlaces);
   int k = NearestStepIndex(steps, value);
   const int last = static_cast<int>(steps.size()) - 1;
@@ -73,7 +82,7 @@ double NioGaugeValue(int x, int gaugeLeft, int gaugeWidth, double low, double hi
   // Weighted sum rather than low + f * (high - low): stays finite over the whole double range.
   double v = low * (1 - f) + high * f;
   if (!steps.empty()) v = steps[NearestStepIndex(steps, v)];
-  return std::clamp(v, low, high);
+  return Limit(v, low, high);
 }
 
 double NioGaugeFraction(double value, double low, double high) {

@@ -191,8 +191,12 @@ TEST(PanelPaint, AnySizeAndAnyFontPaintsWithoutFault) {
     sized.Show();
     p->SetFocus();
     sized.ProcessMessages();
-    // A font so small its text is narrower in pixels than in characters.
+    // A font so small its text is narrower in pixels than in characters: the mean character
+    // width is 0 pixels, and x to position must not divide by it.
     p->Font()->SetHeight(-1);
+    fw::TBitmap probe(1, 1);
+    probe.Canvas()->SetFont(p->Font());
+    EXPECT_LT(probe.Canvas()->TextWidth(p->Text()), static_cast<int>(p->Text().size()));
     for (int x = -5; x < w + 5; x += std::max(1, w / 50)) p->XCoordsToCharPos(x);
     sized.ProcessMessages();
   }
