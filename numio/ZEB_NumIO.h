@@ -336,6 +336,16 @@ using TOnGaugeChangeEvent =
 //    <what> is not a finite number"; SetStepValues drops them and sorts the rest.
 //  - A refused caret timer raises EZEBNumIO2Error "Component "<Name>": no timer available",
 //    also from the constructor, which then releases its hidden window.
+//  - Ctrl+C only copies: the selection stays, so Ctrl+X can follow. Shift+Tab hands the
+//    focus back (WM_NEXTDLGCTL with 1). Shift and Ctrl count as held when the framework
+//    says so, so a key-up missed while another control had the focus leaves nothing stuck.
+//  - In itDynamic a bare "$", "%" or "&" passes the typing test, as a bare sign does, so a
+//    prefixed number can be typed character by character.
+//  - Changing InputFormat, FixPointDecPlaces or SignificantDigits leaves an empty text empty.
+//  - The panel paints whenever it has a surface (also through PaintTo); nothing paints while
+//    the constructor runs, as there is no surface yet.
+//  - XCoordsToCharPos uses a mean character width of at least one pixel (no division by
+//    zero for a text narrower in pixels than in characters).
 class TNumIO2 : public fw::TCustomControl {
  public:
   explicit TNumIO2(fw::TComponent* AOwner);
