@@ -1,12 +1,15 @@
 // The numeric field's conversions: ConvertNumString of a 12-character exponent text (the
 // text a field holds after every typed key), the panel's typing test of the same text, the
 // scientific text written for a value; and one typed key through a shown 120 x 24 field,
-// filter and repaint included.
+// filter and repaint included. The numeric input panel at 250 x 30: one accepted key with
+// its repaint, a full paint with every part shown, and the caret timer's cost over time
+// with and without the focus.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "framework/backend/headless/test_host.h"
+#include "framework/controls/timers.h"
 #include "numio/ZEB_NumIO.h"
 
 namespace {
@@ -82,5 +85,67 @@ void BM_TypedKeyRefusedExp(benchmark::State& state) {
   if (f.field->Text() != "-1.23456e-07") state.SkipWithError("unexpected text");
 }
 BENCHMARK(BM_TypedKeyRefusedExp)->Unit(benchmark::kMicrosecond);
+
+// A shown 250 x 30 panel holding "12.5", focused or not, with every part visible.
+struct ShownPanel {
+  fw::TestHost host{300, 120};
+  zeb::TNumIO2* panel;
+  zeb::TNumIO2* other;
+  explicit ShownPanel(bool focused) {
+    panel = Place(0);
+    other = Place(40);
+    other->SetBlockKbdInput(true);  // takes the focus away without a caret of its own
+    panel->SetLeftText("Gain");
+    panel->SetRightText("dB");
+    panel->SetButVisible(true);
+    panel->SetGaugeVisible(true);
+    panel->SetFreezeBoxVisible(true);
+    panel->SetText("12.5");
+    host.Show();
+    (focused ? panel : other)->SetFocus();
+    host.ProcessMessages();
+  }
+  zeb::TNumIO2* Place(int y) {
+    auto* p = new zeb::TNumIO2(host.Form());
+    p->SetParent(host.Form());
+    p->SetBounds(0, y, 250, 30);
+    return p;
+  }
+};
+
+// The first character selected and typed again: accepted (the typing test, the range test
+// for the colours), the text unchanged, and the panel repainted.
+void BM_PanelAcceptedKey(benchmark::State& state) {
+  ShownPanel s(true);
+  for (auto _ : state) {
+    s.panel->SetSelBegin(0);
+    s.panel->SetSelEnd(1);
+    s.host.KeyDown('1');
+    s.host.ProcessMessages();
+  }
+  if (s.panel->Text() != "12.5") state.SkipWithError("unexpected text");
+}
+BENCHMARK(BM_PanelAcceptedKey)->Unit(benchmark::kMicrosecond);
+
+void BM_PanelFullPaint(benchmark::State& state) {
+  ShownPanel s(true);
+  for (auto _ : state) {
+    s.panel->Repaint();
+  }
+}
+BENCHMARK(BM_PanelFullPaint)->Unit(benchmark::kMicrosecond);
+
+// Five seconds of the virtual clock per iteration: with the focus the caret blinks ten times
+// (ten repaints); without it the panel's timer has stopped and nothing runs at all.
+void BM_PanelCaretFiveSeconds(benchmark::State& state) {
+  const bool focused = state.range(0) != 0;
+  ShownPanel s(focused);
+  s.host.AdvanceTime(1000);  // the unfocused panel's first tick stops its timer
+  for (auto _ : state) s.host.AdvanceTime(5000);
+  state.SetLabel(focused ? "focused" : "not focused");
+  if (!focused && fw::timer_detail::RunningTimerCount() != 0)
+    state.SkipWithError("a caret timer still runs");
+}
+BENCHMARK(BM_PanelCaretFiveSeconds)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,5 +1,7 @@
-// Gallery page of the numeric edit field: one field per input format holding a value, and
-// the fields' typing rules shown by the texts they accept, as live fields on the page's form.
+// Gallery pages of the numeric inputs: the edit field, one field per input format holding a
+// value and the fields' typing rules shown by the texts they accept; and the input panel with
+// its caption and unit, spin buttons, gauge, freeze box and warning colours. All are live
+// controls on the page's form.
 #include <string>
 
 #include "apps/gallery/gallery.h"
@@ -100,12 +102,75 @@ void BuildFormats(TForm& page) {
   });
 }
 
+// A panel at (x, y), 250 x 30, with caption and unit, set up by `setup`; the caption of the
+// showcase below it.
+template <typename Setup>
+TNumIO2* PlacePanel(TForm& form, int x, int y, const std::string& caption, Setup setup) {
+  return PlaceCaptioned<TNumIO2>(form, x, y, 250, 30, caption, [&](TNumIO2& p) {
+    p.SetLeftText("Gain");
+    p.SetRightText("dB");
+    setup(p);
+  });
+}
+
+void BuildPanels(TForm& page) {
+  TNumIO2* first = PlacePanel(page, 10, 10, "Typed value, caret blinking",
+                              [](TNumIO2& p) { p.SetNioValue(12.5); });
+  PlacePanel(page, 10, 70, "Spin buttons, increment 0.25", [](TNumIO2& p) {
+    p.SetButVisible(true);
+    p.SetButIncrem(0.25);
+    p.SetNioValue(3.75);
+  });
+  PlacePanel(page, 10, 130, "Gauge: click or drag it", [](TNumIO2& p) {
+    p.SetBounds(p.Left(), p.Top(), 250, 34);
+    p.SetGaugeVisible(true);
+    p.SetGaugeWidth(80);
+    p.SetNioValue(640);
+  });
+  PlacePanel(page, 10, 194, "Steps 0, 10, 20, 50, 100 on buttons and gauge", [](TNumIO2& p) {
+    p.SetBounds(p.Left(), p.Top(), 250, 34);
+    p.SetRangeHigh(100);
+    p.SetStepValues({0, 10, 20, 50, 100});
+    p.SetButVisible(true);
+    p.SetGaugeVisible(true);
+    p.SetGaugeWidth(80);
+    p.SetNioValue(20);
+  });
+  PlacePanel(page, 300, 10, "Out of range 0..1000: warning colours",
+             [](TNumIO2& p) { p.SetNioValue(1250); });
+  PlacePanel(page, 300, 70, "Freeze box checked: read-only", [](TNumIO2& p) {
+    p.SetFreezeBoxVisible(true);
+    p.SetFreezeBoxLeft(40);
+    p.SetNioValue(42);
+    p.SetFreezeBoxChecked(true);
+  });
+  PlacePanel(page, 300, 130, "itDynamic: \"$1F\" typed as Shift+4, 1, F", [](TNumIO2& p) {
+    p.SetInputFormat(itDynamic);
+    p.SetText("$1F");
+    p.SetLeftText("Code");
+    p.SetRightText("");
+  });
+  PlacePanel(page, 300, 194, "Disabled, raised frame, left-aligned", [](TNumIO2& p) {
+    p.SetFrameStyle(fstRaised);
+    p.SetAlignment(taLeftJustify);
+    p.SetNioValue(7.5);
+    p.SetEnabled(false);
+  });
+  // The first panel has the focus, the caret after its text, ready to go on typing.
+  WhenFirstShown(page, [first] {
+    first->SetFocus();
+    first->SetSelBegin(static_cast<int>(first->Text().size()));
+  });
+}
+
 }  // namespace
 
 std::vector<Page> NumIOPages() {
   return {
       LivePage("numio_formats", "Numeric edit field: input formats and typed texts", 600, 300,
                BuildFormats),
+      LivePage("numio_panel", "Numeric input panel: spin buttons, gauge, freeze box, warnings", 570,
+               250, BuildPanels),
   };
 }
 

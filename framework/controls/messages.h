@@ -76,6 +76,12 @@ inline constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 inline constexpr UINT CM_CTL3DCHANGED = CM_BASE + 62;
 inline constexpr UINT CM_PARENTCTL3DCHANGED = CM_BASE + 63;
 
+// --- Notification messages: a control's key-down handed to a windowed control to be handled
+// as that control's own key (see key_forwarding.h). WParam is the key, the answer 1 when the
+// key was eaten.
+inline constexpr UINT CN_BASE = 0xBC00;
+inline constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;  // $BD00
+
 // --- WM_GETDLGCODE answers: the keys a control handles itself
 inline constexpr LRESULT DLGC_WANTARROWS = 0x0001;
 inline constexpr LRESULT DLGC_WANTTAB = 0x0002;

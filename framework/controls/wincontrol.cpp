@@ -6,6 +6,7 @@
 
 #include "framework/controls/application.h"
 #include "framework/controls/form.h"
+#include "framework/controls/key_forwarding.h"
 #include "framework/controls/screen.h"
 #include "framework/rtl/scope_guard.h"
 
@@ -168,12 +169,15 @@ void TWinControl::WndProc(TMessage& message) {
       return;
     case WM_KEYDOWN: {
       uint16_t key = static_cast<uint16_t>(message.WParam);
-      DoKeyDown(key, Application->Input().ShiftState() - TShiftState{ssLeft, ssRight, ssMiddle});
+      DoKeyDown(key, KeyShiftState());
       return;
     }
+    case CN_KEYDOWN:
+      message.Result = HandleForwardedKeyDown(static_cast<uint16_t>(message.WParam)) ? 1 : 0;
+      return;
     case WM_KEYUP: {
       uint16_t key = static_cast<uint16_t>(message.WParam);
-      DoKeyUp(key, Application->Input().ShiftState() - TShiftState{ssLeft, ssRight, ssMiddle});
+      DoKeyUp(key, KeyShiftState());
       return;
     }
     case WM_CHAR: {

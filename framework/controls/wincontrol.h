@@ -113,6 +113,9 @@ class TWinControl : public TControl {
   bool DoKeyDown(uint16_t& key, TShiftState shift);
   bool DoKeyUp(uint16_t& key, TShiftState shift);
   bool DoKeyPress(char32_t& key);
+  // CN_KEYDOWN from a child (key_forwarding.h): DoKeyDown with the modifiers held now; true
+  // when the key was eaten.
+  bool HandleForwardedKeyDown(uint16_t key);
 
   void DestroyChildren();
   void DestroyHandleTree();
