@@ -49,6 +49,7 @@
 #include "framework/controls/clipboard.h"
 #include "framework/controls/constraints.h"
 #include "framework/controls/control.h"
+#include "framework/controls/control_picture.h"
 #include "framework/controls/customcontrol.h"
 #include "framework/controls/drag.h"
 #include "framework/controls/form.h"

@@ -16,8 +16,8 @@
 #include <string>
 
 #include "framework/controls/application.h"
+#include "framework/controls/control_picture.h"
 #include "framework/controls/form.h"
-#include "framework/graphics/bitmap.h"
 #include "framework/stdctrls/edit.h"
 #include "framework/stdctrls/label.h"
 #include "framework/stdctrls/speed_button.h"
@@ -146,13 +146,6 @@ class Viewer {
   zeb::TReportListView* list_ = nullptr;
 };
 
-// Writes a picture of the form, painted whether or not it is on screen.
-void SavePicture(fw::TForm& form, const std::string& path) {
-  fw::TBitmap picture(form.Width(), form.Height());
-  form.PaintTo(picture.Canvas(), 0, 0);
-  picture.SaveToFile(path);
-}
-
 int Run(const Options& options) {
   const bool headless = !options.out.empty();
 #ifdef PANEKIT_HAVE_SDL
@@ -185,7 +178,7 @@ int Run(const Options& options) {
     // Shown once, with what the form does when it appears, then pictured.
     viewer.Form().Show();
     fw::Application->ProcessMessages();
-    SavePicture(viewer.Form(), options.out);
+    fw::SaveControlPicture(viewer.Form(), options.out);
     return 0;
   }
   fw::Application->SetMainForm(&viewer.Form());

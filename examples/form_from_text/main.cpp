@@ -19,8 +19,8 @@
 #include "displays/ZEB_NumLab.h"
 #include "framework/base/form_text.h"
 #include "framework/controls/application.h"
+#include "framework/controls/control_picture.h"
 #include "framework/controls/form.h"
-#include "framework/graphics/bitmap.h"
 #include "framework/rtl/file_read.h"
 #include "framework/stdctrls/edit.h"
 #include "meter/ZEB_Meter.h"
@@ -103,13 +103,6 @@ class Tank {
   double level_ = 0;
 };
 
-// Writes a picture of the form, painted whether or not it is on screen.
-void SavePicture(fw::TForm& form, const std::string& path) {
-  fw::TBitmap picture(form.Width(), form.Height());
-  form.PaintTo(picture.Canvas(), 0, 0);
-  picture.SaveToFile(path);
-}
-
 struct Options {
   std::string form;
   std::vector<std::string> clicks;
@@ -139,7 +132,7 @@ int Run(const Options& options) {
     // Shown once, with what the form does when it appears, then pictured.
     tank.Form().Show();
     fw::Application->ProcessMessages();
-    SavePicture(tank.Form(), options.out);
+    fw::SaveControlPicture(tank.Form(), options.out);
     return 0;
   }
   fw::Application->SetMainForm(&tank.Form());

@@ -15,9 +15,9 @@
 
 #include "displays/ZEB_NumLab.h"
 #include "framework/controls/application.h"
+#include "framework/controls/control_picture.h"
 #include "framework/controls/form.h"
 #include "framework/controls/timers.h"
-#include "framework/graphics/bitmap.h"
 #include "framework/stdctrls/label.h"
 #include "indicators/ZEB_ProgBar.h"
 #include "meter/ZEB_Meter.h"
@@ -160,13 +160,6 @@ class Panel {
   int ticks_ = 0;
 };
 
-// Writes a picture of the form, painted whether or not it is on screen.
-void SavePicture(fw::TForm& form, const std::string& path) {
-  fw::TBitmap picture(form.Width(), form.Height());
-  form.PaintTo(picture.Canvas(), 0, 0);
-  picture.SaveToFile(path);
-}
-
 int Run(const char* out, const char* setPoint) {
 #ifdef PANEKIT_HAVE_SDL
   // A real window unless a picture is asked for; without SDL2 the panel runs headless only.
@@ -190,7 +183,7 @@ int Run(const char* out, const char* setPoint) {
   // Headless, the clock runs as fast as the ticks are computed: 30 ticks are three seconds.
   panel.Start(out ? 30 : 0);
   fw::Application->Run();
-  if (out) SavePicture(panel.Form(), out);
+  if (out) fw::SaveControlPicture(panel.Form(), out);
   return 0;
 }
 

@@ -1,7 +1,7 @@
 // The smallest program on an installed panekit, as the README shows it: a meter on a form,
 // painted into meter.png.
+#include "framework/controls/control_picture.h"
 #include "framework/controls/form.h"
-#include "framework/graphics/bitmap.h"
 #include "meter/ZEB_Meter.h"
 
 int main() {
@@ -11,7 +11,5 @@ int main() {
   meter->SetParent(&form);
   meter->SetBounds(10, 10, 240, 180);
   meter->SetValue(0.7);
-  fw::TBitmap picture(form.Width(), form.Height());
-  form.PaintTo(picture.Canvas(), 0, 0);
-  picture.SaveToFile("meter.png");
+  fw::SaveControlPicture(form, "meter.png");  // any control, shown or not
 }
