@@ -30,6 +30,8 @@
 // and the cover is S + 2M square. nearest rounds halves to even.
 //
 // Decisions where the component's rules leave room:
+//   - Only slides that show are requested: a row that the bottom border band hides whole (the
+//     rows the paint walks reach one row beyond the height) is skipped.
 //   - IDs may be negative: rows and the top index use floor division and floor throughout
 //     (for IDs of 1 and above this is the plain truncating rule).
 //   - Min above Max is an empty strip (no slide, an empty selection set); more than
@@ -267,6 +269,7 @@ class TThumbnails : public fw::TGraphicControl {
   int NearestScroll() const;
   bool Selected(int64_t id) const;
 
+  bool CoverShows(int y0) const;
   void PaintSlides(fw::TCanvas* canvas);
   void PaintSlide(fw::TCanvas* canvas, int id, int x0, int y0, TImageRequestProcessing how,
                   int mark, const fw::TBitmap* picture);

@@ -63,7 +63,14 @@ void TThumbnails::Paint() {
   FrameOf(canvas, frameStyle_, 0, 0, w - 2, h - 2);
 }
 
-// Column by column, each column's rows from the top: the order the requests come in.
+// A cover starting at y0 shows unless the border bands hide it whole.
+bool TThumbnails::CoverShows(int y0) const {
+  const int y1 = y0 + slideSize_ + 2 * slideMargin_;
+  return y1 >= kThumbBorder && y0 < Height() - kThumbBorder;
+}
+
+// Column by column, each column's rows from the top: the order the requests come in. Only
+// slides that show are requested.
 void TThumbnails::PaintSlides(fw::TCanvas* canvas) {
   const int p = Pitch(), rows = Rows();
   const int64_t first = static_cast<int64_t>(std::floor(top_));
@@ -75,6 +82,7 @@ void TThumbnails::PaintSlides(fw::TCanvas* canvas) {
       if (id < min_ || id > max_) continue;
       const int x0 = (i - 1) * p + kThumbBorder;
       const int y0 = (j - 1) * p + slideDistance_ - scrolled + kThumbBorder;
+      if (!CoverShows(y0)) continue;
       std::shared_ptr<fw::TBitmap> buffer = own;
       TImageRequestProcessing how = irpShowEmpty;
       int mark = -1;

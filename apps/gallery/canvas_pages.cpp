@@ -302,6 +302,7 @@ std::vector<Page> AllPages() {
            DisplayPages,
            IndicatorPages,
            ButtonPages,
+           ThumbnailPages,
        }) {
     for (auto& page : area()) pages.push_back(std::move(page));
   }

@@ -50,6 +50,7 @@ std::vector<Page> ReplistPages();
 std::vector<Page> IndicatorPages();
 std::vector<Page> DisplayPages();
 std::vector<Page> ButtonPages();
+std::vector<Page> ThumbnailPages();
 
 // Writes a caption in the gallery's own small style at (x, y) on the page.
 void Caption(fw::TCanvas* canvas, int x, int y, const std::string& text);

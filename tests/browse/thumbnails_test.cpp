@@ -113,6 +113,15 @@ TEST(ThumbnailRequests, OnlyVisibleSlidesOncePerPaintColumnByColumn) {
             (std::vector<int>{500'001, 500'003, 500'005, 500'002, 500'004, 500'006}));
   s.strip->SetFirstThumbIx(1'000'000);
   EXPECT_EQ(s.RequestsOfAPaint(), (std::vector<int>{999'999, 1'000'000}));
+  // 280 high: the third row would start at 284, below the strip.
+  s.strip->SetFirstThumbIx(1);
+  s.strip->SetHeight(280);
+  EXPECT_EQ(s.RequestsOfAPaint(), (std::vector<int>{1, 3, 2, 4}));
+  // 284 high: it would start in the bottom border band; 295 high: it shows one row.
+  s.strip->SetHeight(284);
+  EXPECT_EQ(s.RequestsOfAPaint(), (std::vector<int>{1, 3, 2, 4}));
+  s.strip->SetHeight(295);
+  EXPECT_EQ(s.RequestsOfAPaint(), (std::vector<int>{1, 3, 5, 2, 4, 6}));
   // Nothing but the requests of the next paint, once each.
   s.requested.clear();
   s.host.ProcessMessages();
