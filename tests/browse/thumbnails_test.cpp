@@ -213,7 +213,18 @@ TEST(ThumbnailLook, SelectionMarkBandsAndFocusFrame) {
     how = irpShowFrameOnly;
     if (id == 2) mark = 256 + 19;  // the low byte: a solid square
   };
+  // Owner drawing after each slide, at the cover's corner.
+  std::vector<std::pair<int, fw::TPoint>> rendered;
+  s.strip->OnSlideRendered = [&](fw::TObject*, fw::TCanvas* canvas, int x, int y, int id) {
+    rendered.push_back({id, fw::Point(x, y)});
+    if (id == 4) canvas->SetPixels(x + 30, y + 30, fw::clFuchsia);
+  };
   s.strip->SetSelectedSlide(1, true);
+  ASSERT_EQ(rendered.size(), 6u);  // in request order: 1, 3, 5, 2, 4, 6
+  EXPECT_EQ(rendered[0], (std::pair{1, fw::Point(10, 12)}));
+  EXPECT_EQ(rendered[4], (std::pair{4, fw::Point(146, 148)}));
+  EXPECT_EQ(s.host.Pixel(176, 178), fw::clFuchsia);
+  s.strip->OnSlideRendered = nullptr;
   EXPECT_EQ(s.host.Pixel(77, 80), fw::RGB(0, 0, 128));
   EXPECT_EQ(s.host.Pixel(213, 80), kCover);
   EXPECT_EQ(s.host.Pixel(146 + 10, 12 + 12), fw::clRed);
