@@ -163,7 +163,8 @@ class TThumbnails : public fw::TGraphicControl {
   int Rows() const;
 
   // --- scrolling. The top index (see Geometry); SetFirstThumbIx(x) clamps x to Min..Max and
-  // puts the row of x at the top, scrolled by (x - row start) / C rows.
+  // puts the row of x at the top, scrolled by (x - row start) / C rows (NaN, or an empty
+  // strip, changes nothing).
   double FirstThumbIx() const { return top_; }
   void SetFirstThumbIx(double x);
   // A vertical scroll bar at the right (off by default: the slides then use the whole width).

@@ -40,7 +40,13 @@ int64_t ThumbRowOf(int64_t id, int columns) {
   return FloorDiv(id - 1, std::max(columns, 1));
 }
 
+// IDs are ints: anything beyond this bound is far outside every range, and keeps the row
+// arithmetic within int64_t.
+constexpr double kFarId = 1e15;
+
 double ThumbTopIndexFor(double x, int columns) {
+  if (std::isnan(x)) return x;
+  x = std::clamp(x, -kFarId, kFarId);
   columns = std::max(columns, 1);
   const double rowStart =
       static_cast<double>(columns) *
@@ -50,6 +56,8 @@ double ThumbTopIndexFor(double x, int columns) {
 }
 
 double ThumbTopRow(double topIndex, int columns) {
+  if (std::isnan(topIndex)) return topIndex;
+  topIndex = std::clamp(topIndex, -kFarId, kFarId);
   const double first = std::floor(topIndex);
   return static_cast<double>(ThumbRowOf(static_cast<int64_t>(first), columns)) + (topIndex - first);
 }
@@ -90,9 +98,9 @@ void TThumbnails::SetTopIndex(double value) {
 }
 
 void TThumbnails::SetFirstThumbIx(double x) {
-  if (std::isnan(x)) return;
+  if (std::isnan(x) || min_ > max_) return;
   UpdateColumns();
-  if (min_ <= max_) x = std::clamp(x, double(min_), double(max_));
+  x = std::clamp(x, double(min_), double(max_));
   SetTopIndex(ThumbTopIndexFor(x, columns_));
 }
 

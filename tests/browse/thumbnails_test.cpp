@@ -3,6 +3,7 @@
 // the range limits and the selection set, copying, form text and any size.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,6 +48,8 @@ TEST(ThumbnailGeometry, PitchColumnsRowsAndTopIndex) {
     EXPECT_DOUBLE_EQ(ThumbTopIndexFor(t.x, t.columns), t.top) << t.x << " in " << t.columns;
     EXPECT_DOUBLE_EQ(ThumbTopRow(t.top, t.columns), t.row) << t.x << " in " << t.columns;
   }
+  EXPECT_DOUBLE_EQ(ThumbTopIndexFor(1e300, 1), 1e15);
+  EXPECT_TRUE(std::isnan(ThumbTopRow(std::nan(""), 3)));
   EXPECT_EQ(ThumbRowOf(-1, 2), -1);
   EXPECT_EQ(ThumbRowOf(2, 2), 0);
 }
@@ -61,7 +64,9 @@ TEST(Thumbnails, ColumnsFollowTheWidthAndTheTopIndexItsRowStart) {
   EXPECT_DOUBLE_EQ(s.strip->FirstThumbIx(), 3.5);
   s.strip->SetFirstThumbIx(1000);  // clamped to Max
   EXPECT_DOUBLE_EQ(s.strip->FirstThumbIx(), 99.5);
-  s.strip->SetFirstThumbIx(-5);
+  s.strip->SetFirstThumbIx(std::nan(""));
+  EXPECT_DOUBLE_EQ(s.strip->FirstThumbIx(), 99.5);
+  s.strip->SetFirstThumbIx(-HUGE_VAL);
   EXPECT_DOUBLE_EQ(s.strip->FirstThumbIx(), 1);
   // Widening to three columns keeps the top slide's row in view.
   s.strip->SetFirstThumbIx(7);
