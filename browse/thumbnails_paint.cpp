@@ -109,7 +109,11 @@ void TThumbnails::PaintSlide(fw::TCanvas* canvas, int id, int x0, int y0,
     canvas->Pen()->SetColor(colorMark_);
     DrawMarkOnCanvas(canvas, mark & 0xFF, x0 + 10, y0 + 12);
   }
-  OnSlideRendered(this, canvas, x0, y0, id);
+  // The application's drawing changes nothing the next slides are drawn with.
+  if (OnSlideRendered) {
+    fw::TCanvasStateSaver keep(*canvas);
+    OnSlideRendered(this, canvas, x0, y0, id);
+  }
 }
 
 // A white label with the ID centred on the cover.

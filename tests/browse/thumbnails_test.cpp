@@ -223,16 +223,20 @@ TEST(ThumbnailLook, SelectionMarkBandsAndFocusFrame) {
   s.strip->OnSlideRendered = [&](fw::TObject*, fw::TCanvas* canvas, int x, int y, int id) {
     rendered.push_back({id, fw::Point(x, y)});
     if (id == 4) canvas->SetPixels(x + 30, y + 30, fw::clFuchsia);
+    canvas->Pen()->SetWidth(5);  // no later slide's mark is drawn with this pen
   };
   s.strip->SetSelectedSlide(1, true);
   ASSERT_EQ(rendered.size(), 6u);  // in request order: 1, 3, 5, 2, 4, 6
   EXPECT_EQ(rendered[0], (std::pair{1, fw::Point(10, 12)}));
   EXPECT_EQ(rendered[4], (std::pair{4, fw::Point(146, 148)}));
   EXPECT_EQ(s.host.Pixel(176, 178), fw::clFuchsia);
+  EXPECT_EQ(s.host.Pixel(146 + 10, 12 + 12), fw::clRed);
+  EXPECT_EQ(s.host.Pixel(146 + 17, 12 + 12), kCover);
   s.strip->OnSlideRendered = nullptr;
   EXPECT_EQ(s.host.Pixel(77, 80), fw::RGB(0, 0, 128));
   EXPECT_EQ(s.host.Pixel(213, 80), kCover);
   EXPECT_EQ(s.host.Pixel(146 + 10, 12 + 12), fw::clRed);
+  EXPECT_EQ(s.host.Pixel(146 + 17, 12 + 12), kCover);
   // Scrolled half a row: the slides reaching into the top border are hidden there.
   s.strip->SetFirstThumbIx(4);
   EXPECT_EQ(s.host.Pixel(77, 5), fw::ColorToRGB(fw::clBtnFace));
