@@ -307,6 +307,7 @@ std::vector<Page> AllPages() {
            FolderTreePages,
            RowEditPages,
            ColSelPages,
+           ThumbnailPages,
        }) {
     for (auto& page : area()) pages.push_back(std::move(page));
   }

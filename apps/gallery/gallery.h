@@ -55,6 +55,7 @@ std::vector<Page> MiniCalPages();
 std::vector<Page> FolderTreePages();
 std::vector<Page> RowEditPages();
 std::vector<Page> ColSelPages();
+std::vector<Page> ThumbnailPages();
 
 // Writes a caption in the gallery's own small style at (x, y) on the page.
 void Caption(fw::TCanvas* canvas, int x, int y, const std::string& text);

@@ -1,7 +1,7 @@
 // Input dispatch, one rule per function: hit-test, hover (enter/leave), capture, press
 // (with double-click detection), move, release (Click follows in the control), drags (left
-// presses, moves and releases reported to the drag tracker), wheel to the focused control,
-// navigation keys, keys to the focused control.
+// presses, moves and releases reported to the drag tracker), wheel to the graphic control
+// under the pointer or the focused control, navigation keys, keys to the focused control.
 #include "framework/controls/input.h"
 
 #include <cstdlib>
@@ -195,8 +195,9 @@ void TInputDispatch::OfferContextMenu(TControl* target, TCustomForm* form, TPoin
   }
 }
 
-// The wheel goes to the focused control (the form when none); a control that does not
-// handle it passes it to its parent.
+// A graphic control under the pointer (it can never hold the focus) is offered the wheel
+// first; otherwise, or when it does not handle it, the wheel goes to the focused control (the
+// form when none), and a control that does not handle it passes it to its parent.
 void TInputDispatch::MouseWheel(TCustomForm* form, TShiftState shift, int delta, int x, int y) {
   Guarded([&] {
     SetModifiers(shift);
@@ -205,6 +206,12 @@ void TInputDispatch::MouseWheel(TCustomForm* form, TShiftState shift, int delta,
     const TPoint screen = form->ClientToScreen(Point(x, y));
     const WPARAM wParam =
         MakeWParam(static_cast<int>(ShiftStateToKeys(modifiers_ + buttons_)), delta);
+    TControl* pointed = HitTest(form, Point(x, y));
+    if (pointed && !pointed->IsWinControl()) {
+      const TControlRef formRef = form->Ref(), targetRef = target->Ref();
+      if (pointed->Perform(WM_MOUSEWHEEL, wParam, MakeLParam(screen.X, screen.Y)) != 0) return;
+      if (!formRef || !targetRef) return;
+    }
     for (TControlRef c = target->Ref(); c;) {
       TControl* control = c.Get();
       if (control->Perform(WM_MOUSEWHEEL, wParam, MakeLParam(screen.X, screen.Y)) != 0) return;

@@ -1,6 +1,7 @@
 // Input dispatch: turns the backend's mouse and keyboard events at form coordinates into
 // control messages: hit-testing, capture, clicks and double clicks, enter and leave, wheel
-// to the focused control, keys through KeyPreview, dialog keys and the focused control.
+// to the graphic control under the pointer or the focused control, keys through KeyPreview,
+// dialog keys and the focused control.
 #pragma once
 
 #include <cstdint>
