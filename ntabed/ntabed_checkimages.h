@@ -1,6 +1,6 @@
 // The two check images of the table editor's menus ("EMPTYBOX" and "CHECKEDBOX" resources of
-// the run-time library) as drawing code: the committed pictures are made by it, and a test
-// checks that they still match.
+// the run-time library) as drawing code: tools/check_images (panekit-check-images resources)
+// writes the committed pictures with it, and a test checks that they still match.
 #pragma once
 
 #include <memory>
