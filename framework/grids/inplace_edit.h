@@ -9,6 +9,7 @@
 
 #include "framework/grids/grids.h"
 #include "framework/rtl/strings.h"
+#include "framework/stdctrls/drop_down_list.h"
 #include "framework/stdctrls/edit.h"
 
 namespace fw {
@@ -105,36 +106,24 @@ class TInplaceEditList : public TInplaceEdit {
 
 // The drop-down list of a TInplaceEditList: a bordered column of items on the form, the chosen
 // one highlighted, scrolled to keep it in view. It never takes the focus.
-class TPickListPopup : public TCustomControl {
+class TPickListPopup : public TDropDownList {
  public:
   explicit TPickListPopup(TInplaceEditList* editor);
 
+  // Copies the items and shows `rows` of them (at most all, at least 1); nothing chosen.
   void SetItems(const TStrings& items, int rows);
-  int Count() const { return static_cast<int>(items_.size()); }
+  int Count() const override { return static_cast<int>(items_.size()); }
   const std::string& Item(int index) const { return items_[static_cast<size_t>(index)]; }
-  int ItemIndex() const { return itemIndex_; }
-  void SetItemIndex(int value);
-  int TopIndex() const { return topIndex_; }
-  int Rows() const { return rows_; }
-  int ItemHeight() const;
-  // The item under a client point (-1: none).
-  int ItemAt(int Y) const;
+  // The font's text height + 2.
+  int ItemHeight() const override;
 
  protected:
-  void Paint() override;
-  void MouseMove(TShiftState Shift, int X, int Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
-  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  void DrawRow(TCanvas* canvas, int index, const TRect& row, bool chosen) override;
+  void ItemTaken() override;
 
  private:
-  void SetTopIndex(int value);
-
   TInplaceEditList* editor_;
   std::vector<std::string> items_;
-  int itemIndex_ = -1;
-  int topIndex_ = 0;
-  int rows_ = 1;
 };
 
 }  // namespace fw

@@ -209,108 +209,29 @@ void TInplaceEditList::PaintButton(TCanvas* canvas) {
 
 // --- The drop-down list
 
-TPickListPopup::TPickListPopup(TInplaceEditList* editor) : TCustomControl(editor), editor_(editor) {
-  SetVisible(false);
-  SetTabStop(false);
+TPickListPopup::TPickListPopup(TInplaceEditList* editor) : TDropDownList(editor), editor_(editor) {
   SetColor(clWindow);
-  SetControlStyle({csCaptureMouse, csOpaque});
 }
 
 void TPickListPopup::SetItems(const TStrings& items, int rows) {
   items_.clear();
   for (int i = 0; i < items.Count(); ++i) items_.push_back(items.Strings(i));
-  rows_ = std::max(std::min(rows, Count()), 1);
-  itemIndex_ = -1;
-  topIndex_ = 0;
+  ResetRows(std::min(rows, Count()));
   SetFont(editor_->Font());
-  Invalidate();
 }
 
 int TPickListPopup::ItemHeight() const {
   return MeasureText(Font()->Spec(), "").height + 2;
 }
 
-int TPickListPopup::ItemAt(int Y) const {
-  if (Y < 1) return -1;
-  const int index = topIndex_ + (Y - 1) / std::max(ItemHeight(), 1);
-  return index < Count() && index < topIndex_ + rows_ ? index : -1;
+void TPickListPopup::DrawRow(TCanvas* canvas, int index, const TRect& row, bool chosen) {
+  canvas->Brush()->SetColor(chosen ? clHighlight : Color());
+  canvas->Font()->SetColor(chosen ? clHighlightText : Font()->Color());
+  canvas->TextRect(row, row.Left + 2, row.Top + 1, items_[static_cast<size_t>(index)]);
 }
 
-void TPickListPopup::SetItemIndex(int value) {
-  value = value >= 0 && value < Count() ? value : -1;
-  if (value >= 0) {
-    if (value < topIndex_) SetTopIndex(value);
-    if (value >= topIndex_ + rows_) SetTopIndex(value - rows_ + 1);
-  }
-  if (value == itemIndex_) return;
-  itemIndex_ = value;
-  Invalidate();
-}
-
-void TPickListPopup::SetTopIndex(int value) {
-  value = std::clamp(value, 0, std::max(Count() - rows_, 0));
-  if (value == topIndex_) return;
-  topIndex_ = value;
-  Invalidate();
-}
-
-void TPickListPopup::Paint() {
-  TCanvas* canvas = Canvas();
-  canvas->Brush()->SetStyle(bsSolid);
-  canvas->Brush()->SetColor(Color());
-  canvas->FillRect(Rect(0, 0, Width(), Height()));
-  canvas->Brush()->SetColor(clWindowFrame);
-  canvas->FrameRect(Rect(0, 0, Width(), Height()));
-  canvas->SetFont(Font());
-  const int h = ItemHeight();
-  // A thin bar on the right shows where the rows on screen lie when the list scrolls.
-  const bool scrolls = Count() > rows_;
-  const int right = Width() - 1 - (scrolls ? 4 : 0);
-  for (int i = 0; i < rows_ && topIndex_ + i < Count(); ++i) {
-    const int index = topIndex_ + i;
-    const TRect row = Rect(1, 1 + i * h, right, 1 + (i + 1) * h);
-    const bool chosen = index == itemIndex_;
-    canvas->Brush()->SetColor(chosen ? clHighlight : Color());
-    canvas->Font()->SetColor(chosen ? clHighlightText : Font()->Color());
-    canvas->TextRect(row, row.Left + 2, row.Top + 1, items_[static_cast<size_t>(index)]);
-  }
-  if (scrolls) {
-    const int track = Height() - 2;
-    const int top = 1 + track * topIndex_ / Count();
-    const int length = std::max(track * rows_ / Count(), 4);
-    canvas->Brush()->SetColor(clBtnFace);
-    canvas->FillRect(Rect(right, 1, Width() - 1, Height() - 1));
-    canvas->Brush()->SetColor(clBtnShadow);
-    canvas->FillRect(Rect(right, top, Width() - 1, std::min(top + length, Height() - 1)));
-  }
-}
-
-// The item under the pointer is chosen as it moves; a release on an item takes it.
-void TPickListPopup::MouseMove(TShiftState Shift, int X, int Y) {
-  if (const int index = ItemAt(Y); index >= 0 && X >= 0 && X < Width()) SetItemIndex(index);
-  TCustomControl::MouseMove(Shift, X, Y);
-}
-
-void TPickListPopup::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TCustomControl::MouseUp(Button, Shift, X, Y);
-  if (Button != mbLeft) return;
-  const int index = X >= 0 && X < Width() ? ItemAt(Y) : -1;
-  if (index >= 0) {
-    SetItemIndex(index);
-    editor_->CloseUp(true);
-  }
-}
-
-bool TPickListPopup::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
-  if (TCustomControl::DoMouseWheelDown(Shift, MousePos)) return true;
-  SetTopIndex(topIndex_ + 1);
-  return true;
-}
-
-bool TPickListPopup::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
-  if (TCustomControl::DoMouseWheelUp(Shift, MousePos)) return true;
-  SetTopIndex(topIndex_ - 1);
-  return true;
+void TPickListPopup::ItemTaken() {
+  editor_->CloseUp(true);
 }
 
 }  // namespace fw

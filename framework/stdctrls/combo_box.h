@@ -9,6 +9,7 @@
 
 #include "framework/base/set.h"
 #include "framework/rtl/strings.h"
+#include "framework/stdctrls/drop_down_list.h"
 #include "framework/stdctrls/edit.h"
 
 namespace fw {
@@ -157,35 +158,22 @@ class TComboBox : public TCustomComboBox {
 // drawn by
 // the box's DrawItem, the chosen row highlighted, scrolled to keep it in view. It never takes
 // the focus; the pointer moving over a row chooses it, a release on a row takes it.
-class TComboListPopup : public TCustomControl {
+class TComboListPopup : public TDropDownList {
  public:
   explicit TComboListPopup(TCustomComboBox* box);
 
   // Refits to the box's items and rows; nothing chosen, scrolled to the top.
   void Reset(int rows);
-  int Count() const { return box_->Items()->Count(); }
-  int ItemIndex() const { return itemIndex_; }
-  void SetItemIndex(int value);
-  int TopIndex() const { return topIndex_; }
-  void SetTopIndex(int value);
-  int Rows() const { return rows_; }
-  // The item under a client point (-1: none).
-  int ItemAt(int X, int Y) const;
-  // The rectangle of row `index` (client coordinates; empty when scrolled out).
-  TRect ItemRect(int index) const;
+  int Count() const override { return box_->Items()->Count(); }
+  int ItemHeight() const override { return box_->ItemHeight(); }
 
  protected:
-  void Paint() override;
-  void MouseMove(TShiftState Shift, int X, int Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
-  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  // Through the box's DrawItem, clipped to the row.
+  void DrawRow(TCanvas* canvas, int index, const TRect& row, bool chosen) override;
+  void ItemTaken() override;
 
  private:
   TCustomComboBox* box_;
-  int itemIndex_ = -1;
-  int topIndex_ = 0;
-  int rows_ = 1;
 };
 
 }  // namespace fw
