@@ -1,6 +1,7 @@
 // Colours: the fixed system-colour table, resolution of colours to RGB and the conversions
 // between colours and their names ("clRed", "$00BBGGRR", decimal text).
 #include "framework/rtl/colors.h"
+#include "framework/rtl/color_names.h"
 
 #include <array>
 #include <cctype>
@@ -179,6 +180,13 @@ TColor ColorToRGB(TColor color) {
   }
   if (color == clNone || color == clDefault) return clBlack;
   return color & 0xFFFFFFu;
+}
+
+std::vector<std::string> GetColorValues() {
+  std::vector<std::string> names;
+  for (const ColorName& entry : kColorNames)
+    if (ColorToIdent(entry.color) == entry.name) names.emplace_back(entry.name);
+  return names;
 }
 
 std::optional<std::string> ColorToIdent(TColor color) {
