@@ -15,3 +15,15 @@ if(panekit_sources)
     panekit_embed_resources(panekit_rt ${PROJECT_SOURCE_DIR}/resources)
   endif()
 endif()
+
+# panekit_dsgn: the design-time package (design/), with its palette bitmaps embedded. A form
+# designer loads it at run time; it links the components it registers.
+file(GLOB design_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/design/*.cpp)
+if(TARGET panekit_rt AND design_sources)
+  add_library(panekit_dsgn SHARED ${design_sources})
+  target_include_directories(panekit_dsgn PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
+  target_link_libraries(panekit_dsgn PUBLIC panekit_rt fw)
+  if(IS_DIRECTORY ${PROJECT_SOURCE_DIR}/design/palette)
+    panekit_embed_resources(panekit_dsgn ${PROJECT_SOURCE_DIR}/design/palette)
+  endif()
+endif()
