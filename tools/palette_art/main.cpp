@@ -2,7 +2,7 @@
 // 24-bit BMP files into the folder given (design/palette of the source tree by default), or
 // writes an enlarged contact sheet of them for looking at the artwork:
 //   panekit-palette-art [folder]
-//   panekit-palette-art --preview /tmp/palette.png
+//   panekit-palette-art --preview /tmp/palette.png [TMETER TROTLAB ...]
 // Each bitmap's bottom-left pixel gives its transparent colour (see palette_icons.h).
 #include <algorithm>
 #include <cstdio>
@@ -34,11 +34,16 @@ void WriteIcons(const std::string& folder) {
 
 // Each icon enlarged on a button face, and beside it at its real size on a light and a dark
 // face, its name above.
-void WritePreview(const std::string& path) {
-  const std::vector<palette_art::PaletteIcon> icons = palette_art::DrawPaletteIcons();
+void WritePreview(const std::string& path, const std::vector<std::string>& names) {
+  std::vector<palette_art::PaletteIcon> icons = palette_art::DrawPaletteIcons();
+  if (!names.empty())
+    std::erase_if(icons, [&](const palette_art::PaletteIcon& icon) {
+      return std::find(names.begin(), names.end(), icon.name) == names.end();
+    });
+  const int perRow = std::min(kPerRow, int(icons.size()));
   const int cell = 28 * kScale + 2 * 40 + 3 * kGap;
-  const int rows = (int(icons.size()) + kPerRow - 1) / kPerRow;
-  fw::TBitmap out(kPerRow * cell + kGap, rows * (28 * kScale + kLabelHeight + kGap) + kGap);
+  const int rows = (int(icons.size()) + perRow - 1) / perRow;
+  fw::TBitmap out(perRow * cell + kGap, rows * (28 * kScale + kLabelHeight + kGap) + kGap);
   fw::TCanvas* c = out.Canvas();
   c->Brush()->SetColor(fw::TColor(0xB0B0B0));
   c->FillRect(fw::Rect(0, 0, out.Width(), out.Height()));
@@ -47,8 +52,8 @@ void WritePreview(const std::string& path) {
   for (size_t i = 0; i < icons.size(); ++i) {
     const fw::TBitmap& image = *icons[i].image;
     const fw::TPixel key = image.ScanLine(image.Height() - 1)[0];
-    const int left = kGap + int(i % kPerRow) * cell;
-    const int top = kGap + int(i / kPerRow) * (28 * kScale + kLabelHeight + kGap);
+    const int left = kGap + int(i % perRow) * cell;
+    const int top = kGap + int(i / perRow) * (28 * kScale + kLabelHeight + kGap);
     c->Brush()->SetStyle(fw::bsClear);
     c->TextOut(left, top, icons[i].name);
     auto Put = [&](int x0, int y0, int scale, fw::TPixel background) {
@@ -76,14 +81,15 @@ void WritePreview(const std::string& path) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const bool preview = args.size() == 2 && args[0] == "--preview";
+  const bool preview = args.size() >= 2 && args[0] == "--preview";
   if (args.size() > 1 && !preview) {
-    std::fprintf(stderr, "usage: %s [folder]\n       %s --preview <file.png>\n", argv[0], argv[0]);
+    std::fprintf(stderr, "usage: %s [folder]\n       %s --preview <file.png> [NAME ...]\n", argv[0],
+                 argv[0]);
     return 2;
   }
   try {
     if (preview)
-      WritePreview(args[1]);
+      WritePreview(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
     else
       WriteIcons(args.empty() ? std::string(PANEKIT_PALETTE_DIR) : args[0]);
   } catch (const std::exception& e) {

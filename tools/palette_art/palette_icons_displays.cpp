@@ -1,9 +1,7 @@
 // The palette icons of the display components: the meter, the gradient fill, the number,
 // rotated, seven-segment and dot-matrix labels and the progress bar.
 #include <cmath>
-#include <vector>
 
-#include "framework/graphics/canvas.h"
 #include "tools/palette_art/palette_icons.h"
 
 namespace palette_art {
@@ -24,22 +22,26 @@ void PaintMeter(Painter& p) {
   // The case and its white face.
   p.Raised(1, 2, 22, 21);
   p.ThinSunken(3, 4, 20, 19, kWhite);
-  // The scale: an arc over the upper half around the pivot, its last part red, with ticks.
+  // The scale around the pivot: a thin arc over the upper half, a red band at its high end
+  // and five ticks outside it.
   const double cx = 12.0, cy = 17.0;
   for (int y = 5; y <= 17; ++y)
     for (int x = 4; x <= 19; ++x) {
       const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
       const double r = std::sqrt(dx * dx + dy * dy);
       const double a = AngleOf(x + 0.5, y + 0.5, cx, cy);
-      if (a < 25 || a > 155) continue;
-      if (a < 62 && r >= 7.0 && r < 9.0) p.Px(x, y, 0xE02020);
-      if (r >= 8.0 && r < 9.0 && a >= 62) p.Px(x, y, kBlack);
-      for (double tick : {150.0, 120.0, 90.0, 60.0, 30.0})
-        if (std::abs(a - tick) < 5.5 && r >= 9.0 && r < 11.2) p.Px(x, y, kBlack);
+      if (a < 27 || a > 153) continue;
+      if (std::abs(r - 8.0) < 0.55) p.Px(x, y, kBlack);
+      if (a < 62 && r >= 6.2 && r < 7.6) p.Px(x, y, 0xE02020);
+      for (double tick : {150.0, 120.0, 90.0, 60.0, 30.0}) {
+        const double ux = std::cos(tick * kPi / 180), uy = -std::sin(tick * kPi / 180);
+        const double along = dx * ux + dy * uy, across = std::abs(dx * uy - dy * ux);
+        if (across < 0.6 && along >= 8.4 && along < 10.6) p.Px(x, y, kBlack);
+      }
     }
   // The needle and its pivot.
-  p.Line(12, 17, 17, 9, 0xD00000);
-  p.Line(13, 17, 17, 10, 0xD00000);
+  p.Line(12, 17, 16, 8, 0xD00000);
+  p.Line(13, 17, 17, 9, 0xD00000);
   p.Fill(11, 16, 13, 18, kDark);
   p.Px(11, 16, kShadow);
 }
@@ -67,39 +69,59 @@ void PaintNumLab(Painter& p) {
 }
 
 void PaintRotLab(Painter& p) {
-  // "Ab" written on a slanted baseline: the letters' strokes turned by about 37 degrees
-  // (cosine 0.8, sine 0.6), drawn with a two-pixel pen.
-  const double ox = 5.0, oy = 20.0;
-  auto At = [&](double x, double y) {
-    return fw::Point(int(std::floor(ox + x * 0.8 + y * 0.6 + 0.5)),
-                     int(std::floor(oy - x * 0.6 + y * 0.8 + 0.5)));
+  // "Ab" written with a round pen on a baseline turned 25 degrees counter-clockwise: a pixel
+  // takes the ink when most of its 4 x 4 sample points lie within the pen's half width of a
+  // stroke. A grey copy one pixel down and right is the letters' shadow.
+  struct Segment {
+    double u0, v0, u1, v1;  // along the baseline, upwards from it
   };
-  fw::TCanvas* c = p.Canvas();
-  fw::TCanvasStateSaver saver(*c);
-  // The baseline, faint.
-  c->Pen()->SetColor(fw::RGB(0xA0, 0xA0, 0xA0));
-  c->Pen()->SetWidth(1);
-  c->MoveTo(At(-2, 1.5).X, At(-2, 1.5).Y);
-  c->LineTo(At(20, 1.5).X, At(20, 1.5).Y);
-  c->Pen()->SetColor(fw::RGB(0x00, 0x00, 0x90));
-  c->Pen()->SetWidth(2);
-  auto Stroke = [&](std::vector<std::pair<double, double>> pts) {
-    std::vector<fw::TPoint> out;
-    for (auto [x, y] : pts) out.push_back(At(x, y));
-    c->Polyline(out);
+  static constexpr Segment kStrokes[] = {
+      {0.8, 0, 4.8, 11.5},
+      {4.8, 11.5, 8.8, 0},
+      {2.5, 4, 7.1, 4},   // A
+      {12, 0, 12, 12.5},  // b: the stem
   };
-  Stroke({{0, 0}, {4, -11}, {8, 0}});
-  Stroke({{1.8, -4}, {6.2, -4}});
-  Stroke({{11, -11}, {11, 0}});
-  Stroke({{11, -5}, {13, -6.5}, {15.5, -5.5}, {16, -3}, {15.5, -0.8}, {13, 0}, {11, -1}});
+  constexpr double kBowlU = 15.0, kBowlV = 3.4, kBowlRadius = 3.0;  // b: the bowl
+  constexpr double kHalfWidth = 0.85;
+  constexpr double kCos = 0.9063077870366499, kSin = 0.42261826174069944;
+  constexpr double ox = 4.0, oy = 20.5;  // where the baseline starts
+  auto Inked = [&](double u, double v) {
+    for (const Segment& s : kStrokes) {
+      const double du = s.u1 - s.u0, dv = s.v1 - s.v0;
+      double t = ((u - s.u0) * du + (v - s.v0) * dv) / (du * du + dv * dv);
+      t = t < 0 ? 0 : (t > 1 ? 1 : t);
+      const double eu = u - (s.u0 + t * du), ev = v - (s.v0 + t * dv);
+      if (eu * eu + ev * ev < kHalfWidth * kHalfWidth) return true;
+    }
+    const double bu = u - kBowlU, bv = v - kBowlV;
+    return std::abs(std::sqrt(bu * bu + bv * bv) - kBowlRadius) < kHalfWidth && u > 12;
+  };
+  auto Covered = [&](int x, int y) {
+    int hits = 0;
+    for (int sy = 0; sy < 4; ++sy)
+      for (int sx = 0; sx < 4; ++sx) {
+        const double px = x + (sx + 0.5) / 4 - ox, py = y + (sy + 0.5) / 4 - oy;
+        // Back into the upright letters.
+        hits += Inked(px * kCos - py * kSin, -px * kSin - py * kCos);
+      }
+    return hits >= 7;
+  };
+  for (int y = 0; y < 24; ++y)
+    for (int x = 0; x < 24; ++x)
+      if (Covered(x - 1, y - 1)) p.Px(x, y, 0xA8A8C0);
+  for (int y = 0; y < 24; ++y)
+    for (int x = 0; x < 24; ++x)
+      if (Covered(x, y)) p.Px(x, y, 0x101890);
 }
 
 void PaintSevenSeg(Painter& p) {
   // A black display with two red digits, "4" and "2"; the unlit segments faintly visible.
-  p.Raised(1, 2, 22, 21, kDark);
-  p.Fill(3, 4, 19, 18, kBlack);
-  p.Fill(3, 4, 20, 19, kBlack);
-  constexpr Rgb kOn = 0xFF2020, kOff = 0x3A0A0A;
+  p.Fill(1, 2, 22, 21, kBlack);
+  p.Frame(1, 2, 22, 21, kShadow);
+  p.HLine(1, 22, 21, kDark);
+  p.VLine(22, 2, 21, kDark);
+  p.HLine(1, 21, 2, 0xA0A0A0);
+  constexpr Rgb kOn = 0xFF2818, kOff = 0x2C0606;
   // Segments a b c d e f g as bits 0..6.
   auto Digit = [&](int x, int y, int bits) {
     auto Seg = [&](int bit) { return (bits >> bit) & 1 ? kOn : kOff; };

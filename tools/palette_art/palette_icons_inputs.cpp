@@ -110,7 +110,7 @@ void PaintNTabEd(Painter& p) {
 void PaintNumIO(Painter& p) {
   // An edit field with a number and the caret after it.
   p.Sunken(1, 5, 22, 18, kWhite);
-  p.Text4x7(6, 9, "2.5", kBlack);
+  p.Text4x7(4, 9, "2.5", kBlack);
   p.VLine(18, 8, 16, kBlack);
   p.HLine(17, 19, 8, kBlack);
   p.HLine(17, 19, 16, kBlack);
@@ -169,12 +169,6 @@ void PaintRepSpeedButton(Painter& p) {
     for (int i = 0; i <= 4; ++i) p.Px(x0 + i, 6 + i, 0x5878D0);
     p.VLine(x0, 6, 16, 0x5878D0);
   }
-  // The repeat mark: a small arrow curving back beneath.
-  p.HLine(7, 16, 19, kDark);
-  p.VLine(17, 17, 18, kDark);
-  p.VLine(6, 18, 18, kDark);
-  p.Px(5, 19, kDark);
-  p.Px(6, 20, kDark);
 }
 
 }  // namespace palette_art
