@@ -91,10 +91,10 @@ Rgb Mix(Rgb a, Rgb b, int t) {
   return out;
 }
 
-Painter::Painter(fw::TBitmap& bitmap, fw::TColor key) : bitmap_(bitmap) {
+Painter::Painter(fw::TBitmap& bitmap, fw::TColor key)
+    : bitmap_(bitmap), key_(fw::ColorToPixel(key)) {
   bitmap_.SetPixelFormat(fw::pf24bit);
-  const fw::TPixel k = fw::ColorToPixel(key);
-  for (int y = 0; y < Height(); ++y) std::fill_n(bitmap_.ScanLine(y), Width(), k);
+  for (int y = 0; y < Height(); ++y) std::fill_n(bitmap_.ScanLine(y), Width(), key_);
 }
 
 void Painter::Px(int x, int y, Rgb c) {
@@ -109,6 +109,12 @@ Rgb Painter::At(int x, int y) const {
 void Painter::Fill(int x0, int y0, int x1, int y1, Rgb c) {
   for (int y = std::min(y0, y1); y <= std::max(y0, y1); ++y)
     for (int x = std::min(x0, x1); x <= std::max(x0, x1); ++x) Px(x, y, c);
+}
+
+void Painter::Erase(int x0, int y0, int x1, int y1) {
+  for (int y = std::max(0, y0); y <= std::min(y1, Height() - 1); ++y)
+    for (int x = std::max(0, x0); x <= std::min(x1, Width() - 1); ++x)
+      bitmap_.ScanLine(y)[x] = key_;
 }
 
 void Painter::Frame(int x0, int y0, int x1, int y1, Rgb c) {

@@ -45,6 +45,8 @@ class Painter {
   void Px(int x, int y, Rgb c);  // pixels outside the bitmap are left out
   Rgb At(int x, int y) const;
   void Fill(int x0, int y0, int x1, int y1, Rgb c);
+  // Back to the key colour: the background again.
+  void Erase(int x0, int y0, int x1, int y1);
   void HLine(int x0, int x1, int y, Rgb c) { Fill(x0, y, x1, y, c); }
   void VLine(int x, int y0, int y1, Rgb c) { Fill(x, y0, x, y1, c); }
   void Frame(int x0, int y0, int x1, int y1, Rgb c);
@@ -82,6 +84,7 @@ class Painter {
 
  private:
   fw::TBitmap& bitmap_;
+  fw::TPixel key_;
 };
 
 }  // namespace palette_art

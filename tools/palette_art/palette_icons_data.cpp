@@ -39,7 +39,7 @@ void Thumbnail(Painter& p, int x, int y, std::initializer_list<std::string_view>
 void PaintMiniCal(Painter& p) {
   // The page with a red header and two binder rings.
   p.Fill(1, 3, 22, 22, kWhite);
-  p.VGradient(1, 3, 22, 8, 0xF04040, 0xA00000);
+  p.VGradient(1, 3, 22, 7, 0xF04040, 0xA00000);
   p.Frame(0, 2, 23, 22, kDark);
   p.HLine(1, 23, 23, kShadow);
   for (int x : {6, 16}) {
@@ -49,17 +49,17 @@ void PaintMiniCal(Painter& p) {
   }
   // The month's name in white on the header.
   p.HLine(8, 15, 5, kWhite);
-  p.HLine(9, 14, 6, 0xFFC0C0);
+  p.HLine(9, 14, 6, 0xFFB0B0);
   // Weekday names, then the days: seven columns, the first row starting on Wednesday.
-  for (int col = 0; col < 7; ++col) p.HLine(2 + 3 * col, 3 + 3 * col, 10, 0xA00000);
+  for (int col = 0; col < 7; ++col) p.HLine(2 + 3 * col, 3 + 3 * col, 9, 0xA00000);
   for (int row = 0; row < 4; ++row)
     for (int col = 0; col < 7; ++col) {
       if (row == 0 && col < 2) continue;
-      const int x = 2 + 3 * col, y = 12 + 3 * row;
+      const int x = 2 + 3 * col, y = 11 + 3 * row;
       p.Fill(x, y, x + 1, y + 1, col >= 5 ? 0xC04040 : 0x505050);
     }
   // Today, framed in red.
-  p.Frame(7, 14, 10, 17, 0xE00000);
+  p.Frame(7, 13, 10, 16, 0xE00000);
 }
 
 void PaintFolderTree(Painter& p) {

@@ -20,30 +20,27 @@ double AngleOf(double x, double y, double cx, double cy) {
 
 void PaintMeter(Painter& p) {
   // The case and its white face.
-  p.Raised(1, 2, 22, 21);
-  p.ThinSunken(3, 4, 20, 19, kWhite);
-  // The scale around the pivot: a thin arc over the upper half, a red band at its high end
-  // and five ticks outside it.
-  const double cx = 12.0, cy = 17.0;
-  for (int y = 5; y <= 17; ++y)
+  p.Raised(1, 3, 22, 21);
+  p.ThinSunken(3, 5, 20, 19, kWhite);
+  // The scale around the pivot at the bottom of the face: an arc, black and red at its high
+  // end, with five ticks inside it.
+  const double cx = 12.0, cy = 18.0;
+  for (int y = 6; y <= 18; ++y)
     for (int x = 4; x <= 19; ++x) {
       const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
       const double r = std::sqrt(dx * dx + dy * dy);
       const double a = AngleOf(x + 0.5, y + 0.5, cx, cy);
-      if (a < 27 || a > 153) continue;
-      if (std::abs(r - 8.0) < 0.55) p.Px(x, y, kBlack);
-      if (a < 62 && r >= 6.2 && r < 7.6) p.Px(x, y, 0xE02020);
-      for (double tick : {150.0, 120.0, 90.0, 60.0, 30.0}) {
+      if (a < 18 || a > 162) continue;
+      if (r >= 8.2 && r < 9.6) p.Px(x, y, a < 58 ? 0xE02020 : kBlack);
+      for (double tick : {155.0, 122.5, 90.0, 57.5, 25.0}) {
         const double ux = std::cos(tick * kPi / 180), uy = -std::sin(tick * kPi / 180);
         const double along = dx * ux + dy * uy, across = std::abs(dx * uy - dy * ux);
-        if (across < 0.6 && along >= 8.4 && along < 10.6) p.Px(x, y, kBlack);
+        if (across < 0.5 && along >= 6.0 && along < 8.2) p.Px(x, y, kBlack);
       }
     }
-  // The needle and its pivot.
-  p.Line(12, 17, 16, 8, 0xD00000);
-  p.Line(13, 17, 17, 9, 0xD00000);
-  p.Fill(11, 16, 13, 18, kDark);
-  p.Px(11, 16, kShadow);
+  // The needle and the hub it turns on.
+  p.Line(12, 17, 16, 9, 0xD00000);
+  p.Sprite(9, 16, {".ddddd.", "dddLddd", "ddddddd"}, {{'d', kDark}, {'L', kShadow}});
 }
 
 void PaintGradFill(Painter& p) {

@@ -79,32 +79,30 @@ void PaintColSel(Painter& p) {
 }
 
 void PaintNTabEd(Painter& p) {
-  // Grid: a fixed column of row numbers, a header row and two number columns.
+  // A grid of three columns under a raised header row; the rows scroll on below.
   p.Fill(1, 1, 22, 22, kWhite);
   p.Fill(2, 2, 21, 5, kFace);
-  p.Fill(2, 2, 4, 21, kFace);
-  for (int y : {12, 18}) p.HLine(2, 21, y, 0xC0C0C0);
-  p.VLine(14, 7, 21, 0xC0C0C0);
-  // Header and fixed cells raised.
-  for (auto [x0, x1] : {std::pair{2, 4}, std::pair{6, 13}, std::pair{15, 21}}) {
-    p.HLine(x0, x1, 2, kWhite);
+  for (int x0 : {2, 9, 16}) {
+    p.HLine(x0, x0 + 5, 2, kWhite);
     p.VLine(x0, 2, 5, kWhite);
+    p.VLine(x0 + 6, 2, 5, kShadow);
+    p.HLine(x0 + 2, x0 + 3, 4, kDark);  // the column's title
   }
   p.HLine(2, 21, 6, kShadow);
-  p.VLine(5, 2, 21, kShadow);
-  p.VLine(14, 2, 5, kShadow);
-  for (int y : {7, 13, 19}) p.HLine(2, 4, y, kWhite);
+  for (int y : {12, 18}) p.HLine(2, 21, y, 0xC0C0C0);
+  for (int x : {8, 15}) p.VLine(x, 7, 21, 0xC0C0C0);
   p.Frame(1, 1, 22, 22, kDark);
-  // Row numbers and values; the current cell selected.
-  p.Text3x5(2, 7, "1", kBlack);
-  p.Text3x5(2, 13, "2", kBlack);
-  p.Text3x5(7, 7, "12", kBlack);
-  p.Text3x5(18, 7, "7", kBlack);
-  p.Text3x5(7, 13, "40", kBlack);
-  p.Fill(15, 13, 21, 17, kNavy);
-  p.Text3x5(17, 13, "5", kWhite);
-  p.HLine(9, 12, 20, kShadow);
-  p.HLine(18, 20, 20, kShadow);
+  // The numbers, right aligned; the current cell selected.
+  p.Fill(9, 13, 14, 17, kNavy);
+  constexpr const char* kCells[3][3] = {{"3", "7", "1"}, {"5", "2", "8"}, {"4", "6", "9"}};
+  for (int row = 0; row < 3; ++row)
+    for (int col = 0; col < 3; ++col) {
+      const int x = 4 + col * 7, y = 7 + row * 6;
+      p.Text3x5(x, y, kCells[row][col], row == 1 && col == 1 ? kWhite : kBlack);
+    }
+  // The last row is only partly in view.
+  p.HLine(1, 22, 22, kDark);
+  p.Erase(1, 23, 22, 23);
 }
 
 void PaintNumIO(Painter& p) {
