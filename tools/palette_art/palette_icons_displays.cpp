@@ -6,36 +6,32 @@
 
 namespace palette_art {
 
-namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-
-// Degrees counter-clockwise from the right of the point (x, y) seen from (cx, cy), the y axis
-// pointing down.
-double AngleOf(double x, double y, double cx, double cy) {
-  return std::atan2(cy - y, x - cx) * 180 / kPi;
-}
-
-}  // namespace
-
 void PaintMeter(Painter& p) {
   // The case and its white face.
   p.Raised(1, 3, 22, 21);
   p.ThinSunken(3, 5, 20, 19, kWhite);
-  // The scale around the pivot at the bottom of the face: an arc, black and red at its high
-  // end, with five ticks inside it.
+  // The scale around the pivot at the bottom of the face: an arc from 18 to 162 degrees,
+  // red from 58 degrees down, with five ticks inside it. Angles are tested through their sines
+  // and cosines, written out, so no library function decides a pixel.
+  struct Direction {
+    double cos, sin;
+  };
+  static constexpr Direction kTicks[] = {{-0.9063077870366499, 0.42261826174069944},
+                                         {-0.5372996083468238, 0.8433914458128857},
+                                         {0.0, 1.0},
+                                         {0.5372996083468239, 0.8433914458128857},
+                                         {0.9063077870366499, 0.42261826174069944}};
+  constexpr double kSin18 = 0.3090169943749474, kCos58 = 0.5299192642332049;
   const double cx = 12.0, cy = 18.0;
   for (int y = 6; y <= 18; ++y)
     for (int x = 4; x <= 19; ++x) {
-      const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
-      const double r = std::sqrt(dx * dx + dy * dy);
-      const double a = AngleOf(x + 0.5, y + 0.5, cx, cy);
-      if (a < 18 || a > 162) continue;
-      if (r >= 8.2 && r < 9.6) p.Px(x, y, a < 58 ? 0xE02020 : kBlack);
-      for (double tick : {155.0, 122.5, 90.0, 57.5, 25.0}) {
-        const double ux = std::cos(tick * kPi / 180), uy = -std::sin(tick * kPi / 180);
-        const double along = dx * ux + dy * uy, across = std::abs(dx * uy - dy * ux);
-        if (across < 0.5 && along >= 6.0 && along < 8.2) p.Px(x, y, kBlack);
+      const double dx = x + 0.5 - cx, up = cy - (y + 0.5);
+      const double r = std::sqrt(dx * dx + up * up);
+      if (up < r * kSin18) continue;
+      if (r >= 8.2 && r < 9.6) p.Px(x, y, dx > r * kCos58 ? 0xE02020 : kBlack);
+      for (const Direction& t : kTicks) {
+        const double along = dx * t.cos + up * t.sin, across = std::abs(dx * t.sin - up * t.cos);
+        if (across < 0.55 && along >= 6.0 && along < 8.2) p.Px(x, y, kBlack);
       }
     }
   // The needle and the hub it turns on.
