@@ -4,17 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <vector>
-
-#include "framework/graphics/canvas.h"
 
 namespace palette_art {
 
 namespace {
-
-fw::TColor ToColor(Rgb c) {
-  return fw::RGB(uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c));
-}
 
 // A face: glyph rows as bit masks, the leftmost column in the highest bit used.
 struct FaceGlyph {
@@ -63,7 +56,7 @@ const FaceGlyph* Find(const FaceGlyph (&face)[N], char ch) {
 
 template <size_t N>
 int DrawText(Painter& p, const FaceGlyph (&face)[N], int height, int x, int y,
-             std::string_view text, Rgb c, bool draw) {
+             std::string_view text, Rgb c) {
   int left = x;
   for (char ch : text) {
     const FaceGlyph* g = Find(face, ch);
@@ -71,10 +64,9 @@ int DrawText(Painter& p, const FaceGlyph (&face)[N], int height, int x, int y,
       left += 3;  // a space
       continue;
     }
-    if (draw)
-      for (int row = 0; row < height; ++row)
-        for (int col = 0; col < g->width; ++col)
-          if (g->rows[row] & (1 << (g->width - 1 - col))) p.Px(left + col, y + row, c);
+    for (int row = 0; row < height; ++row)
+      for (int col = 0; col < g->width; ++col)
+        if (g->rows[row] & (1 << (g->width - 1 - col))) p.Px(left + col, y + row, c);
     left += g->width + 1;
   }
   return left - x - (left > x ? 1 : 0);
@@ -100,10 +92,6 @@ Painter::Painter(fw::TBitmap& bitmap, fw::TColor key)
 void Painter::Px(int x, int y, Rgb c) {
   if (x < 0 || y < 0 || x >= Width() || y >= Height()) return;
   bitmap_.ScanLine(y)[x] = c & 0xFFFFFF;
-}
-
-Rgb Painter::At(int x, int y) const {
-  return bitmap_.ScanLine(y)[x] & 0xFFFFFF;
 }
 
 void Painter::Fill(int x0, int y0, int x1, int y1, Rgb c) {
@@ -156,11 +144,6 @@ void Painter::VGradient(int x0, int y0, int x1, int y1, Rgb from, Rgb to) {
   for (int y = y0; y <= y1; ++y) HLine(x0, x1, y, Mix(from, to, (y - y0) * 256 / n));
 }
 
-void Painter::HGradient(int x0, int y0, int x1, int y1, Rgb from, Rgb to) {
-  const int n = std::max(1, x1 - x0);
-  for (int x = x0; x <= x1; ++x) VLine(x, y0, y1, Mix(from, to, (x - x0) * 256 / n));
-}
-
 void Painter::Raised(int x0, int y0, int x1, int y1, Rgb face) {
   Fill(x0, y0, x1, y1, face);
   HLine(x0, x1, y1, kDark);
@@ -191,26 +174,6 @@ void Painter::ThinSunken(int x0, int y0, int x1, int y1, Rgb inside) {
   VLine(x0, y0, y1 - 1, kShadow);
 }
 
-void Painter::Ellipse(int x0, int y0, int x1, int y1, Rgb pen, Rgb brush) {
-  fw::TCanvas* c = Canvas();
-  fw::TCanvasStateSaver saver(*c);
-  c->Pen()->SetColor(ToColor(pen));
-  c->Brush()->SetColor(ToColor(brush));
-  c->Brush()->SetStyle(fw::bsSolid);
-  c->Ellipse(x0, y0, x1, y1);
-}
-
-void Painter::Polygon(std::initializer_list<std::pair<int, int>> points, Rgb pen, Rgb brush) {
-  std::vector<fw::TPoint> pts;
-  for (const auto& [x, y] : points) pts.push_back(fw::Point(x, y));
-  fw::TCanvas* c = Canvas();
-  fw::TCanvasStateSaver saver(*c);
-  c->Pen()->SetColor(ToColor(pen));
-  c->Brush()->SetColor(ToColor(brush));
-  c->Brush()->SetStyle(fw::bsSolid);
-  c->Polygon(pts);
-}
-
 void Painter::Sprite(int x, int y, std::initializer_list<std::string_view> rows,
                      std::initializer_list<Ink> inks) {
   int row = 0;
@@ -223,20 +186,11 @@ void Painter::Sprite(int x, int y, std::initializer_list<std::string_view> rows,
 }
 
 int Painter::Text3x5(int x, int y, std::string_view text, Rgb c) {
-  return DrawText(*this, kFace3x5, 5, x, y, text, c, true);
+  return DrawText(*this, kFace3x5, 5, x, y, text, c);
 }
 
 int Painter::Text4x7(int x, int y, std::string_view text, Rgb c) {
-  return DrawText(*this, kFace4x7, 7, x, y, text, c, true);
-}
-
-int Painter::Width4x7(std::string_view text) {
-  int left = 0;
-  for (char ch : text) {
-    const FaceGlyph* g = Find(kFace4x7, ch);
-    left += (g ? g->width : 2) + 1;
-  }
-  return left > 0 ? left - 1 : 0;
+  return DrawText(*this, kFace4x7, 7, x, y, text, c);
 }
 
 }  // namespace palette_art

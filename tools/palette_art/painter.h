@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string_view>
-#include <utility>
 
 #include "framework/graphics/bitmap.h"
 
@@ -17,7 +16,6 @@ using Rgb = uint32_t;  // 0xRRGGBB
 
 // The shades of a light-grey button face, lit from the top left.
 constexpr Rgb kWhite = 0xFFFFFF;
-constexpr Rgb kLight = 0xEEEBE6;
 constexpr Rgb kFace = 0xD4D0C8;
 constexpr Rgb kShadow = 0x808080;
 constexpr Rgb kDark = 0x404040;
@@ -40,10 +38,8 @@ class Painter {
 
   int Width() const { return bitmap_.Width(); }
   int Height() const { return bitmap_.Height(); }
-  fw::TCanvas* Canvas() { return bitmap_.Canvas(); }
 
   void Px(int x, int y, Rgb c);  // pixels outside the bitmap are left out
-  Rgb At(int x, int y) const;
   void Fill(int x0, int y0, int x1, int y1, Rgb c);
   // Back to the key colour: the background again.
   void Erase(int x0, int y0, int x1, int y1);
@@ -56,31 +52,26 @@ class Painter {
   void DottedHLine(int x0, int x1, int y, Rgb c);
   void DottedVLine(int x, int y0, int y1, Rgb c);
 
-  // Gradients from `from` at the first row (column) to `to` at the last.
+  // A gradient from `from` at the first row to `to` at the last.
   void VGradient(int x0, int y0, int x1, int y1, Rgb from, Rgb to);
-  void HGradient(int x0, int y0, int x1, int y1, Rgb from, Rgb to);
 
-  // A raised button: black bottom-right, white top-left, grey inner shadow, face inside.
+  // A raised button: white top-left, dark grey bottom-right with a grey inner shadow, the face
+  // inside.
   void Raised(int x0, int y0, int x1, int y1, Rgb face = kFace);
   // A sunken field two pixels deep (edit boxes, lists), filled with `inside`.
   void Sunken(int x0, int y0, int x1, int y1, Rgb inside);
   // A sunken edge one pixel deep (labels, gauges), filled with `inside`.
   void ThinSunken(int x0, int y0, int x1, int y1, Rgb inside);
 
-  // Figures through the canvas (box exclusive of right and bottom, as the canvas takes it).
-  void Ellipse(int x0, int y0, int x1, int y1, Rgb pen, Rgb brush);
-  void Polygon(std::initializer_list<std::pair<int, int>> points, Rgb pen, Rgb brush);
-
   // Pixel art: one string per row, each character an ink's code; other characters
   // (by habit '.') are left as they are.
   void Sprite(int x, int y, std::initializer_list<std::string_view> rows,
               std::initializer_list<Ink> inks);
 
-  // Digits and '.', '-', ':' in the small 3 x 5 face and the 4 x 7 face; one pixel between
-  // characters ('.' takes one column). Returns the width drawn.
+  // Digits, '.' and '-' (and ':' in the small face) in a 3 x 5 and a 4 x 7 face; one pixel
+  // between characters ('.' takes one column). Returns the width drawn.
   int Text3x5(int x, int y, std::string_view text, Rgb c);
   int Text4x7(int x, int y, std::string_view text, Rgb c);
-  static int Width4x7(std::string_view text);
 
  private:
   fw::TBitmap& bitmap_;
