@@ -73,6 +73,14 @@
 #include "framework/stdctrls/memo.h"
 #include "framework/stdctrls/text_alignment.h"
 
+// Dialogs and the design-time interfaces
+#include "framework/design/package.h"
+#include "framework/design/palette.h"
+#include "framework/design/property_editor.h"
+#include "framework/design/property_editor_registry.h"
+#include "framework/dialogs/file_filter.h"
+#include "framework/dialogs/open_dialog.h"
+
 #ifdef PANEKIT_HAVE_SDL
 #include "framework/backend/sdl/sdl_backend.h"
 #endif

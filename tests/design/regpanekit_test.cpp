@@ -16,6 +16,7 @@
 #include "framework/design/property_editor_registry.h"
 #include "framework/dialogs/open_dialog.h"
 #include "framework/graphics/bitmap.h"
+#include "framework/rtl/utf8.h"
 #include "framework/stdctrls/edit.h"
 #include "meter/ZEB_Meter.h"
 
