@@ -39,26 +39,78 @@ bool IsIdentifier(const std::string& text) {
 
 }  // namespace
 
-// --- The in-place editor: the grid's pick-list editor, with a read-only text for read-only
-// rows, a colour swatch in front of colour values, a "..." button beside the drop-down button
-// of rows that have both, and the inspector's keys.
+// --- The value list: the drop-down of a value-list row, a colour swatch in front of each
+// colour name.
+class TInspectorEdit;
+
+class TValueListPopup : public TDropDownList {
+ public:
+  TValueListPopup(TInspectorEdit* editor);
+
+  void SetItems(std::vector<std::string> items, int rows, bool swatches) {
+    items_ = std::move(items);
+    swatches_ = swatches;
+    ResetRows(std::min(rows, Count()));
+  }
+  const std::string& Item(int index) const { return items_[static_cast<size_t>(index)]; }
+  int IndexOf(const std::string& text) const {
+    for (int i = 0; i < Count(); ++i)
+      if (SameText(Item(i), text)) return i;
+    return -1;
+  }
+  int Count() const override { return static_cast<int>(items_.size()); }
+  int ItemHeight() const override {
+    return std::max(MeasureText(Font()->Spec(), "").height + 2, 15);
+  }
+
+ protected:
+  void DrawRow(TCanvas* canvas, int index, const TRect& row, bool chosen) override {
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(chosen ? clHighlight : Color());
+    canvas->FillRect(row);
+    int x = row.Left + 2;
+    if (swatches_) {
+      if (auto color = IdentToColor(Item(index)))
+        TObjectInspector::PaintSwatch(canvas, Bounds(x, row.Top + (row.Height() - 11) / 2, 11, 11),
+                                      *color);
+      x += kSwatchRoom;
+    }
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->Font()->SetColor(chosen ? clHighlightText : Font()->Color());
+    canvas->TextRect(row, x, row.Top + (row.Height() - canvas->TextHeight("Ag")) / 2, Item(index));
+  }
+  void ItemTaken() override;
+
+ private:
+  TInspectorEdit* editor_;
+  std::vector<std::string> items_;
+  bool swatches_ = false;
+};
+
+// --- The in-place editor: the grid's editor with its button (a drop-down arrow or "..."),
+// a read-only text for read-only rows, a colour swatch in front of colour values, a "..."
+// button beside the arrow of rows that have both, the value list, and the inspector's keys.
 class TInspectorEdit : public TInplaceEditList {
  public:
   TInspectorEdit(TObjectInspector* inspector, TComponent* owner)
       : TInplaceEditList(owner), inspector_(inspector) {
     OnEditButtonClick = [this](TObject*) { inspector_->EditRow(EditedRow()); };
   }
+  ~TInspectorEdit() override {
+    // The list lies on the form and belongs to this editor: it goes with it.
+    delete static_cast<TValueListPopup*>(list_.Get());
+  }
 
   void UpdateContents() override {
+    CloseValues(false);
     const int row = EditedRow();
-    PickList()->Clear();
+    values_.clear();
     if (TPropertyEditor* editor = inspector_->RowEditor(row)) {
       const TPropertyAttributes attributes = editor->GetAttributes();
       if (attributes.Contains(paValueList)) {
-        std::vector<std::string> values = editor->GetValues();
+        values_ = editor->GetValues();
         if (attributes.Contains(paSortList))
-          std::stable_sort(values.begin(), values.end(), NameLess);
-        for (const std::string& value : values) PickList()->Add(value);
+          std::stable_sort(values_.begin(), values_.end(), NameLess);
       }
     }
     TInplaceEditList::UpdateContents();
@@ -74,6 +126,48 @@ class TInspectorEdit : public TInplaceEditList {
     return r;
   }
 
+  TValueListPopup* ValueList() const {
+    auto* list = static_cast<TValueListPopup*>(list_.Get());
+    return list && list->Visible() ? list : nullptr;
+  }
+
+  // Opens the values below the editor on its form (above it when they do not fit below),
+  // the current one chosen.
+  void DropDownValues() {
+    if (ValueList() || values_.empty()) return;
+    TCustomForm* form = GetParentForm(this);
+    auto* list = static_cast<TValueListPopup*>(list_.Get());
+    if (!list) {
+      list = new TValueListPopup(this);
+      list_ = list->Ref();
+    }
+    list->SetParent(form ? static_cast<TWinControl*>(form) : Parent());
+    list->SetFont(Font());
+    TColor color = 0;
+    list->SetItems(values_, DropDownRows(), inspector_->RowColor(EditedRow(), color));
+    const int height = list->Rows() * list->ItemHeight() + 2;
+    TPoint at = FormOrigin();
+    if (!form && Parent()) at = {Left(), Top()};
+    int top = at.Y + Height();
+    if (form && top + height > form->ClientHeight() && at.Y - height >= 0) top = at.Y - height;
+    list->SetBounds(at.X, top, Width(), height);
+    list->SetItemIndex(list->IndexOf(Text()));
+    list->BringToFront();
+    list->SetVisible(true);
+  }
+
+  // Closes the values; with `accept` the chosen one is written through.
+  void CloseValues(bool accept) {
+    TValueListPopup* list = ValueList();
+    if (!list) return;
+    const int index = list->ItemIndex();
+    list->SetVisible(false);
+    if (!accept || index < 0 || ReadOnly()) return;
+    SetText(list->Item(index));
+    SelectAll();
+    if (Grid() && Grid()->EditorMode()) Grid()->UpdateText();
+  }
+
  protected:
   void Paint() override {
     TInplaceEditList::Paint();
@@ -84,17 +178,23 @@ class TInspectorEdit : public TInplaceEditList {
       canvas->Brush()->SetStyle(bsSolid);
       canvas->Brush()->SetColor(Color());
       canvas->FillRect(Rect(0, 0, kSwatchRoom, Height()));
-      const int top = (Height() - 11) / 2;
-      TObjectInspector::PaintSwatch(canvas, Bounds(1, top, 11, 11), color);
+      TObjectInspector::PaintSwatch(canvas, Bounds(1, (Height() - 11) / 2, 11, 11), color);
     }
     if (DialogButtonShown())
       TObjectInspector::PaintEllipsisButton(canvas, DialogButtonRect(), Enabled());
   }
 
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override {
-    if (Button == mbLeft && DialogButtonShown() && PtInRect(DialogButtonRect(), Point(X, Y))) {
+    const bool onList = EditStyle() == esPickList && PtInRect(ButtonRect(), Point(X, Y));
+    const bool onDialog = DialogButtonShown() && PtInRect(DialogButtonRect(), Point(X, Y));
+    if (Button == mbLeft && (onList || onDialog)) {
       if (CanFocus() && !Focused()) SetFocus();
-      inspector_->EditRow(EditedRow());
+      if (onDialog)
+        inspector_->EditRow(EditedRow());
+      else if (ValueList())
+        CloseValues(false);
+      else
+        DropDownValues();
       return;
     }
     TInplaceEditList::MouseDown(Button, Shift, X, Y);
@@ -103,6 +203,47 @@ class TInspectorEdit : public TInplaceEditList {
   void KeyDown(uint16_t& Key, TShiftState Shift) override {
     const int row = EditedRow();
     TPropertyEditor* editor = inspector_->RowEditor(row);
+    // F4 and Alt+Down open and close the values.
+    if (EditStyle() == esPickList && (Key == VK_F4 || (Key == VK_DOWN && Shift.Contains(ssAlt)))) {
+      Key = 0;
+      if (ValueList())
+        CloseValues(true);
+      else
+        DropDownValues();
+      return;
+    }
+    // While they are open the movement keys choose among them.
+    if (TValueListPopup* list = ValueList()) {
+      const int page = std::max(list->Rows() - 1, 1);
+      const int last = list->Count() - 1;
+      int index = list->ItemIndex();
+      switch (Key) {
+        case VK_UP:
+          index = std::max(index - 1, 0);
+          break;
+        case VK_DOWN:
+          index = std::min(index + 1, last);
+          break;
+        case VK_PRIOR:
+          index = std::max(index - page, 0);
+          break;
+        case VK_NEXT:
+          index = std::min(index + page, last);
+          break;
+        case VK_HOME:
+          index = 0;
+          break;
+        case VK_END:
+          index = last;
+          break;
+        default:
+          TInplaceEditList::KeyDown(Key, Shift);
+          return;
+      }
+      list->SetItemIndex(index);
+      Key = 0;
+      return;
+    }
     // Ctrl+Enter opens the dialog, whatever button the row shows.
     if (Key == VK_RETURN && Shift.Contains(ssCtrl) && editor &&
         editor->GetAttributes().Contains(paDialog)) {
@@ -124,6 +265,13 @@ class TInspectorEdit : public TInplaceEditList {
   }
 
   void KeyPress(char32_t& Key) override {
+    // With the values open, Enter takes the chosen one and Escape closes them; neither goes on
+    // to the grid.
+    if (ValueList() && (Key == U'\r' || Key == 0x1B)) {
+      CloseValues(Key == U'\r');
+      Key = 0;
+      return;
+    }
     const int row = EditedRow();
     if ((Key == U'+' || Key == U'-') && ReadOnly() && inspector_->RowExpandable(row)) {
       inspector_->SetRowExpanded(row, Key == U'+');
@@ -131,6 +279,11 @@ class TInspectorEdit : public TInplaceEditList {
       return;
     }
     TInplaceEditList::KeyPress(Key);
+  }
+
+  void DoExit() override {
+    CloseValues(false);
+    TInplaceEditList::DoExit();
   }
 
   // A double click opens the dialog, else steps to the next value of a list, else opens or
@@ -163,7 +316,17 @@ class TInspectorEdit : public TInplaceEditList {
   }
 
   TObjectInspector* inspector_;
+  std::vector<std::string> values_;
+  TControlRef list_;
 };
+
+TValueListPopup::TValueListPopup(TInspectorEdit* editor) : TDropDownList(editor), editor_(editor) {
+  SetColor(clWindow);
+}
+
+void TValueListPopup::ItemTaken() {
+  editor_->CloseValues(true);
+}
 
 // --- The grid: name | value, one row per inspector row; the value column is the only one
 // that takes the current cell, and its editor is always open while the grid has the focus.
@@ -544,6 +707,11 @@ TCustomGrid* TObjectInspector::Grid() const {
 
 TInplaceEditList* TObjectInspector::Editor() const {
   return grid_ ? dynamic_cast<TInplaceEditList*>(grid_->InplaceEditor()) : nullptr;
+}
+
+TDropDownList* TObjectInspector::ValueList() const {
+  auto* editor = grid_ ? dynamic_cast<TInspectorEdit*>(grid_->InplaceEditor()) : nullptr;
+  return editor ? editor->ValueList() : nullptr;
 }
 
 void TObjectInspector::Resize() {

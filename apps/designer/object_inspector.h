@@ -24,6 +24,7 @@
 
 namespace fw {
 class TCustomGrid;
+class TDropDownList;
 class TInplaceEditList;
 }  // namespace fw
 
@@ -83,6 +84,9 @@ class TObjectInspector : public fw::TCustomControl {
   fw::TCustomGrid* Grid() const;
   // The in-place editor while one exists.
   fw::TInplaceEditList* Editor() const;
+  // The drop-down list of the selected row's values while it is open (F4, Alt+Down, the
+  // arrow button), else nullptr.
+  fw::TDropDownList* ValueList() const;
 
   // Called with the message of each refused value (besides the red status line).
   std::function<void(const std::string& message)> OnError;
@@ -102,6 +106,7 @@ class TObjectInspector : public fw::TCustomControl {
  private:
   friend class TInspectorGrid;
   friend class TInspectorEdit;
+  friend class TValueListPopup;
 
   struct Row {
     std::unique_ptr<fw::TPropertyEditor> editor;  // Properties tab

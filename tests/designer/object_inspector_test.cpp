@@ -12,6 +12,7 @@
 #include "framework/graphics/pen_brush_font.h"
 #include "framework/grids/inplace_edit.h"
 #include "framework/rtl/utf8.h"
+#include "framework/stdctrls/drop_down_list.h"
 
 namespace designer {
 namespace {
@@ -247,30 +248,65 @@ TEST(ObjectInspector, AnEnumerationIsChosenFromTheDropDown) {
   f.ClickValue("Mode");
   TInplaceEditList* editor = f.inspector->Editor();
   ASSERT_EQ(editor->EditStyle(), esPickList);
-  EXPECT_TRUE(editor->ReadOnly() == false);
+  EXPECT_FALSE(editor->ReadOnly());
   // F4 opens the list on the current value; Down and Enter take the next one.
   f.host.PressKey(VK_F4);
-  ASSERT_TRUE(editor->ListVisible());
-  EXPECT_EQ(editor->ItemIndex(), 1);
+  TDropDownList* list = f.inspector->ValueList();
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->Count(), 3);
+  EXPECT_EQ(list->ItemIndex(), 1);
   f.host.PressKey(VK_DOWN);
   f.Enter();
-  EXPECT_FALSE(editor->ListVisible());
+  EXPECT_EQ(f.inspector->ValueList(), nullptr);
   EXPECT_EQ(f.probe->Mode(), pmFast);
-  // A click on the button and on the first item takes that item.
+  // A click on the arrow button and on the first item takes that item.
   const TRect button = editor->ButtonRect();
   const TPoint origin = editor->FormOrigin();
   f.host.Click(origin.X + (button.Left + button.Right) / 2, origin.Y + button.Bottom / 2);
-  ASSERT_TRUE(editor->ListVisible());
-  TPickListPopup* list = editor->ListControl();
-  const int y = list->Top() + 1 + list->ItemHeight() / 2;
+  list = f.inspector->ValueList();
+  ASSERT_NE(list, nullptr);
+  const TRect first = list->ItemRect(0);
+  const int y = list->Top() + (first.Top + first.Bottom) / 2;
   f.host.MouseMove(list->Left() + 10, y);
   f.host.Click(list->Left() + 10, y);
+  EXPECT_EQ(f.probe->Mode(), pmSlow);
+  // Alt+Down opens it too, and Escape closes it choosing nothing.
+  f.host.PressKey(VK_DOWN, {ssAlt});
+  ASSERT_NE(f.inspector->ValueList(), nullptr);
+  f.host.PressKey(VK_DOWN);
+  f.Stroke(VK_ESCAPE, 0x1B);
+  EXPECT_EQ(f.inspector->ValueList(), nullptr);
   EXPECT_EQ(f.probe->Mode(), pmSlow);
   // A double click steps to the next value.
   const TPoint p = f.CellCentre(f.Row("Mode"));
   f.host.DblClick(p.X, p.Y);
   EXPECT_EQ(f.probe->Mode(), pmNormal);
   EXPECT_EQ(f.modified, 3);
+}
+
+TEST(ObjectInspector, ColourNamesAreListedBehindSwatches) {
+  InspectorFixture f;
+  f.ClickValue("Tint");
+  f.host.PressKey(VK_F4);
+  TDropDownList* list = f.inspector->ValueList();
+  ASSERT_NE(list, nullptr);
+  // The current colour is chosen; the row of clBlue, scrolled into view, shows a blue swatch.
+  const std::vector<std::string> names = f.inspector->RowEditor(f.Row("Tint"))->GetValues();
+  const auto at = [&](const char* name) {
+    return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin());
+  };
+  EXPECT_EQ(list->ItemIndex(), at("clRed"));
+  list->SetItemIndex(at("clBlue"));
+  const TRect row = list->ItemRect(at("clBlue"));
+  EXPECT_EQ(f.host.Pixel(list->Left() + row.Left + 7, list->Top() + (row.Top + row.Bottom) / 2),
+            clBlue);
+  f.Enter();
+  EXPECT_EQ(f.probe->Tint(), clBlue);
+  // The value cell shows the swatch too.
+  const TRect cell = f.inspector->Grid()->CellRect(1, f.Row("Tint"));
+  const TPoint origin = f.inspector->Grid()->FormOrigin();
+  EXPECT_EQ(f.host.Pixel(origin.X + cell.Left + 7, origin.Y + (cell.Top + cell.Bottom) / 2),
+            clBlue);
 }
 
 TEST(ObjectInspector, ASetOpensIntoElementsThatToggle) {
