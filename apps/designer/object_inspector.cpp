@@ -459,6 +459,7 @@ void TObjectInspector::SetActiveTab(TInspectorTab value) {
   // What was typed on the tab being left is written through, as when leaving a row.
   if (grid_ && grid_->EditorMode()) grid_->HideEditor();
   tab_ = value;
+  status_.clear();
   rows_.clear();
   if (grid_) grid_->GoToRow(0);
   BuildRows();
@@ -517,6 +518,7 @@ void TObjectInspector::InsertRows(size_t at, std::vector<std::unique_ptr<TProper
 void TObjectInspector::RowsChanged() {
   if (!grid_) return;
   grid_->SetRowCount(std::max(RowCount(), 1));
+  LayoutChildren();
   if (grid_->EditorMode() && grid_->InplaceEditor()) grid_->InplaceEditor()->UpdateContents();
   grid_->Invalidate();
 }
@@ -719,13 +721,18 @@ void TObjectInspector::Resize() {
   LayoutChildren();
 }
 
-// The grid between the tabs and the status line; the name column takes two fifths.
+// The grid between the tabs and the status line; the name column takes two fifths, more (up
+// to a half) when a name needs it.
 void TObjectInspector::LayoutChildren() {
   if (!grid_) return;
   grid_->SetBounds(0, kTabHeight, Width(), std::max(Height() - kTabHeight - kStatusHeight, 0));
   grid_->SetDefaultRowHeight(MeasureText(Font()->Spec(), "").height + 3);
   const int inner = std::max(Width() - 2 * grid_->BorderWidth() - kGridScrollBarSize - 2, 20);
-  const int names = std::max(inner * 2 / 5, 10);
+  int widest = 0;
+  for (int row = 0; row < RowCount(); ++row)
+    widest = std::max(widest, MeasureText(Font()->Spec(), RowName(row)).width +
+                                  ExpandBoxRect(Rect(0, 0, 0, 0), RowLevel(row)).Right + 14);
+  const int names = std::max(std::min(widest, inner / 2), std::max(inner * 2 / 5, 10));
   grid_->SetColWidths(0, names);
   grid_->SetColWidths(1, inner - names);
 }
