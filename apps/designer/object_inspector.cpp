@@ -414,11 +414,13 @@ TObjectInspector::TObjectInspector(TComponent* AOwner) : TCustomControl(AOwner) 
 }
 
 TObjectInspector::~TObjectInspector() {
-  // The grid goes with the owned components after this; an edit it still writes through on
-  // its way finds no rows.
+  // The grid goes first, while this inspector is whole: an edit it writes through on its way
+  // out (the focus leaving) finds no rows and no instance.
   if (auto* component = dynamic_cast<TComponent*>(instance_)) RemoveFreeNotification(component);
   instance_ = nullptr;
   rows_.clear();
+  delete grid_;
+  grid_ = nullptr;
 }
 
 void TObjectInspector::SetInspected(TDesigner* designer, TPersistent* instance) {

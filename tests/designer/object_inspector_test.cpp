@@ -397,5 +397,22 @@ TEST(ObjectInspector, TheEventsTabListsEventsAndSetsHandlerNames) {
   EXPECT_EQ(f.modified, 1);
 }
 
+TEST(ObjectInspector, ADeletedComponentIsNoLongerInspected) {
+  InspectorFixture f;
+  f.ClickValue("Caption");
+  f.host.TypeText("typed, never written");
+  delete f.probe;
+  EXPECT_EQ(f.inspector->Inspected(), nullptr);
+  EXPECT_EQ(f.inspector->RowCount(), 0);
+  f.host.ProcessMessages();
+  // An inspector deleted in the middle of an edit writes nothing on its way out.
+  TInspectorProbe other(nullptr);
+  f.inspector->SetInspected(nullptr, &other);
+  f.ClickValue("Caption");
+  f.host.TypeText("lost");
+  delete f.inspector;
+  EXPECT_EQ(other.Caption(), "Probe");
+}
+
 }  // namespace
 }  // namespace designer
