@@ -592,9 +592,11 @@ void TObjectInspector::Expand(int row) {
   if (r.level >= kMaxDepth) return;
   r.expanded = true;
   expanded_.insert(r.path);
+  // Copies: inserting the parts moves the rows, `r` with them.
+  const std::string path = r.path;
+  const int level = r.level + 1;
   const bool sortParts = r.editor->Property().kind != TPropertyKind::Set;
-  InsertRows(static_cast<size_t>(row) + 1, r.editor->GetProperties(), r.path, r.level + 1,
-             sortParts);
+  InsertRows(static_cast<size_t>(row) + 1, r.editor->GetProperties(), path, level, sortParts);
   RowsChanged();
 }
 
