@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "framework/controls/backend.h"
+#include "framework/controls/input.h"
 #include "framework/design/property_editor_registry.h"
 #include "framework/graphics/text_engine.h"
 #include "framework/grids/inplace_edit.h"
@@ -184,21 +186,7 @@ class TInspectorEdit : public TInplaceEditList {
       TObjectInspector::PaintEllipsisButton(canvas, DialogButtonRect(), Enabled());
   }
 
-  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override {
-    const bool onList = EditStyle() == esPickList && PtInRect(ButtonRect(), Point(X, Y));
-    const bool onDialog = DialogButtonShown() && PtInRect(DialogButtonRect(), Point(X, Y));
-    if (Button == mbLeft && (onList || onDialog)) {
-      if (CanFocus() && !Focused()) SetFocus();
-      if (onDialog)
-        inspector_->EditRow(EditedRow());
-      else if (ValueList())
-        CloseValues(false);
-      else
-        DropDownValues();
-      return;
-    }
-    TInplaceEditList::MouseDown(Button, Shift, X, Y);
-  }
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
   void KeyDown(uint16_t& Key, TShiftState Shift) override {
     const int row = EditedRow();
@@ -361,6 +349,17 @@ class TInspectorGrid : public TCustomGrid {
   }
   void GoToRow(int row) { FocusCell(1, row, false); }
 
+  // True (and forgotten) when the grid's last press was close enough in time and place to
+  // `formPoint` to make a double click with a press there now.
+  bool TakeFirstPress(TPoint formPoint) {
+    const bool pair = firstPressTime_ >= 0 &&
+                      CurrentBackend().Milliseconds() - firstPressTime_ <= kDoubleClickTime &&
+                      std::abs(formPoint.X - firstPress_.X) <= kDoubleClickDistance &&
+                      std::abs(formPoint.Y - firstPress_.Y) <= kDoubleClickDistance;
+    firstPressTime_ = -1;
+    return pair;
+  }
+
  protected:
   TInplaceEdit* CreateEditor() override { return new TInspectorEdit(inspector_, this); }
 
@@ -388,6 +387,9 @@ class TInspectorGrid : public TCustomGrid {
       if (onBox) inspector_->SetRowExpanded(cell.Y, !inspector_->RowExpanded(cell.Y));
       return;
     }
+    firstPressTime_ =
+        Button == mbLeft && !Shift.Contains(ssDouble) ? CurrentBackend().Milliseconds() : -1;
+    firstPress_ = Point(FormOrigin().X + X, FormOrigin().Y + Y);
     TCustomGrid::MouseDown(Button, Shift, X, Y);
   }
 
@@ -401,7 +403,34 @@ class TInspectorGrid : public TCustomGrid {
 
  private:
   TObjectInspector* inspector_;
+  // The last left press on a value (-1: none to pair with).
+  int64_t firstPressTime_ = -1;
+  TPoint firstPress_{};
 };
+
+void TInspectorEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const bool onList = EditStyle() == esPickList && PtInRect(ButtonRect(), Point(X, Y));
+  const bool onDialog = DialogButtonShown() && PtInRect(DialogButtonRect(), Point(X, Y));
+  if (Button == mbLeft && (onList || onDialog)) {
+    if (CanFocus() && !Focused()) SetFocus();
+    if (onDialog)
+      inspector_->EditRow(EditedRow());
+    else if (ValueList())
+      CloseValues(false);
+    else
+      DropDownValues();
+    return;
+  }
+  // The second press of a double click that began on the grid (the editor then opened under
+  // the pointer) lands here as a plain press: it is the double click.
+  auto* grid = static_cast<TInspectorGrid*>(Grid());
+  if (Button == mbLeft && !Shift.Contains(ssDouble) && grid &&
+      grid->TakeFirstPress(Point(FormOrigin().X + X, FormOrigin().Y + Y))) {
+    DblClick();
+    return;
+  }
+  TInplaceEditList::MouseDown(Button, Shift, X, Y);
+}
 
 // --- The inspector
 

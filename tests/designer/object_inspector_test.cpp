@@ -277,7 +277,8 @@ TEST(ObjectInspector, AnEnumerationIsChosenFromTheDropDown) {
   f.Stroke(VK_ESCAPE, 0x1B);
   EXPECT_EQ(f.inspector->ValueList(), nullptr);
   EXPECT_EQ(f.probe->Mode(), pmSlow);
-  // A double click steps to the next value.
+  // A double click steps to the next value, on the selected row or another one.
+  f.ClickValue("Count");
   const TPoint p = f.CellCentre(f.Row("Mode"));
   f.host.DblClick(p.X, p.Y);
   EXPECT_EQ(f.probe->Mode(), pmNormal);
