@@ -28,13 +28,12 @@
 namespace zeb {
 
 void Register() {
-  fw::RegisterComponents(kPalettePage,
-                         {typeid(TMeter), typeid(TMarkSel), typeid(TColSel), typeid(TGradFill),
-                          typeid(TNTabEd), typeid(TNumLab), typeid(TNumIO), typeid(TNumIO2),
-                          typeid(TOnOffBut), typeid(TMiniCal), typeid(TRotLab), typeid(TSevenSeg),
-                          typeid(TProgBar), typeid(TRasterLab), typeid(TFolderTree),
-                          typeid(TThumbnails), typeid(TReportListView), typeid(TRepSpeedButton),
-                          typeid(TRLData)});
+  fw::RegisterComponents(
+      kPalettePage, {typeid(TMeter), typeid(TMarkSel), typeid(TColSel), typeid(TGradFill),
+                     typeid(TNTabEd), typeid(TNumLab), typeid(TNumIO), typeid(TNumIO2),
+                     typeid(TOnOffBut), typeid(TMiniCal), typeid(TRotLab), typeid(TSevenSeg),
+                     typeid(TProgBar), typeid(TRasterLab), typeid(TFolderTree), typeid(TThumbnails),
+                     typeid(TReportListView), typeid(TRepSpeedButton), typeid(TRLData)});
   auto fileNameEditor = fw::EditorClass<TFDFileNameProperty>("TFDFileNameProperty");
   fw::RegisterPropertyEditor(fw::TypeInfo<std::string>(), typeid(TMeter), "AnchorImage",
                              fileNameEditor);
