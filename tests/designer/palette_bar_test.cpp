@@ -16,8 +16,13 @@ namespace {
 
 using namespace fw;
 
-// A class with a palette bitmap of its own: green square on a magenta ground.
+// Classes with palette bitmaps of their own: a green square on a magenta ground, 24x24 as
+// most palette bitmaps and 28x28 as a few.
 class TPaletteProbe : public TComponent {
+ public:
+  using TComponent::TComponent;
+};
+class TPaletteLargeProbe : public TComponent {
  public:
   using TComponent::TComponent;
 };
@@ -28,14 +33,18 @@ constexpr TColor kSquare = 0x00A000;
 void RegisterTestPages() {
   static const bool registered = [] {
     RegisterClass<TPaletteProbe>("TPaletteProbe", "TComponent");
-    TBitmap glyph(24, 24);
-    glyph.Canvas()->Brush()->SetColor(kGround);
-    glyph.Canvas()->FillRect(Rect(0, 0, 24, 24));
-    glyph.Canvas()->Brush()->SetColor(kSquare);
-    glyph.Canvas()->FillRect(Rect(6, 6, 18, 18));
-    const std::vector<uint8_t> bytes = glyph.SaveToBytes(ImageFormat::Bmp);
-    RegisterResource("TPALETTEPROBE", bytes);
-    RegisterComponents("Bar Test", {typeid(TLabel), typeid(TEdit), typeid(TPaletteProbe)});
+    RegisterClass<TPaletteLargeProbe>("TPaletteLargeProbe", "TComponent");
+    for (int size : {24, 28}) {
+      TBitmap glyph(size, size);
+      glyph.Canvas()->Brush()->SetColor(kGround);
+      glyph.Canvas()->FillRect(Rect(0, 0, size, size));
+      glyph.Canvas()->Brush()->SetColor(kSquare);
+      glyph.Canvas()->FillRect(Rect(6, 6, size - 6, size - 6));
+      RegisterResource(size == 24 ? "TPALETTEPROBE" : "TPALETTELARGEPROBE",
+                       glyph.SaveToBytes(ImageFormat::Bmp));
+    }
+    RegisterComponents("Bar Test", {typeid(TLabel), typeid(TEdit), typeid(TPaletteProbe),
+                                    typeid(TPaletteLargeProbe)});
     RegisterComponents("Bar Test 2", {typeid(TComboBox)});
     return true;
   }();
@@ -74,7 +83,7 @@ TEST(PaletteBar, ShowsThePagesAndTheActivePagesClasses) {
   BarFixture f;
   ASSERT_GE(f.page, 0);
   EXPECT_EQ(f.bar->ActivePage(), f.page);
-  ASSERT_EQ(f.bar->ButtonCount(), 3);
+  ASSERT_EQ(f.bar->ButtonCount(), 4);
   EXPECT_EQ(f.bar->ButtonClass(0)->name, "TLabel");
   EXPECT_EQ(f.bar->ButtonClass(1)->name, "TEdit");
   EXPECT_EQ(f.bar->ButtonClass(2)->name, "TPaletteProbe");
@@ -109,19 +118,30 @@ TEST(PaletteBar, AClickChoosesAClassAndTheArrowClearsIt) {
   EXPECT_EQ(f.chosen.size(), 3u);
 }
 
-TEST(PaletteBar, ABitmapIsDrawnWithoutItsTransparentColour) {
+TEST(PaletteBar, ABitmapIsDrawnWithoutItsTransparentColourInsideTheBevel) {
   BarFixture f;
-  const TRect r = f.bar->ButtonRect(2);
-  const TPoint c = f.Centre(2);
-  EXPECT_EQ(f.host.Pixel(c.X, c.Y), kSquare);
-  int ground = 0, face = 0;
-  for (int y = r.Top + 2; y < r.Bottom - 2; ++y)
-    for (int x = r.Left + 2; x < r.Right - 2; ++x) {
-      ground += f.host.Pixel(x, y) == kGround;
-      face += f.host.Pixel(x, y) == ColorToRGB(clBtnFace);
-    }
-  EXPECT_EQ(ground, 0);
-  EXPECT_GT(face, 24 * 24 - 12 * 12 - 24);
+  for (int button : {2, 3}) {
+    const TRect r = f.bar->ButtonRect(button);
+    const TPoint c = f.Centre(button);
+    EXPECT_EQ(f.host.Pixel(c.X, c.Y), kSquare) << button;
+    // Nothing of the ground shows; the 28x28 bitmap is scaled into the face, so the bevel's
+    // ring stays the button's face.
+    int ground = 0, face = 0, square = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) {
+        const TColor pixel = f.host.Pixel(x, y);
+        ground += pixel == kGround;
+        face += pixel == ColorToRGB(clBtnFace);
+        square += pixel == kSquare;
+        const bool ring = x < r.Left + 2 || x >= r.Right - 2 || y < r.Top + 2 || y >= r.Bottom - 2;
+        if (ring) {
+          EXPECT_NE(pixel, kSquare) << button << " at " << x << "," << y;
+        }
+      }
+    EXPECT_EQ(ground, 0) << button;
+    EXPECT_EQ(face + square, 28 * 28) << button;
+    EXPECT_GE(square, 12 * 12) << button;
+  }
   // Without a bitmap: a white box with the class's initials.
   const TPoint l = f.Centre(0);
   EXPECT_EQ(f.host.Pixel(l.X - 8, l.Y - 7), ColorToRGB(clWindow));
