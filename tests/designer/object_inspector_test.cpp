@@ -206,7 +206,7 @@ TEST(ObjectInspector, TypedTextSetsEachKind) {
   EXPECT_TRUE(f.errors.empty());
 }
 
-TEST(ObjectInspector, LeavingTheRowWritesTheText) {
+TEST(ObjectInspector, LeavingTheRowWritesTheTextAndEscapeRevertsIt) {
   InspectorFixture f;
   f.ClickValue("Count");
   f.inspector->Editor()->SelectAll();
@@ -214,6 +214,15 @@ TEST(ObjectInspector, LeavingTheRowWritesTheText) {
   f.host.PressKey(VK_DOWN);
   EXPECT_EQ(f.probe->Count(), 9);
   EXPECT_EQ(f.inspector->SelectedRow(), f.Row("Count") + 1);
+  f.host.PressKey(VK_UP);
+  EXPECT_EQ(f.inspector->SelectedRow(), f.Row("Count"));
+  f.inspector->Editor()->SelectAll();
+  f.host.TypeText("10");
+  f.Stroke(VK_ESCAPE, 0x1B);
+  EXPECT_EQ(f.inspector->Editor()->Text(), "9");
+  f.host.PressKey(VK_DOWN);
+  EXPECT_EQ(f.probe->Count(), 9);
+  EXPECT_EQ(f.modified, 1);
 }
 
 TEST(ObjectInspector, ARefusedValueIsReportedAndTheOldValueShown) {
