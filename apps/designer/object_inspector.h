@@ -6,7 +6,7 @@
 //   SetInspected / Refresh / SetActiveTab -> BuildRows: editors of the instance, sorted, with
 //                                 the sub-properties of the expanded rows (kept by path)
 //   grid paints a cell          -> PaintNameCell (indent, +/- box) | PaintValueCell (swatch)
-//   the in-place editor opens   -> RowText (GetValue or the handler name), edit style by the
+//   the in-place editor opens   -> RowValue (GetValue or the handler name), edit style by the
 //                                 editor's attributes (value list: drop-down; dialog: "...")
 //   Enter / leaving the row     -> CommitRow -> SetValue | SetEventHandler; a refusal goes to
 //                                 ReportError and the editor shows the old value again
