@@ -308,6 +308,7 @@ std::vector<Page> AllPages() {
            RowEditPages,
            ColSelPages,
            ThumbnailPages,
+           DesignPages,
        }) {
     for (auto& page : area()) pages.push_back(std::move(page));
   }

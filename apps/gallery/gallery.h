@@ -56,6 +56,7 @@ std::vector<Page> FolderTreePages();
 std::vector<Page> RowEditPages();
 std::vector<Page> ColSelPages();
 std::vector<Page> ThumbnailPages();
+std::vector<Page> DesignPages();
 
 // Writes a caption in the gallery's own small style at (x, y) on the page.
 void Caption(fw::TCanvas* canvas, int x, int y, const std::string& text);
