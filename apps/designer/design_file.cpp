@@ -142,7 +142,16 @@ void TDesignDocument::LoadFromText(const std::string& text) {
                        " is not a form");
   std::unique_ptr<fw::TCustomForm> root;
   if (record != nullptr && record->factory) {
-    root.reset(dynamic_cast<fw::TCustomForm*>(record->factory(nullptr)));
+    try {
+      std::unique_ptr<fw::TComponent> made(record->factory(nullptr));
+      if (auto* form = dynamic_cast<fw::TCustomForm*>(made.get())) {
+        made.release();
+        root.reset(form);
+      }
+    } catch (const fw::Exception& e) {
+      throw EDesignError("Line " + std::to_string(header.line) + ": Error creating a " +
+                         record->name + ": " + e.Message());
+    }
   }
   // Without a creatable form class the reader names the fault (no header, unknown class).
   if (root == nullptr) root = std::make_unique<fw::TForm>(nullptr);

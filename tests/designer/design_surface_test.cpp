@@ -6,6 +6,11 @@
 #include "apps/designer/design_surface.h"
 #include "framework/backend/headless/test_host.h"
 #include "framework/controls/messages.h"
+#include "framework/graphics/canvas.h"
+#include "framework/image/resources.h"
+#include "framework/rtl/file_read.h"
+
+#include <filesystem>
 
 namespace designer {
 namespace {
@@ -109,6 +114,30 @@ TEST_F(DesignSurfaceTest, TrayShowsAndSelectsNonVisualComponents) {
   host_.Click(cell.Left + 5, cell.Top + 5);
   EXPECT_EQ(doc_.Selection(), std::vector<fw::TComponent*>{menu});
   EXPECT_EQ(host_.Pixel(cell.Left, cell.Top), fw::ColorToRGB(fw::clHighlight));
+}
+
+// A class with a palette bitmap (named as the class in capitals) shows it in its cell, with the
+// colour of its bottom-left pixel left out.
+TEST_F(DesignSurfaceTest, TrayDrawsThePaletteBitmapTransparently) {
+  fw::TBitmap icon(24, 24);
+  icon.SetPixelFormat(fw::pf24bit);
+  icon.Canvas()->Brush()->SetColor(fw::clFuchsia);
+  icon.Canvas()->FillRect(fw::Rect(0, 0, 24, 24));
+  icon.Canvas()->Brush()->SetColor(fw::clRed);
+  icon.Canvas()->FillRect(fw::Rect(8, 8, 16, 16));
+  auto path = std::filesystem::temp_directory_path() / "panekit_designer_icon.bmp";
+  icon.SaveToFile(path.string());
+  std::string bytes = fw::ReadWholeFile(path.string());
+  std::filesystem::remove(path);
+  fw::RegisterResource("TCOLORDIALOG", std::span(reinterpret_cast<const uint8_t*>(bytes.data()),
+                                                 bytes.size()));
+  doc_.Drop(fw::FindClass("TColorDialog"), 0, 0);
+  doc_.ClearSelection();
+  fw::TRect cell = surface_->TrayCellRect(0);
+  int x = cell.Left + (kTrayCellSize - 24) / 2;
+  int y = cell.Top + (kTrayCellSize - 24) / 2;
+  EXPECT_EQ(host_.Pixel(x + 12, y + 12), fw::ColorToRGB(fw::clRed));
+  EXPECT_EQ(host_.Pixel(x + 1, y + 1), fw::ColorToRGB(fw::clBtnFace));
 }
 
 }  // namespace
