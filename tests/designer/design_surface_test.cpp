@@ -129,8 +129,8 @@ TEST_F(DesignSurfaceTest, TrayDrawsThePaletteBitmapTransparently) {
   icon.SaveToFile(path.string());
   std::string bytes = fw::ReadWholeFile(path.string());
   std::filesystem::remove(path);
-  fw::RegisterResource("TCOLORDIALOG", std::span(reinterpret_cast<const uint8_t*>(bytes.data()),
-                                                 bytes.size()));
+  fw::RegisterResource("TCOLORDIALOG",
+                       std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
   doc_.Drop(fw::FindClass("TColorDialog"), 0, 0);
   doc_.ClearSelection();
   fw::TRect cell = surface_->TrayCellRect(0);
