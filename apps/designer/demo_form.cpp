@@ -16,7 +16,7 @@ struct DemoItem {
 
 const std::vector<DemoItem>& DemoItems() {
   static const std::vector<DemoItem> items = {
-      {"TMeter", 24, 24, 296, 208, {{"Value", "62"}, {"Caption", "kPa"}}},
+      {"TMeter", 24, 24, 296, 208, {{"MeterMaxValue", "100"}, {"Value", "62"}, {"Caption", "kPa"}}},
       {"TSevenSeg", 344, 24, 200, 64, {{"Caption", "23.5"}, {"NumDigits", "4"}}},
       {"TProgBar", 344, 112, 200, 32, {{"Value", "40"}}},
       {"TNumLab", 344, 168, 200, 24, {{"LeftText", "Flow"}, {"Value", "1.25"}}},

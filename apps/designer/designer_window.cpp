@@ -119,7 +119,9 @@ void TDesignerWindow::BuildToolStrip() {
   snapButton_->OnClick = [this](fw::TObject*) { document_->SetSnapToGrid(snapButton_->Down()); };
 }
 
-void TDesignerWindow::RefreshPalette() { palette_->RefreshPages(); }
+void TDesignerWindow::RefreshPalette() {
+  palette_->RefreshPages();
+}
 
 // The one selected component, or the form when none or several are selected.
 fw::TComponent* TDesignerWindow::InspectedComponent() const {
@@ -147,7 +149,9 @@ void TDesignerWindow::UpdateCaption() {
   SetCaption((document_->IsModified() ? "*" : "") + name + " - panekit designer");
 }
 
-std::string TDesignerWindow::StatusText() const { return status_->Caption(); }
+std::string TDesignerWindow::StatusText() const {
+  return status_->Caption();
+}
 
 void TDesignerWindow::ShowStatus(const std::string& text, bool error) {
   status_->Font()->SetColor(error ? fw::clMaroon : fw::clWindowText);
@@ -209,7 +213,9 @@ bool TDesignerWindow::SaveWithDialog() {
   return dialog.Execute() && SaveFile(dialog.FileName());
 }
 
-bool TDesignerWindow::Save() { return fileName_.empty() ? SaveWithDialog() : SaveFile(fileName_); }
+bool TDesignerWindow::Save() {
+  return fileName_.empty() ? SaveWithDialog() : SaveFile(fileName_);
+}
 
 void TDesignerWindow::Preview() {
   std::unique_ptr<fw::TComponent> running;
@@ -225,10 +231,20 @@ void TDesignerWindow::Preview() {
 void TDesignerWindow::KeyDown(uint16_t& Key, fw::TShiftState Shift) {
   if (Shift.Contains(fw::ssCtrl)) {
     switch (Key) {
-      case 'N': NewForm(); Key = 0; return;
-      case 'O': OpenWithDialog(); Key = 0; return;
-      case 'S': Save(); Key = 0; return;
-      default: break;
+      case 'N':
+        NewForm();
+        Key = 0;
+        return;
+      case 'O':
+        OpenWithDialog();
+        Key = 0;
+        return;
+      case 'S':
+        Save();
+        Key = 0;
+        return;
+      default:
+        break;
     }
   }
   if (Key == fw::VK_F9) {

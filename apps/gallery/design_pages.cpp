@@ -81,8 +81,8 @@ std::vector<Page> DesignPages() {
   pages.push_back(Page{"dialogs_open", "Open dialog: folders first, files of the chosen filter",
                        500, 380, RenderOpenDialog});
 #ifdef PANEKIT_GALLERY_DESIGNER
-  pages.push_back(Page{"designer", "Form designer with an example panel", 1284, 804,
-                       RenderDesigner});
+  pages.push_back(
+      Page{"designer", "Form designer with an example panel", 1284, 804, RenderDesigner});
 #endif
   return pages;
 }

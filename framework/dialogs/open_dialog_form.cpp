@@ -87,6 +87,9 @@ TOpenDialogForm::TOpenDialogForm(TComponent* AOwner, const TOpenDialog& dialog)
   directory_ = Resolved(cwd, folder);
   Refill();
   fileNameField_->SetText(ExtractFileName(preset));
+  for (size_t i = 0; i < entries_.size(); ++i)  // the preset file, when listed, is selected
+    if (!entries_[i].folder && entries_[i].name == fileNameField_->Text())
+      fileList_->SetRow(static_cast<int>(i));
   SetActiveControl(fileNameField_);
 }
 
