@@ -137,25 +137,16 @@ class TInspectorEdit : public TInplaceEditList {
   // the current one chosen.
   void DropDownValues() {
     if (ValueList() || values_.empty()) return;
-    TCustomForm* form = GetParentForm(this);
     auto* list = static_cast<TValueListPopup*>(list_.Get());
     if (!list) {
       list = new TValueListPopup(this);
       list_ = list->Ref();
     }
-    list->SetParent(form ? static_cast<TWinControl*>(form) : Parent());
+    list->SetParent(fw::TDropDownList::HostFor(*this));
     list->SetFont(Font());
     TColor color = 0;
     list->SetItems(values_, DropDownRows(), inspector_->RowColor(EditedRow(), color));
-    const int height = list->Rows() * list->ItemHeight() + 2;
-    TPoint at = FormOrigin();
-    if (!form && Parent()) at = {Left(), Top()};
-    int top = at.Y + Height();
-    if (form && top + height > form->ClientHeight() && at.Y - height >= 0) top = at.Y - height;
-    list->SetBounds(at.X, top, Width(), height);
-    list->SetItemIndex(list->IndexOf(Text()));
-    list->BringToFront();
-    list->SetVisible(true);
+    list->ShowUnder(*this, list->IndexOf(Text()));
   }
 
   // Closes the values; with `accept` the chosen one is written through.

@@ -65,24 +65,14 @@ int TInplaceEditList::ItemIndex() const {
 // The list opens below the editor on its form, or above it when it would not fit below.
 void TInplaceEditList::DropDown() {
   if (editStyle_ != esPickList || ListVisible() || pickList_->Count() == 0) return;
-  TCustomForm* form = GetParentForm(this);
   TPickListPopup* list = ListControl();
   if (!list) {
     list = new TPickListPopup(this);
     list_ = list->Ref();
   }
-  list->SetParent(form ? static_cast<TWinControl*>(form) : Parent());
+  list->SetParent(TDropDownList::HostFor(*this));
   list->SetItems(*pickList_, dropDownRows_);
-  const int rows = std::min(list->Count(), dropDownRows_);
-  const int height = rows * list->ItemHeight() + 2;
-  TPoint at = FormOrigin();
-  if (!form && Parent()) at = {Left(), Top()};
-  int top = at.Y + Height();
-  if (form && top + height > form->ClientHeight() && at.Y - height >= 0) top = at.Y - height;
-  list->SetBounds(at.X, top, Width(), height);
-  list->SetItemIndex(pickList_->IndexOf(Text()));
-  list->BringToFront();
-  list->SetVisible(true);
+  list->ShowUnder(*this, pickList_->IndexOf(Text()));
 }
 
 void TInplaceEditList::CloseUp(bool accept) {

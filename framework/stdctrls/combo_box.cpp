@@ -170,23 +170,14 @@ void TCustomComboBox::DropDown() {
   const TControlRef alive = Ref();
   OnDropDown(this);
   if (!alive.Get() || items_->Count() == 0) return;
-  TCustomForm* form = GetParentForm(this);
   TComboListPopup* list = ListControl();
   if (!list) {
     list = new TComboListPopup(this);
     list_ = list->Ref();
   }
-  list->SetParent(form ? static_cast<TWinControl*>(form) : Parent());
+  list->SetParent(TDropDownList::HostFor(*this));
   list->Reset(std::min(items_->Count(), dropDownCount_));
-  const int height = list->Rows() * ItemHeight() + 2;
-  TPoint at = FormOrigin();
-  if (!form && Parent()) at = {Left(), Top()};
-  int top = at.Y + Height();
-  if (form && top + height > form->ClientHeight() && at.Y - height >= 0) top = at.Y - height;
-  list->SetBounds(at.X, top, Width(), height);
-  list->SetItemIndex(itemIndex_);
-  list->BringToFront();
-  list->SetVisible(true);
+  list->ShowUnder(*this, itemIndex_);
   Invalidate();
 }
 

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "framework/controls/form.h"
+
 namespace fw {
 
 TDropDownList::TDropDownList(TComponent* AOwner) : TCustomControl(AOwner) {
@@ -16,6 +18,24 @@ void TDropDownList::ResetRows(int rows) {
   itemIndex_ = -1;
   topIndex_ = 0;
   Invalidate();
+}
+
+TWinControl* TDropDownList::HostFor(TControl& anchor) {
+  TCustomForm* form = GetParentForm(&anchor);
+  return form ? static_cast<TWinControl*>(form) : anchor.Parent();
+}
+
+void TDropDownList::ShowUnder(TControl& anchor, int index) {
+  TCustomForm* form = GetParentForm(&anchor);
+  const int height = Rows() * ItemHeight() + 2;
+  TPoint at = anchor.FormOrigin();
+  if (!form && anchor.Parent()) at = {anchor.Left(), anchor.Top()};
+  int top = at.Y + anchor.Height();
+  if (form && top + height > form->ClientHeight() && at.Y - height >= 0) top = at.Y - height;
+  SetBounds(at.X, top, anchor.Width(), height);
+  SetItemIndex(index);
+  BringToFront();
+  SetVisible(true);
 }
 
 int TDropDownList::ItemAt(int X, int Y) const {

@@ -27,6 +27,13 @@ class TDropDownList : public TCustomControl {
   // The rectangle of row `index` (client coordinates; empty when scrolled out).
   TRect ItemRect(int index) const;
 
+  // Where a list dropped from `anchor` lives: the anchor's form, else its parent.
+  static TWinControl* HostFor(TControl& anchor);
+  // Shows the list (parented to HostFor(anchor), its rows set) just below `anchor`, as wide as
+  // it and Rows() rows high, or above it when it would not fit below on the form; `index` is
+  // chosen and the list comes to the front.
+  void ShowUnder(TControl& anchor, int index);
+
  protected:
   // `rows` rows (at least 1), nothing chosen, scrolled to the top.
   void ResetRows(int rows);
