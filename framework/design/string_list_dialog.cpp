@@ -1,9 +1,8 @@
 // The string list dialog.
 #include "framework/design/string_list_dialog.h"
 
-#include "framework/stdctrls/label.h"
+#include "framework/stdctrls/dialog_layout.h"
 #include "framework/stdctrls/memo.h"
-#include "framework/stdctrls/speed_button.h"
 
 namespace fw {
 
@@ -13,24 +12,12 @@ TStringListDialogForm::TStringListDialogForm(TComponent* AOwner, const std::stri
   SetBorderStyle(bsDialog);
   SetCaption("String List Editor");
   SetBounds(Left(), Top(), 360, 280);
-  auto* label = new TLabel(this);
-  label->SetParent(this);
-  label->SetBounds(8, 8, 340, 14);
-  label->SetCaption(propertyName + ": one line per entry");
-  memo_ = new TMemo(this);
-  memo_->SetParent(this);
-  memo_->SetBounds(8, 26, 344, 206);
+  PlaceLabelOn(this, propertyName + ": one line per entry", 8, 8, 340);
+  memo_ = PlaceOn(this, new TMemo(this), 8, 26, 344, 206);
   memo_->SetScrollBars(ssBoth);
   for (const std::string& line : lines) memo_->Lines()->Add(line);
-  auto button = [this](const std::string& caption, int x, TModalResult result) {
-    auto* b = new TSpeedButton(this);
-    b->SetParent(this);
-    b->SetBounds(x, 242, 81, 26);
-    b->SetCaption(caption);
-    b->OnClick = [this, result](TObject*) { SetModalResult(result); };
-  };
-  button("OK", 180, mrOk);
-  button("Cancel", 271, mrCancel);
+  PlaceResultButton(this, "OK", mrOk, 180, 242, 81, 26);
+  PlaceResultButton(this, "Cancel", mrCancel, 271, 242, 81, 26);
 }
 
 std::vector<std::string> TStringListDialogForm::Lines() const {

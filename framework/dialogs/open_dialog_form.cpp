@@ -10,6 +10,7 @@
 #include "framework/rtl/files.h"
 #include "framework/rtl/utf8.h"
 #include "framework/stdctrls/combo_box.h"
+#include "framework/stdctrls/dialog_layout.h"
 #include "framework/stdctrls/edit.h"
 #include "framework/stdctrls/label.h"
 #include "framework/stdctrls/speed_button.h"
@@ -19,19 +20,6 @@ namespace fw {
 namespace {
 
 constexpr int kRowHeight = 18;
-
-template <typename T>
-T* Place(TCustomForm* form, T* control, int x, int y, int w, int h) {
-  control->SetParent(form);
-  control->SetBounds(x, y, w, h);
-  return control;
-}
-
-TLabel* PlaceLabel(TCustomForm* form, const std::string& caption, int x, int y) {
-  auto* label = Place(form, new TLabel(form), x, y, 80, 14);
-  label->SetCaption(caption);
-  return label;
-}
 
 // `path` made absolute against `base`, with "." and ".." resolved and no trailing '/'.
 std::string Resolved(const std::string& base, const std::string& path) {
@@ -94,18 +82,18 @@ TOpenDialogForm::TOpenDialogForm(TComponent* AOwner, const TOpenDialog& dialog)
 }
 
 void TOpenDialogForm::Build() {
-  PlaceLabel(this, "Look in:", 8, 11);
-  folderField_ = Place(this, new TEdit(this), 70, 8, 314, 21);
+  PlaceLabelOn(this, "Look in:", 8, 11);
+  folderField_ = PlaceOn(this, new TEdit(this), 70, 8, 314, 21);
   folderField_->OnKeyDown = [this](TObject*, uint16_t& key, TShiftState) {
     if (key != VK_RETURN) return;
     key = 0;
     ChangeDirectory(folderField_->Text());
   };
-  upButton_ = Place(this, new TSpeedButton(this), 390, 7, 62, 23);
+  upButton_ = PlaceOn(this, new TSpeedButton(this), 390, 7, 62, 23);
   upButton_->SetCaption("Up");
   upButton_->OnClick = [this](TObject*) { ChangeDirectory(".."); };
 
-  fileList_ = Place(this, new TDrawGrid(this), 8, 36, 444, 212);
+  fileList_ = PlaceOn(this, new TDrawGrid(this), 8, 36, 444, 212);
   fileList_->SetColCount(1);
   fileList_->SetFixedCols(0);
   fileList_->SetFixedRows(0);
@@ -129,29 +117,27 @@ void TOpenDialogForm::Build() {
     OpenEntry(fileList_->Row());
   };
 
-  PlaceLabel(this, "File name:", 8, 259);
-  fileNameField_ = Place(this, new TEdit(this), 92, 256, 270, 21);
+  PlaceLabelOn(this, "File name:", 8, 259);
+  fileNameField_ = PlaceOn(this, new TEdit(this), 92, 256, 270, 21);
   fileNameField_->OnKeyDown = [this](TObject*, uint16_t& key, TShiftState) {
     if (key != VK_RETURN) return;
     key = 0;
     if (Confirm()) SetModalResult(mrOk);
   };
-  openButton_ = Place(this, new TSpeedButton(this), 371, 254, 81, 25);
+  openButton_ = PlaceOn(this, new TSpeedButton(this), 371, 254, 81, 25);
   openButton_->SetCaption("Open");
   openButton_->OnClick = [this](TObject*) {
     if (Confirm()) SetModalResult(mrOk);
   };
 
-  PlaceLabel(this, "Files of type:", 8, 289);
-  filterBox_ = Place(this, new TComboBox(this), 92, 286, 270, 21);
+  PlaceLabelOn(this, "Files of type:", 8, 289);
+  filterBox_ = PlaceOn(this, new TComboBox(this), 92, 286, 270, 21);
   filterBox_->SetStyle(csDropDownList);
   for (const TFileFilter& f : filters_) filterBox_->Items()->Add(f.description);
   filterBox_->OnChange = [this](TObject*) { Refill(); };
-  cancelButton_ = Place(this, new TSpeedButton(this), 371, 284, 81, 25);
-  cancelButton_->SetCaption("Cancel");
-  cancelButton_->OnClick = [this](TObject*) { SetModalResult(mrCancel); };
+  cancelButton_ = PlaceResultButton(this, "Cancel", mrCancel, 371, 284);
 
-  message_ = Place(this, new TLabel(this), 8, 316, 444, 14);
+  message_ = PlaceOn(this, new TLabel(this), 8, 316, 444, 14);
   message_->Font()->SetColor(clMaroon);
 }
 

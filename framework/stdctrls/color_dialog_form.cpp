@@ -5,6 +5,7 @@
 #include "framework/graphics/frame3d.h"
 #include "framework/rtl/numtext.h"
 #include "framework/stdctrls/color_dialog.h"
+#include "framework/stdctrls/dialog_layout.h"
 #include "framework/stdctrls/edit.h"
 #include "framework/stdctrls/label.h"
 #include "framework/stdctrls/speed_button.h"
@@ -15,19 +16,6 @@ namespace {
 
 constexpr std::array<const char*, 6> kFieldNames{"Red:", "Green:", "Blue:", "Hue:", "Sat:", "Val:"};
 constexpr std::array<int, 6> kFieldMax{255, 255, 255, 359, 100, 100};
-
-template <typename T>
-T* Place(TCustomForm* form, T* control, int x, int y, int w, int h) {
-  control->SetParent(form);
-  control->SetBounds(x, y, w, h);
-  return control;
-}
-
-TLabel* PlaceLabel(TCustomForm* form, const std::string& caption, int x, int y) {
-  auto* label = Place(form, new TLabel(form), x, y, 60, 14);
-  label->SetCaption(caption);
-  return label;
-}
 
 }  // namespace
 
@@ -42,38 +30,34 @@ TColorDialogForm::TColorDialogForm(TComponent* AOwner, TColor initial,
 }
 
 void TColorDialogForm::Build() {
-  PlaceLabel(this, "Basic colors:", 8, 6);
+  PlaceLabelOn(this, "Basic colors:", 8, 6, 60);
   const auto& basic = BasicDialogColors();
-  basic_ = Place(this, new TColorSwatchGrid(this, 8, {basic.begin(), basic.end()}), 8, 22,
-                 8 * TColorSwatchGrid::kCellWidth, 6 * TColorSwatchGrid::kCellHeight);
+  basic_ = PlaceOn(this, new TColorSwatchGrid(this, 8, {basic.begin(), basic.end()}), 8, 22,
+                   8 * TColorSwatchGrid::kCellWidth, 6 * TColorSwatchGrid::kCellHeight);
   basic_->OnClick = [this](TObject*) { SetCurrentColor(basic_->Colors(basic_->Selected())); };
-  PlaceLabel(this, "Custom colors:", 8, 148);
-  customGrid_ = Place(this, new TColorSwatchGrid(this, 8, custom_), 8, 164,
-                      8 * TColorSwatchGrid::kCellWidth, 2 * TColorSwatchGrid::kCellHeight);
+  PlaceLabelOn(this, "Custom colors:", 8, 148, 60);
+  customGrid_ = PlaceOn(this, new TColorSwatchGrid(this, 8, custom_), 8, 164,
+                        8 * TColorSwatchGrid::kCellWidth, 2 * TColorSwatchGrid::kCellHeight);
   customGrid_->OnClick = [this](TObject*) {
     nextCustom_ = customGrid_->Selected();
     SetCurrentColor(customGrid_->Colors(customGrid_->Selected()));
   };
-  auto* add = Place(this, new TSpeedButton(this), 8, 210, 176, 24);
+  auto* add = PlaceOn(this, new TSpeedButton(this), 8, 210, 176, 24);
   add->SetCaption("Add to Custom Colors");
   add->OnClick = [this](TObject*) { AddToCustomColors(); };
 
-  preview_ = Place(this, new TColorPreview(this), 200, 22, 186, 60);
+  preview_ = PlaceOn(this, new TColorPreview(this), 200, 22, 186, 60);
   for (int i = 0; i < 6; ++i) {
     const int x = i < 3 ? 200 : 300;
     const int y = 96 + (i % 3) * 28;
-    PlaceLabel(this, kFieldNames[static_cast<size_t>(i)], x, y + 3);
-    TEdit* field = Place(this, new TEdit(this), x + 42, y, 44, 21);
+    PlaceLabelOn(this, kFieldNames[static_cast<size_t>(i)], x, y + 3, 60);
+    TEdit* field = PlaceOn(this, new TEdit(this), x + 42, y, 44, 21);
     field->SetMaxLength(3);
     field->OnChange = [this, i](TObject*) { FieldChanged(i); };
     fields_[static_cast<size_t>(i)] = field;
   }
-  auto* ok = Place(this, new TSpeedButton(this), 214, 210, 81, 26);
-  ok->SetCaption("OK");
-  ok->OnClick = [this](TObject*) { SetModalResult(mrOk); };
-  auto* cancel = Place(this, new TSpeedButton(this), 305, 210, 81, 26);
-  cancel->SetCaption("Cancel");
-  cancel->OnClick = [this](TObject*) { SetModalResult(mrCancel); };
+  PlaceResultButton(this, "OK", mrOk, 214, 210, 81, 26);
+  PlaceResultButton(this, "Cancel", mrCancel, 305, 210, 81, 26);
 }
 
 void TColorDialogForm::SetCurrentColor(TColor color) {
