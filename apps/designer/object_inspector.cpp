@@ -193,34 +193,10 @@ class TInspectorEdit : public TInplaceEditList {
     }
     // While they are open the movement keys choose among them.
     if (TValueListPopup* list = ValueList()) {
-      const int page = std::max(list->Rows() - 1, 1);
-      const int last = list->Count() - 1;
-      int index = list->ItemIndex();
-      switch (Key) {
-        case VK_UP:
-          index = std::max(index - 1, 0);
-          break;
-        case VK_DOWN:
-          index = std::min(index + 1, last);
-          break;
-        case VK_PRIOR:
-          index = std::max(index - page, 0);
-          break;
-        case VK_NEXT:
-          index = std::min(index + page, last);
-          break;
-        case VK_HOME:
-          index = 0;
-          break;
-        case VK_END:
-          index = last;
-          break;
-        default:
-          TInplaceEditList::KeyDown(Key, Shift);
-          return;
-      }
-      list->SetItemIndex(index);
-      Key = 0;
+      if (list->ChooseByKey(Key))
+        Key = 0;
+      else
+        TInplaceEditList::KeyDown(Key, Shift);
       return;
     }
     // Ctrl+Enter opens the dialog, whatever button the row shows.

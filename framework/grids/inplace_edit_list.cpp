@@ -119,34 +119,7 @@ void TInplaceEditList::KeyDown(uint16_t& Key, TShiftState Shift) {
     Key = 0;
     return;
   }
-  if (ListVisible()) {
-    TPickListPopup* list = ListControl();
-    const int page = std::max(list->Rows() - 1, 1);
-    int index = list->ItemIndex();
-    switch (Key) {
-      case VK_UP:
-        index = std::max(index - 1, 0);
-        break;
-      case VK_DOWN:
-        index = std::min(index + 1, list->Count() - 1);
-        break;
-      case VK_PRIOR:
-        index = std::max(index - page, 0);
-        break;
-      case VK_NEXT:
-        index = std::min(index + page, list->Count() - 1);
-        break;
-      case VK_HOME:
-        index = 0;
-        break;
-      case VK_END:
-        index = list->Count() - 1;
-        break;
-      default:
-        TInplaceEdit::KeyDown(Key, Shift);
-        return;
-    }
-    list->SetItemIndex(index);
+  if (ListVisible() && ListControl()->ChooseByKey(Key)) {
     Key = 0;
     return;
   }

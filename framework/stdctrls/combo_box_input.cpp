@@ -15,37 +15,16 @@ constexpr int64_t kTypeAheadMs = 1000;
 
 }  // namespace
 
-// The new choice for a navigation key, from `index` among `count` items with pages of
-// `page` rows; -2 when the key does not navigate.
-static int NavigatedIndex(uint16_t key, int index, int count, int page, bool homeEnd) {
-  switch (key) {
-    case VK_UP:
-      return std::max(index - 1, 0);
-    case VK_DOWN:
-      return std::min(index + 1, count - 1);
-    case VK_PRIOR:
-      return std::max(index - page, 0);
-    case VK_NEXT:
-      return std::min(std::max(index, 0) + page, count - 1);
-    case VK_HOME:
-      return homeEnd ? 0 : -2;
-    case VK_END:
-      return homeEnd ? count - 1 : -2;
-    default:
-      return -2;
-  }
-}
-
 bool TCustomComboBox::NavigateKey(uint16_t key) {
   const int count = Items()->Count();
   const int page = std::max(dropDownCount_ - 1, 1);
   if (TComboListPopup* list = ListControl(); list && list->Visible()) {
-    const int to = NavigatedIndex(key, list->ItemIndex(), count, page, true);
+    const int to = ListKeyIndex(key, list->ItemIndex(), count, page, true);
     if (to == -2) return false;
     list->SetItemIndex(to);
     return true;
   }
-  const int to = NavigatedIndex(key, itemIndex_, count, page, ListStyle());
+  const int to = ListKeyIndex(key, itemIndex_, count, page, ListStyle());
   if (to == -2) return false;
   if (count > 0 && to != itemIndex_) UserChoose(to);
   return true;
@@ -57,7 +36,7 @@ void TCustomComboBox::KeyDown(uint16_t& Key, TShiftState Shift) {
   const bool toggle = (Key == VK_DOWN && Shift.Contains(ssAlt)) || Key == VK_F4;
   const bool plain = !Shift.Contains(ssAlt) && !Shift.Contains(ssCtrl);
   const bool homeEnd = ListStyle() || DroppedDown();
-  const bool navigation = plain && NavigatedIndex(Key, 0, 1, 1, homeEnd) != -2;
+  const bool navigation = plain && ListKeyIndex(Key, 0, 1, 1, homeEnd) != -2;
   if (!toggle && !navigation) {
     if (ListStyle())
       TCustomControl::KeyDown(Key, Shift);

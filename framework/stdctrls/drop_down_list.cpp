@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "framework/controls/form.h"
+#include "framework/controls/messages.h"
 
 namespace fw {
 
@@ -18,6 +19,32 @@ void TDropDownList::ResetRows(int rows) {
   itemIndex_ = -1;
   topIndex_ = 0;
   Invalidate();
+}
+
+int ListKeyIndex(uint16_t key, int index, int count, int page, bool homeEnd) {
+  switch (key) {
+    case VK_UP:
+      return std::max(index - 1, 0);
+    case VK_DOWN:
+      return std::min(index + 1, count - 1);
+    case VK_PRIOR:
+      return std::max(index - page, 0);
+    case VK_NEXT:
+      return std::min(std::max(index, 0) + page, count - 1);
+    case VK_HOME:
+      return homeEnd ? 0 : -2;
+    case VK_END:
+      return homeEnd ? count - 1 : -2;
+    default:
+      return -2;
+  }
+}
+
+bool TDropDownList::ChooseByKey(uint16_t key) {
+  const int to = ListKeyIndex(key, itemIndex_, Count(), std::max(rows_ - 1, 1));
+  if (to == -2) return false;
+  SetItemIndex(to);
+  return true;
 }
 
 TWinControl* TDropDownList::HostFor(TControl& anchor) {

@@ -9,6 +9,10 @@
 
 namespace fw {
 
+// The item a list key leads to from `index` among `count` items with pages of `page` rows:
+// Up, Down, Page Up, Page Down, and Home and End when `homeEnd`; -2 for other keys.
+int ListKeyIndex(uint16_t key, int index, int count, int page, bool homeEnd = true);
+
 class TDropDownList : public TCustomControl {
  public:
   explicit TDropDownList(TComponent* AOwner);
@@ -26,6 +30,9 @@ class TDropDownList : public TCustomControl {
   int ItemAt(int X, int Y) const;
   // The rectangle of row `index` (client coordinates; empty when scrolled out).
   TRect ItemRect(int index) const;
+
+  // Chooses by a list key (ListKeyIndex with pages of Rows() - 1); false for other keys.
+  bool ChooseByKey(uint16_t key);
 
   // Where a list dropped from `anchor` lives: the anchor's form, else its parent.
   static TWinControl* HostFor(TControl& anchor);
