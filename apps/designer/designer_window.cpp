@@ -207,8 +207,8 @@ bool TDesignerWindow::SaveWithDialog() {
   fw::TOpenDialog dialog(nullptr);
   dialog.SetTitle("Save As");
   dialog.SetFilter(kFormFileFilter);
-  dialog.SetDefaultExt("pkform");
-  dialog.SetFileName(fileName_.empty() ? document_->Root()->Name() + ".pkform" : fileName_);
+  dialog.SetDefaultExt("form");
+  dialog.SetFileName(fileName_.empty() ? document_->Root()->Name() + ".form" : fileName_);
   dialog.SetOptions(dialog.Options() + fw::ofPathMustExist);
   return dialog.Execute() && SaveFile(dialog.FileName());
 }

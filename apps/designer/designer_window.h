@@ -24,7 +24,7 @@ class TPaletteBar;
 class TToolStrip;
 
 // The extension the designer offers for form files.
-inline constexpr const char* kFormFileFilter = "Form files (*.pkform)|*.pkform|All Files|*.*";
+inline constexpr const char* kFormFileFilter = "Form files (*.form)|*.form|All Files|*.*";
 
 class TDesignerWindow : public fw::TForm {
  public:
