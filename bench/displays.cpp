@@ -37,7 +37,8 @@ void BM_SevenSegCacheRebuild(benchmark::State& state) {
   bool flip = false;
   for (auto _ : state) {
     flip = !flip;
-    seg->SetColorText(flip ? fw::clLime : fw::clRed);  // rebuilds the whole strip
+    seg->SetColorText(flip ? fw::clLime : fw::clRed);  // the whole strip, built when needed
+    benchmark::DoNotOptimize(&seg->ImageCache());
   }
 }
 BENCHMARK(BM_SevenSegCacheRebuild)->Unit(benchmark::kMillisecond);
@@ -50,6 +51,7 @@ void BM_SevenSegResizeRebuild(benchmark::State& state) {
   for (auto _ : state) {
     flip = !flip;
     seg->SetBounds(0, 0, flip ? 400 : 440, 100);
+    benchmark::DoNotOptimize(&seg->ImageCache());
   }
 }
 BENCHMARK(BM_SevenSegResizeRebuild)->Unit(benchmark::kMillisecond);

@@ -57,10 +57,13 @@ class TSevenSeg : public fw::TGraphicControl {
   // cache is built anew (bitmaps are never shared).
   void Assign(fw::TPersistent* source) override;
 
-  // The cache strip: one cell of CellWidth() x its height per character of SevenSegCharList.
-  const fw::TBitmap& ImageCache() const { return *cache_; }
-  int CellWidth() const { return cellWidth_; }
-  // How many times the cache was built (for tests and diagnostics).
+  // The cache strip: one cell of CellWidth() x its height per character of SevenSegCharList,
+  // built for the current size and colours when first needed.
+  const fw::TBitmap& ImageCache();
+  int CellWidth();
+  // How many times the cache was built (for tests and diagnostics). A change of size, colours
+  // or cells builds it once, at the next paint (or ImageCache): a form read from text sets
+  // many of those one by one, and nothing is built twice for them.
   int CacheBuilds() const { return cacheBuilds_; }
 
  protected:
@@ -68,11 +71,14 @@ class TSevenSeg : public fw::TGraphicControl {
   void Resize() override;
 
  private:
-  // Store, rebuild the cache and repaint at once.
+  // Store, mark the cache stale and repaint at once.
   template <typename T>
   void ChangeLook(T& member, const T& value);
   // The margin the cells really use: within 0 .. (Height - 1) / 2.
   int UsedMargin() const;
+  void InvalidateImageCache() { cacheStale_ = true; }
+  // Builds the cache when it is stale.
+  void EnsureImageCache();
   void CreateImageCache();
   void BuildClassStrip(int height);
   void ColorCache();
@@ -90,6 +96,7 @@ class TSevenSeg : public fw::TGraphicControl {
   int lastWidth_ = -1, lastHeight_ = -1;
   int cellWidth_ = 1;
   int cacheBuilds_ = 0;
+  bool cacheStale_ = true;
   std::unique_ptr<fw::TBitmap> work_;
   std::unique_ptr<fw::TBitmap> classes_;
   std::unique_ptr<fw::TBitmap> cache_;

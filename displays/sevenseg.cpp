@@ -16,7 +16,7 @@ TSevenSeg::TSevenSeg(fw::TComponent* AOwner)
   SetBounds(Left(), Top(), 216, 76);
   lastWidth_ = Width();
   lastHeight_ = Height();
-  CreateImageCache();
+  InvalidateImageCache();
 }
 
 TSevenSeg::~TSevenSeg() = default;
@@ -25,7 +25,7 @@ template <typename T>
 void TSevenSeg::ChangeLook(T& member, const T& value) {
   if (member == value) return;
   member = value;
-  CreateImageCache();
+  InvalidateImageCache();
   Repaint();
 }
 
@@ -72,12 +72,12 @@ int TSevenSeg::UsedMargin() const {
   return std::clamp(margin_, 0, std::max((Height() - 1) / 2, 0));
 }
 
-// A new size rebuilds the cache for it (an application's OnResize handler runs as well).
+// A new size needs a cache for it (an application's OnResize handler runs as well).
 void TSevenSeg::Resize() {
   if (Width() != lastWidth_ || Height() != lastHeight_) {
     lastWidth_ = Width();
     lastHeight_ = Height();
-    CreateImageCache();
+    InvalidateImageCache();
     Repaint();
   }
   fw::TGraphicControl::Resize();
@@ -98,7 +98,7 @@ void TSevenSeg::Assign(fw::TPersistent* source) {
   colorScheme_ = other->colorScheme_;
   margin_ = other->margin_;
   interDigDist_ = other->interDigDist_;
-  CreateImageCache();
+  InvalidateImageCache();
   Invalidate();
 }
 

@@ -10,6 +10,22 @@
 
 namespace zeb {
 
+void TSevenSeg::EnsureImageCache() {
+  if (!cacheStale_) return;
+  cacheStale_ = false;
+  CreateImageCache();
+}
+
+const fw::TBitmap& TSevenSeg::ImageCache() {
+  EnsureImageCache();
+  return *cache_;
+}
+
+int TSevenSeg::CellWidth() {
+  EnsureImageCache();
+  return cellWidth_;
+}
+
 // The cells' geometry from the size, margin, digit count and spacing; the class strip is
 // composed and scaled again only when that geometry changed, then coloured.
 void TSevenSeg::CreateImageCache() {

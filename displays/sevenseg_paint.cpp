@@ -47,6 +47,7 @@ void TSevenSeg::PaintDigit(fw::TCanvas* canvas, int left, int charIndex, bool wi
 void TSevenSeg::Paint() {
   const int w = Width(), h = Height();
   if (w <= 0 || h <= 0) return;
+  EnsureImageCache();
   fw::TCanvas* canvas = Canvas();
   fw::TCanvasStateSaver saved(*canvas);
   canvas->SetCopyMode(fw::cmSrcCopy);

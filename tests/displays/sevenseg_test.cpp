@@ -154,6 +154,23 @@ TEST(SevenSeg, CacheRulesAndClamping) {
   s.host.Pixel(0, 0);
 }
 
+// Changes to a display not on screen (a form being read) cost nothing until it is drawn, and
+// then one build however many there were.
+TEST(SevenSeg, CacheIsBuiltOnceWhenNeeded) {
+  TSevenSeg seg(nullptr);
+  (void)seg.ImageCache();
+  const int builds = seg.CacheBuilds();
+  seg.SetBounds(0, 0, 300, 90);
+  seg.SetNumDigits(6);
+  seg.SetColorText(fw::clLime);
+  seg.SetMargin(4);
+  EXPECT_EQ(seg.CacheBuilds(), builds);
+  EXPECT_EQ(seg.ImageCache().Height(), 90 - 2 * 4);
+  EXPECT_EQ(seg.CacheBuilds(), builds + 1);
+  (void)seg.CellWidth();
+  EXPECT_EQ(seg.CacheBuilds(), builds + 1);
+}
+
 TEST(SevenSeg, ClassRecordAssignAndEverySize) {
   for (const std::string& problem : fw::testing::CheckRegisteredClass("TSevenSeg"))
     ADD_FAILURE() << problem;
