@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/base/registry.h"
+#include "framework/design/package.h"
 #include "framework/design/palette.h"
 #include "framework/design/property_editor_registry.h"
 #include "framework/graphics/pen_brush_font.h"
@@ -266,6 +267,22 @@ TEST(PaletteTest, PagesKeepOrderAndRefuseUnknownClasses) {
   EXPECT_EQ(FindPalettePage("Other"), nullptr);
   UnregisterPalettePage("Test Dials");
   EXPECT_EQ(FindPalettePage("Test Dials"), nullptr);
+}
+
+TEST(DesignPackageTest, LibrariesThatAreNoPackagesAreRefusedWithTheReason) {
+  try {
+    TDesignPackage missing("/nonexistent/libnothing.so");
+    ADD_FAILURE() << "a missing file loaded";
+  } catch (const EPackageError& e) {
+    EXPECT_NE(std::string(e.what()).find("cannot be loaded"), std::string::npos) << e.what();
+  }
+  try {
+    TDesignPackage plain("libm.so.6");  // a library without the registration entry
+    ADD_FAILURE() << "a library without entry loaded";
+  } catch (const EPackageError& e) {
+    EXPECT_NE(std::string(e.what()).find(PANEKIT_PACKAGE_REGISTER_ENTRY), std::string::npos)
+        << e.what();
+  }
 }
 
 }  // namespace
