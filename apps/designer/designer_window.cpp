@@ -198,6 +198,7 @@ bool TDesignerWindow::SaveFile(const std::string& path) {
 bool TDesignerWindow::OpenWithDialog() {
   fw::TOpenDialog dialog(nullptr);
   dialog.SetFilter(kFormFileFilter);
+  dialog.SetDefaultExt("form");
   dialog.SetFileName(fileName_);
   dialog.SetOptions(dialog.Options() + fw::ofFileMustExist);
   return dialog.Execute() && OpenFile(dialog.FileName());

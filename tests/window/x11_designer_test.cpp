@@ -1,15 +1,23 @@
 // The designer in a real window: the package loaded as the program loads it, a component
 // chosen on the palette and placed by real clicks, dragged by the mouse, edited in the
-// inspector by real typing and removed with the Delete key.
+// inspector by real typing and removed with the Delete key; a form file opened through the
+// open dialog worked by real keys and a real double click.
 #include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "apps/designer/design_surface.h"
 #include "apps/designer/designer_window.h"
 #include "apps/designer/object_inspector.h"
 #include "apps/designer/palette_bar.h"
 #include "framework/controls/control.h"
+#include "framework/controls/screen.h"
 #include "framework/design/package.h"
+#include "framework/dialogs/open_dialog.h"
 #include "framework/grids/grids.h"
+#include "framework/stdctrls/edit.h"
 #include "tests/window/x11_driver.h"
 
 namespace fw::testing {
@@ -94,6 +102,69 @@ TEST_F(DesignerWindow, PlacesMovesEditsAndDeletesWithRealInput) {
   PumpFor(50);
   Press(&window, "Delete");
   EXPECT_TRUE(PumpUntil([&] { return document.VisualComponents().empty(); }));
+}
+
+TEST_F(DesignerWindow, TheOpenDialogWorksWithRealKeysAndClicks) {
+  static TDesignPackage package(PANEKIT_DSGN_BUILD_PATH);
+  std::string pattern = (std::filesystem::temp_directory_path() / "designer-XXXXXX").string();
+  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+  const std::filesystem::path folder = pattern;
+  std::filesystem::create_directory(folder / "forms");
+  std::ofstream(folder / "forms" / "tank.form")
+      << "object Tank: TForm\n  object Level: TProgBar\n    Left = 16\n    Top = 24\n  end\nend\n";
+  std::ofstream(folder / "notes.txt") << "not a form";
+
+  designer::TDesignerWindow window(nullptr);
+  window.Show();
+  EXPECT_EQ(PumpUntilWindowShows(&window), 0);
+  TOpenDialogForm* dialog = nullptr;
+  auto dialogShown = [&] {
+    dialog = dynamic_cast<TOpenDialogForm*>(Screen->ActiveForm());
+    return dialog && dialog->Showing() && backend_->WindowOf(dialog);
+  };
+  auto keys = [this](std::vector<std::string> names) {
+    return [this, names] {
+      x_->Focus(backend_->WindowOf(Screen->ActiveForm()));
+      for (const std::string& name : names) {
+        x_->Key(name, true);
+        x_->Key(name, false);
+      }
+      return true;
+    };
+  };
+  // The folder's path typed with Enter goes there; a double click on "forms" opens it, where
+  // the form file is the only entry of the filter, and a double click on it opens the form.
+  auto doubleClickFirstRow = [&] {
+    const TRect row = dialog->FileList()->CellRect(0, 0);
+    const TPoint at = dialog->FileList()->FormOrigin();
+    x_->MoveTo(backend_->WindowOf(dialog), at.X + row.Left + 30, at.Y + row.Top + 8);
+    for (int i = 0; i < 2; ++i) {
+      x_->Button(1, true);
+      x_->Button(1, false);
+    }
+    return true;
+  };
+  TickScript script(
+      {dialogShown,
+       [&] {
+         dialog->FileNameField()->SetText(folder.string());
+         return true;
+       },
+       keys({"Return"}),
+       [&] { return dialog->Directory() == folder.string() && doubleClickFirstRow(); },
+       [&] {
+         return dialog->Directory() == (folder / "forms").string() &&
+                dialog->Entries().size() == 1 && doubleClickFirstRow();
+       }});
+  x_->Focus(backend_->WindowOf(&window));
+  x_->Key("Control_L", true);
+  x_->Key("o", true);
+  x_->Key("o", false);
+  x_->Key("Control_L", false);
+  EXPECT_TRUE(PumpUntil([&] { return script.Done() && window.FileName() != ""; }, 8000));
+  EXPECT_EQ(window.FileName(), (folder / "forms" / "tank.form").string());
+  EXPECT_EQ(window.Document().Root()->Name(), "Tank");
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

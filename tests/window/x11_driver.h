@@ -6,11 +6,13 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "framework/backend/sdl/sdl_backend.h"
+#include "framework/controls/timers.h"
 #include "framework/graphics/bitmap.h"
 
 struct _XDisplay;
@@ -43,6 +45,27 @@ class XDriver {
 
   _XDisplay* display_ = nullptr;
   bool ok_ = false;
+};
+
+// Steps run one a tick (every 150 ms of the real clock) while a modal loop runs: the test's own
+// code cannot run inside the dialog's loop otherwise. A step answers false to be tried again.
+class TickScript {
+ public:
+  explicit TickScript(std::deque<std::function<bool()>> steps) : steps_(std::move(steps)) {
+    wnd_ = AllocateHWnd([this](TMessage& m) {
+      if (m.Msg == WM_TIMER && !steps_.empty() && steps_.front()()) steps_.pop_front();
+    });
+    SetTimer(wnd_, 1, 150);
+  }
+  ~TickScript() {
+    KillTimer(wnd_, 1);
+    DeallocateHWnd(wnd_);
+  }
+  bool Done() const { return steps_.empty(); }
+
+ private:
+  std::deque<std::function<bool()>> steps_;
+  HWND wnd_ = nullptr;
 };
 
 // Pixels of `a` and `b` that differ (colour bits only); -1 when the sizes differ.

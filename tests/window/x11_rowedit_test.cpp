@@ -4,7 +4,6 @@
 // an editable colour bar opens the colour dialog, whose real clicks change the entry.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 #include <string>
 
@@ -26,27 +25,6 @@ T* FirstOf(TForm* form) {
     if (auto* control = dynamic_cast<T*>(form->Controls(i))) return control;
   return nullptr;
 }
-
-// Steps run one a tick (every 150 ms of the real clock) while a modal loop runs: the test's own
-// code cannot run inside the dialog's loop otherwise. A step answers false to be tried again.
-class TickScript {
- public:
-  explicit TickScript(std::deque<std::function<bool()>> steps) : steps_(std::move(steps)) {
-    wnd_ = AllocateHWnd([this](TMessage& m) {
-      if (m.Msg == WM_TIMER && !steps_.empty() && steps_.front()()) steps_.pop_front();
-    });
-    SetTimer(wnd_, 1, 150);
-  }
-  ~TickScript() {
-    KillTimer(wnd_, 1);
-    DeallocateHWnd(wnd_);
-  }
-  bool Done() const { return steps_.empty(); }
-
- private:
-  std::deque<std::function<bool()>> steps_;
-  HWND wnd_ = nullptr;
-};
 
 class RowEditWindow : public WindowTest {
  protected:
