@@ -116,7 +116,9 @@ void TCustomForm::WndProc(TMessage& message) {
   }
 }
 
+// A form a designer edits keeps Visible as a property to store; it never shows itself.
 void TCustomForm::ShowingChanged(bool visible) {
+  if (ComponentState().Contains(csDesigning)) return;
   if (visible) {
     if (!surface_) {
       const TSize size = SurfaceSizeFor(Width(), Height());

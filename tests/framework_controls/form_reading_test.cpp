@@ -2,9 +2,12 @@
 // from the bounds read, and a written form reads back the same.
 #include <gtest/gtest.h>
 
+#include "framework/backend/headless/test_host.h"
 #include "framework/base/form_text.h"
+#include "framework/controls/application.h"
 #include "framework/controls/form.h"
 #include "framework/controls/graphiccontrol.h"
+#include "framework/controls/screen.h"
 #include "tests/framework_controls/probes.h"
 
 namespace fw {
@@ -152,6 +155,28 @@ TEST(GraphicsObjects, AssignThroughThePersistentInterface) {
   TPen pen;
   EXPECT_THROW(b.Assign(static_cast<TPersistent*>(&pen)), EConvertError);
   EXPECT_THROW(pen.Assign(static_cast<TPersistent*>(nullptr)), EConvertError);
+}
+
+}  // namespace
+}  // namespace fw
+
+namespace fw {
+namespace {
+
+// A form being designed keeps Visible as a value to store but never shows itself: no surface,
+// no window, not the main form.
+TEST(FormReading, ADesignedFormNeverShowsItself) {
+  TestHost host;
+  auto form = std::make_unique<TForm>(nullptr);
+  form->SetDesigning(true);
+  ReadFormInto(*form, "object Designed: TForm\n  Visible = True\nend\n");
+  form->Show();
+  EXPECT_TRUE(form->Visible());
+  EXPECT_FALSE(form->Showing());
+  EXPECT_NE(Application->MainForm(), form.get());
+  EXPECT_NE(Screen->ActiveForm(), form.get());
+  form->SetVisible(false);
+  EXPECT_FALSE(form->Visible());
 }
 
 }  // namespace
