@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -76,26 +77,53 @@ int OpenFileForReading(const std::string& fileName, std::string& reason) {
   return file.Release();
 }
 
-std::string ReadWholeFile(const std::string& fileName, int64_t maxBytes) {
+FileReader::FileReader(const std::string& fileName, int64_t maxBytes) : fileName_(fileName) {
   std::string reason;
   Descriptor file(OpenFileForReading(fileName, reason));
   if (file.Get() < 0) throw EFOpenError("Cannot open file \"" + fileName + "\". " + reason);
   struct stat info {};
   if (::fstat(file.Get(), &info) != 0)
     throw EReadError("Cannot read from \"" + fileName + "\". " + std::strerror(errno));
-  const int64_t size = info.st_size;
-  if (size > maxBytes)
+  size_ = info.st_size;
+  if (size_ > maxBytes)
     throw EFOpenError("Cannot open file \"" + fileName + "\". It is too large (" +
-                      std::to_string(size) + " bytes, at most " + std::to_string(maxBytes) +
+                      std::to_string(size_) + " bytes, at most " + std::to_string(maxBytes) +
                       " can be read)");
-  std::string bytes(static_cast<std::size_t>(size), '\0');
+  handle_ = file.Release();
+}
+
+FileReader::~FileReader() {
+  ::close(handle_);
+}
+
+std::size_t FileReader::Read(char* buffer, std::size_t count) {
+  count = static_cast<std::size_t>(std::min<int64_t>(static_cast<int64_t>(count), size_ - done_));
+  for (;;) {
+    if (count == 0) return 0;
+    const ssize_t got = ::read(handle_, buffer, count);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0)
+      throw EReadError("Cannot read from \"" + fileName_ + "\". " + std::strerror(errno));
+    if (got == 0) size_ = done_;  // the file shrank meanwhile
+    done_ += got;
+    return static_cast<std::size_t>(got);
+  }
+}
+
+void FileReader::Rewind() {
+  if (::lseek(handle_, 0, SEEK_SET) != 0)
+    throw EReadError("Cannot read from \"" + fileName_ + "\". " + std::strerror(errno));
+  done_ = 0;
+}
+
+std::string ReadWholeFile(const std::string& fileName, int64_t maxBytes) {
+  FileReader file(fileName, maxBytes);
+  std::string bytes(static_cast<std::size_t>(file.Size()), '\0');
   std::size_t filled = 0;
   while (filled < bytes.size()) {
-    const ssize_t got = ::read(file.Get(), bytes.data() + filled, bytes.size() - filled);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) throw EReadError("Cannot read from \"" + fileName + "\". " + std::strerror(errno));
-    if (got == 0) break;  // the file shrank meanwhile
-    filled += static_cast<std::size_t>(got);
+    const std::size_t got = file.Read(bytes.data() + filled, bytes.size() - filled);
+    if (got == 0) break;
+    filled += got;
   }
   bytes.resize(filled);
   return bytes;

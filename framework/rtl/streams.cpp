@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <new>
@@ -169,36 +170,51 @@ namespace {
 // No memory stream grows beyond this (1 TiB): larger sizes come only from corrupt lengths.
 constexpr int64_t MaxMemorySize = (int64_t{1} << 40) - 1;
 
-// Grows or shrinks the block, turning an allocation failure into the framework's error.
-void Resize(std::vector<uint8_t>& data, int64_t size) {
+}  // namespace
+
+// Grows or shrinks the contents, new bytes zero; running out of memory raises the
+// framework's error and changes nothing.
+void TMemoryStream::Resize(int64_t bytes) {
+  if (bytes > MaxMemorySize) throw EOutOfMemory("Out of memory while expanding memory stream");
+  const auto size = static_cast<std::size_t>(bytes);
   try {
-    if (size > MaxMemorySize) throw std::length_error("size");
-    data.resize(static_cast<size_t>(size));
+    data_.Reserve(size);
   } catch (const std::bad_alloc&) {
     throw EOutOfMemory("Out of memory while expanding memory stream");
-  } catch (const std::length_error&) {
-    throw EOutOfMemory("Out of memory while expanding memory stream");
   }
+  if (size > data_.Size()) std::memset(data_.Data() + data_.Size(), 0, size - data_.Size());
+  data_.SetSize(size);
 }
-
-}  // namespace
 
 int64_t TMemoryStream::Read(void* buffer, int64_t count) {
   const int64_t size = Size();
   if (count <= 0 || position_ >= size) return 0;
   const int64_t n = std::min(count, size - position_);
-  std::memcpy(buffer, data_.data() + position_, static_cast<size_t>(n));
+  std::memcpy(buffer, data_.Data() + position_, static_cast<size_t>(n));
   position_ += n;
   return n;
 }
 
+// Appending grows the block by half at least, so writing a stream a piece at a time is linear.
 int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
   if (count <= 0) return 0;
   if (count > std::numeric_limits<int64_t>::max() - position_)
     throw EWriteError("Stream write error");
   const int64_t end = position_ + count;
-  if (end > Size()) Resize(data_, end);
-  std::memcpy(data_.data() + position_, buffer, static_cast<size_t>(count));
+  if (end > Size()) {
+    if (end > MaxMemorySize) throw EOutOfMemory("Out of memory while expanding memory stream");
+    try {
+      data_.ReserveMore(static_cast<std::size_t>(end) - data_.Size());
+    } catch (const std::bad_alloc&) {
+      throw EOutOfMemory("Out of memory while expanding memory stream");
+    }
+    // A gap left by seeking past the end reads as zeros.
+    const int64_t size = Size();
+    if (position_ > size)
+      std::memset(data_.Data() + size, 0, static_cast<std::size_t>(position_ - size));
+    data_.SetSize(static_cast<std::size_t>(end));
+  }
+  std::memcpy(data_.Data() + position_, buffer, static_cast<size_t>(count));
   position_ = end;
   return count;
 }
@@ -213,23 +229,22 @@ int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
 
 void TMemoryStream::SetSize(int64_t newSize) {
   if (newSize < 0) throw EStreamError("Invalid memory stream size");
-  Resize(data_, newSize);
+  Resize(newSize);
   if (position_ > newSize) position_ = newSize;
 }
 
 void TMemoryStream::Clear() {
-  data_.clear();
-  data_.shrink_to_fit();
+  data_.Release();
   position_ = 0;
 }
 
 void TMemoryStream::LoadFromStream(TStream& stream) {
   stream.SetPosition(0);
   const int64_t size = stream.Size();
-  std::vector<uint8_t> incoming;
-  Resize(incoming, size);
-  stream.ReadBuffer(incoming.data(), size);
-  data_.swap(incoming);
+  TMemoryStream incoming;
+  incoming.Resize(size);
+  stream.ReadBuffer(incoming.Memory(), size);
+  data_.Swap(incoming.data_);
   position_ = 0;
 }
 
@@ -239,7 +254,7 @@ void TMemoryStream::LoadFromFile(const std::string& fileName) {
 }
 
 void TMemoryStream::SaveToStream(TStream& stream) {
-  stream.WriteBuffer(data_.data(), Size());
+  stream.WriteBuffer(data_.Data(), Size());
 }
 
 void TMemoryStream::SaveToFile(const std::string& fileName) {

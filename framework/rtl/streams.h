@@ -3,10 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "framework/rtl/byte_block.h"
 #include "framework/rtl/exceptions.h"
 
 namespace fw {
@@ -113,11 +116,11 @@ class TMemoryStream : public TStream {
   int64_t Read(void* buffer, int64_t count) override;
   int64_t Write(const void* buffer, int64_t count) override;
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
-  int64_t Size() override { return static_cast<int64_t>(data_.size()); }
+  int64_t Size() override { return static_cast<int64_t>(data_.Size()); }
   void SetSize(int64_t newSize) override;
 
-  uint8_t* Memory() { return data_.data(); }
-  const uint8_t* Memory() const { return data_.data(); }
+  uint8_t* Memory() { return reinterpret_cast<uint8_t*>(data_.Data()); }
+  const uint8_t* Memory() const { return reinterpret_cast<const uint8_t*>(data_.Data()); }
   void Clear();
   // Replace the contents with the whole of stream / file; the position goes to 0.
   void LoadFromStream(TStream& stream);
@@ -127,10 +130,13 @@ class TMemoryStream : public TStream {
   void SaveToFile(const std::string& fileName);
 
  protected:
-  const std::vector<uint8_t>& Bytes() const { return data_; }
+  std::span<const uint8_t> Bytes() const { return {Memory(), data_.Size()}; }
 
  private:
-  std::vector<uint8_t> data_;
+  // The size becomes `bytes`; bytes added are zeros.
+  void Resize(int64_t bytes);
+
+  ByteBlock data_;
   int64_t position_ = 0;
 };
 
