@@ -107,6 +107,13 @@ class TStringArray : public fw::TComponent {
 
   // Cell access; out-of-range indices read "" and are ignored when written.
   std::string GetElem(int ACol, int ARow) const;
+  // The cell's text without a copy, for readers of many cells; it stays valid until the
+  // matrix next changes.
+  std::string_view ElemText(int ACol, int ARow) const;
+  // The texts of columns ColLow..ColHigh of row ARow the same way, out[i] being column
+  // ColLow + i: for writers of whole rows. The columns must lie within 0..NrOfColumns and the
+  // row within 0..NrOfRows; out has room for them.
+  void RowTexts(int ARow, int ColLow, int ColHigh, std::string_view* out) const;
   void SetElem(int ACol, int ARow, std::string_view value);
 
   // Replaces the text of every cell of column ACol in rows 1..NrOfRows by rewrite(text). All or

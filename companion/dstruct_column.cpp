@@ -1,6 +1,7 @@
 // Cell storage of one string-matrix column: length-prefixed entries in an arena, rewritten
 // cells appended, the arena compacted when half of it is stale.
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <new>
 
@@ -9,75 +10,18 @@
 namespace zeb {
 namespace {
 
-// Entry layout: the length in one byte below 128, else in two bytes (the low 7 bits with the
-// high bit set, then the rest), followed by the text's bytes. Offset 0 is the empty entry.
-constexpr std::size_t kMaxArena = std::numeric_limits<uint32_t>::max();
-constexpr std::size_t kMinCompaction = 4096;
-
-std::size_t PrefixSize(std::size_t length) {
-  return length < 128 ? 1 : 2;
-}
-
-// The text of the entry at ref, and the entry's whole size in bytes.
-std::string_view EntryAt(const std::vector<char>& arena, uint32_t ref, std::size_t& size) {
-  const auto* p = reinterpret_cast<const unsigned char*>(arena.data()) + ref;
-  std::size_t length = p[0];
-  std::size_t prefix = 1;
-  if (length >= 128) {
-    length = (length & 0x7F) | (std::size_t{p[1]} << 7);
-    prefix = 2;
-  }
-  size = prefix + length;
-  return {arena.data() + ref + prefix, length};
-}
-
-void AppendEntry(std::vector<char>& arena, std::string_view text) {
-  const std::size_t length = text.size();
-  if (length < 128) {
-    arena.push_back(static_cast<char>(length));
-  } else {
-    arena.push_back(static_cast<char>(0x80 | (length & 0x7F)));
-    arena.push_back(static_cast<char>(length >> 7));
-  }
-  arena.insert(arena.end(), text.begin(), text.end());
+// An arena holding only the shared empty entry at offset 0.
+fw::ByteBlock EmptyArena() {
+  fw::ByteBlock arena;
+  arena.Append(std::string_view("", 1));
+  return arena;
 }
 
 }  // namespace
 
-TStringArray::Column::Column(std::size_t rows, std::size_t capacity) {
+TStringArray::Column::Column(std::size_t rows, std::size_t capacity) : arena_(EmptyArena()) {
   refs_.reserve(std::max(rows, capacity));
   refs_.resize(rows, 0);
-  arena_.push_back(0);
-}
-
-std::string_view TStringArray::Column::Get(std::size_t row) const {
-  std::size_t size = 0;
-  return EntryAt(arena_, refs_[row], size);
-}
-
-bool TStringArray::Column::Set(std::size_t row, std::string_view text) {
-  std::size_t oldSize = 0;
-  const uint32_t oldRef = refs_[row];
-  if (EntryAt(arena_, oldRef, oldSize) == text) return false;
-  if (oldRef == 0) oldSize = 0;
-  if (text.empty()) {
-    refs_[row] = 0;
-  } else {
-    const std::size_t need = PrefixSize(text.size()) + text.size();
-    if (arena_.size() + need > kMaxArena) Compact();
-    if (arena_.size() + need > kMaxArena)
-      throw EZEBDStructError("Class TStringArray: column storage exhausted");
-    // Grow by half rather than doubling: the arena is most of the matrix's memory.
-    if (arena_.size() + need > arena_.capacity()) {
-      const std::size_t grown = arena_.capacity() + arena_.capacity() / 2;
-      arena_.reserve(std::min(kMaxArena, std::max(grown, arena_.size() + need)));
-    }
-    refs_[row] = static_cast<uint32_t>(arena_.size());
-    AppendEntry(arena_, text);
-  }
-  stale_ += oldSize;
-  if (stale_ >= kMinCompaction && stale_ * 2 > arena_.size()) Compact();
-  return true;
 }
 
 void TStringArray::Column::ReserveRows(std::size_t rows) {
@@ -105,9 +49,9 @@ void TStringArray::Column::EraseRow(std::size_t at) {
 }
 
 void TStringArray::Column::Clear() {
+  fw::ByteBlock fresh = EmptyArena();
   std::fill(refs_.begin(), refs_.end(), 0);
-  std::vector<char> fresh(1, 0);
-  arena_.swap(fresh);
+  arena_.Swap(fresh);
   stale_ = 0;
 }
 
@@ -127,7 +71,13 @@ void TStringArray::Column::KeepRefs(std::vector<uint32_t>& refs) {
     if (ref != 0) EntryAt(arena_, ref, size);
     live += size;
   }
-  stale_ = arena_.size() > live ? arena_.size() - live : 0;
+  stale_ = arena_.Size() > live ? arena_.Size() - live : 0;
+}
+
+void TStringArray::Column::MakeRoomOrFail(std::size_t need) {
+  Compact();
+  if (arena_.Size() + need > kMaxArenaBytes)
+    throw EZEBDStructError("Class TStringArray: column storage exhausted");
 }
 
 void TStringArray::Column::Compact() {
@@ -139,22 +89,22 @@ void TStringArray::Column::Compact() {
     if (ref != 0) EntryAt(arena_, ref, size);
     total += size;
   }
-  if (total > kMaxArena) return;
-  std::vector<char> fresh;
+  if (total > kMaxArenaBytes) return;
+  fw::ByteBlock fresh;
   try {
-    fresh.reserve(total);
+    fresh.Reserve(total);
   } catch (const std::bad_alloc&) {
     return;
   }
-  fresh.push_back(0);
+  fresh.Append(std::string_view("", 1));
   for (uint32_t& ref : refs_) {
     if (ref == 0) continue;
     std::size_t size = 0;
     const std::string_view text = EntryAt(arena_, ref, size);
-    ref = static_cast<uint32_t>(fresh.size());
+    ref = static_cast<uint32_t>(fresh.Size());
     AppendEntry(fresh, text);
   }
-  arena_.swap(fresh);
+  arena_.Swap(fresh);
   stale_ = 0;
 }
 

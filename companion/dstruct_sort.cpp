@@ -1,8 +1,10 @@
 // TStringArray::Sort: sort keys per stored row (empty, number or case-folded text) and an
 // O(n log n) sort of the row order by primary key, secondary key and stored position.
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
+#include <utility>
 
 #include "companion/dstruct_column.h"
 #include "companion/dstruct_sorttext.h"
@@ -78,6 +80,7 @@ void TStringArray::BuildKeys(int col, bool ascending, bool withEvent, SortKeys& 
   keys.offset.assign(rows, 0);
   keys.length.assign(rows, 0);
   keys.folded.clear();
+  keys.folded.reserve(column.TextBytes());
   std::string eventKey;
   for (std::size_t r = 1; r < rows; ++r) {
     std::string_view text = column.Get(r);
@@ -112,6 +115,50 @@ void TStringArray::BuildKeys(int col, bool ascending, bool withEvent, SortKeys& 
   }
 }
 
+namespace {
+
+// A row on its way through the sort, with its primary class and key.
+struct SortItem {
+  uint64_t key;
+  uint32_t row;
+  uint8_t cls;
+};
+
+// The class and the key's upper 62 bits in one number that orders like the pair; items equal
+// in it may still differ in the key's lowest bits or the text beyond the key.
+uint64_t Composite(const SortItem& item) {
+  return (uint64_t{item.cls} << 62) | (item.key >> 2);
+}
+
+// Orders items by Composite, keeping their present order among equal ones: a least
+// significant digit radix sort, eleven bits per pass, leaving out passes in which every item
+// has the same digit.
+void RadixSort(std::vector<SortItem>& items) {
+  constexpr unsigned kBits = 11;
+  constexpr std::size_t kDigits = std::size_t{1} << kBits;
+  constexpr std::size_t kPasses = (64 + kBits - 1) / kBits;
+  const std::size_t n = items.size();
+  if (n < 2) return;
+  std::vector<std::array<std::size_t, kDigits>> counts(kPasses);
+  for (const SortItem& item : items) {
+    const uint64_t c = Composite(item);
+    for (std::size_t p = 0; p < kPasses; ++p) ++counts[p][(c >> (kBits * p)) & (kDigits - 1)];
+  }
+  std::vector<SortItem> other(n);
+  for (std::size_t p = 0; p < kPasses; ++p) {
+    auto& count = counts[p];
+    const auto shift = static_cast<unsigned>(kBits * p);
+    if (count[(Composite(items[0]) >> shift) & (kDigits - 1)] == n) continue;
+    std::size_t sum = 0;
+    for (std::size_t& c : count) sum += std::exchange(c, sum);
+    for (const SortItem& item : items)
+      other[count[(Composite(item) >> shift) & (kDigits - 1)]++] = item;
+    items.swap(other);
+  }
+}
+
+}  // namespace
+
 void TStringArray::Sort(int SortCol, int SortColSec, bool Ascending, bool AscendingSec) {
   if (!InColumns(SortCol)) return;
   const bool secondary = InColumns(SortColSec) && SortColSec != SortCol;
@@ -121,26 +168,43 @@ void TStringArray::Sort(int SortCol, int SortColSec, bool Ascending, bool Ascend
   if (secondary) BuildKeys(SortColSec, AscendingSec, false, second);
   OnPercentDone(this, 50);
 
-  // The primary class and key travel with each row, so most comparisons touch one item.
-  struct Item {
-    uint64_t key;
-    uint32_t row;
-    uint8_t cls;
-  };
   const std::size_t rows = rowAttribs_.size();
-  std::vector<Item> items(rows - 1);
+  std::vector<SortItem> items(rows - 1);
   for (std::size_t r = 1; r < rows; ++r)
-    items[r - 1] = Item{primary.key[r], static_cast<uint32_t>(r), primary.cls[r]};
-  const auto before = [&](const Item& a, const Item& b) {
+    items[r - 1] = SortItem{primary.key[r], static_cast<uint32_t>(r), primary.cls[r]};
+  // The whole comparison: a total order (the stored position decides last), so the result is
+  // the one a stable sort of the stored order gives.
+  const auto before = [&](const SortItem& a, const SortItem& b) {
     if (a.cls != b.cls) return a.cls < b.cls;
     if (a.key != b.key) return a.key < b.key;
     int c = primary.Compare(a.row, b.row);
     if (c == 0 && secondary) c = second.Compare(a.row, b.row);
     return c != 0 ? c < 0 : a.row < b.row;
   };
-  // The comparison is a total order (the stored position decides last), so the result is the
-  // one a stable sort of the stored order gives.
-  std::sort(items.begin(), items.end(), before);
+  const uint8_t textClass = Ascending ? SortKeys::kText : 0;
+  const auto plainlyEqual = [&](std::size_t from, std::size_t to) {
+    const SortItem& first = items[from];
+    const uint16_t length = primary.length[first.row];
+    for (std::size_t k = from + 1; k < to; ++k) {
+      const SortItem& item = items[k];
+      if (item.cls != first.cls || item.key != first.key) return false;
+      // Texts of one length within the key's eight bytes are equal when their keys are.
+      if (item.cls == textClass && (primary.length[item.row] != length || length > 8)) return false;
+    }
+    return first.cls != textClass || length <= 8;
+  };
+  // Most rows are placed by the radix sort; runs it leaves equal are ordered by the whole
+  // comparison, unless every row of the run is plainly equal in the primary column and there
+  // is no secondary one: the run is then in stored order already.
+  RadixSort(items);
+  for (std::size_t i = 0; i < items.size();) {
+    std::size_t j = i + 1;
+    while (j < items.size() && Composite(items[j]) == Composite(items[i])) ++j;
+    if (j - i > 1 && (secondary || !plainlyEqual(i, j)))
+      std::sort(items.begin() + static_cast<std::ptrdiff_t>(i),
+                items.begin() + static_cast<std::ptrdiff_t>(j), before);
+    i = j;
+  }
   for (std::size_t i = 0; i < items.size(); ++i) order_[i + 1] = items[i].row;
   OnPercentDone(this, 100);
 }

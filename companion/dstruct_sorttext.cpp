@@ -39,7 +39,10 @@ void AppendSortText(std::string& out, std::string_view text) {
   const bool ascii = std::all_of(text.begin(), text.end(),
                                  [](char c) { return static_cast<unsigned char>(c) < 0x80; });
   if (ascii) {
-    for (const char c : text) out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+    const std::size_t at = out.size();
+    out.resize(at + text.size());
+    std::transform(text.begin(), text.end(), out.begin() + static_cast<std::ptrdiff_t>(at),
+                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; });
     return;
   }
   std::size_t pos = 0;

@@ -153,8 +153,12 @@ void TStringArray::Clear() {
 }
 
 std::string TStringArray::GetElem(int ACol, int ARow) const {
+  return std::string(ElemText(ACol, ARow));
+}
+
+std::string_view TStringArray::ElemText(int ACol, int ARow) const {
   if (!InColumns(ACol) || !InRows(ARow)) return {};
-  return std::string(columns_[static_cast<std::size_t>(ACol)]->Get(Stored(ARow)));
+  return columns_[static_cast<std::size_t>(ACol)]->Get(Stored(ARow));
 }
 
 void TStringArray::SetElem(int ACol, int ARow, std::string_view value) {
@@ -194,6 +198,12 @@ bool TStringArray::RewriteColumn(int ACol,
   }
   if (changed) Changed();
   return true;
+}
+
+void TStringArray::RowTexts(int ARow, int ColLow, int ColHigh, std::string_view* out) const {
+  const std::size_t stored = Stored(ARow);
+  for (int c = ColLow; c <= ColHigh; ++c)
+    *out++ = columns_[static_cast<std::size_t>(c)]->Get(stored);
 }
 
 uint8_t TStringArray::GetColAttrib(int ACol) const {
