@@ -111,6 +111,14 @@ void TRLData::SetNrRows(int value) {
   nrRows_ = value;
 }
 
+int TRLData::AddRow() {
+  if (nrRows_ == std::numeric_limits<int>::max())
+    throw EZEBRLDataError("Component \"" + Name() + "\": a list holds at most " +
+                          std::to_string(nrRows_) + " rows");
+  SetNrRows(nrRows_ + 1);
+  return nrRows_;
+}
+
 void TRLData::SetCommonHeader(const std::string& value) {
   if (value != commonHeader_) commonHeader_ = value;
 }
@@ -171,6 +179,20 @@ void TRLData::TakeStage(TRLData& Stage) {
   ChangeBatch batch(*matrix_);
   SwapData(Stage);
   batch.Done();
+}
+
+// Source's data moves through a new store: Source takes the new store's, this store takes
+// Source's, and the new store leaves with this store's old data. Only swaps, no copies.
+void TRLData::TakeDataFrom(TRLData& Source) {
+  if (&Source == this) return;
+  std::unique_ptr<TRLData> carrier;
+  try {
+    carrier = Source.NewStage();
+  } catch (const std::bad_alloc&) {
+    RaiseNoMemory();
+  }
+  Source.TakeStage(*carrier);
+  TakeStage(*carrier);
 }
 
 void TRLData::Assign(fw::TPersistent* Source) {

@@ -79,6 +79,10 @@ class TRLData : public fw::TComponent {
   int GetNrRows() const { return nrRows_; }
   // Negative values count as 0. New rows are empty. Refused like SetNrCols (nothing changes).
   void SetNrRows(int value);
+  // Appends an empty row and returns its number (the new NrOfRows()). Room for rows is
+  // reserved ahead in growing steps, so filling a list row by row stays linear. Refused like
+  // SetNrRows. A sorted list stays sorted; the new row shows last.
+  int AddRow();
   const std::string& CommonHeader() const { return commonHeader_; }
   void SetCommonHeader(const std::string& value);
 
@@ -169,6 +173,15 @@ class TRLData : public fw::TComponent {
   void Sort(int SortCol, int SortColSec, bool Ascending);
   void Sort(int SortCol, int SortColSec, bool Ascending, bool AscendingSec);
   void UnSort();
+  // Makes the order the last Sort set the stored one, so that UnSort and later sorts start
+  // from it. The recorded sort state stays, since the rows are still in that order.
+  void CommitSorting();
+  // This store takes over Source's list (cells, row and column attributes, row order, column
+  // names, formats and check modes, header, comment, identifier and sort state) in constant
+  // time, without copying a cell; Source is left holding what a new store holds (one column
+  // "C-1", no rows). Each store keeps its own name, events and memory limit, and the views
+  // following either store hear of the change once.
+  void TakeDataFrom(TRLData& Source);
   // Copies everything but the events (OnBeforeSortExchange excepted, which is copied too).
   // All or nothing: when memory runs out the store stays as it was.
   void Assign(fw::TPersistent* Source) override;
@@ -249,13 +262,22 @@ class TRLData : public fw::TComponent {
 
  private:
   class ChangeBatch;
+  friend class RLCsvReader;
   friend class RLXmlReader;
   friend class RLXmlWriter;
 
   bool InDataCols(int ACol) const { return ACol >= 1 && ACol <= nrCols_; }
   bool InCellCols(int ACol) const { return ACol >= 0 && ACol <= nrCols_; }
   bool InRows(int ARow) const { return ARow >= 1 && ARow <= nrRows_; }
-  bool IsCheckCol(int ACol) const;
+  bool IsCheckCol(int ACol) const {
+    return InDataCols(ACol) && checkModes_[static_cast<std::size_t>(ACol - 1)] != cmNone;
+  }
+  // The visible text of a cell (check flag removed) without a copy, for the writers; valid
+  // until the cells next change. ACol in 0..NrOfColumns, ARow in 1..NrOfRows.
+  std::string_view ShownText(int ACol, int ARow) const;
+  // The visible texts of columns ColLow..ColHigh (within 0..NrOfColumns) of row ARow (within
+  // 1..NrOfRows) the same way, into out (resized to hold them).
+  void ShownRow(int ARow, int ColLow, int ColHigh, std::vector<std::string_view>& out) const;
   bool StoredChecked(int ACol, int ARow) const;
   void WriteMark(int ACol, int ARow, bool State);
   void ConvertCheckCells(int ACol, TCheckMode OldMode, TCheckMode NewMode);

@@ -13,11 +13,18 @@ namespace zeb {
 namespace {
 
 // The stored cell without its first character (the check flag), never splitting a code point.
-std::string WithoutFlag(std::string_view stored) {
+std::string_view AfterFlag(std::string_view stored) {
   if (stored.empty()) return {};
-  std::size_t length = 0;
-  fw::DecodeUtf8(stored, 0, length);
-  return std::string(stored.substr(std::min(std::max<std::size_t>(length, 1), stored.size())));
+  std::size_t length = 1;
+  if (static_cast<unsigned char>(stored[0]) >= 0x80) {
+    fw::DecodeUtf8(stored, 0, length);
+    length = std::min(std::max<std::size_t>(length, 1), stored.size());
+  }
+  return stored.substr(length);
+}
+
+std::string WithoutFlag(std::string_view stored) {
+  return std::string(AfterFlag(stored));
 }
 
 // Flag character of a stored check cell: blank for an empty or unchecked cell, else "X".
@@ -25,31 +32,46 @@ char FlagOf(std::string_view stored) {
   return stored.empty() || stored[0] == ' ' ? ' ' : 'X';
 }
 
-std::string CutCell(std::string_view text) {
-  return fw::CutToLength(text, static_cast<std::size_t>(TStringArray::kMaxCellLength));
+// A check cell as stored: the flag, then the visible text (the matrix cuts it to length).
+std::string FlaggedText(char flag, std::string_view text) {
+  std::string stored;
+  stored.reserve(text.size() + 1);
+  stored += flag;
+  stored += text;
+  return stored;
 }
 
 }  // namespace
 
-bool TRLData::IsCheckCol(int ACol) const {
-  return GetColCheckMode(ACol) != cmNone;
+std::string_view TRLData::ShownText(int ACol, int ARow) const {
+  const std::string_view stored = matrix_->ElemText(ACol, ARow);
+  return IsCheckCol(ACol) ? AfterFlag(stored) : stored;
+}
+
+void TRLData::ShownRow(int ARow, int ColLow, int ColHigh,
+                       std::vector<std::string_view>& out) const {
+  out.resize(static_cast<std::size_t>(std::max(ColHigh - ColLow + 1, 0)));
+  if (out.empty()) return;
+  matrix_->RowTexts(ARow, ColLow, ColHigh, out.data());
+  for (int c = std::max(ColLow, 1); c <= ColHigh; ++c)
+    if (IsCheckCol(c))
+      out[static_cast<std::size_t>(c - ColLow)] =
+          AfterFlag(out[static_cast<std::size_t>(c - ColLow)]);
 }
 
 std::string TRLData::GetElem(int ACol, int ARow) const {
   if (!InCellCols(ACol) || !InRows(ARow)) return {};
-  std::string stored = matrix_->GetElem(ACol, ARow);
-  return IsCheckCol(ACol) ? WithoutFlag(stored) : stored;
+  return std::string(ShownText(ACol, ARow));
 }
 
+// The matrix cuts text beyond the cell length itself (never inside a character).
 void TRLData::SetElem(int ACol, int ARow, std::string_view value) {
   if (!InCellCols(ACol) || !InRows(ARow)) return;
   if (!IsCheckCol(ACol)) {
-    matrix_->SetElem(ACol, ARow, CutCell(value));
+    matrix_->SetElem(ACol, ARow, value);
     return;
   }
-  std::string stored(1, FlagOf(matrix_->GetElem(ACol, ARow)));
-  stored += value;
-  matrix_->SetElem(ACol, ARow, CutCell(stored));
+  matrix_->SetElem(ACol, ARow, FlaggedText(FlagOf(matrix_->ElemText(ACol, ARow)), value));
 }
 
 TNameStrType TRLData::GetColName(int ACol) const {
@@ -111,9 +133,9 @@ int TRLData::ColumnIndex(std::string_view Name, bool Partial) const {
 }
 
 double TRLData::GetAsNumber(int ACol, int ARow) const {
-  const std::string stored =
-      InCellCols(ACol) && InRows(ARow) ? matrix_->GetElem(ACol, ARow) : std::string();
-  std::string text = fw::Trim(IsCheckCol(ACol) ? WithoutFlag(stored) : stored);
+  const std::string_view stored =
+      InCellCols(ACol) && InRows(ARow) ? matrix_->ElemText(ACol, ARow) : std::string_view();
+  std::string text = fw::Trim(IsCheckCol(ACol) ? AfterFlag(stored) : stored);
   std::replace(text.begin(), text.end(), ',', '.');
   if (text.empty()) return 0.0;
   double value = 0.0;
@@ -121,7 +143,7 @@ double TRLData::GetAsNumber(int ACol, int ARow) const {
   fw::Val(text, value, code);
   if (code != 0)
     throw EZEBDStructError("Class TRLData: invalid numeric string: [" + std::to_string(ACol) + "," +
-                           std::to_string(ARow) + "]: " + stored);
+                           std::to_string(ARow) + "]: " + std::string(stored));
   return value;
 }
 
@@ -130,13 +152,10 @@ void TRLData::Fill(std::string_view Text) {
   for (int c = 1; c <= nrCols_; ++c) {
     const bool check = IsCheckCol(c);
     for (int r = 1; r <= nrRows_; ++r) {
-      if (!check) {
-        matrix_->SetElem(c, r, CutCell(Text));
-        continue;
-      }
-      std::string stored(1, FlagOf(matrix_->GetElem(c, r)));
-      stored += Text;
-      matrix_->SetElem(c, r, CutCell(stored));
+      if (!check)
+        matrix_->SetElem(c, r, Text);
+      else
+        matrix_->SetElem(c, r, FlaggedText(FlagOf(matrix_->ElemText(c, r)), Text));
     }
   }
   batch.Done();

@@ -94,4 +94,12 @@ void TRLData::UnSort() {
   matrix_->UnSort();
 }
 
+void TRLData::CommitSorting() {
+  try {
+    matrix_->CommitSorting();
+  } catch (const EZEBDStructError&) {
+    RaiseNoMemory();
+  }
+}
+
 }  // namespace zeb

@@ -313,6 +313,11 @@ class TReportListView : public fw::TCustomDrawGrid {
   // stays as it was.
   void Assign(fw::TPersistent* Source) override;
   void AssignTo(fw::TPersistent* Dest) override;
+  // Shows the list of a store the program filled by itself: this view's store takes it over
+  // without copying a cell (see TRLData::TakeDataFrom; Source is left empty) and the view
+  // fits its columns and rows to it, as after reading a file. The view's look, its column
+  // settings for columns that stay and its events stay as they are.
+  void TakeOverData(TRLData& Source);
 
   // ---- XML files and text exchange, forwarded to the data store
   void SaveAsXMLFile(const std::string& FileName, const std::string& DataID);

@@ -37,6 +37,11 @@ void TReportListView::FollowStoreShape() {
   ChangedSetup();
 }
 
+void TReportListView::TakeOverData(TRLData& Source) {
+  if (&Source == data_.get()) return;
+  ReadIntoStore([&] { data_->TakeDataFrom(Source); });
+}
+
 void TReportListView::SaveAsXMLFile(const std::string& FileName, const std::string& DataID) {
   data_->SaveAsXMLFile(FileName, DataID);
 }

@@ -65,6 +65,36 @@ TEST(ReportListViewText, ReadingFitsTheGridToTheNewList) {
   }
 }
 
+// A store the program filled itself is shown without a copy, fitted like a list read in.
+TEST(ReportListViewText, TakingOverAStoreFitsTheGridLikeARead) {
+  ViewFixture f(3, 30);
+  f.view->SetColAlignment(2, zeb::taRightJustify);
+  zeb::TRLData* own = f.view->Data();
+  zeb::TRLData filled(nullptr);
+  filled.SetNrCols(5);
+  for (int r = 1; r <= 4; ++r) {
+    const int row = filled.AddRow();
+    for (int c = 1; c <= 5; ++c) filled.SetElem(c, row, "x");
+  }
+  filled.SetElem(5, 4, "last");
+  filled.SetColName(5, "Fifth");
+  Counts n;
+  Count(*f.view, n);
+  f.view->TakeOverData(filled);
+  EXPECT_EQ(f.view->Data(), own) << "the view keeps its own store object";
+  EXPECT_EQ(f.view->ColCount(), 5);
+  EXPECT_EQ(f.view->RowCount(), 5);
+  EXPECT_EQ(f.view->GetElem(5, 4), "last");
+  EXPECT_EQ(f.view->GetColName(5), "Fifth");
+  EXPECT_EQ(f.view->GetColAlignment(2), zeb::taRightJustify) << "a column that stays";
+  EXPECT_EQ(n.changes, 1);
+  EXPECT_EQ(n.setups, 1);
+  EXPECT_EQ(filled.NrOfRows(), 0);
+  EXPECT_EQ(filled.NrOfColumns(), 1);
+  f.view->TakeOverData(*f.view->Data());  // its own store: nothing happens
+  EXPECT_EQ(f.view->GetElem(5, 4), "last");
+}
+
 TEST(ReportListViewText, ReadingRepaintsOnceAndKeepsTheCellNotifications) {
   ViewFixture f(3, 10);
   const fw::TPoint row3 = ViewFixture::Background(ViewFixture::DataCell(0, 3));
