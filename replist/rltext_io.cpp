@@ -23,6 +23,19 @@ void Progress::Report(int percent) {
   if (store_.OnPercentDone) store_.OnPercentDone(&store_, percent);
 }
 
+// ---- scanning -----------------------------------------------------------------------------
+
+ByteScan::ByteScan(std::initializer_list<char> bytes, bool controlsAndHigh)
+    : controlsAndHigh_(controlsAndHigh) {
+  for (const char b : bytes) {
+    if (count_ < std::size(patterns_)) patterns_[count_++] = kOnes * static_cast<unsigned char>(b);
+    member_[static_cast<unsigned char>(b)] = true;
+  }
+  if (controlsAndHigh)
+    for (int b = 0; b < 256; ++b)
+      if (b < 0x20 || b >= 0x80) member_[b] = true;
+}
+
 void TextSink::Flush() {
   if (buffer_.empty()) return;
   flush_(buffer_);
@@ -30,6 +43,25 @@ void TextSink::Flush() {
 }
 
 // ---- line reading -------------------------------------------------------------------------
+
+namespace {
+
+// Offset of the first CR or LF among the n bytes at p, or n. The search runs in short
+// windows, so a long stretch without LF (a file with CR line ends) is still read once.
+std::size_t LineEnd(const char* p, std::size_t n) {
+  constexpr std::size_t kWindow = 512;
+  for (std::size_t at = 0; at < n; at += kWindow) {
+    const std::size_t length = std::min(kWindow, n - at);
+    const auto* lf = static_cast<const char*>(std::memchr(p + at, '\n', length));
+    const std::size_t stop = lf != nullptr ? static_cast<std::size_t>(lf - (p + at)) : length;
+    if (const auto* cr = static_cast<const char*>(std::memchr(p + at, '\r', stop)))
+      return static_cast<std::size_t>(cr - p);
+    if (lf != nullptr) return static_cast<std::size_t>(lf - p);
+  }
+  return n;
+}
+
+}  // namespace
 
 StreamLineReader::StreamLineReader(fw::TStream& stream)
     : stream_(stream), start_(stream.Position()), buffer_(1 << 16) {}
@@ -58,8 +90,7 @@ bool StreamLineReader::Next(std::string& line) {
   for (;;) {
     const char* base = buffer_.data() + begin_;
     const std::size_t available = end_ - begin_;
-    std::size_t i = scanned;
-    while (i < available && base[i] != '\n' && base[i] != '\r') ++i;
+    const std::size_t i = scanned + LineEnd(base + scanned, available - scanned);
     if (i < available) {
       std::size_t ending = 1;
       if (base[i] == '\r') {
@@ -94,8 +125,7 @@ void StreamLineReader::Finish() {
 LineSource StringLines(std::string_view text) {
   return [text, pos = std::size_t{0}](std::string& line) mutable {
     if (pos >= text.size()) return false;
-    std::size_t end = pos;
-    while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
+    std::size_t end = pos + LineEnd(text.data() + pos, text.size() - pos);
     line.assign(text.data() + pos, end - pos);
     if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
       ++end;
@@ -164,6 +194,120 @@ std::string AsUtf8Text(std::string bytes) {
       converted += fw::Cp1252ToUtf8(static_cast<unsigned char>(b));
   }
   return converted;
+}
+
+}  // namespace zeb::rlio
+
+namespace zeb::rlio {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Bytes the UTF-8 sequence led by b takes; 0 when b cannot lead one.
+std::size_t SequenceLength(unsigned char b) {
+  if (b < 0x80) return 1;
+  if (b >= 0xC2 && b <= 0xDF) return 2;
+  if (b >= 0xE0 && b <= 0xEF) return 3;
+  if (b >= 0xF0 && b <= 0xF4) return 4;
+  return 0;
+}
+
+// Checks bytes as UTF-8; a sequence cut off by the block's end is left for the next block:
+// its length is returned in `unfinished` (and counts as valid so far).
+bool ValidUtf8(std::string_view bytes, std::size_t& unfinished) {
+  unfinished = 0;
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    // Eight ASCII bytes at a time.
+    if (pos + 8 <= bytes.size()) {
+      uint64_t word = 0;
+      std::memcpy(&word, bytes.data() + pos, 8);
+      if ((word & 0x8080808080808080ULL) == 0) {
+        pos += 8;
+        continue;
+      }
+    }
+    const auto b = static_cast<unsigned char>(bytes[pos]);
+    if (b < 0x80) {
+      ++pos;
+      continue;
+    }
+    const std::size_t want = SequenceLength(b);
+    if (want == 0) return false;
+    if (pos + want > bytes.size()) {
+      // Only a well-begun sequence may wait for the rest.
+      for (std::size_t i = pos + 1; i < bytes.size(); ++i)
+        if ((static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80) return false;
+      unfinished = bytes.size() - pos;
+      return true;
+    }
+    const std::size_t length = ValidUtf8Length(bytes, pos);
+    if (length == 0) return false;
+    pos += length;
+  }
+  return true;
+}
+
+}  // namespace
+
+FileText::FileText(const std::string& fileName, int64_t maxBytes, const Look& look)
+    : file_(fileName, maxBytes), block_(kBlock) {
+  std::size_t carried = 0;  // bytes of a sequence the last block cut off
+  for (;;) {
+    const std::size_t got = file_.Read(block_.data() + carried, kBlock - carried);
+    if (got == 0) break;
+    look(std::string_view(block_.data() + carried, got));
+    if (!utf8_) continue;
+    std::size_t unfinished = 0;
+    utf8_ = ValidUtf8(std::string_view(block_.data(), carried + got), unfinished);
+    std::memmove(block_.data(), block_.data() + carried + got - unfinished, unfinished);
+    carried = unfinished;
+  }
+  if (carried > 0) utf8_ = false;  // the file ends inside a sequence
+  file_.Rewind();
+}
+
+std::size_t FileText::ReadBlock() {
+  std::size_t filled = 0;
+  while (filled < kBlock) {
+    const std::size_t got = file_.Read(block_.data() + filled, kBlock - filled);
+    if (got == 0) break;
+    filled += got;
+  }
+  return filled;
+}
+
+bool FileText::Next(std::string& text) {
+  const std::size_t got = ReadBlock();
+  if (got == 0) return false;
+  std::string_view bytes(block_.data(), got);
+  if (atStart_ && bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+  atStart_ = false;
+  if (utf8_) {
+    text.append(bytes);
+    return true;
+  }
+  for (const char b : bytes) {
+    if (static_cast<unsigned char>(b) < 0x80)
+      text += b;
+    else
+      text += fw::Cp1252ToUtf8(static_cast<unsigned char>(b));
+  }
+  return true;
+}
+
+char CsvDelimiterChar(TCSVDelimiters delimiter) {
+  switch (delimiter) {
+    case csvSemicolon:
+      return ';';
+    case csvTab:
+      return '\t';
+    case csvSpace:
+      return ' ';
+    default:
+      return ',';
+  }
 }
 
 }  // namespace zeb::rlio

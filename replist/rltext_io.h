@@ -2,14 +2,18 @@
 // streams and files, and line reading from streams.
 #pragma once
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <functional>
+#include <initializer_list>
 #include <new>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "framework/rtl/file_read.h"
 #include "replist/ZEB_replist.h"
 
 namespace fw {
@@ -36,6 +40,46 @@ class Progress {
   TRLData& store_;
   int64_t total_;
   int last_ = -1;
+};
+
+// Finds the bytes of a small set in a text, eight bytes at a time: up to six chosen bytes
+// and, when asked, every byte below 0x20 or from 0x80 on (controls and the bytes of non-ASCII
+// characters), which are the bytes a writer or reader of plain text has to look at.
+class ByteScan {
+ public:
+  ByteScan(std::initializer_list<char> bytes, bool controlsAndHigh);
+  // Position of the first byte of the set in text from `from` on; text.size() when none.
+  // A word's lowest flagged byte is always a byte of the set (the zero-byte test flags
+  // wrongly only above a true hit), so the first hit is exact.
+  std::size_t Find(std::string_view text, std::size_t from = 0) const {
+    std::size_t i = from;
+    if constexpr (std::endian::native == std::endian::little) {
+      for (; i + 8 <= text.size(); i += 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, text.data() + i, 8);
+        uint64_t hits =
+            controlsAndHigh_ ? ((word - kOnes * 0x20) & ~word & kHighBits) | (word & kHighBits) : 0;
+        for (std::size_t k = 0; k < count_; ++k) {
+          const uint64_t x = word ^ patterns_[k];
+          hits |= (x - kOnes) & ~x & kHighBits;
+        }
+        if (hits != 0) return i + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
+      }
+    }
+    for (; i < text.size(); ++i)
+      if (member_[static_cast<unsigned char>(text[i])]) return i;
+    return text.size();
+  }
+  bool Contains(char c) const { return member_[static_cast<unsigned char>(c)]; }
+
+ private:
+  static constexpr uint64_t kOnes = 0x0101010101010101ULL;
+  static constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+
+  uint64_t patterns_[6] = {};
+  std::size_t count_ = 0;
+  bool controlsAndHigh_;
+  bool member_[256] = {};
 };
 
 // Collects text and hands it on in large pieces.
@@ -109,6 +153,33 @@ LineSource TextFileLines(fw::TextFile& file);
 // Text read from outside as UTF-8: a byte order mark is dropped, and text that is not valid
 // UTF-8 is taken as code page 1252 and converted.
 std::string AsUtf8Text(std::string bytes);
+
+// A text file read as AsUtf8Text reads text, a block at a time, so that a large file is never
+// held whole. The constructor reads the file once to learn whether it is UTF-8, showing each
+// block as it stands in the file to `look` (for what only needs the ASCII bytes, such as
+// counting lines); Next then hands out the text. Opening and reading raise what
+// fw::FileReader raises.
+class FileText {
+ public:
+  using Look = std::function<void(std::string_view bytes)>;
+  FileText(const std::string& fileName, int64_t maxBytes, const Look& look);
+
+  // Appends the next block of text to `text`; false when the file is done.
+  bool Next(std::string& text);
+  int64_t Size() const { return file_.Size(); }
+
+ private:
+  static constexpr std::size_t kBlock = std::size_t{1} << 20;
+  std::size_t ReadBlock();
+
+  fw::FileReader file_;
+  std::vector<char> block_;
+  bool utf8_ = true;
+  bool atStart_ = true;
+};
+
+// The character a CSV delimiter choice stands for (csvAuto: the comma).
+char CsvDelimiterChar(TCSVDelimiters delimiter);
 
 // The character reference of a markup character (& < > " '), or nullptr for any other byte.
 // XML and HTML write the apostrophe differently, so the caller gives its form.

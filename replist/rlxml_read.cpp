@@ -69,6 +69,7 @@ class RLXmlReader {
         pos_ = 0;
         continue;
       }
+      if (stage_ == Stage::Cells && PlainCell()) continue;
       const std::size_t start = pos_;
       try {
         if (ParseItem()) break;
@@ -253,6 +254,59 @@ class RLXmlReader {
     }
   }
 
+  // The item nearly every line holds, a cell as the writer writes it, read without the
+  // general parser's detours: '<cell col="c" row="r">text</cell>', a checked="0" or "1" after
+  // the row allowed, numbers of at most nine digits, plain ASCII text. False, having read
+  // nothing, for anything else (also a cell reaching beyond the buffer): ParseItem then reads
+  // or refuses it, in the same way as ever.
+  bool PlainCell() {
+    const std::string_view b(buf_);
+    std::size_t p = pos_;
+    int col = 0;
+    int row = 0;
+    int checked = -1;
+    if (!Literal(b, p, "<cell col=\"") || !Digits(b, p, col) || !Literal(b, p, "\" row=\"") ||
+        !Digits(b, p, row))
+      return false;
+    if (Literal(b, p, "\" checked=\"")) {
+      if (p == b.size() || (b[p] != '0' && b[p] != '1')) return false;
+      checked = b[p++] - '0';
+    }
+    if (!Literal(b, p, "\">")) return false;
+    const std::size_t from = p;
+    while (p < b.size() && IsPlainTextByte(b[p])) ++p;
+    const std::size_t to = p;
+    if (!Literal(b, p, "</cell>")) return false;
+    item_.tag = xmlCell;
+    item_.col = col;
+    item_.row = row;
+    item_.checked = checked;
+    item_.text.assign(b.substr(from, to - from));
+    pos_ = p;
+    Handle();
+    return true;
+  }
+
+  static bool Literal(std::string_view b, std::size_t& p, std::string_view text) {
+    if (b.substr(p, text.size()) != text) return false;
+    p += text.size();
+    return true;
+  }
+
+  static bool Digits(std::string_view b, std::size_t& p, int& value) {
+    const std::size_t from = p;
+    value = 0;
+    while (p < b.size() && p - from < 9 && b[p] >= '0' && b[p] <= '9')
+      value = value * 10 + (b[p++] - '0');
+    return p > from && (p == b.size() || b[p] < '0' || b[p] > '9');
+  }
+
+  // Text bytes the general parser would copy unchanged.
+  static bool IsPlainTextByte(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return (b >= 0x20 && b < 0x80 && c != '<' && c != '&') || c == '\t';
+  }
+
   // Parses the next item at pos_; true at the end tag of the list.
   bool ParseItem() {
     std::size_t p = pos_;
@@ -260,7 +314,8 @@ class RLXmlReader {
     if (At(p) != '<') Fail("text outside the items");
     if (At(p + 1) == '/') {
       p += 2;
-      const std::string tag = "/" + std::string(Name(p));
+      std::string tag(1, '/');
+      tag += Name(p);
       SkipSpace(p);
       if (RepListXmlTagOf(tag) != xmlEndReplist || At(p) != '>')
         Fail("an unexpected end tag <" + tag + ">");

@@ -3,6 +3,7 @@
 #include "replist/rlxml_text.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "framework/rtl/utf8.h"
 #include "replist/ZEB_replist.h"
@@ -21,42 +22,57 @@ namespace rlxml {
 namespace {
 
 // Bytes that need more than copying: markup characters, controls and non-ASCII.
-constexpr bool NeedsCare(unsigned char b) {
-  return b < 0x20 || b >= 0x80 || b == '&' || b == '<' || b == '>' || b == '"' || b == '\'';
+const rlio::ByteScan& CareBytes() {
+  static const rlio::ByteScan care({'&', '<', '>', '"', '\''}, true);
+  return care;
 }
 
-void AppendReference(std::string& out, unsigned value) {
+char* Put(char* to, std::string_view text) {
+  std::memcpy(to, text.data(), text.size());
+  return to + text.size();
+}
+
+char* PutReference(char* to, unsigned value) {
   static const char digits[] = "0123456789ABCDEF";
-  out += "&#x";
-  if (value >= 16) out += digits[value >> 4];
-  out += digits[value & 15];
-  out += ';';
+  to = Put(to, "&#x");
+  if (value >= 16) *to++ = digits[value >> 4];
+  *to++ = digits[value & 15];
+  *to++ = ';';
+  return to;
 }
 
 }  // namespace
 
-void AppendEscaped(std::string& out, std::string_view text) {
+char* WriteEscaped(char* to, std::string_view text) {
+  const rlio::ByteScan& care = CareBytes();
   std::size_t i = 0;
   while (i < text.size()) {
-    std::size_t plain = i;
-    while (plain < text.size() && !NeedsCare(static_cast<unsigned char>(text[plain]))) ++plain;
-    out.append(text.data() + i, plain - i);
+    const std::size_t plain = care.Find(text, i);
+    to = Put(to, text.substr(i, plain - i));
     i = plain;
     if (i == text.size()) break;
     const auto b = static_cast<unsigned char>(text[i]);
     if (const char* entity = rlio::MarkupEntity(b, "&apos;")) {
-      out += entity;
+      to = Put(to, entity);
     } else if (b < 0x20) {
-      AppendReference(out, b);
+      to = PutReference(to, b);
     } else if (const std::size_t length = rlio::ValidUtf8Length(text, i); length > 0) {
-      out.append(text.data() + i, length);
+      to = Put(to, text.substr(i, length));
       i += length;
       continue;
     } else {
-      out += fw::Cp1252ToUtf8(b);
+      to = Put(to, fw::Cp1252ToUtf8(b));
     }
     ++i;
   }
+  return to;
+}
+
+void AppendEscaped(std::string& out, std::string_view text) {
+  const std::size_t at = out.size();
+  out.resize(at + kMaxEscapedPerByte * text.size());
+  char* end = WriteEscaped(out.data() + at, text);
+  out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 bool DecodeReference(std::string_view s, std::size_t& pos, std::string& out) {

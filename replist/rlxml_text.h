@@ -13,6 +13,11 @@ inline constexpr std::string_view kMarker = "zebworks";
 // description in ZEB_replist.h).
 void AppendEscaped(std::string& out, std::string_view text);
 
+// The same for writers that fill a buffer directly: writes text escaped at `to`, which has
+// room for kMaxEscapedPerByte bytes per byte of text, and returns the end of what it wrote.
+inline constexpr std::size_t kMaxEscapedPerByte = 6;
+char* WriteEscaped(char* to, std::string_view text);
+
 // Decodes the reference starting at s[pos] ('&'): one of the five predefined entities or a
 // numeric character reference of a character other than a surrogate, at most U+10FFFF.
 // Appends the character to out, moves pos past the ';' and returns true; returns false (pos

@@ -1,6 +1,8 @@
 // Writing a report list in the XML dialect (described in ZEB_replist.h) to a stream, an open
 // text file or a file that is replaced only when the whole list was written.
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "framework/rtl/safe_save.h"
 #include "framework/rtl/streams.h"
@@ -34,6 +36,8 @@ class RLXmlWriter {
       ColumnItem(xmlColumnFormat, c, data_.GetColumnFormat(c));
       ColumnItem(xmlCheckedColumn, c, modeNames[data_.GetColCheckMode(c)]);
     }
+    stored_.resize(static_cast<std::size_t>(data_.nrCols_) + 1);
+    cellStarts_.resize(static_cast<std::size_t>(data_.nrCols_) + 1);
     for (int r = 1; r <= data_.nrRows_; ++r) {
       WriteRow(r);
       progress.Step(r);
@@ -77,44 +81,77 @@ class RLXmlWriter {
     Close(tag);
   }
 
-  // Non-empty cells of row r as shown; a row without any gets one empty cell.
+  // Non-empty cells of row r as shown; a row without any gets one empty cell. The row is
+  // written straight into the buffer, which first gets room for the longest it can be.
   void WriteRow(int r) {
-    const TStringArray& matrix = *data_.matrix_;
-    const std::string row = std::to_string(r);
+    data_.matrix_->RowTexts(r, 0, data_.nrCols_, stored_.data());
+    rowText_ = std::to_string(r);
+    rowText_ += '"';
+    constexpr std::string_view kChecked[] = {" checked=\"0\">", " checked=\"1\">"};
+    constexpr std::string_view kEnd = "</cell>";
+    std::size_t bound =
+        CellStart(data_.nrCols_ >= 1 ? 1 : 0).size() + rowText_.size() + 2 + lineBreak_.size();
+    for (int c = 0; c <= data_.nrCols_; ++c) {
+      const std::size_t length = stored_[static_cast<std::size_t>(c)].size();
+      if (length > 0)
+        bound += CellStart(c).size() + rowText_.size() + kChecked[0].size() + kEnd.size() +
+                 lineBreak_.size() + rlxml::kMaxEscapedPerByte * length;
+    }
+    const std::size_t at = out_.size();
+    out_.resize(at + bound);
+    char* to = out_.data() + at;
+    const auto put = [&to](std::string_view text) {
+      std::memcpy(to, text.data(), text.size());
+      to += text.size();
+    };
     bool any = false;
     for (int c = 0; c <= data_.nrCols_; ++c) {
-      const std::string stored = matrix.GetElem(c, r);
+      const std::string_view stored = stored_[static_cast<std::size_t>(c)];
       if (stored.empty()) continue;
       any = true;
-      CellStart(c, row);
+      put(CellStart(c));
+      put(rowText_);
       if (data_.IsCheckCol(c)) {
-        out_ += stored[0] == ' ' ? " checked=\"0\">" : " checked=\"1\">";
-        rlxml::AppendEscaped(out_, data_.GetElem(c, r));
+        put(kChecked[stored[0] == ' ' ? 0 : 1]);
+        to = rlxml::WriteEscaped(to, data_.ShownText(c, r));
       } else {
-        out_ += '>';
-        rlxml::AppendEscaped(out_, stored);
+        *to++ = '>';
+        to = rlxml::WriteEscaped(to, stored);
       }
-      Close(xmlCell);
+      put(kEnd);
+      put(lineBreak_);
     }
     if (!any) {
-      CellStart(data_.nrCols_ >= 1 ? 1 : 0, row);
-      Line("/>");
+      put(CellStart(data_.nrCols_ >= 1 ? 1 : 0));
+      put(rowText_);
+      put("/>");
+      put(lineBreak_);
     }
+    out_.resize(static_cast<std::size_t>(to - out_.data()));
+    sink_.Check();
   }
 
-  void CellStart(int c, const std::string& row) {
-    Open(xmlCell);
-    out_ += " col=\"";
-    out_ += std::to_string(c);
-    out_ += "\" row=\"";
-    out_ += row;
-    out_ += '"';
+  // '  <cell col="c" row="', made once per column.
+  const std::string& CellStart(int c) {
+    const auto index = static_cast<std::size_t>(c);
+    if (cellStarts_.size() <= index) cellStarts_.resize(index + 1);
+    std::string& start = cellStarts_[index];
+    if (start.empty()) {
+      start = "  <";
+      start += RepListXmlTagText[xmlCell];
+      start += " col=\"" + std::to_string(c) + "\" row=\"";
+    }
+    return start;
   }
 
   TRLData& data_;
   rlio::TextSink& sink_;
   std::string& out_;
   std::string_view lineBreak_;
+  std::string rowText_;
+  std::vector<std::string> cellStarts_;
+  // The stored texts of the row being written, columns 0..NrOfColumns.
+  std::vector<std::string_view> stored_;
 };
 
 namespace {
