@@ -116,10 +116,10 @@ void TRLData::ConvertCheckCells(int ACol, TCheckMode OldMode, TCheckMode NewMode
     rewrite = [](std::string_view stored) { return WithoutFlag(stored); };
   else if (OldMode == cmNone)
     rewrite = [](std::string_view stored) {
-      return stored.empty() ? std::string() : " " + std::string(stored);
+      return stored.empty() ? std::string() : FlaggedText(' ', stored);
     };
   else if (OldMode == cmBox && NewMode == cmRadio)
-    rewrite = [](std::string_view stored) { return " " + WithoutFlag(stored); };
+    rewrite = [](std::string_view stored) { return FlaggedText(' ', AfterFlag(stored)); };
   if (rewrite && !matrix_->RewriteColumn(ACol, rewrite)) RaiseNoMemory();
 }
 

@@ -59,7 +59,7 @@ class FieldWriter {
     return to + text.size();
   }
 
-  rlio::ByteScan special_;
+  rlio::ByteScan<4> special_;
   bool quoteAll_;
   bool onlyField_;
 };
@@ -76,7 +76,6 @@ void TRLData::ExportCSV(const std::string& FileName, TCSVDelimiters Delimiter, b
   const FieldWriter fields(delimiter, QuoteAll, colLow == colHigh);
   fw::SafeFileWriter file(FileName);
   rlio::TextSink sink([&file](std::string_view text) { file.Write(text); });
-  std::string& out = sink.Buffer();
   std::vector<std::string> texts;
   std::vector<std::string_view> views;
   // A record is written straight into the buffer, which first gets room for the longest it
@@ -97,17 +96,14 @@ void TRLData::ExportCSV(const std::string& FileName, TCSVDelimiters Delimiter, b
     }
     std::size_t bound = views.size() + 2;
     for (const std::string_view field : views) bound += FieldWriter::MostBytes(field.size());
-    const std::size_t at = out.size();
-    out.resize(at + bound);
-    char* to = out.data() + at;
+    char* to = sink.Room(bound);
     for (std::size_t i = 0; i < views.size(); ++i) {
       if (i > 0) *to++ = delimiter;
       to = fields.Write(to, views[i]);
     }
     *to++ = '\r';
     *to++ = '\n';
-    out.resize(static_cast<std::size_t>(to - out.data()));
-    sink.Check();
+    sink.Wrote(to);
   };
   rlio::Progress progress(*this, std::max(rowHigh - rowLow + 1, 0));
   if (colLow <= colHigh) {

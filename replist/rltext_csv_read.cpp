@@ -160,7 +160,7 @@ class CsvParser {
   }
 
   char delimiter_;
-  rlio::ByteScan fieldEnds_;
+  rlio::ByteScan<3> fieldEnds_;
   std::deque<std::string> scratch_;
   std::size_t scratchUsed_ = 0;
 };

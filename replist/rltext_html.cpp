@@ -74,7 +74,7 @@ void TRLData::ExportHTMLTable(const std::string& FileName, int ColLow, int RowLo
   fw::SafeFileWriter file(FileName);
   rlio::TextSink sink([&file](std::string_view text) { file.Write(text); });
   rlio::Progress progress(*this, std::max(rowHigh - rowLow + 1, 0));
-  std::string& out = sink.Buffer();
+  std::string out;  // handed to the sink after each row
   out += "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>";
   AppendHtml(out, title);
   out += "</title>\n<style>\ntable { border-collapse: separate; border-spacing: " + px[2] +
@@ -115,7 +115,8 @@ void TRLData::ExportHTMLTable(const std::string& FileName, int ColLow, int RowLo
         out += '>';
       }
       out += "</tr>\n";
-      sink.Check();
+      sink.Add(out);
+      out.clear();
     };
     if (WithColNames) {
       out += "<thead>\n";
@@ -130,6 +131,7 @@ void TRLData::ExportHTMLTable(const std::string& FileName, int ColLow, int RowLo
     out += "</tbody>\n";
   }
   out += "</table>\n</body>\n</html>\n";
+  sink.Add(out);
   sink.Flush();
   file.Commit();
   progress.Finish();

@@ -20,26 +20,17 @@ Progress::Progress(TRLData& store, int64_t total) : store_(store), total_(total)
 void Progress::Report(int percent) {
   if (percent <= last_) return;
   last_ = percent;
+  // done * 100 / total reaches percent + 1 from this many on (rounded up).
+  if (total_ > 0) next_ = ((static_cast<int64_t>(percent) + 1) * total_ + 99) / 100;
   if (store_.OnPercentDone) store_.OnPercentDone(&store_, percent);
 }
 
 // ---- scanning -----------------------------------------------------------------------------
 
-ByteScan::ByteScan(std::initializer_list<char> bytes, bool controlsAndHigh)
-    : controlsAndHigh_(controlsAndHigh) {
-  for (const char b : bytes) {
-    if (count_ < std::size(patterns_)) patterns_[count_++] = kOnes * static_cast<unsigned char>(b);
-    member_[static_cast<unsigned char>(b)] = true;
-  }
-  if (controlsAndHigh)
-    for (int b = 0; b < 256; ++b)
-      if (b < 0x20 || b >= 0x80) member_[b] = true;
-}
-
 void TextSink::Flush() {
-  if (buffer_.empty()) return;
-  flush_(buffer_);
-  buffer_.clear();
+  if (buffer_.Size() == 0) return;
+  flush_(std::string_view(buffer_.Data(), buffer_.Size()));
+  buffer_.SetSize(0);
 }
 
 // ---- line reading -------------------------------------------------------------------------

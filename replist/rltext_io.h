@@ -2,17 +2,18 @@
 // streams and files, and line reading from streams.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
 #include <functional>
-#include <initializer_list>
 #include <new>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "framework/rtl/byte_block.h"
 #include "framework/rtl/file_read.h"
 #include "replist/ZEB_replist.h"
 
@@ -30,7 +31,7 @@ class Progress {
  public:
   Progress(TRLData& store, int64_t total);
   void Step(int64_t done) {
-    if (total_ > 0 && done * 100 / total_ > last_) Report(static_cast<int>(done * 100 / total_));
+    if (total_ > 0 && done >= next_) Report(static_cast<int>(done * 100 / total_));
   }
   void Finish() { Report(100); }
 
@@ -40,14 +41,26 @@ class Progress {
   TRLData& store_;
   int64_t total_;
   int last_ = -1;
+  int64_t next_ = 0;  // the least `done` that makes the next whole percent
 };
 
-// Finds the bytes of a small set in a text, eight bytes at a time: up to six chosen bytes
-// and, when asked, every byte below 0x20 or from 0x80 on (controls and the bytes of non-ASCII
+// Finds the bytes of a small set in a text, eight bytes at a time: N chosen bytes and, when
+// asked, every byte below 0x20 or from 0x80 on (controls and the bytes of non-ASCII
 // characters), which are the bytes a writer or reader of plain text has to look at.
+template <std::size_t N>
 class ByteScan {
  public:
-  ByteScan(std::initializer_list<char> bytes, bool controlsAndHigh);
+  ByteScan(const std::array<char, N>& bytes, bool controlsAndHigh)
+      : controlsAndHigh_(controlsAndHigh) {
+    for (std::size_t k = 0; k < N; ++k) {
+      patterns_[k] = kOnes * static_cast<unsigned char>(bytes[k]);
+      member_[static_cast<unsigned char>(bytes[k])] = true;
+    }
+    if (controlsAndHigh)
+      for (int b = 0; b < 256; ++b)
+        if (b < 0x20 || b >= 0x80) member_[b] = true;
+  }
+
   // Position of the first byte of the set in text from `from` on; text.size() when none.
   // A word's lowest flagged byte is always a byte of the set (the zero-byte test flags
   // wrongly only above a true hit), so the first hit is exact.
@@ -59,8 +72,8 @@ class ByteScan {
         std::memcpy(&word, text.data() + i, 8);
         uint64_t hits =
             controlsAndHigh_ ? ((word - kOnes * 0x20) & ~word & kHighBits) | (word & kHighBits) : 0;
-        for (std::size_t k = 0; k < count_; ++k) {
-          const uint64_t x = word ^ patterns_[k];
+        for (const uint64_t pattern : patterns_) {
+          const uint64_t x = word ^ pattern;
           hits |= (x - kOnes) & ~x & kHighBits;
         }
         if (hits != 0) return i + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
@@ -70,14 +83,12 @@ class ByteScan {
       if (member_[static_cast<unsigned char>(text[i])]) return i;
     return text.size();
   }
-  bool Contains(char c) const { return member_[static_cast<unsigned char>(c)]; }
 
  private:
   static constexpr uint64_t kOnes = 0x0101010101010101ULL;
   static constexpr uint64_t kHighBits = 0x8080808080808080ULL;
 
-  uint64_t patterns_[6] = {};
-  std::size_t count_ = 0;
+  std::array<uint64_t, N> patterns_{};
   bool controlsAndHigh_;
   bool member_[256] = {};
 };
@@ -86,25 +97,30 @@ class ByteScan {
 class TextSink {
  public:
   using Flusher = std::function<void(std::string_view)>;
-  explicit TextSink(Flusher flush) : flush_(std::move(flush)) { buffer_.reserve(kChunk + 4096); }
+  explicit TextSink(Flusher flush) : flush_(std::move(flush)) { buffer_.Reserve(kChunk + 4096); }
   TextSink(const TextSink&) = delete;
   TextSink& operator=(const TextSink&) = delete;
 
-  std::string& Buffer() { return buffer_; }
   void Add(std::string_view text) {
-    buffer_ += text;
-    if (buffer_.size() >= kChunk) Flush();
+    buffer_.Append(text);
+    if (buffer_.Size() >= kChunk) Flush();
   }
-  // Call after each item written straight into Buffer().
-  void Check() {
-    if (buffer_.size() >= kChunk) Flush();
+  // Room for n bytes of text to be written straight into the buffer; Wrote then takes the
+  // end of what was written.
+  char* Room(std::size_t n) {
+    buffer_.ReserveMore(n);
+    return buffer_.Data() + buffer_.Size();
+  }
+  void Wrote(const char* end) {
+    buffer_.SetSize(static_cast<std::size_t>(end - buffer_.Data()));
+    if (buffer_.Size() >= kChunk) Flush();
   }
   void Flush();
 
  private:
   static constexpr std::size_t kChunk = 1 << 18;
   Flusher flush_;
-  std::string buffer_;
+  fw::ByteBlock buffer_;
 };
 
 // Lines of a stream from its position, split at LF, CR LF or a lone CR, read in large blocks.

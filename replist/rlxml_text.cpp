@@ -22,8 +22,8 @@ namespace rlxml {
 namespace {
 
 // Bytes that need more than copying: markup characters, controls and non-ASCII.
-const rlio::ByteScan& CareBytes() {
-  static const rlio::ByteScan care({'&', '<', '>', '"', '\''}, true);
+const rlio::ByteScan<5>& CareBytes() {
+  static const rlio::ByteScan<5> care({'&', '<', '>', '"', '\''}, true);
   return care;
 }
 
@@ -44,7 +44,7 @@ char* PutReference(char* to, unsigned value) {
 }  // namespace
 
 char* WriteEscaped(char* to, std::string_view text) {
-  const rlio::ByteScan& care = CareBytes();
+  const rlio::ByteScan<5>& care = CareBytes();
   std::size_t i = 0;
   while (i < text.size()) {
     const std::size_t plain = care.Find(text, i);

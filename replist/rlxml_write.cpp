@@ -16,7 +16,7 @@ namespace zeb {
 class RLXmlWriter {
  public:
   RLXmlWriter(TRLData& data, rlio::TextSink& sink, std::string_view lineBreak)
-      : data_(data), sink_(sink), out_(sink.Buffer()), lineBreak_(lineBreak) {}
+      : data_(data), sink_(sink), lineBreak_(lineBreak) {}
 
   void Write(bool declaration, const std::string& id) {
     rlio::Progress progress(data_, data_.nrRows_);
@@ -48,10 +48,12 @@ class RLXmlWriter {
   }
 
  private:
+  // Ends the line put together in out_ and hands it to the sink.
   void Line(std::string_view text) {
     out_ += text;
     out_ += lineBreak_;
-    sink_.Check();
+    sink_.Add(out_);
+    out_.clear();
   }
 
   void Open(TRepListXmlTag tag) {
@@ -97,9 +99,7 @@ class RLXmlWriter {
         bound += CellStart(c).size() + rowText_.size() + kChecked[0].size() + kEnd.size() +
                  lineBreak_.size() + rlxml::kMaxEscapedPerByte * length;
     }
-    const std::size_t at = out_.size();
-    out_.resize(at + bound);
-    char* to = out_.data() + at;
+    char* to = sink_.Room(bound);
     const auto put = [&to](std::string_view text) {
       std::memcpy(to, text.data(), text.size());
       to += text.size();
@@ -127,8 +127,7 @@ class RLXmlWriter {
       put("/>");
       put(lineBreak_);
     }
-    out_.resize(static_cast<std::size_t>(to - out_.data()));
-    sink_.Check();
+    sink_.Wrote(to);
   }
 
   // '  <cell col="c" row="', made once per column.
@@ -146,7 +145,7 @@ class RLXmlWriter {
 
   TRLData& data_;
   rlio::TextSink& sink_;
-  std::string& out_;
+  std::string out_;  // the line being put together, outside the rows of cells
   std::string_view lineBreak_;
   std::string rowText_;
   std::vector<std::string> cellStarts_;
