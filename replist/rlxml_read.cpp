@@ -50,9 +50,12 @@ bool IsNameChar(char c) {
 
 class RLXmlReader {
  public:
-  RLXmlReader(TRLData& target, rlio::LineSource source, const std::string& DataID)
+  // `bytes`: how much text the source holds at most, when that is known (else -1).
+  RLXmlReader(TRLData& target, rlio::LineSource source, const std::string& DataID,
+              int64_t bytes = -1)
       : target_(target),
         source_(std::move(source)),
+        rowsInEvidence_(bytes < 0 ? 0 : bytes / kLeastRowBytes + 1),
         wanted_(DataID),
         staged_(target.NewStage()),
         temp_(*staged_) {}
@@ -469,10 +472,12 @@ class RLXmlReader {
     if (r > row_) {
       row_ = r;
       // Rows are made as their cells arrive, so the store never grows beyond what the text
-      // holds evidence for.
+      // holds evidence for; a source of known size is evidence for a row per
+      // kLeastRowBytes of it.
       if (r > allocated_) {
-        allocated_ = static_cast<int>(
-            std::min<long long>(numRows_, std::max<long long>({r, 2LL * allocated_, 1024})));
+        const int64_t step =
+            allocated_ == 0 ? std::max<int64_t>(rowsInEvidence_, 1024) : 2LL * allocated_;
+        allocated_ = static_cast<int>(std::min<int64_t>(numRows_, std::max<int64_t>(r, step)));
         temp_.SetNrRows(allocated_);
       }
       progress_->Step(r);
@@ -503,6 +508,9 @@ class RLXmlReader {
 
   TRLData& target_;
   rlio::LineSource source_;
+  // The shortest a row can be written: '<cell col="0" row="1"/>' and a line break.
+  static constexpr int64_t kLeastRowBytes = 24;
+  int64_t rowsInEvidence_;
   std::string wanted_;
   std::unique_ptr<TRLData> staged_;  // the list as read, which replaces the target's at the end
   TRLData& temp_;
@@ -526,15 +534,19 @@ class RLXmlReader {
 };
 
 void TRLData::ReadFromXMLString(const std::string& XMLText, const std::string& DataID) {
-  rlio::GuardMemory(*this, [&] { RLXmlReader(*this, rlio::StringLines(XMLText), DataID).Read(); });
+  rlio::GuardMemory(*this, [&] {
+    RLXmlReader(*this, rlio::StringLines(XMLText), DataID, static_cast<int64_t>(XMLText.size()))
+        .Read();
+  });
 }
 
 void TRLData::ReadFromXMLStream(fw::TStream& InStream, const std::string& DataID) {
   rlio::StreamLineReader lines(InStream);
   fw::TScopeExit finish([&lines] { lines.Finish(); });
   rlio::GuardMemory(*this, [&] {
+    const int64_t left = InStream.Size() - InStream.Position();
     RLXmlReader(
-        *this, [&lines](std::string& line) { return lines.Next(line); }, DataID)
+        *this, [&lines](std::string& line) { return lines.Next(line); }, DataID, left)
         .Read();
   });
 }
