@@ -54,10 +54,7 @@ class FieldWriter {
     return special_.Find(field) < field.size();
   }
 
-  static char* Put(char* to, std::string_view text) {
-    std::memcpy(to, text.data(), text.size());
-    return to + text.size();
-  }
+  static char* Put(char* to, std::string_view text) { return rlio::PutText(to, text); }
 
   rlio::ByteScan<4> special_;
   bool quoteAll_;

@@ -93,6 +93,27 @@ class ByteScan {
   bool member_[256] = {};
 };
 
+// Copies text to `to` (which has room for it) and returns the end: the short pieces writers
+// put together are copied in place, without a call.
+inline char* PutText(char* to, std::string_view text) {
+  const char* from = text.data();
+  const std::size_t n = text.size();
+  if (n >= 8 && n <= 16) {
+    // Two eight-byte words that overlap cover every length in between.
+    uint64_t head = 0;
+    uint64_t tail = 0;
+    std::memcpy(&head, from, 8);
+    std::memcpy(&tail, from + n - 8, 8);
+    std::memcpy(to, &head, 8);
+    std::memcpy(to + n - 8, &tail, 8);
+  } else if (n > 16) {
+    std::memcpy(to, from, n);
+  } else {
+    for (std::size_t i = 0; i < n; ++i) to[i] = from[i];
+  }
+  return to + n;
+}
+
 // Collects text and hands it on in large pieces.
 class TextSink {
  public:

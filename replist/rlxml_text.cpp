@@ -28,13 +28,18 @@ const rlio::ByteScan<5>& CareBytes() {
 }
 
 char* Put(char* to, std::string_view text) {
+  return rlio::PutText(to, text);
+}
+
+// The few bytes of a reference or a converted character.
+char* PutShort(char* to, std::string_view text) {
   std::memcpy(to, text.data(), text.size());
   return to + text.size();
 }
 
 char* PutReference(char* to, unsigned value) {
   static const char digits[] = "0123456789ABCDEF";
-  to = Put(to, "&#x");
+  to = PutShort(to, "&#x");
   if (value >= 16) *to++ = digits[value >> 4];
   *to++ = digits[value & 15];
   *to++ = ';';
@@ -53,7 +58,7 @@ char* WriteEscaped(char* to, std::string_view text) {
     if (i == text.size()) break;
     const auto b = static_cast<unsigned char>(text[i]);
     if (const char* entity = rlio::MarkupEntity(b, "&apos;")) {
-      to = Put(to, entity);
+      to = PutShort(to, entity);
     } else if (b < 0x20) {
       to = PutReference(to, b);
     } else if (const std::size_t length = rlio::ValidUtf8Length(text, i); length > 0) {
@@ -61,7 +66,7 @@ char* WriteEscaped(char* to, std::string_view text) {
       i += length;
       continue;
     } else {
-      to = Put(to, fw::Cp1252ToUtf8(b));
+      to = PutShort(to, fw::Cp1252ToUtf8(b));
     }
     ++i;
   }

@@ -37,7 +37,13 @@ class RLXmlWriter {
       ColumnItem(xmlCheckedColumn, c, modeNames[data_.GetColCheckMode(c)]);
     }
     stored_.resize(static_cast<std::size_t>(data_.nrCols_) + 1);
-    cellStarts_.resize(static_cast<std::size_t>(data_.nrCols_) + 1);
+    // '  <cell col="c" row="' for each column 0..NrOfColumns, made once.
+    cellStarts_.clear();
+    for (int c = 0; c <= data_.nrCols_; ++c) {
+      cellStarts_.push_back("  <");
+      cellStarts_.back() += RepListXmlTagText[xmlCell];
+      cellStarts_.back() += " col=\"" + std::to_string(c) + "\" row=\"";
+    }
     for (int r = 1; r <= data_.nrRows_; ++r) {
       WriteRow(r);
       progress.Step(r);
@@ -100,10 +106,7 @@ class RLXmlWriter {
                  lineBreak_.size() + rlxml::kMaxEscapedPerByte * length;
     }
     char* to = sink_.Room(bound);
-    const auto put = [&to](std::string_view text) {
-      std::memcpy(to, text.data(), text.size());
-      to += text.size();
-    };
+    const auto put = [&to](std::string_view text) { to = rlio::PutText(to, text); };
     bool any = false;
     for (int c = 0; c <= data_.nrCols_; ++c) {
       const std::string_view stored = stored_[static_cast<std::size_t>(c)];
@@ -130,18 +133,7 @@ class RLXmlWriter {
     sink_.Wrote(to);
   }
 
-  // '  <cell col="c" row="', made once per column.
-  const std::string& CellStart(int c) {
-    const auto index = static_cast<std::size_t>(c);
-    if (cellStarts_.size() <= index) cellStarts_.resize(index + 1);
-    std::string& start = cellStarts_[index];
-    if (start.empty()) {
-      start = "  <";
-      start += RepListXmlTagText[xmlCell];
-      start += " col=\"" + std::to_string(c) + "\" row=\"";
-    }
-    return start;
-  }
+  const std::string& CellStart(int c) const { return cellStarts_[static_cast<std::size_t>(c)]; }
 
   TRLData& data_;
   rlio::TextSink& sink_;
