@@ -194,8 +194,15 @@ class RLCsvReader {
     }
     for (int row = 1; NextRecord(); ++row) {
       MakeRows(row);
-      for (std::size_t i = 0; i < fields_.size(); ++i)
-        if (!fields_[i].empty()) stage_->SetElem(static_cast<int>(i + 1), row, fields_[i]);
+      for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const int col = static_cast<int>(i + 1);
+        if (fields_[i].empty()) continue;
+        // A plain column stores the field as it is (the matrix cuts it to a cell's length).
+        if (stage_->IsCheckCol(col))
+          stage_->SetElem(col, row, fields_[i]);
+        else
+          stage_->matrix_->SetElem(col, row, fields_[i]);
+      }
       rows_ = row;
       // Counted in text, which may be longer than the file when it is converted.
       progress_.Step(std::min(consumed_ + static_cast<int64_t>(pos_), text_.Size()));
