@@ -163,34 +163,6 @@ std::size_t ValidUtf8Length(std::string_view s, std::size_t pos) {
   return length;
 }
 
-std::string AsUtf8Text(std::string bytes) {
-  if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
-  std::size_t pos = 0;
-  while (pos < bytes.size()) {
-    if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
-      ++pos;
-      continue;
-    }
-    const std::size_t length = ValidUtf8Length(bytes, pos);
-    if (length == 0) break;
-    pos += length;
-  }
-  if (pos == bytes.size()) return bytes;
-  std::string converted;
-  converted.reserve(bytes.size() + bytes.size() / 8);
-  for (const char b : bytes) {
-    if (static_cast<unsigned char>(b) < 0x80)
-      converted += b;
-    else
-      converted += fw::Cp1252ToUtf8(static_cast<unsigned char>(b));
-  }
-  return converted;
-}
-
-}  // namespace zeb::rlio
-
-namespace zeb::rlio {
-
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -240,7 +212,27 @@ bool ValidUtf8(std::string_view bytes, std::size_t& unfinished) {
   return true;
 }
 
+// Appends bytes read as code page 1252.
+void AppendCp1252(std::string& out, std::string_view bytes) {
+  for (const char b : bytes) {
+    if (static_cast<unsigned char>(b) < 0x80)
+      out += b;
+    else
+      out += fw::Cp1252ToUtf8(static_cast<unsigned char>(b));
+  }
+}
+
 }  // namespace
+
+std::string AsUtf8Text(std::string bytes) {
+  if (bytes.starts_with(kByteOrderMark)) bytes.erase(0, kByteOrderMark.size());
+  std::size_t unfinished = 0;
+  if (ValidUtf8(bytes, unfinished) && unfinished == 0) return bytes;
+  std::string converted;
+  converted.reserve(bytes.size() + bytes.size() / 8);
+  AppendCp1252(converted, bytes);
+  return converted;
+}
 
 FileText::FileText(const std::string& fileName, int64_t maxBytes, const Look& look)
     : file_(fileName, maxBytes), block_(kBlock) {
@@ -275,16 +267,10 @@ bool FileText::Next(std::string& text) {
   std::string_view bytes(block_.data(), got);
   if (atStart_ && bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
   atStart_ = false;
-  if (utf8_) {
+  if (utf8_)
     text.append(bytes);
-    return true;
-  }
-  for (const char b : bytes) {
-    if (static_cast<unsigned char>(b) < 0x80)
-      text += b;
-    else
-      text += fw::Cp1252ToUtf8(static_cast<unsigned char>(b));
-  }
+  else
+    AppendCp1252(text, bytes);
   return true;
 }
 

@@ -1,6 +1,5 @@
 // Writing a report list in the XML dialect (described in ZEB_replist.h) to a stream, an open
 // text file or a file that is replaced only when the whole list was written.
-#include <cstring>
 #include <string>
 #include <vector>
 
