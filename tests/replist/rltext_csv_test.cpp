@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/rtl/exceptions.h"
+#include "framework/rtl/utf8.h"
 #include "replist/ZEB_replist.h"
 #include "rldata_test_support.h"
 #include "rltext_test_support.h"
@@ -142,6 +143,44 @@ TEST(RLTextCsv, ImportShapesTheListFromTheRecords) {
     for (std::size_t i = 0; i < c.colNames.size(); ++i)
       EXPECT_EQ(store->GetColName(static_cast<int>(i + 1)), c.colNames[i]);
   }
+}
+
+// Files are read a block at a time: records that straddle the blocks, and one far longer than
+// a block, read exactly as the same records in a small file do.
+TEST(RLTextCsv, ALargeFileReadsTheSameAcrossItsBlocks) {
+  const std::vector<std::string> texts = rltest::HardTexts();
+  std::vector<std::vector<std::string>> records;
+  for (int r = 0; records.size() < 60000; ++r) {
+    std::vector<std::string> fields;
+    for (int c = 0; c < 4; ++c) fields.push_back(texts[(r * 7 + c * 3) % texts.size()]);
+    fields.push_back(std::to_string(r));
+    records.push_back(fields);
+    if (r == 20000) records.push_back({std::string(3 << 20, 'q') + "\r\n\"", "after"});
+  }
+  std::string csv;
+  for (const auto& fields : records) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      if (i > 0) csv += ';';
+      csv += '"';
+      for (const char ch : fields[i]) csv += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+      csv += '"';
+    }
+    csv += "\r\n";
+  }
+  ASSERT_GT(csv.size(), std::size_t{8} << 20);
+  rltest::ScratchDir dir;
+  rltest::WriteFile(dir.File("big.csv"), csv);
+  zeb::TRLData store(nullptr);
+  store.ImportCSV(dir.File("big.csv"), zeb::csvAuto, false);
+  ASSERT_EQ(store.NrOfRows(), static_cast<int>(records.size()));
+  ASSERT_EQ(store.NrOfColumns(), 5);
+  for (std::size_t r = 0; r < records.size(); ++r)
+    for (std::size_t c = 0; c < 5; ++c) {
+      const std::string expected = c < records[r].size() ? records[r][c] : "";
+      ASSERT_EQ(store.GetElem(static_cast<int>(c + 1), static_cast<int>(r + 1)),
+                fw::CutToLength(expected, zeb::TStringArray::kMaxCellLength))
+          << "record " << r + 1 << ", field " << c + 1;
+    }
 }
 
 TEST(RLTextCsv, AnOpenQuoteOrAMissingFileChangesNothing) {
