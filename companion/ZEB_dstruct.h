@@ -116,6 +116,11 @@ class TStringArray : public fw::TComponent {
   void RowTexts(int ARow, int ColLow, int ColHigh, std::string_view* out) const;
   void SetElem(int ACol, int ARow, std::string_view value);
 
+  // Stores texts[i] in column ColLow + i of row ARow for each of the `count` texts, as SetElem
+  // does, with one OnChange at the end when a text changed: for readers that make whole rows.
+  // Texts for columns beyond NrOfColumns are left out.
+  void SetRowTexts(int ARow, int ColLow, const std::string_view* texts, std::size_t count);
+
   // Replaces the text of every cell of column ACol in rows 1..NrOfRows by rewrite(text). All or
   // nothing: the new texts are built aside, so false (when memory runs out or ACol is out of
   // range) leaves the column as it was. Fires OnChange once when a text changed.

@@ -175,6 +175,26 @@ void TStringArray::SetElem(int ACol, int ARow, std::string_view value) {
   if (changed) Changed();
 }
 
+void TStringArray::SetRowTexts(int ARow, int ColLow, const std::string_view* texts,
+                               std::size_t count) {
+  if (!InRows(ARow) || !InColumns(ColLow)) return;
+  const std::size_t stored = Stored(ARow);
+  const std::size_t first = static_cast<std::size_t>(ColLow);
+  count = std::min(count, columns_.size() - first);
+  std::string buffer;
+  bool changed = false;
+  for (std::size_t i = 0; i < count; ++i) {
+    try {
+      changed = columns_[first + i]->Set(stored, CutCell(texts[i], buffer)) || changed;
+    } catch (const std::bad_alloc&) {
+      if (changed) Changed();
+      throw EZEBDStructError("Class TStringArray: not enough memory for cell [" +
+                             std::to_string(first + i) + "," + std::to_string(ARow) + "]");
+    }
+  }
+  if (changed) Changed();
+}
+
 bool TStringArray::RewriteColumn(int ACol,
                                  const std::function<std::string(std::string_view)>& rewrite) {
   if (!InColumns(ACol)) return false;

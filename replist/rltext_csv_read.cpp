@@ -185,6 +185,7 @@ class RLCsvReader {
         stage_(target.NewStage()) {
     stage_->CopyDataFrom(target, false);
     stage_->SetNrCols(1);
+    checkColumns_ = stage_->IsCheckCol(1);
   }
 
   void Read(bool withColNames) {
@@ -194,15 +195,7 @@ class RLCsvReader {
     }
     for (int row = 1; NextRecord(); ++row) {
       MakeRows(row);
-      for (std::size_t i = 0; i < fields_.size(); ++i) {
-        const int col = static_cast<int>(i + 1);
-        if (fields_[i].empty()) continue;
-        // A plain column stores the field as it is (the matrix cuts it to a cell's length).
-        if (stage_->IsCheckCol(col))
-          stage_->SetElem(col, row, fields_[i]);
-        else
-          stage_->matrix_->SetElem(col, row, fields_[i]);
-      }
+      StoreRecord(row);
       rows_ = row;
       // Counted in text, which may be longer than the file when it is converted.
       progress_.Step(std::min(consumed_ + static_cast<int64_t>(pos_), text_.Size()));
@@ -215,6 +208,17 @@ class RLCsvReader {
   }
 
  private:
+  // Plain columns store their fields as they are (the matrix cuts them to a cell's length),
+  // a whole record at once; check columns put a flag in front.
+  void StoreRecord(int row) {
+    if (!checkColumns_) {
+      stage_->matrix_->SetRowTexts(row, 1, fields_.data(), fields_.size());
+      return;
+    }
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+      if (!fields_[i].empty()) stage_->SetElem(static_cast<int>(i + 1), row, fields_[i]);
+  }
+
   [[noreturn]] void Fail(const std::string& reason) const {
     throw EZEBRLDataError("Component \"" + target_.Name() + "\": CSV file \"" + fileName_ + "\" " +
                           reason);
@@ -268,6 +272,7 @@ class RLCsvReader {
       stage_->colNames_[i] = target_.colNames_[i];
       stage_->colFormats_[i] = target_.colFormats_[i];
       stage_->checkModes_[i] = target_.checkModes_[i];
+      checkColumns_ = checkColumns_ || target_.checkModes_[i] != cmNone;
     }
   }
 
@@ -303,6 +308,7 @@ class RLCsvReader {
   int rows_ = 0;
   int allocated_ = 0;
   std::size_t widest_ = 1;
+  bool checkColumns_ = false;  // some column of the stage has check marks
 };
 
 void TRLData::ImportCSV(const std::string& FileName, TCSVDelimiters Delimiter, bool WithColNames) {

@@ -71,6 +71,23 @@ TEST(StringArrayCells, LongTextIsCutTo255CharactersNotBytes) {
   EXPECT_EQ(m.GetElem(1, 1), mid);
 }
 
+// A whole row at once: each text as SetElem stores it, cut alike, nothing beyond the columns.
+TEST(StringArrayCells, SetRowTextsStoresARowAsSetElemDoes) {
+  auto m = Filled(3, 2);
+  const std::string longText(300, 'x');
+  const std::string_view texts[] = {"", longText, "z", "beyond"};
+  m->SetRowTexts(2, 1, texts, 4);
+  EXPECT_EQ(m->GetElem(1, 2), "");
+  EXPECT_EQ(m->GetElem(2, 2), std::string(zeb::TStringArray::kMaxCellLength, 'x'));
+  EXPECT_EQ(m->GetElem(3, 2), "z");
+  EXPECT_EQ(m->GetElem(3, 1), "c3r1");
+  m->Sort(1, -1, true);  // the empty cell first: row 1 now shows stored row 2
+  m->SetRowTexts(1, 0, texts + 2, 1);
+  EXPECT_EQ(m->GetElem(0, 1), "z");
+  m->UnSort();
+  EXPECT_EQ(m->GetElem(0, 2), "z");
+}
+
 TEST(StringArrayCells, RewritingCellsKeepsEveryValue) {
   // Many rewrites make the arena compact itself; every cell must survive that.
   auto m = Filled(3, 50);
@@ -201,6 +218,7 @@ TEST(StringArrayEvents, ChangeFiresOncePerOperation) {
     std::function<void()> run;
     int expected;
   };
+  const std::string_view rowTexts[] = {"a", "b"};
   const std::vector<Step> steps = {
       {"SetElem", [&] { m->SetElem(1, 1, "new"); }, 1},
       {"SetElem same text", [&] { m->SetElem(1, 1, "new"); }, 0},
@@ -218,6 +236,8 @@ TEST(StringArrayEvents, ChangeFiresOncePerOperation) {
        0},
       {"Sort", [&] { m->Sort(1, -1, false); }, 0},
       {"UnSort", [&] { m->UnSort(); }, 0},
+      {"SetRowTexts", [&] { m->SetRowTexts(2, 1, rowTexts, 2); }, 1},
+      {"SetRowTexts same texts", [&] { m->SetRowTexts(2, 1, rowTexts, 2); }, 0},
       {"Clear", [&] { m->Clear(); }, 1},
   };
   for (const Step& step : steps) {
