@@ -1,7 +1,6 @@
 // Cell storage of one string-matrix column: length-prefixed entries in an arena, rewritten
 // cells appended, the arena compacted when half of it is stale.
 #include <algorithm>
-#include <cstring>
 #include <limits>
 #include <new>
 

@@ -1,5 +1,6 @@
-// TStringArray::Sort: sort keys per stored row (empty, number or case-folded text) and an
-// O(n log n) sort of the row order by primary key, secondary key and stored position.
+// TStringArray::Sort: sort keys per stored row (empty, number or case-folded text), a radix
+// sort of the row order by the primary keys, and a full comparison (primary text, secondary
+// key, stored position) only among rows whose keys are equal.
 #include <algorithm>
 #include <array>
 #include <bit>

@@ -162,17 +162,7 @@ std::string_view TStringArray::ElemText(int ACol, int ARow) const {
 }
 
 void TStringArray::SetElem(int ACol, int ARow, std::string_view value) {
-  if (!InColumns(ACol) || !InRows(ARow)) return;
-  std::string buffer;
-  const std::string_view text = CutCell(value, buffer);
-  bool changed = false;
-  try {
-    changed = columns_[static_cast<std::size_t>(ACol)]->Set(Stored(ARow), text);
-  } catch (const std::bad_alloc&) {
-    throw EZEBDStructError("Class TStringArray: not enough memory for cell [" +
-                           std::to_string(ACol) + "," + std::to_string(ARow) + "]");
-  }
-  if (changed) Changed();
+  SetRowTexts(ARow, ACol, &value, 1);
 }
 
 void TStringArray::SetRowTexts(int ARow, int ColLow, const std::string_view* texts,

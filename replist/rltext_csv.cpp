@@ -10,6 +10,7 @@
 
 #include "framework/rtl/safe_save.h"
 #include "replist/ZEB_replist.h"
+#include "replist/rltext_bytes.h"
 #include "replist/rltext_io.h"
 
 namespace zeb {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "replist/ZEB_replist.h"
+#include "replist/rltext_bytes.h"
 #include "replist/rltext_io.h"
 
 namespace zeb {

@@ -25,7 +25,7 @@ void Progress::Report(int percent) {
   if (store_.OnPercentDone) store_.OnPercentDone(&store_, percent);
 }
 
-// ---- scanning -----------------------------------------------------------------------------
+// ---- output --------------------------------------------------------------------------------
 
 void TextSink::Flush() {
   if (buffer_.Size() == 0) return;
@@ -135,24 +135,25 @@ LineSource TextFileLines(fw::TextFile& file) {
 
 // ---- outside text ---------------------------------------------------------------------------
 
+namespace {
+
+// Bytes the UTF-8 sequence led by b takes; 0 when b cannot lead one.
+std::size_t SequenceLength(unsigned char b) {
+  if (b < 0x80) return 1;
+  if (b >= 0xC2 && b <= 0xDF) return 2;
+  if (b >= 0xE0 && b <= 0xEF) return 3;
+  if (b >= 0xF0 && b <= 0xF4) return 4;
+  return 0;
+}
+
+}  // namespace
+
 std::size_t ValidUtf8Length(std::string_view s, std::size_t pos) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-  const unsigned char b0 = byte(pos);
-  if (b0 < 0x80) return 1;
-  std::size_t length = 0;
-  char32_t c = 0;
-  if (b0 >= 0xC2 && b0 <= 0xDF) {
-    length = 2;
-    c = b0 & 0x1F;
-  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-    length = 3;
-    c = b0 & 0x0F;
-  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-    length = 4;
-    c = b0 & 0x07;
-  } else {
-    return 0;
-  }
+  const std::size_t length = SequenceLength(byte(pos));
+  if (length <= 1) return length;
+  // The lead byte's payload: the bits below its length marker.
+  char32_t c = byte(pos) & (0x7F >> length);
   if (pos + length > s.size()) return 0;
   for (std::size_t i = 1; i < length; ++i) {
     if ((byte(pos + i) & 0xC0) != 0x80) return 0;
@@ -166,15 +167,6 @@ std::size_t ValidUtf8Length(std::string_view s, std::size_t pos) {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-// Bytes the UTF-8 sequence led by b takes; 0 when b cannot lead one.
-std::size_t SequenceLength(unsigned char b) {
-  if (b < 0x80) return 1;
-  if (b >= 0xC2 && b <= 0xDF) return 2;
-  if (b >= 0xE0 && b <= 0xEF) return 3;
-  if (b >= 0xF0 && b <= 0xF4) return 4;
-  return 0;
-}
 
 // Checks bytes as UTF-8; a sequence cut off by the block's end is left for the next block:
 // its length is returned in `unfinished` (and counts as valid so far).
@@ -251,18 +243,8 @@ FileText::FileText(const std::string& fileName, int64_t maxBytes, const Look& lo
   file_.Rewind();
 }
 
-std::size_t FileText::ReadBlock() {
-  std::size_t filled = 0;
-  while (filled < kBlock) {
-    const std::size_t got = file_.Read(block_.data() + filled, kBlock - filled);
-    if (got == 0) break;
-    filled += got;
-  }
-  return filled;
-}
-
 bool FileText::Next(std::string& text) {
-  const std::size_t got = ReadBlock();
+  const std::size_t got = file_.Read(block_.data(), kBlock);
   if (got == 0) return false;
   std::string_view bytes(block_.data(), got);
   if (atStart_ && bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());

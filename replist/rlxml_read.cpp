@@ -11,6 +11,7 @@
 #include "framework/rtl/textfile.h"
 #include "framework/rtl/utf8.h"
 #include "replist/ZEB_replist.h"
+#include "replist/rltext_bytes.h"
 #include "replist/rltext_io.h"
 #include "replist/rlxml_text.h"
 

@@ -7,6 +7,7 @@
 
 #include "framework/rtl/utf8.h"
 #include "replist/ZEB_replist.h"
+#include "replist/rltext_bytes.h"
 #include "replist/rltext_io.h"
 
 namespace zeb {
@@ -27,11 +28,8 @@ const rlio::ByteScan<5>& CareBytes() {
   return care;
 }
 
-char* Put(char* to, std::string_view text) {
-  return rlio::PutText(to, text);
-}
-
-// The few bytes of a reference or a converted character.
+// The few bytes of a reference or a converted character (plain memcpy: the compiler cannot
+// see that these constant texts never take PutText's word-sized path).
 char* PutShort(char* to, std::string_view text) {
   std::memcpy(to, text.data(), text.size());
   return to + text.size();
@@ -53,7 +51,7 @@ char* WriteEscaped(char* to, std::string_view text) {
   std::size_t i = 0;
   while (i < text.size()) {
     const std::size_t plain = care.Find(text, i);
-    to = Put(to, text.substr(i, plain - i));
+    to = rlio::PutText(to, text.substr(i, plain - i));
     i = plain;
     if (i == text.size()) break;
     const auto b = static_cast<unsigned char>(text[i]);
@@ -62,7 +60,7 @@ char* WriteEscaped(char* to, std::string_view text) {
     } else if (b < 0x20) {
       to = PutReference(to, b);
     } else if (const std::size_t length = rlio::ValidUtf8Length(text, i); length > 0) {
-      to = Put(to, text.substr(i, length));
+      to = rlio::PutText(to, text.substr(i, length));
       i += length;
       continue;
     } else {

@@ -7,6 +7,7 @@
 #include "framework/rtl/streams.h"
 #include "framework/rtl/textfile.h"
 #include "replist/ZEB_replist.h"
+#include "replist/rltext_bytes.h"
 #include "replist/rltext_io.h"
 #include "replist/rlxml_text.h"
 

@@ -98,16 +98,20 @@ FileReader::~FileReader() {
 
 std::size_t FileReader::Read(char* buffer, std::size_t count) {
   count = static_cast<std::size_t>(std::min<int64_t>(static_cast<int64_t>(count), size_ - done_));
-  for (;;) {
-    if (count == 0) return 0;
-    const ssize_t got = ::read(handle_, buffer, count);
+  std::size_t filled = 0;
+  while (filled < count) {
+    const ssize_t got = ::read(handle_, buffer + filled, count - filled);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0)
       throw EReadError("Cannot read from \"" + fileName_ + "\". " + std::strerror(errno));
-    if (got == 0) size_ = done_;  // the file shrank meanwhile
-    done_ += got;
-    return static_cast<std::size_t>(got);
+    if (got == 0) {
+      size_ = done_ + static_cast<int64_t>(filled);  // the file shrank meanwhile
+      break;
+    }
+    filled += static_cast<std::size_t>(got);
   }
+  done_ += static_cast<int64_t>(filled);
+  return filled;
 }
 
 void FileReader::Rewind() {
@@ -119,12 +123,7 @@ void FileReader::Rewind() {
 std::string ReadWholeFile(const std::string& fileName, int64_t maxBytes) {
   FileReader file(fileName, maxBytes);
   std::string bytes(static_cast<std::size_t>(file.Size()), '\0');
-  std::size_t filled = 0;
-  while (filled < bytes.size()) {
-    const std::size_t got = file.Read(bytes.data() + filled, bytes.size() - filled);
-    if (got == 0) break;
-    filled += got;
-  }
+  const std::size_t filled = file.Read(bytes.data(), bytes.size());
   bytes.resize(filled);
   return bytes;
 }

@@ -31,7 +31,8 @@ class FileReader {
 
   // The size the file had when opened.
   int64_t Size() const { return size_; }
-  // Reads up to count bytes into buffer; 0 at the end (also when the file shrank meanwhile).
+  // Reads count bytes into buffer, fewer only at the end (also when the file shrank
+  // meanwhile); returns how many.
   std::size_t Read(char* buffer, std::size_t count);
   // Reading starts again from the beginning.
   void Rewind();
